@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTranslator>
+
+#include <memory>
+
+// A language module: a Qt translation file beside the program that replaces the message texts
+// (looked up in the context "MessageCatalogue" under their names) and the window texts
+// (looked up under their Polish source texts).
+class LanguageModule {
+public:
+    // The module file for a program file and an extension: the program file's extension is
+    // replaced, and a program file without one gets "." and the extension appended.
+    static QString modulePath(const QString &programPath, const QString &extension);
+
+    // Chooses the module once at start: the three-letter abbreviation first, then its first two
+    // letters. Returns nullptr when neither file loads; the program then uses its own texts.
+    static std::unique_ptr<LanguageModule> choose(const QString &programPath, const QString &abbreviation);
+
+    // Loads the module file; false when it is missing, unreadable or not a translation file.
+    bool load(const QString &path);
+
+    QString path() const { return m_path; }
+    QTranslator &translator() { return m_translator; }
+
+    // The module's text of a message, empty when the module lacks it.
+    QString messageText(const char *name) const;
+
+    // The resource source of the running program; nullptr means the built-in texts.
+    static const LanguageModule *active();
+    // Makes module the resource source and hands its window texts to Qt's translation.
+    // Passing nullptr returns to the built-in texts.
+    static void activate(LanguageModule *module);
+
+private:
+    QString m_path;
+    QByteArray m_data; // the translator reads from this buffer
+    QTranslator m_translator;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <functional>
+
+// The tab bar of the main window: every change of tab that the user asks for (mouse, keyboard)
+// is put to the gate first, and a refused change leaves the current tab as it is.
+// Changes the program makes through setCurrentIndex do not pass the gate.
+class GatedTabBar final : public QTabBar {
+    Q_OBJECT
+public:
+    using Gate = std::function<bool()>;
+
+    explicit GatedTabBar(QWidget *parent = nullptr) : QTabBar(parent) { setMouseTracking(true); }
+    void setGate(Gate gate) { m_gate = std::move(gate); }
+
+    // Moves to index if it is another visible tab and the gate allows it.
+    void requestIndex(int index);
+    // The next visible, enabled tab from the current one in direction step (+1 or -1), or -1.
+    int neighbour(int step) const;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    Gate m_gate;
+    int m_hintTab = -1;
+};
+
+class PageControl final : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit PageControl(QWidget *parent = nullptr);
+    GatedTabBar *gatedTabBar() const { return m_bar; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    GatedTabBar *m_bar;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class TMainForm;
+
+// The configuration dialog: the serial port, the log directory and the workshop's name and
+// address. "OK" applies the values for this run, "Zapisz ustawienia" also stores them.
+class TSetupForm final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSetupForm(TMainForm &mainForm, QWidget *parent = nullptr);
+
+    void ButtonOKClick();
+    void ButtonSaveClick();
+    void ButtonLogDirBrowseClick();
+
+    // The port the operator has chosen in the dialog (applied with "OK" or "Zapisz ustawienia").
+    QString chosenPort() const { return m_chosenPort; }
+    // Lists the system's serial ports in the port-choice group, marking the chosen one.
+    void listPorts();
+
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *TabOgolne = nullptr;
+    QGroupBox *ComRadioGroup = nullptr;
+    QGroupBox *GroupBoxLogFile = nullptr;
+    QLineEdit *EditLogDir = nullptr;
+    QPushButton *ButtonLogDirBrowse = nullptr;
+    QWidget *TabWarsztat = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QLineEdit *EditNazwa = nullptr;
+    QLineEdit *EditAdr1 = nullptr;
+    QLineEdit *EditAdr2 = nullptr;
+    QLineEdit *EditAdr3 = nullptr;
+    QPushButton *ButtonOK = nullptr;
+    QPushButton *ButtonSave = nullptr;
+    QPushButton *ButtonAnuluj = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormCreate();
+    bool applyIfDirectoryValid();
+
+    TMainForm &m_main;
+    QString m_chosenPort;
+    QButtonGroup *m_portButtons = nullptr;
+    QGridLayout *m_portGrid = nullptr;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The fixed vocabulary of mode 01/02 parameters: a Polish description and a unit per PID 0x00-0x4E.
+inline constexpr std::uint8_t kLastPid = 0x4E;
+
+struct SensorTableEntry {
+    const char16_t *description;
+    const char16_t *unit;
+};
+
+// The description of pid; the empty text above 0x4E.
+QString PidDescription(std::uint8_t pid);
+
+// The unit of pid; the empty text above 0x4E.
+QString PidUnit(std::uint8_t pid);

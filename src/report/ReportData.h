@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The record behind the printed inspection report. The report dialog owns it for the whole run;
+// the connection sequence writes the interface, module address and protocol, the dialog the
+// typed vehicle and workshop data, and the report assembly the results.
+struct ReportData {
+    QString WorkshopName;
+    QString WorkshopAddress1;
+    QString WorkshopAddress2;
+    QString WorkshopAddress3;
+
+    QString RegistrationNo;
+    QString Make;
+    QString EngineNo;
+    QString Mileage;
+    QString TypeModel;
+    QString Vin;
+
+    QString Protocol;
+    QString ModuleAddress;
+    QString InterfaceName;
+
+    QString O2SensorLocations;
+    QString O2SensorCount;
+    QString MilText;
+    std::array<QString, 4> ContinuousMonitorTexts;    // slots 1-3 used
+    std::array<QString, 9> NonContinuousMonitorTexts; // slots 1-8 used
+    QStringList PendingLines;
+    QStringList StoredLines;
+};

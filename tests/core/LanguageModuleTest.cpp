@@ -1,0 +1,109 @@
+#include "app/LanguageModule.h"
+#include "app/MessageCatalogue.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kDataDir = QStringLiteral(KORVATH_TEST_DATA_DIR);
+
+// A folder with a program file and the language modules a test puts beside it.
+class ProgramFolder {
+public:
+    QString program(const QString &name = QStringLiteral("korvath-diag")) const { return m_dir.filePath(name); }
+    void addModule(const QString &source, const QString &fileName) const
+    {
+        ASSERT_TRUE(QFile::copy(kDataDir + u'/' + source, m_dir.filePath(fileName)));
+    }
+    void addFile(const QString &fileName, const QByteArray &bytes) const
+    {
+        QFile file(m_dir.filePath(fileName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void addDirectory(const QString &name) const { ASSERT_TRUE(QDir(m_dir.path()).mkdir(name)); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Makes a module the resource source for one test and returns to the built-in texts after it.
+class ActiveModule {
+public:
+    explicit ActiveModule(std::unique_ptr<LanguageModule> module) : m_module(std::move(module))
+    {
+        LanguageModule::activate(m_module.get());
+    }
+    ~ActiveModule() { LanguageModule::activate(nullptr); }
+
+private:
+    std::unique_ptr<LanguageModule> m_module;
+};
+
+} // namespace
+
+TEST(LanguageModule, NamesTheModuleAfterTheProgramFile)
+{
+    EXPECT_EQ(LanguageModule::modulePath(QStringLiteral("C:/Ulmora/Ulmora.exe"), QStringLiteral("PLK")),
+              QStringLiteral("C:/Ulmora/Ulmora.PLK"));
+    EXPECT_EQ(LanguageModule::modulePath(QStringLiteral("/usr/bin/korvath-diag"), QStringLiteral("ENU")),
+              QStringLiteral("/usr/bin/korvath-diag.ENU"));
+    EXPECT_EQ(LanguageModule::modulePath(QStringLiteral("/opt/v1.1/korvath-diag"), QStringLiteral("DE")),
+              QStringLiteral("/opt/v1.1/korvath-diag.DE"));
+}
+
+TEST(LanguageModule, PrefersThreeLettersThenTwoThenNone)
+{
+    ProgramFolder folder;
+    folder.addModule(QStringLiteral("lang_english.qm"), QStringLiteral("korvath-diag.ENU"));
+    folder.addModule(QStringLiteral("lang_german.qm"), QStringLiteral("korvath-diag.EN"));
+    folder.addModule(QStringLiteral("lang_german.qm"), QStringLiteral("korvath-diag.DE"));
+
+    auto english = LanguageModule::choose(folder.program(), QStringLiteral("ENU"));
+    ASSERT_NE(english, nullptr);
+    EXPECT_TRUE(english->path().endsWith(QStringLiteral(".ENU")));
+
+    auto german = LanguageModule::choose(folder.program(), QStringLiteral("DEU"));
+    ASSERT_NE(german, nullptr);
+    EXPECT_TRUE(german->path().endsWith(QStringLiteral(".DE")));
+
+    EXPECT_EQ(LanguageModule::choose(folder.program(), QStringLiteral("PLK")), nullptr);
+    EXPECT_EQ(LanguageModule::choose(folder.program(), QString()), nullptr);
+}
+
+TEST(LanguageModule, UnreadableOrForeignFilesAreSkippedSilently)
+{
+    ProgramFolder folder;
+    folder.addDirectory(QStringLiteral("korvath-diag.CSY")); // cannot be read as a file
+    folder.addModule(QStringLiteral("lang_german.qm"), QStringLiteral("korvath-diag.CS"));
+    auto czech = LanguageModule::choose(folder.program(), QStringLiteral("CSY"));
+    ASSERT_NE(czech, nullptr);
+    EXPECT_TRUE(czech->path().endsWith(QStringLiteral(".CS")));
+
+    folder.addFile(QStringLiteral("korvath-diag.SKY"), "this is not a translation file");
+    EXPECT_EQ(LanguageModule::choose(folder.program(), QStringLiteral("SKY")), nullptr);
+}
+
+TEST(LanguageModule, ReplacesMessagesAndWindowTextsWhileActive)
+{
+    ProgramFolder folder;
+    folder.addModule(QStringLiteral("lang_english.qm"), QStringLiteral("korvath-diag.ENU"));
+    {
+        ActiveModule active(LanguageModule::choose(folder.program(), QStringLiteral("ENU")));
+        EXPECT_EQ(LoadMessage(STitle), QStringLiteral("Korvath Diag EN"));
+        EXPECT_EQ(LoadMessage(SModDiscPend), QStringLiteral("Disconnecting modules... "));
+        // The module is the whole resource source: a message it lacks is empty.
+        EXPECT_EQ(LoadMessage(STabMsg), QString());
+        EXPECT_EQ(QCoreApplication::translate("TMainForm", "Główna"), QStringLiteral("Main"));
+        // Texts are cut to 1023 characters.
+        EXPECT_EQ(LoadMessage(SForWin), QString(1023, u'x'));
+        EXPECT_EQ(LoadMessage(SNoFreezeFrame), QString(1023, u'y'));
+    }
+    EXPECT_EQ(LoadMessage(STitle), QStringLiteral("Korvath Diag"));
+    EXPECT_EQ(QCoreApplication::translate("TMainForm", "Główna"), QStringLiteral("Główna"));
+}

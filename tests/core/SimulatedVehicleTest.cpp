@@ -1,0 +1,48 @@
+#include "app/SimRandom.h"
+#include "app/SimulatedVehicle.h"
+
+#include "VirtualClock.h"
+
+#include <gtest/gtest.h>
+
+TEST(SimRandom, StartsTheFixedSequence)
+{
+    SimRandom random;
+    const int expected[] = {346, 130, 10982, 1090, 11656, 7117, 17595, 6415};
+    for (int value : expected)
+        EXPECT_EQ(random(), value);
+}
+
+TEST(SimulatedVehicle, AnswersFromTheGeneratorAfterAHundredMilliseconds)
+{
+    VirtualClock clock;
+    SimRandom random;
+    SimulatedVehicle vehicle(clock, random);
+
+    const PidReply first = vehicle.QueryPid(0x0C, CurrentData, 2);
+    EXPECT_TRUE(first.ok);
+    EXPECT_EQ(first.bytes, (std::array<std::uint8_t, 4>{91, 130, 17, 70}));
+    EXPECT_EQ(clock.now(), 100);
+
+    // One byte asked for still uses four numbers of the generator.
+    const PidReply second = vehicle.QueryPid(0x05, FreezeFrame, 1);
+    EXPECT_EQ(second.bytes, (std::array<std::uint8_t, 4>{181, 232, 0, 40}));
+    EXPECT_EQ(clock.now(), 200);
+    EXPECT_EQ(clock.pumps(), 0); // the pause does not pump messages
+}
+
+TEST(SimulatedVehicle, NeverAnswers255AndRepeatsAcrossRuns)
+{
+    VirtualClock clock;
+    SimRandom first;
+    SimRandom second;
+    SimulatedVehicle a(clock, first);
+    SimulatedVehicle b(clock, second);
+    for (int query = 0; query < 5000; ++query) {
+        const PidReply ra = a.QueryPid(static_cast<std::uint8_t>(query), CurrentData, 4);
+        const PidReply rb = b.QueryPid(0x42, FreezeFrame, 1);
+        ASSERT_EQ(ra.bytes, rb.bytes);
+        for (std::uint8_t byte : ra.bytes)
+            ASSERT_NE(byte, 255);
+    }
+}

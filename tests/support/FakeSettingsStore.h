@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/SettingsStore.h"
+
+#include <QMap>
+#include <QStringList>
+
+// A settings store in memory whose access rights and broken values tests can choose.
+class FakeSettingsStore final : public SettingsStore {
+public:
+    bool present = true;
+    bool readable = true;
+    bool writable = true;
+    QMap<QString, QString> values;
+    QStringList notText;  // values that are stored but are not texts
+    QStringList written;  // names in the order they were written
+    int commits = 0;
+
+    bool exists() const override { return present; }
+    bool isReadable() const override { return present && readable; }
+    bool isWritable() const override { return writable; }
+    QString readString(const QString &name) const override
+    {
+        if (notText.contains(name))
+            throw SettingsError(QStringLiteral("Nieprawidłowy typ danych wartości '%1'").arg(name));
+        return values.value(name);
+    }
+    void writeString(const QString &name, const QString &value) override
+    {
+        values[name] = value;
+        written << name;
+    }
+    void commit() override { ++commits; }
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/GuiDialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+// Dialogs for tests: every message box is recorded and answered from a script
+// (OK, or Yes for a Yes/No box, when the script is empty).
+class ScriptedDialogs : public GuiDialogs {
+public:
+    struct Shown {
+        QString text;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+
+    MessageAnswer message(const QString &text, MessageIcon icon, MessageButtons buttons) override;
+    std::optional<QString> chooseDirectory(const QString &startDir) override;
+    bool choosePrinter(QPrinter &printer) override;
+
+    std::vector<Shown> shown;
+    std::deque<MessageAnswer> answers;
+    std::deque<QString> directories; // an empty text answers with cancel
+    std::deque<bool> printerAnswers;
+    QStringList directoryStarts;
+    int printerDialogs = 0;
+
+    QStringList texts() const;
+};
