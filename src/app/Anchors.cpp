@@ -69,7 +69,10 @@ void anchor(QWidget *child, Qt::Edges edges)
     QWidget *parent = child->parentWidget();
     if (parent == nullptr)
         return;
-    auto *keeper = parent->findChild<AnchorKeeper *>(QString(), Qt::FindDirectChildrenOnly);
+    AnchorKeeper *keeper = nullptr;
+    for (QObject *object : parent->children())
+        if ((keeper = dynamic_cast<AnchorKeeper *>(object)) != nullptr)
+            break;
     if (keeper == nullptr)
         keeper = new AnchorKeeper(parent);
     keeper->add(child, edges);

@@ -27,6 +27,8 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QPushButton>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>

@@ -7,8 +7,18 @@
 #include "VehicleLink.h"
 #include "report/TFormRaport.h"
 
+#include <QtGlobal>
+
+// The pictures are compiled into the windows' library; a static library must register them
+// (outside any namespace, as Qt's resource registration requires).
+static void registerPictures()
+{
+    Q_INIT_RESOURCE(korvath);
+}
+
 Workstation::Workstation(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
-    : m_main(std::make_unique<TMainForm>(platform, std::move(vehicle))),
+    : m_pictures((registerPictures(), true)),
+      m_main(std::make_unique<TMainForm>(platform, std::move(vehicle))),
       m_about(std::make_unique<TAboutForm>(m_main.get())),
       m_setup(std::make_unique<TSetupForm>(*m_main, m_main.get())),
       m_raport(std::make_unique<TFormRaport>(m_main.get())),

@@ -25,6 +25,7 @@ public:
     TWaitForm &waitForm() { return *m_wait; }
 
 private:
+    bool m_pictures; // registered before the first window is made
     std::unique_ptr<TMainForm> m_main;
     std::unique_ptr<TAboutForm> m_about;
     std::unique_ptr<TSetupForm> m_setup;

@@ -1,5 +1,6 @@
 #include "QtDialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>

@@ -1,5 +1,7 @@
 #include "platform/LanguageAbbreviation.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 TEST(LanguageAbbreviation, FollowsTheWindowsNamesOfLanguageAndCountry)

@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 TEST(MessageCatalogue, HoldsEveryMessageOnceWithItsOwnId)

@@ -1,5 +1,7 @@
 #include "livedata/SensorTable.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 TEST(SensorTable, DescribesEveryPidUpToFourE)

@@ -3,6 +3,8 @@
 
 #include "VirtualClock.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 TEST(SimRandom, StartsTheFixedSequence)

@@ -30,5 +30,9 @@ public:
         values[name] = value;
         written << name;
     }
-    void commit() override { ++commits; }
+    void commit() override
+    {
+        ++commits;
+        present = true;
+    }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeSettingsStore.h"
+#include "QtPrinters.h"
 #include "RecordingTones.h"
 #include "ScriptedDialogs.h"
 #include "VirtualClock.h"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds Korvath Diag and starts the workstation.
+# Without a desktop session (no DISPLAY) it runs on a virtual screen (Xvfb).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+  exec build/src/korvath-diag
+else
+  echo "No desktop session: starting on a virtual screen (xvfb-run)."
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" build/src/korvath-diag
+fi

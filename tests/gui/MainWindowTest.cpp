@@ -1,0 +1,88 @@
+#include "WorkstationFixture.h"
+
+#include "app/TAboutForm.h"
+#include "app/TComPort.h"
+#include "app/StringGrid.h"
+#include "measure/ChartSeries.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+
+TEST_F(WorkstationTest, MainWindowStartsOnTheMainTabWithItsTexts)
+{
+    EXPECT_EQ(main().windowTitle(), QStringLiteral("Korvath Diag  1.1.2"));
+    EXPECT_EQ(main().size(), QSize(800, 600));
+
+    const QStringList captions{QStringLiteral("Główna"), QStringLiteral("Kody błędów"), QStringLiteral("Zamrożone ramki"),
+                               QStringLiteral("Czujniki"), QStringLiteral("Monitory"), QStringLiteral("Wykresy"),
+                               QStringLiteral("Przyspieszenie"), QStringLiteral("Hamownia"), QStringLiteral("DebugLog")};
+    ASSERT_EQ(main().Pages->count(), 9);
+    for (int index = 0; index < 9; ++index)
+        EXPECT_EQ(main().Pages->tabText(index), captions[index]);
+    EXPECT_EQ(main().Pages->tabToolTip(1), QStringLiteral("Odczytywanie i kasowanie kodów błędów"));
+    EXPECT_EQ(main().Pages->tabToolTip(4), QStringLiteral("Odczyt stanu monitorów diagnostycznych."));
+    EXPECT_TRUE(main().Pages->tabToolTip(5).isEmpty());
+    EXPECT_FALSE(main().Pages->isTabVisible(8));
+    EXPECT_EQ(main().Pages->currentWidget(), main().TabMain);
+
+    MainTabPage *tab = main().TabMain;
+    EXPECT_EQ(tab->ButtonPolacz->text(), QStringLiteral("Połącz"));
+    EXPECT_EQ(tab->ButtonPolacz->toolTip(), QStringLiteral("Kliknij przycisk aby połączyć się z samochodem"));
+    EXPECT_FALSE(tab->ButtonPrintReport->isEnabled());
+    EXPECT_EQ(tab->ButtonPrintReport->text(), QStringLiteral("Wydruk protokółu"));
+    EXPECT_TRUE(tab->LabelMILStatus->isHidden());
+    EXPECT_TRUE(tab->LabelDTCStatus->isHidden());
+    EXPECT_EQ(tab->Label4->text(), QStringLiteral("Kontrolka \"Check Engine\":"));
+    EXPECT_EQ(tab->GroupBoxStatus->title(), QStringLiteral("  Status połączenia  "));
+    EXPECT_TRUE(statusLines().isEmpty());
+    EXPECT_TRUE(main().MnuUstawienia->menuAction()->isEnabled());
+    EXPECT_EQ(main().MnuZakoncz->text(), QStringLiteral("Zakończ"));
+}
+
+TEST_F(WorkstationTest, CreationFillsGridHeadersAndSelectorsAndTheSettingsDefaults)
+{
+    auto *sensors = control<StringGrid>("StringGridSensors");
+    EXPECT_EQ(sensors->Cells(0, 0), QString());
+    EXPECT_EQ(sensors->Cells(2, 0), QStringLiteral("PID"));
+    EXPECT_EQ(sensors->Cells(5, 0), QStringLiteral("Wartość"));
+    EXPECT_EQ(control<StringGrid>("StringGridDTCStored")->Cells(1, 0), QStringLiteral("Opis"));
+    EXPECT_EQ(control<StringGrid>("StringGridFreezeParams")->Cells(2, 0), QStringLiteral("Jednostka"));
+    auto *cont = control<StringGrid>("StringGridMonitorCont");
+    EXPECT_EQ(cont->Cells(0, 0), QStringLiteral("Monitorowany podsystem"));
+    EXPECT_EQ(cont->Cells(0, 3), QStringLiteral("Monitor elementów systemowych"));
+    EXPECT_EQ(control<StringGrid>("StringGridMonitorNonCont")->Cells(0, 2),
+              QStringLiteral("Monitor podgrzewanego katalilzatora"));
+
+    EXPECT_EQ(control<QComboBox>("ComboBoxFreq")->currentText(), QStringLiteral("100"));
+    EXPECT_EQ(control<QComboBox>("ComboBoxSerSize")->currentText(), QStringLiteral("50"));
+
+    for (const auto &series : main().PlotSeries)
+        EXPECT_FALSE(series->attached());
+    EXPECT_NE(main().DynoTorquePeak, nullptr);
+    EXPECT_FALSE(main().Timer->isActive());
+
+    EXPECT_EQ(main().comPort().portName(), QStringLiteral("COM1"));
+    EXPECT_EQ(main().comPort().port().baudRate(), 57600);
+    EXPECT_EQ(state().Settings.LogDirectory, QDir::toNativeSeparators(QDir::currentPath()));
+    EXPECT_TRUE(env.dialogs.shown.empty());
+}
+
+TEST_F(WorkstationTest, AboutBoxShowsTheVersion)
+{
+    EXPECT_EQ(workstation->aboutForm().StaticTextVersion->text(), QStringLiteral("Wersja 1.1.2"));
+    EXPECT_EQ(workstation->aboutForm().windowTitle(), QStringLiteral("O Programie"));
+}
+
+TEST_F(WorkstationTest, StatusBarShowsTheHintUnderThePointer)
+{
+    QWidget *button = main().TabMain->ButtonPolacz;
+    QStatusTipEvent tip(button->statusTip());
+    QCoreApplication::sendEvent(button, &tip);
+    EXPECT_EQ(main().statusBar()->currentMessage(), QStringLiteral("Kliknij przycisk aby połączyć się z samochodem"));
+}

@@ -1,0 +1,112 @@
+#include "WorkstationFixture.h"
+
+#include "app/MessageCatalogue.h"
+#include "app/TComPort.h"
+#include "app/TSetupForm.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+class SetupFormTest : public WorkstationTest {
+protected:
+    TSetupForm &setup() { return workstation->setupForm(); }
+    QTemporaryDir logDir;
+};
+
+TEST_F(SetupFormTest, CreationCopiesTheLoadedSettingsIntoTheEdits)
+{
+    env.settings.present = true;
+    env.settings.values = {{QStringLiteral("LogDirectory"), logDir.path()}, {QStringLiteral("Nazwa"), QStringLiteral("Warsztat")},
+                           {QStringLiteral("Adres3"), QStringLiteral("Kraków")}};
+    start();
+    EXPECT_EQ(setup().EditLogDir->text(), logDir.path());
+    EXPECT_EQ(setup().EditNazwa->text(), QStringLiteral("Warsztat"));
+    EXPECT_EQ(setup().EditAdr3->text(), QStringLiteral("Kraków"));
+    EXPECT_TRUE(setup().EditLogDir->isReadOnly());
+}
+
+TEST_F(SetupFormTest, OkRefusesABadDirectoryAndAppliesNothing)
+{
+    setup().EditNazwa->setText(QStringLiteral("Nowa nazwa"));
+    for (const QString &directory : {QString(), logDir.filePath(QStringLiteral("brak"))}) {
+        setup().EditLogDir->setText(directory);
+        setup().ButtonOKClick();
+    }
+    EXPECT_EQ(env.dialogs.texts(), (QStringList{LoadMessage(SBadDir), LoadMessage(SBadDir)}));
+    EXPECT_TRUE(state().Settings.Nazwa.isEmpty());
+    EXPECT_NE(state().Settings.LogDirectory, logDir.filePath(QStringLiteral("brak")));
+}
+
+TEST_F(SetupFormTest, OkAppliesForThisRunWithoutStoring)
+{
+    setup().EditLogDir->setText(logDir.path());
+    setup().EditNazwa->setText(QStringLiteral("Serwis"));
+    setup().EditAdr1->setText(QStringLiteral("ul. Polna 1"));
+    setup().ButtonOKClick();
+    EXPECT_EQ(setup().result(), QDialog::Accepted);
+    EXPECT_EQ(state().Settings.LogDirectory, logDir.path());
+    EXPECT_EQ(state().Settings.Nazwa, QStringLiteral("Serwis"));
+    EXPECT_EQ(state().Settings.Adres1, QStringLiteral("ul. Polna 1"));
+    EXPECT_TRUE(env.settings.written.isEmpty());
+}
+
+TEST_F(SetupFormTest, SavedSettingsAreInForceAfterARestart)
+{
+    setup().EditLogDir->setText(logDir.path());
+    setup().EditNazwa->setText(QStringLiteral("Auto Żuk"));
+    setup().EditAdr2->setText(QStringLiteral("Łódź"));
+    setup().ButtonSaveClick();
+    EXPECT_TRUE(env.dialogs.shown.empty());
+
+    start();
+    EXPECT_EQ(state().Settings.LogDirectory, logDir.path());
+    EXPECT_EQ(state().Settings.Nazwa, QStringLiteral("Auto Żuk"));
+    EXPECT_EQ(state().Settings.Adres2, QStringLiteral("Łódź"));
+    EXPECT_EQ(main().comPort().portName(), QStringLiteral("COM1"));
+    EXPECT_EQ(setup().EditAdr2->text(), QStringLiteral("Łódź"));
+}
+
+TEST_F(SetupFormTest, SavingToAStoreThatCannotBeWrittenStillAppliesAndCloses)
+{
+    env.settings.present = true;
+    env.settings.writable = false;
+    start();
+    setup().EditLogDir->setText(logDir.path());
+    setup().EditNazwa->setText(QStringLiteral("Serwis"));
+    setup().ButtonSaveClick();
+    EXPECT_EQ(env.dialogs.texts(), QStringList{LoadMessage(SErrSaveSettings)});
+    EXPECT_EQ(setup().result(), QDialog::Accepted);
+    EXPECT_EQ(state().Settings.Nazwa, QStringLiteral("Serwis"));
+}
+
+TEST_F(SetupFormTest, WorkshopLinesStopAtSeventyCharacters)
+{
+    setup().show();
+    QTest::keyClicks(setup().EditAdr1, QString(80, u'a'));
+    EXPECT_EQ(setup().EditAdr1->text().size(), 70);
+    setup().hide();
+}
+
+TEST_F(SetupFormTest, BrowsingReplacesTheDirectoryOnlyWhenConfirmed)
+{
+    setup().EditLogDir->setText(QStringLiteral("/stary"));
+    env.dialogs.directories = {QString(), logDir.path()};
+    setup().ButtonLogDirBrowseClick();
+    EXPECT_EQ(setup().EditLogDir->text(), QStringLiteral("/stary"));
+    setup().ButtonLogDirBrowseClick();
+    EXPECT_EQ(setup().EditLogDir->text(), logDir.path());
+}
+
+TEST_F(SetupFormTest, ThePortChoiceBecomesThePortOfTheConnectionLog)
+{
+    setup().listPorts();
+    auto *current = setup().findChild<QRadioButton *>(QStringLiteral("RadioPort_COM1"));
+    ASSERT_NE(current, nullptr);
+    EXPECT_TRUE(current->isChecked());
+
+    setup().EditLogDir->setText(logDir.path());
+    setup().ButtonOKClick();
+    clickPolacz();
+    EXPECT_EQ(statusLines().value(0), QStringLiteral("Port COM1 otwarty"));
+}

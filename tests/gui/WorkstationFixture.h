@@ -1,0 +1,57 @@
+#pragma once
+
+#include "TestPlatform.h"
+#include "app/MainTabPage.h"
+#include "app/PageControl.h"
+#include "app/TMainForm.h"
+#include "app/Workstation.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// The whole program on test doubles: the five windows over a virtual clock, scripted dialogs
+// and a settings store in memory.
+class WorkstationTest : public ::testing::Test {
+protected:
+    void SetUp() override { start(); }
+
+    // Creates the windows anew, as a program start does, on the same platform.
+    void start()
+    {
+        workstation.reset();
+        workstation = std::make_unique<Workstation>(env.platform);
+        main().show();
+    }
+
+    TMainForm &main() { return workstation->mainForm(); }
+    MainState &state() { return main().state(); }
+
+    template <class T>
+    T *control(const char *name)
+    {
+        T *widget = main().findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    void clickPolacz() { click(main().TabMain->ButtonPolacz); }
+
+    void clickTab(int index)
+    {
+        QTabBar *bar = main().Pages->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    QStringList statusLines()
+    {
+        const QString text = main().TabMain->MemoStatus->toPlainText();
+        return text.isEmpty() ? QStringList() : text.split(u'\n');
+    }
+
+    TestPlatform env;
+    std::unique_ptr<Workstation> workstation;
+};
