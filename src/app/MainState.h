@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "VehicleLink.h"
+#include "livedata/SensorSelection.h"
 
 #include <memory>
 
@@ -19,6 +20,7 @@ struct MainState {
     int PlotSampleCount = 0;
 
     AppSettings Settings;
+    SensorSelection Selection;
     std::unique_ptr<VehicleLink> Vehicle;
 
     // While one of these runs, the operator stays on its tab.

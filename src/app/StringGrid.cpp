@@ -11,10 +11,11 @@ StringGrid::StringGrid(QWidget *parent, const char *name, const QRect &geometry,
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone); // texts too long for their cell are clipped
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1); // before the row height, or the style's minimum wins
     verticalHeader()->setDefaultSectionSize(rowHeight);
-    verticalHeader()->setMinimumSectionSize(1);
 
     QHeaderView *header = horizontalHeader();
     header->setSectionsMovable(true);

@@ -14,6 +14,7 @@
 #include "faults/DtcTabPage.h"
 #include "faults/FreezeTabPage.h"
 #include "faults/MonitorsTabPage.h"
+#include "livedata/SensorsTab.h"
 #include "livedata/SensorsTabPage.h"
 #include "measure/AccelTabPage.h"
 #include "measure/ChartSeries.h"
@@ -21,6 +22,7 @@
 #include "measure/PlotTabPage.h"
 #include "platform/Clock.h"
 #include "platform/GuiDialogs.h"
+#include "platform/LocaleFacts.h"
 #include "platform/Platform.h"
 #include "report/TFormRaport.h"
 #include "StringGrid.h"
@@ -47,6 +49,8 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
 {
     setObjectName(QStringLiteral("MainForm"));
     m_state.Vehicle = vehicle ? std::move(vehicle) : std::make_unique<SimulatedVehicle>(platform.clock);
+    m_pidReader = std::make_unique<PidReader>(PidReader{*m_state.Vehicle, platform.locale.decimalSeparator(),
+                                                        [this](const QString &line) { appendDebugLine(line); }});
     resize(800, 600);
 
     ComPort = new TComPort(this);
@@ -142,6 +146,7 @@ void TMainForm::buildTabs()
         }
     }
     Pages->gatedTabBar()->setGate([this] { return PageControlChanging(); });
+    m_sensorsTab = new SensorsTab(*this, *TabSensors);
 }
 
 void TMainForm::createChartSeries()
@@ -222,6 +227,7 @@ bool TMainForm::PageControlChanging()
 void TMainForm::ResetAllTabs()
 {
     ResetIdentification();
+    m_sensorsTab->ResetSensorGrid();
     MemoDebugLog->clear();
 }
 
@@ -238,8 +244,11 @@ void TMainForm::ButtonPrintReportClick()
 
 void TMainForm::MnuZakonczClick()
 {
-    // Ends the program without the close handling: every loop running inside a handler is told
-    // to stop, and the application leaves its event loop as soon as those handlers return.
+    // Ends the program without the close handling: the sensor log is closed with every line
+    // written, every loop running inside a handler is told to stop, and the application leaves
+    // its event loop as soon as those handlers return.
+    if (m_state.SensorLogActive)
+        m_sensorsTab->CloseSensorLog();
     m_state.stopAllLoops();
     QCoreApplication::exit(0);
 }
@@ -259,6 +268,8 @@ void TMainForm::MnuOprogramieClick()
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     m_platform.clock.pause(10);
+    if (m_state.SensorLogActive)
+        m_sensorsTab->CloseSensorLog();
     // The loops end before anything is destroyed: the window only hides here and is destroyed
     // when the program's event loop has returned, after every running handler.
     m_state.stopAllLoops();

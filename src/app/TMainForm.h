@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainState.h"
+#include "livedata/FormatPidValue.h"
 
 #include <QMainWindow>
 
@@ -21,6 +22,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QTimer;
+class SensorsTab;
 class SensorsTabPage;
 class TAboutForm;
 class TComPort;
@@ -44,6 +46,9 @@ public:
     MainState &state() { return m_state; }
     Platform &platform() { return m_platform; }
     TComPort &comPort() { return *ComPort; }
+    // Reads PIDs from the vehicle for every tab, logging each read to the debug log.
+    PidReader &pidReader() { return *m_pidReader; }
+    SensorsTab &sensorsTab() { return *m_sensorsTab; }
 
     // Tab gate: whether the operator may leave the current tab now.
     bool PageControlChanging();
@@ -86,6 +91,8 @@ private:
     TAboutForm *m_about = nullptr;
     TSetupForm *m_setup = nullptr;
     TFormRaport *m_raport = nullptr;
+    std::unique_ptr<PidReader> m_pidReader;
+    SensorsTab *m_sensorsTab = nullptr; // owned by its page
 
 public:
     // Controls and components, named as in the window layout.

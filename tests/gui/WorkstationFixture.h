@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScriptedVehicle.h"
 #include "TestPlatform.h"
 #include "app/MainTabPage.h"
 #include "app/PageControl.h"
@@ -22,7 +23,15 @@ protected:
     void start()
     {
         workstation.reset();
-        workstation = std::make_unique<Workstation>(env.platform);
+        std::unique_ptr<VehicleLink> link;
+        if (useScriptedVehicle) {
+            auto scripted = std::make_unique<ScriptedVehicle>();
+            scripted->clock = &env.clock;
+            scripted->fallback = {true, {0xFF, 0xFF, 0xFF, 0xFF}};
+            vehicle = scripted.get();
+            link = std::move(scripted);
+        }
+        workstation = std::make_unique<Workstation>(env.platform, std::move(link));
         main().show();
     }
 
@@ -53,5 +62,9 @@ protected:
     }
 
     TestPlatform env;
+    // Tests that need chosen bytes set this before start(); the vehicle then answers 0xFF bytes
+    // (every PID supported) unless scripted otherwise, 100 ms per query on the virtual clock.
+    bool useScriptedVehicle = false;
+    ScriptedVehicle *vehicle = nullptr; // owned by the main window
     std::unique_ptr<Workstation> workstation;
 };

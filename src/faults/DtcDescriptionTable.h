@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+// One row of the fault-code description table: a five-character DTC text and its Polish
+// description, exactly as stored (trailing blanks are part of the description).
+struct DtcDescriptionRow {
+    const char16_t *code;
+    const char16_t *description;
+};
+
+// Every row of the description table compiled into the program, in the order of
+// resources/dtc_descriptions.txt: ascending by code, P1680 twice.
+std::span<const DtcDescriptionRow> DtcDescriptionTable();
+
+// The description of the first row whose code equals code as a whole, case-sensitively and
+// without trimming; "Brak opisu kodu w bazie" when no row matches.
+QString LookupDtcDescription(const QString &code);

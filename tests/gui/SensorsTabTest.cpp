@@ -1,0 +1,158 @@
+#include "SensorsFixture.h"
+
+#include "livedata/SensorTable.h"
+
+TEST_F(SensorsTabTest, OnePassShowsReadPidsASeparatorAndTheListedOnes)
+{
+    QStringList rows;
+    QStringList pids;
+    // Queries: 3 bitmaps, 9 reads of the first pass; the 13th starts the second pass.
+    runUntilQuery(13, [&] {
+        for (int r = 1; r <= 12; ++r)
+            rows << row(r);
+        pids = pidColumn();
+    });
+
+    EXPECT_EQ(rows.value(0), QStringLiteral("****|03|Status układu paliwowego 1/2||brak sprzężenia zwrotnego (brak warunków) / "
+                                            "brak sprzężenia zwrotnego (brak warunków) "));
+    EXPECT_EQ(rows.value(2), QStringLiteral("|05|Temperatura płynu chłodzącego|st C|215"));
+    EXPECT_EQ(rows.value(4), QStringLiteral("|0C|Prędkość obrotowa silnika|obr/min|16383"));
+    EXPECT_EQ(rows.value(8), QStringLiteral("|11|Kąt otwarcia przepustnicy (TPS)|%|100,00"));
+    EXPECT_EQ(rows.value(9), QStringLiteral("||||"));
+    EXPECT_EQ(rows.value(10), QStringLiteral("|07|Długoterminowa korekta wtrysku Bank 1/3|%|"));
+    EXPECT_EQ(pids.mid(0, 9), (QStringList{QStringLiteral("03"), QStringLiteral("04"), QStringLiteral("05"),
+                                           QStringLiteral("06"), QStringLiteral("0C"), QStringLiteral("0D"),
+                                           QStringLiteral("0E"), QStringLiteral("10"), QStringLiteral("11")}));
+    // The other 63 supported PIDs follow in order (0x1C, 0x20, 0x40, 0x41 never appear).
+    EXPECT_EQ(pids.mid(10, 63).size(), 63);
+    EXPECT_FALSE(pids.mid(10, 63).contains(QStringLiteral("1C")));
+    EXPECT_EQ(pids.value(72), QStringLiteral("4E"));
+    EXPECT_TRUE(pids.value(73).isEmpty());
+
+    // Stopped: the grid is empty, the button reads "Start" again.
+    EXPECT_TRUE(pidColumn().join(QString()).isEmpty());
+    EXPECT_EQ(page().ButtonStart->text(), QStringLiteral("Start"));
+    EXPECT_FALSE(page().ButtonLogToFile->isEnabled());
+    EXPECT_EQ(state().BusyCount, 0);
+    EXPECT_EQ(main().MemoDebugLog->toPlainText().count(QStringLiteral("Reading sensors")), 10);
+}
+
+TEST_F(SensorsTabTest, StopInTheMiddleOfAPassEndsItAfterTheCurrentRead)
+{
+    runUntilQuery(6); // Stop arrives during the third read of the first pass
+    EXPECT_EQ(vehicle->queries.size(), 6u);
+    EXPECT_EQ(env.clock.now(), 600);
+    EXPECT_TRUE(pidColumn().join(QString()).isEmpty());
+    EXPECT_FALSE(state().SensorsRunning);
+    EXPECT_EQ(page().ButtonStart->text(), QStringLiteral("Start"));
+}
+
+TEST_F(SensorsTabTest, ForceModeReadsAndListsUnsupportedPids)
+{
+    vehicle->answer(0, 0, 0, 0);
+    vehicle->answer(0, 0, 0, 0);
+    vehicle->answer(0, 0, 0, 0);
+    page().CheckBoxForceMode->setChecked(true);
+    QStringList pids;
+    runUntilQuery(13, [&] { pids = pidColumn(); });
+    EXPECT_EQ(pids.value(8), QStringLiteral("11"));
+    EXPECT_TRUE(pids.value(9).isEmpty());
+    EXPECT_EQ(pids.value(10), QStringLiteral("07"));
+    EXPECT_TRUE(pids.contains(QStringLiteral("1C")));
+    EXPECT_EQ(pids.value(73), QStringLiteral("4E")); // 64 listed PIDs
+}
+
+TEST_F(SensorsTabTest, WithNothingSelectedTheSupportedPidsAreListedFromTheFirstRow)
+{
+    click(page().ButtonDeselectAll);
+    QStringList pids;
+    env.clock.at(450, [&] {
+        pids = pidColumn();
+        click(page().ButtonStart);
+    });
+    click(page().ButtonStart);
+    EXPECT_EQ(vehicle->queries.size(), 3u); // the bitmaps only
+    EXPECT_EQ(pids.value(0), QStringLiteral("03"));
+    EXPECT_EQ(pids.value(71), QStringLiteral("4E"));
+    // One 100 ms wait per pass keeps the loop from spinning.
+    for (std::size_t i = 3; i < env.clock.pauses().size(); ++i)
+        EXPECT_EQ(env.clock.pauses()[i], 100);
+    EXPECT_GE(env.clock.pauses().size(), 5u);
+}
+
+TEST_F(SensorsTabTest, LeavingTheTabOrDisconnectingEndsTheLoop)
+{
+    runUntilQuery(8, [&] { clickTab(1); });
+    EXPECT_EQ(main().Pages->currentIndex(), 1);
+    EXPECT_FALSE(state().SensorsRunning);
+    EXPECT_EQ(vehicle->queries.size(), 8u);
+    EXPECT_TRUE(pidColumn().join(QString()).isEmpty());
+
+    clickTab(3);
+    vehicle->queries.clear();
+    runUntilQuery(5, [&] {
+        clickTab(0);
+        clickPolacz();
+    });
+    EXPECT_FALSE(state().Connected);
+    EXPECT_EQ(vehicle->queries.size(), 5u);
+    EXPECT_EQ(page().ButtonStart->text(), QStringLiteral("Start"));
+    EXPECT_EQ(state().BusyCount, 0);
+}
+
+TEST_F(SensorsTabTest, SelectionButtonsChangeOnlyTheStoredSelectionWhileStopped)
+{
+    click(page().ButtonSelectAll);
+    EXPECT_TRUE(state().Selection.IsSelected(0x2F));
+    click(page().ButtonInvert);
+    EXPECT_FALSE(state().Selection.IsSelected(0x2F));
+    EXPECT_TRUE(pidColumn().join(QString()).isEmpty());
+    state().Selection.SetSupported(0x2F, false);
+    click(page().ButtonResetSupported);
+    EXPECT_TRUE(state().Selection.IsSupported(0x2F));
+    EXPECT_FALSE(state().Selection.IsSupported(0x1C));
+}
+
+TEST_F(SensorsTabTest, CheckBoxesToggleOnlyInsideTheBoxOfARowWithAPid)
+{
+    grid().setCells(2, 1, QStringLiteral("0C"));
+    grid().setCells(2, 2, QStringLiteral("2F"));
+    QWidget *viewport = grid().viewport();
+    const QRect first = grid().visualRect(grid().model()->index(0, 0));
+    const QPoint inBox = first.topLeft() + QPoint(5, 5);
+    ASSERT_TRUE(tab().PtInCheckBox(inBox).hit);
+
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, inBox);
+    EXPECT_FALSE(state().Selection.IsSelected(0x0C));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, inBox);
+    EXPECT_TRUE(state().Selection.IsSelected(0x0C));
+
+    // The same offset in another column, or a row without a PID, changes nothing.
+    const QRect third = grid().visualRect(grid().model()->index(0, 3));
+    EXPECT_FALSE(tab().PtInCheckBox(third.topLeft() + QPoint(5, 5)).hit);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, third.topLeft() + QPoint(5, 5));
+    const QRect empty = grid().visualRect(grid().model()->index(5, 0));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, empty.topLeft() + QPoint(5, 5));
+    EXPECT_TRUE(state().Selection.IsSelected(0x0C));
+    EXPECT_FALSE(tab().GetCheckState(6));
+
+    // While the log is written the selection cannot change.
+    state().SensorLogActive = true;
+    const QRect second = grid().visualRect(grid().model()->index(1, 0));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, second.topLeft() + QPoint(5, 5));
+    EXPECT_FALSE(state().Selection.IsSelected(0x2F));
+    state().SensorLogActive = false;
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, second.topLeft() + QPoint(5, 5));
+    EXPECT_TRUE(state().Selection.IsSelected(0x2F));
+}
+
+TEST_F(SensorsTabTest, TheRowPidIsReadFromItsLeadingHexDigits)
+{
+    grid().setCells(2, 1, QStringLiteral("0cX"));
+    grid().setCells(2, 2, QStringLiteral("G1"));
+    grid().setCells(2, 3, QStringLiteral("4F"));
+    EXPECT_TRUE(tab().GetCheckState(1));
+    EXPECT_FALSE(tab().GetCheckState(2));
+    state().Selection.SelectAll();
+    EXPECT_FALSE(tab().GetCheckState(3)); // above 0x4E: never selected
+}
