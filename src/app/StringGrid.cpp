@@ -1,5 +1,7 @@
 #include "StringGrid.h"
 
+#include "PlainCell.h"
+
 #include <QHeaderView>
 
 StringGrid::StringGrid(QWidget *parent, const char *name, const QRect &geometry, int columns, int rows,
@@ -10,6 +12,7 @@ StringGrid::StringGrid(QWidget *parent, const char *name, const QRect &geometry,
     setGeometry(geometry);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
+    setItemDelegate(new PlainCell(this));
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone); // texts too long for their cell are clipped
     verticalHeader()->hide();

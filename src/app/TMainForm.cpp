@@ -11,8 +11,11 @@
 #include "TAboutForm.h"
 #include "TComPort.h"
 #include "TSetupForm.h"
+#include "faults/DtcTab.h"
 #include "faults/DtcTabPage.h"
+#include "faults/FreezeTab.h"
 #include "faults/FreezeTabPage.h"
+#include "faults/MonitorsTab.h"
 #include "faults/MonitorsTabPage.h"
 #include "livedata/SensorsTab.h"
 #include "livedata/SensorsTabPage.h"
@@ -146,7 +149,10 @@ void TMainForm::buildTabs()
         }
     }
     Pages->gatedTabBar()->setGate([this] { return PageControlChanging(); });
+    m_dtcTab = new DtcTab(*this, *TabDTC);
+    m_freezeTab = new FreezeTab(*this, *TabFreeze);
     m_sensorsTab = new SensorsTab(*this, *TabSensors);
+    m_monitorsTab = new MonitorsTab(*this, *TabMonitors);
 }
 
 void TMainForm::createChartSeries()
@@ -227,7 +233,10 @@ bool TMainForm::PageControlChanging()
 void TMainForm::ResetAllTabs()
 {
     ResetIdentification();
+    m_dtcTab->ResetDtcTab();
+    m_freezeTab->ResetFreezeFrameTab();
     m_sensorsTab->ResetSensorGrid();
+    m_monitorsTab->ResetMonitorsTab();
     MemoDebugLog->clear();
 }
 

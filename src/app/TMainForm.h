@@ -10,7 +10,10 @@
 
 class AccelTabPage;
 class ChartSeries;
+class DtcTab;
 class DtcTabPage;
+class FreezeTab;
+class MonitorsTab;
 class DynoTabPage;
 class FreezeTabPage;
 class MainTabPage;
@@ -49,6 +52,9 @@ public:
     // Reads PIDs from the vehicle for every tab, logging each read to the debug log.
     PidReader &pidReader() { return *m_pidReader; }
     SensorsTab &sensorsTab() { return *m_sensorsTab; }
+    DtcTab &dtcTab() { return *m_dtcTab; }
+    FreezeTab &freezeTab() { return *m_freezeTab; }
+    MonitorsTab &monitorsTab() { return *m_monitorsTab; }
 
     // Tab gate: whether the operator may leave the current tab now.
     bool PageControlChanging();
@@ -92,7 +98,11 @@ private:
     TSetupForm *m_setup = nullptr;
     TFormRaport *m_raport = nullptr;
     std::unique_ptr<PidReader> m_pidReader;
-    SensorsTab *m_sensorsTab = nullptr; // owned by its page
+    // The behaviour of the tabs, each owned by its page.
+    DtcTab *m_dtcTab = nullptr;
+    FreezeTab *m_freezeTab = nullptr;
+    SensorsTab *m_sensorsTab = nullptr;
+    MonitorsTab *m_monitorsTab = nullptr;
 
 public:
     // Controls and components, named as in the window layout.

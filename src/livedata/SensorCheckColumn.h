@@ -22,16 +22,3 @@ private:
     std::function<bool(int)> m_hasBox;
 };
 
-// The other cells of the sensor grid: their text only, without selection or focus marks.
-class PlainCell final : public QStyledItemDelegate {
-    Q_OBJECT
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-    }
-};

@@ -36,7 +36,6 @@ QString hexPid(int pid)
 SensorsTab::SensorsTab(TMainForm &main, SensorsTabPage &page) : QObject(&page), m_main(main), m_page(page)
 {
     StringGrid *grid = m_page.StringGridSensors;
-    grid->setItemDelegate(new PlainCell(grid));
     grid->setItemDelegateForColumn(
         0, new SensorCheckColumn([this](int row) { return GetCheckState(row); },
                                  [this](int row) { return rowPid(row) > 0; }, grid));

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
+#include "ChartStyle.h"
+
 #include <qcustomplot.h>
 
 #include <initializer_list>
@@ -20,31 +22,15 @@ namespace {
 // Black plotting area with the speed axis on the left only, a line every 10 km/h.
 void makeSpeedChart(QCustomPlot *chart)
 {
-    const QColor axisColour(0xC0, 0xC0, 0xC0);
-    chart->setBackground(Qt::black);
-    chart->axisRect()->setBackground(Qt::black);
-    chart->plotLayout()->setMargins(QMargins(0, 0, 0, 0));
-    chart->axisRect()->setMinimumMargins(QMargins(2, 2, 2, 2));
-    chart->legend->setVisible(false);
+    makeBlackChart(chart);
     chart->xAxis->setVisible(false);
-    chart->xAxis2->setVisible(false);
-    chart->yAxis2->setVisible(false);
     chart->xAxis->grid()->setVisible(false);
     chart->xAxis->setRange(0, 50);
-
-    QCPAxis *speed = chart->yAxis;
-    QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
-    ticker->setTickStep(10);
     // Every 10 km/h while the labels have room; a wide typed range takes multiples of 10.
-    ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+    QSharedPointer<QCPAxisTickerFixed> ticker = fixedStepTicker(10);
     ticker->setTickCount(10);
-    speed->setTicker(ticker);
-    speed->setRange(0, 100);
-    speed->setBasePen(QPen(axisColour));
-    speed->setTickPen(QPen(axisColour));
-    speed->setSubTickPen(QPen(axisColour));
-    speed->setTickLabelColor(axisColour);
-    speed->grid()->setPen(QPen(QColor(0x40, 0x40, 0x40), 0, Qt::DotLine));
+    chart->yAxis->setTicker(ticker);
+    chart->yAxis->setRange(0, 100);
 }
 
 // One of the large hidden labels of the prompt and result area.

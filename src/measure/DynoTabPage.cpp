@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ChartStyle.h"
+
 #include <qcustomplot.h>
 
 #include <cstring>
@@ -110,35 +112,13 @@ QLabel *makeResultLabel(QWidget *box, const char *name, const QString &text, con
 // Black plotting area with power and torque sharing the left axis against engine speed.
 void makeDynoChart(QCustomPlot *chart, const QString &speedTitle, const QString &valueTitle)
 {
-    const QColor axisColour(0xC0, 0xC0, 0xC0);
-    chart->setBackground(Qt::black);
-    chart->axisRect()->setBackground(Qt::black);
-    chart->plotLayout()->setMargins(QMargins(0, 0, 0, 0));
-    chart->axisRect()->setMinimumMargins(QMargins(2, 2, 2, 2));
-    chart->legend->setVisible(false);
-    chart->xAxis2->setVisible(false);
-    chart->yAxis2->setVisible(false);
-
-    const auto fixedStep = [](double step) {
-        QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
-        ticker->setTickStep(step);
-        ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
-        return ticker;
-    };
-    chart->xAxis->setTicker(fixedStep(250));
+    makeBlackChart(chart);
+    chart->xAxis->setTicker(fixedStepTicker(250));
     chart->xAxis->setRange(0, 6000);
     chart->xAxis->setLabel(speedTitle);
-    chart->yAxis->setTicker(fixedStep(10));
+    chart->yAxis->setTicker(fixedStepTicker(10));
     chart->yAxis->setRange(0, 200);
     chart->yAxis->setLabel(valueTitle);
-    for (QCPAxis *axis : {chart->xAxis, chart->yAxis}) {
-        axis->setBasePen(QPen(axisColour));
-        axis->setTickPen(QPen(axisColour));
-        axis->setSubTickPen(QPen(axisColour));
-        axis->setTickLabelColor(axisColour);
-        axis->setLabelColor(axisColour);
-        axis->grid()->setPen(QPen(QColor(0x40, 0x40, 0x40), 0, Qt::DotLine));
-    }
 }
 
 } // namespace

@@ -12,31 +12,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ChartStyle.h"
+
 #include <qcustomplot.h>
 
 namespace {
 
 constexpr std::array<QRgb, PlotTabPage::kTraceCount> kTraceColours{0xFF00FF, 0xFF0000, 0x00FF00, 0xFFFF00, 0x00FFFF};
-
-// Black plotting area with grey axes and a dark grid, no margins around it.
-void makeBlackChart(QCustomPlot *chart)
-{
-    const QColor axisColour(0xC0, 0xC0, 0xC0);
-    const QColor gridColour(0x40, 0x40, 0x40);
-    chart->setBackground(Qt::black);
-    chart->axisRect()->setBackground(Qt::black);
-    chart->plotLayout()->setMargins(QMargins(0, 0, 0, 0));
-    chart->axisRect()->setMinimumMargins(QMargins(2, 2, 2, 2));
-    for (QCPAxis *axis : chart->axisRect()->axes()) {
-        axis->setBasePen(QPen(axisColour));
-        axis->setTickPen(QPen(axisColour));
-        axis->setSubTickPen(QPen(axisColour));
-        axis->setTickLabelColor(axisColour);
-        axis->setLabelColor(axisColour);
-        axis->grid()->setPen(QPen(gridColour, 0, Qt::DotLine));
-    }
-    chart->legend->setVisible(false);
-}
 
 } // namespace
 

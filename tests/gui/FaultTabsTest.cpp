@@ -1,0 +1,187 @@
+#include "WorkstationFixture.h"
+
+#include "app/MessageCatalogue.h"
+#include "app/StringGrid.h"
+#include "faults/DtcTab.h"
+#include "faults/DtcTabPage.h"
+#include "faults/FreezeTabPage.h"
+#include "faults/MonitorsTab.h"
+#include "faults/MonitorsTabPage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+QStringList gridRows(StringGrid *grid, int firstColumn = 0)
+{
+    QStringList rows;
+    for (int row = 1; row < grid->RowCount(); ++row) {
+        QStringList cells;
+        for (int column = firstColumn; column < grid->columnCount(); ++column)
+            cells << grid->Cells(column, row);
+        rows << cells.join(u'|');
+    }
+    return rows;
+}
+
+} // namespace
+
+class FaultTabsTest : public WorkstationTest {
+protected:
+    void SetUp() override
+    {
+        useScriptedVehicle = true;
+        start();
+        clickPolacz();
+    }
+    DtcTabPage &dtc() { return *main().TabDTC; }
+    FreezeTabPage &freeze() { return *main().TabFreeze; }
+    MonitorsTabPage &monitors() { return *main().TabMonitors; }
+};
+
+TEST_F(FaultTabsTest, ReadingTheFaultMemoryDealsTheCodesToBothGrids)
+{
+    clickTab(1);
+    for (int read = 0; read < 2; ++read) {
+        click(dtc().ButtonDTCOdczytaj);
+        EXPECT_EQ(gridRows(dtc().StringGridDTCPending),
+                  (QStringList{
+                      QStringLiteral("P0301|Cylinder 1 - wykryte wypadanie zapłonów "),
+                      QStringLiteral("P0103|Czujnik masowego lub objętościowego przepływu powietrza - wysoki sygnał wejściowy "),
+                      QStringLiteral("P0252|Wirnik / krzywka pompy wtryskowej A - sygnał poza zakresem / działanie "),
+                      QStringLiteral("P0445|Układ odprowadzania par paliwa, obwód sterujący zaworu oczyszczania - zwarcie "),
+                      QStringLiteral("P0553|Czujnik ciśnienia układu wspomagania kierownicy - wysoki sygnał wejściowy "),
+                      QStringLiteral("C0732|Przyspieszeniomierz lewy tylny - niski sygnał wejściowy")}));
+        EXPECT_EQ(gridRows(dtc().StringGridDTCStored),
+                  (QStringList{
+                      QStringLiteral("P0326|Czujnik spalania stukowego 1 (Bank 1) - sygnał poza zakresem / działanie "),
+                      QStringLiteral("P0133|Czujnik tlenu (sonda lambda) (Bank 1 czujnik 1) - powolna reakcja / odpowiedź "),
+                      QStringLiteral("P0322|Obwód wejścia prędkości silnika dla rozdzielacza / zapłonu - brak sygnału "),
+                      QStringLiteral("P0507|Układ regulacji biegu jałowego - obroty wyższe niż oczekiwane "),
+                      QStringLiteral("P0268|Wtryskiwacz cylindra 3 - wysoki sygnał "),
+                      QStringLiteral("B0848|Obwód napięcia odniesienia 5V - wysoki sygnał wejściowy")}));
+        EXPECT_EQ(dtc().StringGridDTCStored->Cells(0, 0), QStringLiteral("Kod błędu"));
+        EXPECT_EQ(dtc().LabelDTCMILStatus->text(), QStringLiteral("Zapalona"));
+        EXPECT_FALSE(dtc().LabelDTCMILStatus->isHidden());
+        EXPECT_FALSE(dtc().ImageMILon->isHidden());
+        EXPECT_TRUE(dtc().ImageMILoff->isHidden());
+        EXPECT_EQ(dtc().LabelDTCPendCount->text(), QStringLiteral("6"));
+        EXPECT_FALSE(dtc().LabelDTCStoredCount->isHidden());
+        EXPECT_TRUE(dtc().ButtonDTCKasuj->isEnabled());
+        EXPECT_TRUE(dtc().ButtonDTCOdczytaj->isEnabled());
+    }
+    EXPECT_EQ(env.clock.now(), 0);
+}
+
+TEST_F(FaultTabsTest, ClearingAsksFirstAndEmptiesOnlyTheFaultCodes)
+{
+    clickTab(4);
+    click(monitors().ButtonMonitorRead);
+    clickTab(1);
+    click(dtc().ButtonDTCOdczytaj);
+
+    env.dialogs.answers = {MessageAnswer::No};
+    click(dtc().ButtonDTCKasuj);
+    ASSERT_EQ(env.dialogs.shown.size(), 1u);
+    EXPECT_EQ(env.dialogs.shown[0].text, LoadMessage(SDTCClearWrng));
+    EXPECT_EQ(env.dialogs.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(env.dialogs.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(dtc().StringGridDTCPending->Cells(0, 1), QStringLiteral("P0301"));
+    EXPECT_TRUE(dtc().ButtonDTCKasuj->isEnabled());
+
+    env.dialogs.answers = {MessageAnswer::Yes};
+    click(dtc().ButtonDTCKasuj);
+    EXPECT_EQ(gridRows(dtc().StringGridDTCPending).join(QString()), QStringLiteral("||||||"));
+    EXPECT_TRUE(dtc().StringGridDTCStored->Cells(1, 6).isEmpty());
+    EXPECT_TRUE(dtc().LabelDTCPendCount->isHidden());
+    EXPECT_TRUE(dtc().LabelDTCPendCount->text().isEmpty());
+    EXPECT_TRUE(dtc().LabelDTCMILStatus->isHidden());
+    EXPECT_TRUE(dtc().ImageMILon->isHidden());
+    EXPECT_FALSE(dtc().ButtonDTCKasuj->isEnabled());
+    EXPECT_TRUE(dtc().ButtonDTCOdczytaj->isEnabled());
+    EXPECT_EQ(monitors().StringGridMonitorCont->Cells(2, 1), QStringLiteral("NIE")); // untouched
+}
+
+TEST_F(FaultTabsTest, TheLampFollowsBitSevenAndANonAnswerChangesNothing)
+{
+    clickTab(1);
+    main().dtcTab().MilStatusWord = 0x0002;
+    click(dtc().ButtonDTCOdczytaj);
+    EXPECT_EQ(dtc().LabelDTCMILStatus->text(), QStringLiteral("Zgaszona"));
+    EXPECT_FALSE(dtc().ImageMILoff->isHidden());
+    EXPECT_TRUE(dtc().ImageMILon->isHidden());
+
+    main().dtcTab().MilStatusWord = 0xFFFF;
+    click(dtc().ButtonDTCOdczytaj);
+    EXPECT_EQ(dtc().LabelDTCMILStatus->text(), QStringLiteral("Zgaszona"));
+    EXPECT_FALSE(dtc().ImageMILoff->isHidden());
+}
+
+TEST_F(FaultTabsTest, TheFreezeFrameReadsFifteenParametersInFreezeFrameMode)
+{
+    clickTab(2);
+    const int pumps = env.clock.pumps();
+    click(freeze().ButtonFreezeRead);
+    EXPECT_EQ(env.clock.now(), 1500);
+    EXPECT_EQ(env.clock.pumps(), pumps);
+    ASSERT_EQ(vehicle->queries.size(), 15u);
+    for (const auto &query : vehicle->queries)
+        EXPECT_EQ(query.mode, FreezeFrame);
+
+    EXPECT_EQ(freeze().LabeledEditDTCCode->text(), QStringLiteral("P0103"));
+    EXPECT_EQ(freeze().LabeledEditDTCDesc->text(),
+              QStringLiteral("Czujnik masowego lub objętościowego przepływu powietrza - wysoki sygnał wejściowy"));
+    const QStringList rows = gridRows(freeze().StringGridFreezeParams);
+    EXPECT_EQ(rows[0].left(3), QStringLiteral("03|"));
+    EXPECT_EQ(rows[2], QStringLiteral("05|Temperatura płynu chłodzącego|st C|215"));
+    EXPECT_EQ(rows[9], QStringLiteral("0C|Prędkość obrotowa silnika|obr/min|16383"));
+    EXPECT_EQ(rows[14].left(3), QStringLiteral("11|"));
+    EXPECT_EQ(rows.mid(15), (QStringList{QStringLiteral("|||"), QStringLiteral("|||"), QStringLiteral("|||")}));
+    EXPECT_TRUE(freeze().ButtonFreezeRead->isEnabled());
+}
+
+TEST_F(FaultTabsTest, MonitorsShowTheReadinessAfterHalfASecond)
+{
+    clickTab(4);
+    for (int read = 1; read <= 2; ++read) {
+        click(monitors().ButtonMonitorRead);
+        EXPECT_EQ(env.clock.now(), 500 * read);
+        EXPECT_EQ(gridRows(monitors().StringGridMonitorCont, 1),
+                  (QStringList{QStringLiteral("-|NIE"), QStringLiteral("Zakończony|TAK"),
+                               QStringLiteral("Niezakończony|TAK")}));
+        EXPECT_EQ(gridRows(monitors().StringGridMonitorNonCont, 1),
+                  (QStringList{QStringLiteral("-|NIE"), QStringLiteral("Zakończony|TAK"), QStringLiteral("-|NIE"),
+                               QStringLiteral("Zakończony|TAK"), QStringLiteral("-|NIE"),
+                               QStringLiteral("Niezakończony|TAK"), QStringLiteral("-|NIE"),
+                               QStringLiteral("Niezakończony|TAK")}));
+    }
+    // A status bit where support is clear shows the monitor as unsupported.
+    main().monitorsTab().Bytes = {0x70, 0x00, 0xFF};
+    click(monitors().ButtonMonitorRead);
+    EXPECT_EQ(gridRows(monitors().StringGridMonitorCont, 1).join(u';'), QStringLiteral("-|NIE;-|NIE;-|NIE"));
+    EXPECT_EQ(monitors().StringGridMonitorNonCont->Cells(1, 8), QStringLiteral("-"));
+}
+
+TEST_F(FaultTabsTest, DisconnectingEmptiesTheThreeTabsButKeepsHeadersAndNames)
+{
+    clickTab(1);
+    click(dtc().ButtonDTCOdczytaj);
+    clickTab(2);
+    click(freeze().ButtonFreezeRead);
+    clickTab(4);
+    click(monitors().ButtonMonitorRead);
+    clickTab(0);
+    clickPolacz();
+
+    EXPECT_TRUE(dtc().StringGridDTCPending->Cells(0, 1).isEmpty());
+    EXPECT_FALSE(dtc().ButtonDTCKasuj->isEnabled());
+    EXPECT_TRUE(freeze().LabeledEditDTCCode->text().isEmpty());
+    EXPECT_TRUE(freeze().LabeledEditDTCDesc->text().isEmpty());
+    EXPECT_EQ(gridRows(freeze().StringGridFreezeParams).join(QString()).remove(u'|'), QString());
+    EXPECT_EQ(freeze().StringGridFreezeParams->Cells(3, 0), QStringLiteral("Wartość"));
+    EXPECT_TRUE(monitors().StringGridMonitorNonCont->Cells(1, 1).isEmpty());
+    EXPECT_EQ(monitors().StringGridMonitorNonCont->Cells(0, 8),
+              QStringLiteral("Monitor systemu recyrkulacji spalin (EGR)"));
+    EXPECT_EQ(monitors().StringGridMonitorCont->Cells(1, 0), QStringLiteral("Status"));
+}
