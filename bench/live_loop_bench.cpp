@@ -1,23 +1,17 @@
 // Live-data benchmark: the work of the acquisition loop besides waiting for the vehicle
 // (formatting, grid updates, repaints, log lines) per read, and the processor time the loop
 // uses while it waits on the vehicle.
-#include "app/KorvathApplication.h"
+#include "BenchPlatform.h"
 #include "app/MainTabPage.h"
 #include "app/PageControl.h"
 #include "app/SimulatedVehicle.h"
 #include "app/TMainForm.h"
 #include "app/Workstation.h"
 #include "livedata/SensorsTabPage.h"
-#include "platform/FileSettingsStore.h"
-#include "platform/Platform.h"
-#include "platform/QtDialogs.h"
 #include "platform/SystemClock.h"
-#include "platform/SystemLocaleFacts.h"
-#include "platform/SystemTones.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -89,25 +83,20 @@ void runLoop(Workstation &workstation, const QString &logDirectory, bool logging
 int main(int argc, char **argv)
 {
     KorvathApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvath Diag"));
-    KorvathApplication::useLayoutFonts();
-    SystemLocaleFacts locale;
-    SystemTones tones;
-    QtDialogs dialogs;
-    QTemporaryDir dir;
-    FileSettingsStore settings(dir.filePath(QStringLiteral("Ulmora.conf")));
+    setUpBenchApplication();
+    QTemporaryDir logs;
 
     // 1. Work per read, without the vehicle's waiting: 2000 passes over the nine default PIDs.
     double perReadMs = 0;
     {
         NoPauseClock clock;
-        Platform platform{clock, tones, dialogs, settings, locale};
+        BenchPlatform bench(clock);
         auto vehicle = std::make_unique<InstantVehicle>();
         InstantVehicle *counter = vehicle.get();
-        Workstation workstation(platform, std::move(vehicle));
+        Workstation workstation(bench.platform, std::move(vehicle));
         QElapsedTimer timer;
         timer.start();
-        runLoop(workstation, dir.path(), true, [&] { return counter->queries >= 3 + 2000 * 9; });
+        runLoop(workstation, logs.path(), true, [&] { return counter->queries >= 3 + 2000 * 9; });
         perReadMs = double(timer.elapsed()) / double(counter->queries - 3);
     }
 
@@ -115,12 +104,12 @@ int main(int argc, char **argv)
     double waitingShare = 0;
     {
         SystemClock clock;
-        Platform platform{clock, tones, dialogs, settings, locale};
-        Workstation workstation(platform);
+        BenchPlatform bench(clock);
+        Workstation workstation(bench.platform);
         QElapsedTimer timer;
         timer.start();
         const double cpuBefore = processorSeconds();
-        runLoop(workstation, dir.path(), true, [&] { return timer.elapsed() >= 3000; });
+        runLoop(workstation, logs.path(), true, [&] { return timer.elapsed() >= 3000; });
         waitingShare = (processorSeconds() - cpuBefore) / (timer.elapsed() / 1000.0);
     }
 

@@ -4,22 +4,16 @@
 // Run without arguments it starts itself as a child five times and prints the median figures;
 // the child builds the workstation as the program does, reports when the main window has been
 // painted, connects, and reports its resident memory.
-#include "app/KorvathApplication.h"
+#include "BenchPlatform.h"
 #include "app/MainTabPage.h"
 #include "app/TMainForm.h"
 #include "app/Workstation.h"
-#include "platform/FileSettingsStore.h"
-#include "platform/Platform.h"
-#include "platform/QtDialogs.h"
 #include "platform/SystemClock.h"
-#include "platform/SystemLocaleFacts.h"
-#include "platform/SystemTones.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -67,17 +61,11 @@ private:
 int child(int argc, char **argv)
 {
     KorvathApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvath Diag"));
-    KorvathApplication::useLayoutFonts();
-    SystemLocaleFacts locale;
+    setUpBenchApplication();
     SystemClock clock;
-    SystemTones tones;
-    QtDialogs dialogs;
-    QTemporaryDir dir;
-    FileSettingsStore settings(dir.filePath(QStringLiteral("Ulmora.conf")));
-    Platform platform{clock, tones, dialogs, settings, locale};
+    BenchPlatform bench(clock);
 
-    Workstation workstation(platform);
+    Workstation workstation(bench.platform);
     FirstPaint paint([&] {
         workstation.mainForm().TabMain->ButtonPolacz->click();
         for (int i = 0; i < 20; ++i)

@@ -39,7 +39,8 @@ SensorsTab::SensorsTab(TMainForm &main, SensorsTabPage &page) : QObject(&page), 
     grid->setItemDelegateForColumn(
         0, new SensorCheckColumn([this](int row) { return GetCheckState(row); },
                                  [this](int row) { return rowPid(row) > 0; }, grid));
-    grid->viewport()->installEventFilter(this);
+    m_gridViewport = grid->viewport();
+    m_gridViewport->installEventFilter(this);
 
     connect(m_page.ButtonStart, &QPushButton::clicked, this, &SensorsTab::ButtonStartClick);
     connect(m_page.ButtonLogToFile, &QPushButton::clicked, this, &SensorsTab::ButtonLogToFileClick);
@@ -56,7 +57,8 @@ SensorsTab::~SensorsTab()
 
 bool SensorsTab::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_page.StringGridSensors->viewport() && event->type() == QEvent::MouseButtonPress) {
+    // Compared by address only: while the page is torn down its grid must not be touched.
+    if (event->type() == QEvent::MouseButtonPress && watched == m_gridViewport) {
         StringGridSensorsMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
         return false;
     }

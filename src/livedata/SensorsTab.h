@@ -63,5 +63,6 @@ private:
     SensorsTabPage &m_page;
     SensorLog m_log;
     LogDeviceFactory m_logDevices;
+    QObject *m_gridViewport = nullptr;
     bool m_loopActive = false;
 };

@@ -1,5 +1,6 @@
 #include "WorkstationFixture.h"
 
+#include "app/LanguageModule.h"
 #include "app/TAboutForm.h"
 #include "app/TComPort.h"
 #include "app/StringGrid.h"
@@ -85,4 +86,18 @@ TEST_F(WorkstationTest, StatusBarShowsTheHintUnderThePointer)
     QStatusTipEvent tip(button->statusTip());
     QCoreApplication::sendEvent(button, &tip);
     EXPECT_EQ(main().statusBar()->currentMessage(), QStringLiteral("Kliknij przycisk aby połączyć się z samochodem"));
+}
+
+TEST_F(WorkstationTest, ALanguageModuleReplacesWindowTextsAndMessages)
+{
+    LanguageModule module;
+    ASSERT_TRUE(module.load(QStringLiteral(KORVATH_TEST_DATA_DIR "/lang_english.qm")));
+    LanguageModule::activate(&module);
+    start();
+    LanguageModule::activate(nullptr);
+
+    EXPECT_EQ(main().windowTitle(), QStringLiteral("Korvath Diag EN  1.1.2"));
+    EXPECT_EQ(main().Pages->tabText(0), QStringLiteral("Main"));
+    EXPECT_EQ(main().Pages->tabText(1), QStringLiteral("Trouble codes"));
+    EXPECT_EQ(main().Pages->tabText(2), QStringLiteral("Zamrożone ramki")); // not in the module
 }
