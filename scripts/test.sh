@@ -15,7 +15,7 @@ run() {
   shift
   echo "== $dir =="
   bash scripts/build.sh "$dir" "$@"
-  ctest --test-dir "$dir" --output-on-failure --timeout 600
+  ctest --test-dir "$dir" --output-on-failure --timeout 600 --parallel "$(nproc)"
 }
 
 run build-core -DKORVATH_GUI=OFF
