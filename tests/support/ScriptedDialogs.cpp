@@ -10,9 +10,8 @@ MessageAnswer ScriptedDialogs::message(const QString &text, MessageIcon icon, Me
     return answer;
 }
 
-std::optional<QString> ScriptedDialogs::chooseDirectory(const QString &startDir)
+std::optional<QString> ScriptedDialogs::chooseDirectory(const QString &)
 {
-    directoryStarts << startDir;
     if (directories.empty())
         return std::nullopt;
     const QString answer = directories.front();

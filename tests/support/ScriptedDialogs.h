@@ -25,7 +25,6 @@ public:
     std::deque<MessageAnswer> answers;
     std::deque<QString> directories; // an empty text answers with cancel
     std::deque<bool> printerAnswers;
-    QStringList directoryStarts;
     int printerDialogs = 0;
 
     QStringList texts() const;

@@ -21,7 +21,6 @@ public:
     void onPause(std::function<void(qint64 now, int ms)> observer) { m_pauseObserver = std::move(observer); }
 
     void advance(qint64 ms) { m_now += ms; }
-    void setStart(const QDateTime &start) { m_start = start; }
 
     qint64 now() const { return m_now; }
     int pumps() const { return m_pumps; }
