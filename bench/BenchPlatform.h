@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/KorvathApplication.h"
-#include "platform/FileSettingsStore.h"
-#include "platform/Platform.h"
-#include "platform/QtDialogs.h"
-#include "platform/SystemLocaleFacts.h"
-#include "platform/SystemTones.h"
+#include "core/platform/FileSettingsStore.h"
+#include "core/platform/Platform.h"
+#include "core/platform/SystemLocaleFacts.h"
+#include "gui/mainwindow/KorvathApplication.h"
+#include "gui/platform/QtDialogs.h"
+#include "gui/platform/SystemTones.h"
 
 #include <QTemporaryDir>
 

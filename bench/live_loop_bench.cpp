@@ -2,13 +2,13 @@
 // (formatting, grid updates, repaints, log lines) per read, and the processor time the loop
 // uses while it waits on the vehicle.
 #include "BenchPlatform.h"
-#include "app/MainTabPage.h"
-#include "app/PageControl.h"
-#include "app/SimulatedVehicle.h"
-#include "app/TMainForm.h"
-#include "app/Workstation.h"
-#include "livedata/SensorsTabPage.h"
-#include "platform/SystemClock.h"
+#include "core/platform/SystemClock.h"
+#include "core/vehicle/SimulatedVehicle.h"
+#include "gui/livedata/SensorsTabPage.h"
+#include "gui/mainwindow/MainTabPage.h"
+#include "gui/mainwindow/TMainForm.h"
+#include "gui/mainwindow/Workstation.h"
+#include "gui/widgets/PageControl.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>

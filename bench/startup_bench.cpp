@@ -5,10 +5,10 @@
 // the child builds the workstation as the program does, reports when the main window has been
 // painted, connects, and reports its resident memory.
 #include "BenchPlatform.h"
-#include "app/MainTabPage.h"
-#include "app/TMainForm.h"
-#include "app/Workstation.h"
-#include "platform/SystemClock.h"
+#include "core/platform/SystemClock.h"
+#include "gui/mainwindow/MainTabPage.h"
+#include "gui/mainwindow/TMainForm.h"
+#include "gui/mainwindow/Workstation.h"
 
 #include <QElapsedTimer>
 #include <QFile>

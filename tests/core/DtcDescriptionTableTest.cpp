@@ -1,9 +1,9 @@
-#include "faults/DtcDescriptionTable.h"
+#include "core/faults/DtcDescriptionTable.h"
 
 #include <QMap>
 #include <QStringList>
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "faults/TDtcList.h"
+#include "core/faults/TDtcList.h"
 
 #include <QStringList>
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

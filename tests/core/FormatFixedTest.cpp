@@ -1,6 +1,6 @@
-#include "livedata/FormatFixed.h"
+#include "core/livedata/FormatFixed.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

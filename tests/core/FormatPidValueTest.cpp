@@ -1,9 +1,9 @@
-#include "app/MessageCatalogue.h"
-#include "livedata/FormatPidValue.h"
-#include "livedata/SensorSelection.h"
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/livedata/FormatPidValue.h"
+#include "core/livedata/SensorSelection.h"
 
-#include "QtPrinters.h"
-#include "ScriptedVehicle.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedVehicle.h"
 
 #include <gtest/gtest.h>
 

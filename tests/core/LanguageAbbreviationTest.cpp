@@ -1,6 +1,6 @@
-#include "platform/LanguageAbbreviation.h"
+#include "core/platform/LanguageAbbreviation.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

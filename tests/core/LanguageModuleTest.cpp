@@ -1,12 +1,12 @@
-#include "app/LanguageModule.h"
-#include "app/MessageCatalogue.h"
+#include "core/catalogue/LanguageModule.h"
+#include "core/catalogue/MessageCatalogue.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

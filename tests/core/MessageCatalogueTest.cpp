@@ -1,9 +1,9 @@
-#include "app/MessageCatalogue.h"
+#include "core/catalogue/MessageCatalogue.h"
 
 #include <QRegularExpression>
 #include <QSet>
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "faults/Readiness.h"
+#include "core/faults/Readiness.h"
 
 #include <QStringList>
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

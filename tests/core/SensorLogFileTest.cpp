@@ -1,7 +1,7 @@
-#include "livedata/SensorLog.h"
-#include "livedata/Windows1250.h"
+#include "core/livedata/SensorLog.h"
+#include "core/livedata/Windows1250.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "livedata/SensorSelection.h"
+#include "core/livedata/SensorSelection.h"
 
-#include "ScriptedVehicle.h"
+#include "support/ScriptedVehicle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "livedata/SensorTable.h"
+#include "core/livedata/SensorTable.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

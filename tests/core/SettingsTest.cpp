@@ -1,14 +1,14 @@
-#include "app/MessageCatalogue.h"
-#include "app/SettingsIO.h"
-#include "platform/FileSettingsStore.h"
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/platform/FileSettingsStore.h"
+#include "core/settings/SettingsIO.h"
 
-#include "FakeSettingsStore.h"
-#include "ScriptedDialogs.h"
+#include "support/FakeSettingsStore.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "app/SimRandom.h"
-#include "app/SimulatedVehicle.h"
+#include "core/vehicle/SimRandom.h"
+#include "core/vehicle/SimulatedVehicle.h"
 
-#include "VirtualClock.h"
+#include "support/VirtualClock.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

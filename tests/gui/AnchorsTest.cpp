@@ -1,6 +1,6 @@
-#include "app/Anchors.h"
+#include "gui/widgets/Anchors.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "WorkstationFixture.h"
+#include "support/WorkstationFixture.h"
 
 #include <QTimer>
 

@@ -1,7 +1,7 @@
-#include "WorkstationFixture.h"
+#include "support/WorkstationFixture.h"
 
-#include "app/MessageCatalogue.h"
-#include "report/TFormRaport.h"
+#include "core/catalogue/MessageCatalogue.h"
+#include "gui/report/TFormRaport.h"
 
 #include <QLabel>
 #include <QLineEdit>

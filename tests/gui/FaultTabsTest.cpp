@@ -1,12 +1,12 @@
-#include "WorkstationFixture.h"
+#include "support/WorkstationFixture.h"
 
-#include "app/MessageCatalogue.h"
-#include "app/StringGrid.h"
-#include "faults/DtcTab.h"
-#include "faults/DtcTabPage.h"
-#include "faults/FreezeTabPage.h"
-#include "faults/MonitorsTab.h"
-#include "faults/MonitorsTabPage.h"
+#include "core/catalogue/MessageCatalogue.h"
+#include "gui/faults/DtcTab.h"
+#include "gui/faults/DtcTabPage.h"
+#include "gui/faults/FreezeTabPage.h"
+#include "gui/faults/MonitorsTab.h"
+#include "gui/faults/MonitorsTabPage.h"
+#include "gui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
-#include "WorkstationFixture.h"
+#include "support/WorkstationFixture.h"
 
-#include "app/LanguageModule.h"
-#include "app/TAboutForm.h"
-#include "app/TComPort.h"
-#include "app/StringGrid.h"
-#include "measure/ChartSeries.h"
+#include "core/catalogue/LanguageModule.h"
+#include "gui/mainwindow/TAboutForm.h"
+#include "gui/mainwindow/TComPort.h"
+#include "gui/measure/ChartSeries.h"
+#include "gui/widgets/StringGrid.h"
 
 #include <QComboBox>
 #include <QDir>

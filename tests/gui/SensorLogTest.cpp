@@ -1,7 +1,7 @@
-#include "SensorsFixture.h"
+#include "support/SensorsFixture.h"
 
-#include "app/MessageCatalogue.h"
-#include "livedata/Windows1250.h"
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/livedata/Windows1250.h"
 
 #include <QBuffer>
 #include <QDir>

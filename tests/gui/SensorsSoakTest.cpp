@@ -1,4 +1,4 @@
-#include "SensorsFixture.h"
+#include "support/SensorsFixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>

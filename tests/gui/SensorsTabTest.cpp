@@ -1,6 +1,6 @@
-#include "SensorsFixture.h"
+#include "support/SensorsFixture.h"
 
-#include "livedata/SensorTable.h"
+#include "core/livedata/SensorTable.h"
 
 TEST_F(SensorsTabTest, OnePassShowsReadPidsASeparatorAndTheListedOnes)
 {

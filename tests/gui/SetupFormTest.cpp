@@ -1,8 +1,8 @@
-#include "WorkstationFixture.h"
+#include "support/WorkstationFixture.h"
 
-#include "app/MessageCatalogue.h"
-#include "app/TComPort.h"
-#include "app/TSetupForm.h"
+#include "core/catalogue/MessageCatalogue.h"
+#include "gui/mainwindow/TComPort.h"
+#include "gui/mainwindow/TSetupForm.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
-#include "WorkstationFixture.h"
+#include "support/WorkstationFixture.h"
 
-#include "app/MessageCatalogue.h"
+#include "core/catalogue/MessageCatalogue.h"
 
 #include <QKeyEvent>
 

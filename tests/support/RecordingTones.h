@@ -1,7 +1,7 @@
 #pragma once
 
-#include "VirtualClock.h"
-#include "platform/Tones.h"
+#include "core/platform/Tones.h"
+#include "support/VirtualClock.h"
 
 #include <utility>
 #include <vector>

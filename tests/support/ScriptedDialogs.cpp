@@ -1,4 +1,4 @@
-#include "ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 MessageAnswer ScriptedDialogs::message(const QString &text, MessageIcon icon, MessageButtons buttons)
 {

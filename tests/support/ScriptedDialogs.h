@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GuiDialogs.h"
+#include "core/platform/GuiDialogs.h"
 
 #include <QStringList>
 

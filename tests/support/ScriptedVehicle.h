@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/VehicleLink.h"
+#include "core/vehicle/VehicleLink.h"
 
-#include "platform/Clock.h"
+#include "core/platform/Clock.h"
 
 #include <deque>
 #include <functional>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "FakeSettingsStore.h"
-#include "QtPrinters.h"
-#include "RecordingTones.h"
-#include "ScriptedDialogs.h"
-#include "VirtualClock.h"
-#include "platform/Platform.h"
-#include "platform/SystemLocaleFacts.h"
+#include "core/platform/Platform.h"
+#include "core/platform/SystemLocaleFacts.h"
+#include "support/FakeSettingsStore.h"
+#include "support/QtPrinters.h"
+#include "support/RecordingTones.h"
+#include "support/ScriptedDialogs.h"
+#include "support/VirtualClock.h"
 
 // Every platform service as a test double: virtual clock, recorded tones, scripted dialogs,
 // a settings store in memory (missing until a test fills it) and the Polish locale.

@@ -1,4 +1,4 @@
-#include "VirtualClock.h"
+#include "support/VirtualClock.h"
 
 void VirtualClock::pause(int ms)
 {

@@ -1,4 +1,4 @@
-#include "app/KorvathApplication.h"
+#include "gui/mainwindow/KorvathApplication.h"
 
 #include <gtest/gtest.h>
 

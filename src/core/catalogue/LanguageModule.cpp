@@ -1,0 +1,68 @@
+#include "core/catalogue/LanguageModule.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+LanguageModule *g_active = nullptr;
+
+} // namespace
+
+QString LanguageModule::modulePath(const QString &programPath, const QString &extension)
+{
+    const QString name = QFileInfo(programPath).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot < 0)
+        return programPath + u'.' + extension;
+    return programPath.left(programPath.size() - (name.size() - dot)) + u'.' + extension;
+}
+
+std::unique_ptr<LanguageModule> LanguageModule::choose(const QString &programPath, const QString &abbreviation)
+{
+    if (programPath.isEmpty() || abbreviation.isEmpty())
+        return nullptr;
+    auto module = std::make_unique<LanguageModule>();
+    if (module->load(modulePath(programPath, abbreviation)))
+        return module;
+    if (abbreviation.size() > 2 && module->load(modulePath(programPath, abbreviation.left(2))))
+        return module;
+    return nullptr;
+}
+
+bool LanguageModule::load(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    m_data = std::move(data);
+    if (!m_translator.load(reinterpret_cast<const uchar *>(m_data.constData()), int(m_data.size()))) {
+        m_data.clear();
+        return false;
+    }
+    m_path = path;
+    return true;
+}
+
+QString LanguageModule::messageText(const char *name) const
+{
+    return m_translator.translate("MessageCatalogue", name);
+}
+
+const LanguageModule *LanguageModule::active()
+{
+    return g_active;
+}
+
+void LanguageModule::activate(LanguageModule *module)
+{
+    if (g_active != nullptr && QCoreApplication::instance() != nullptr)
+        QCoreApplication::removeTranslator(&g_active->m_translator);
+    g_active = module;
+    if (g_active != nullptr && QCoreApplication::instance() != nullptr)
+        QCoreApplication::installTranslator(&g_active->m_translator);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/vehicle/VehicleLink.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+struct SensorSelection;
+
+// What reading one PID needs besides the selection record: the vehicle, the user's decimal
+// separator and the debug log that every read writes a line to.
+struct PidReader {
+    VehicleLink &link;
+    QChar decimalSeparator = u',';
+    std::function<void(const QString &)> debugLine;
+};
+
+// Reads one PID from the vehicle and returns its value text (without the unit). Updates the
+// failure count and the supported flags of selection. The empty text for a PID above 0x4E, one
+// that is not read, and a failed read.
+QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8_t pid, PidMode mode);
+
+// The number of data bytes the PID's value is made of.
+int PidByteCount(std::uint8_t pid);

@@ -1,0 +1,65 @@
+#include "core/settings/SettingsIO.h"
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/SettingsStore.h"
+
+#include <QDir>
+
+namespace {
+
+const QString kPort = QStringLiteral("Port");
+const QString kLogDirectory = QStringLiteral("LogDirectory");
+const QString kNazwa = QStringLiteral("Nazwa");
+const QString kAdres1 = QStringLiteral("Adres1");
+const QString kAdres2 = QStringLiteral("Adres2");
+const QString kAdres3 = QStringLiteral("Adres3");
+
+} // namespace
+
+void LoadSettings(const SettingsStore &store, Dialogs &dialogs, AppSettings &settings)
+{
+    if (!store.exists())
+        return;
+    // A store the operator may read but not write is still loaded: only saving needs write access.
+    if (!store.isReadable()) {
+        dialogs.showMessage(LoadMessage(SErrLoadSetting));
+        return;
+    }
+    try {
+        const QString port = store.readString(kPort);
+        if (!port.isEmpty())
+            settings.Port = port;
+        settings.LogDirectory = store.readString(kLogDirectory);
+        settings.Nazwa = store.readString(kNazwa);
+        settings.Adres1 = store.readString(kAdres1);
+        settings.Adres2 = store.readString(kAdres2);
+        settings.Adres3 = store.readString(kAdres3);
+    } catch (const SettingsError &error) {
+        dialogs.showMessage(error.text());
+    }
+}
+
+void SaveSettings(SettingsStore &store, Dialogs &dialogs, const AppSettings &settings)
+{
+    if (!store.isWritable()) {
+        dialogs.showMessage(LoadMessage(SErrSaveSettings));
+        return;
+    }
+    try {
+        store.writeString(kPort, settings.Port);
+        store.writeString(kLogDirectory, settings.LogDirectory);
+        store.writeString(kNazwa, settings.Nazwa);
+        store.writeString(kAdres1, settings.Adres1);
+        store.writeString(kAdres2, settings.Adres2);
+        store.writeString(kAdres3, settings.Adres3);
+        store.commit();
+    } catch (const SettingsError &error) {
+        dialogs.showMessage(error.text());
+    }
+}
+
+QString DefaultLogDirectory()
+{
+    return QDir::toNativeSeparators(QDir::currentPath()).left(kMaxPathLength);
+}

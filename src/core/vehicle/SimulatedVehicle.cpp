@@ -1,0 +1,18 @@
+#include "core/vehicle/SimulatedVehicle.h"
+
+#include "core/platform/Clock.h"
+
+SimulatedVehicle::SimulatedVehicle(Clock &clock, SimRandom &random)
+    : m_clock(clock), m_random(random)
+{
+}
+
+PidReply SimulatedVehicle::QueryPid(std::uint8_t /*pid*/, PidMode /*mode*/, int /*byteCount*/)
+{
+    PidReply reply;
+    for (std::uint8_t &byte : reply.bytes)
+        byte = static_cast<std::uint8_t>(m_random() % 255); // 255 never occurs
+    m_clock.pause(kQueryPauseMs);
+    reply.ok = true;
+    return reply;
+}

@@ -1,0 +1,48 @@
+#include "gui/faults/FreezeTab.h"
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/livedata/FormatPidValue.h"
+#include "core/livedata/SensorTable.h"
+#include "core/state/TabContext.h"
+#include "gui/faults/FreezeTabPage.h"
+#include "gui/widgets/StringGrid.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr std::uint8_t kFirstFrozenPid = 0x03;
+constexpr std::uint8_t kLastFrozenPid = 0x11;
+
+} // namespace
+
+FreezeTab::FreezeTab(TabContext &context, FreezeTabPage &page) : QObject(&page), m_context(context), m_page(page)
+{
+    connect(m_page.ButtonFreezeRead, &QPushButton::clicked, this, &FreezeTab::ButtonFreezeReadClick);
+}
+
+void FreezeTab::ButtonFreezeReadClick()
+{
+    m_page.ButtonFreezeRead->setEnabled(false);
+    m_page.LabeledEditDTCCode->setText(QStringLiteral("P0103"));
+    m_page.LabeledEditDTCDesc->setText(LoadMessage(SExDTCP0103));
+
+    // One vehicle query per parameter; the window does not take input meanwhile.
+    StringGrid *grid = m_page.StringGridFreezeParams;
+    for (std::uint8_t pid = kFirstFrozenPid; pid <= kLastFrozenPid; ++pid) {
+        const int row = pid - 2;
+        grid->setCells(0, row, QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper());
+        grid->setCells(1, row, PidDescription(pid));
+        grid->setCells(2, row, PidUnit(pid));
+        grid->setCells(3, row, FormatPidValue(m_context.pidReader, m_context.state.Selection, pid, FreezeFrame));
+    }
+    m_page.ButtonFreezeRead->setEnabled(true);
+}
+
+void FreezeTab::ResetFreezeFrameTab()
+{
+    m_page.LabeledEditDTCCode->setText(QString());
+    m_page.LabeledEditDTCDesc->setText(QString());
+    m_page.StringGridFreezeParams->clearDataRows(0, 3);
+}

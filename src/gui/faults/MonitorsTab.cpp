@@ -1,0 +1,45 @@
+#include "gui/faults/MonitorsTab.h"
+
+#include "core/platform/Clock.h"
+#include "core/platform/Platform.h"
+#include "core/state/TabContext.h"
+#include "gui/faults/MonitorsTabPage.h"
+#include "gui/widgets/StringGrid.h"
+
+#include <QPushButton>
+
+namespace {
+
+constexpr int kReadPauseMs = 500;
+
+template <std::size_t N>
+void fill(StringGrid *grid, const std::array<MonitorState, N> &monitors)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        const int row = int(i) + 1;
+        grid->setCells(1, row, MonitorStatusText(monitors[i]));
+        grid->setCells(2, row, MonitorActiveText(monitors[i]));
+    }
+}
+
+} // namespace
+
+MonitorsTab::MonitorsTab(TabContext &context, MonitorsTabPage &page) : QObject(&page), m_context(context), m_page(page)
+{
+    connect(m_page.ButtonMonitorRead, &QPushButton::clicked, this, &MonitorsTab::ButtonMonitorReadClick);
+}
+
+void MonitorsTab::ButtonMonitorReadClick()
+{
+    m_context.platform.clock.pause(kReadPauseMs);
+    const Readiness readiness = DecodeReadiness(Bytes);
+    fill(m_page.StringGridMonitorCont, readiness.continuous);
+    fill(m_page.StringGridMonitorNonCont, readiness.nonContinuous);
+}
+
+void MonitorsTab::ResetMonitorsTab()
+{
+    // Headers and monitor names stay.
+    m_page.StringGridMonitorCont->clearDataRows(1, 2);
+    m_page.StringGridMonitorNonCont->clearDataRows(1, 2);
+}

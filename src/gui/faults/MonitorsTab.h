@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/faults/Readiness.h"
+
+#include <QObject>
+
+class MonitorsTabPage;
+struct TabContext;
+
+// The behaviour of the "Monitory" tab: the readiness of the three continuous and the eight
+// non-continuous monitors.
+class MonitorsTab final : public QObject {
+    Q_OBJECT
+public:
+    MonitorsTab(TabContext &context, MonitorsTabPage &page);
+
+    void ButtonMonitorReadClick();
+    void ResetMonitorsTab();
+
+    // The readiness bytes B, C and D the vehicle answers.
+    ReadinessBytes Bytes = kSimulatedReadinessBytes;
+
+private:
+    TabContext &m_context;
+    MonitorsTabPage &m_page;
+};

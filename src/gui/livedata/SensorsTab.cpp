@@ -1,0 +1,315 @@
+#include "gui/livedata/SensorsTab.h"
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/livedata/FormatPidValue.h"
+#include "core/livedata/SensorTable.h"
+#include "core/platform/Clock.h"
+#include "core/platform/GuiDialogs.h"
+#include "core/platform/Platform.h"
+#include "core/state/TabContext.h"
+#include "gui/livedata/SensorCheckColumn.h"
+#include "gui/livedata/SensorsTabPage.h"
+#include "gui/widgets/StringGrid.h"
+
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kLastGridRow = 79;
+constexpr int kIdlePauseMs = 100;
+
+// The PIDs of the live grid in the order they are shown.
+bool isLivePid(int pid)
+{
+    return pid >= 0x03 && pid <= kLastPid && pid != 0x20 && pid != 0x40 && pid != 0x41;
+}
+
+QString hexPid(int pid)
+{
+    return QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper();
+}
+
+} // namespace
+
+SensorsTab::SensorsTab(TabContext &context, SensorsTabPage &page) : QObject(&page), m_context(context), m_page(page)
+{
+    StringGrid *grid = m_page.StringGridSensors;
+    grid->setItemDelegateForColumn(
+        0, new SensorCheckColumn([this](int row) { return GetCheckState(row); },
+                                 [this](int row) { return rowPid(row) > 0; }, grid));
+    m_gridViewport = grid->viewport();
+    m_gridViewport->installEventFilter(this);
+
+    connect(m_page.ButtonStart, &QPushButton::clicked, this, &SensorsTab::ButtonStartClick);
+    connect(m_page.ButtonLogToFile, &QPushButton::clicked, this, &SensorsTab::ButtonLogToFileClick);
+    connect(m_page.ButtonSelectAll, &QPushButton::clicked, this, &SensorsTab::ButtonSelectAllClick);
+    connect(m_page.ButtonDeselectAll, &QPushButton::clicked, this, &SensorsTab::ButtonDeselectAllClick);
+    connect(m_page.ButtonInvert, &QPushButton::clicked, this, &SensorsTab::ButtonInvertClick);
+    connect(m_page.ButtonResetSupported, &QPushButton::clicked, this, &SensorsTab::ButtonResetSupportedClick);
+}
+
+SensorsTab::~SensorsTab()
+{
+    m_log.close();
+}
+
+bool SensorsTab::eventFilter(QObject *watched, QEvent *event)
+{
+    // Compared by address only: while the page is torn down its grid must not be touched.
+    if (event->type() == QEvent::MouseButtonPress && watched == m_gridViewport) {
+        StringGridSensorsMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
+        return false;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+int SensorsTab::rowPid(int row) const
+{
+    int pid = 0;
+    for (QChar c : m_page.StringGridSensors->Cells(2, row)) {
+        const char16_t lower = c.toLower().unicode();
+        const int digit = c.isDigit() ? c.digitValue() : (lower >= u'a' && lower <= u'f') ? lower - u'a' + 10 : -1;
+        if (digit < 0)
+            break;
+        pid = std::min(pid * 16 + digit, 0x10000);
+    }
+    return pid;
+}
+
+bool SensorsTab::GetCheckState(int row) const
+{
+    const int pid = rowPid(row);
+    return pid <= kLastPid && m_context.state.Selection.IsSelected(std::uint8_t(pid));
+}
+
+void SensorsTab::SetCheckState(int column, int row, bool state)
+{
+    if (m_context.state.SensorLogActive)
+        return;
+    const int pid = rowPid(row);
+    if (pid <= kLastPid)
+        m_context.state.Selection.SetSelected(std::uint8_t(pid), state);
+    StringGrid *grid = m_page.StringGridSensors;
+    if (row >= 1)
+        grid->viewport()->update(grid->visualRect(grid->model()->index(row - 1, column)));
+}
+
+SensorsTab::CheckBoxHit SensorsTab::PtInCheckBox(QPoint point) const
+{
+    StringGrid *grid = m_page.StringGridSensors;
+    const QModelIndex index = grid->indexAt(point);
+    if (!index.isValid())
+        return {};
+    CheckBoxHit hit;
+    hit.column = index.column();
+    hit.row = index.row() + 1;
+    const QRect box = SensorCheckColumn::boxRect(grid->visualRect(index), grid);
+    hit.hit = box.contains(point) && hit.column == 0 && hit.row >= 1;
+    return hit;
+}
+
+void SensorsTab::StringGridSensorsMouseDown(QPoint point)
+{
+    const CheckBoxHit hit = PtInCheckBox(point);
+    if (hit.hit && rowPid(hit.row) > 0)
+        SetCheckState(hit.column, hit.row, !GetCheckState(hit.row));
+}
+
+void SensorsTab::ButtonSelectAllClick()
+{
+    m_context.state.Selection.SelectAll();
+}
+
+void SensorsTab::ButtonDeselectAllClick()
+{
+    m_context.state.Selection.DeselectAll();
+}
+
+void SensorsTab::ButtonInvertClick()
+{
+    m_context.state.Selection.InvertSelection();
+}
+
+void SensorsTab::ButtonResetSupportedClick()
+{
+    m_context.state.Selection.ClearUndisplayablePids(true);
+}
+
+void SensorsTab::ResetSensorGrid()
+{
+    m_page.StringGridSensors->clearDataRows(0, 5);
+}
+
+void SensorsTab::pump()
+{
+    m_context.platform.clock.processEvents();
+}
+
+void SensorsTab::ButtonStartClick()
+{
+    MainState &state = m_context.state;
+    if (state.SensorsRunning) {
+        if (state.SensorLogActive)
+            CloseSensorLog();
+        m_page.ButtonStart->setText(LoadMessage(SStart));
+        m_page.ButtonLogToFile->setEnabled(false);
+        state.SensorsRunning = false;
+        state.SensorLogActive = false;
+        return;
+    }
+
+    m_page.ButtonStart->setText(LoadMessage(SStop));
+    m_page.ButtonLogToFile->setEnabled(true);
+    state.SensorsRunning = true;
+    if (m_loopActive)
+        return; // the loop of an earlier start is still inside its pass and simply goes on
+
+    ++state.BusyCount;
+    m_loopActive = true;
+    DetectSupportedPids(state.Selection, *state.Vehicle);
+    while (state.SensorsRunning && state.Connected)
+        runPass();
+    m_loopActive = false;
+
+    // Whatever ended the loop (Stop, a change of tab, the connection), nothing is read any more:
+    // logging ends with it and cannot be started until the next Start.
+    if (state.SensorLogActive)
+        CloseSensorLog();
+    m_page.ButtonLogToFile->setEnabled(false);
+    m_page.ButtonStart->setText(LoadMessage(SStart));
+    --state.BusyCount;
+}
+
+void SensorsTab::runPass()
+{
+    MainState &state = m_context.state;
+    SensorSelection &selection = state.Selection;
+    StringGrid *grid = m_page.StringGridSensors;
+    auto stillRunning = [&state] { return state.SensorsRunning && state.Connected; };
+
+    if (state.SensorLogActive)
+        m_log.beginLine(m_context.platform.clock.localNow());
+
+    int row = 1;
+    bool produced = false;
+    for (int pid = 0x03; pid <= kLastPid && row <= kLastGridRow; ++pid) {
+        if (!isLivePid(pid) || !selection.IsSelected(std::uint8_t(pid)))
+            continue;
+        if (!selection.IsSupported(std::uint8_t(pid)) && !m_page.CheckBoxForceMode->isChecked())
+            continue;
+        grid->setCells(1, row, QStringLiteral("****"));
+        pump();
+        const QString value = FormatPidValue(m_context.pidReader, selection, std::uint8_t(pid), CurrentData);
+        grid->setCells(2, row, hexPid(pid));
+        grid->setCells(3, row, PidDescription(std::uint8_t(pid)));
+        grid->setCells(4, row, PidUnit(std::uint8_t(pid)));
+        grid->setCells(5, row, value);
+        grid->setCells(1, row, QString());
+        pump();
+        ++row;
+        produced = true;
+        if (state.SensorLogActive)
+            m_log.addValue(std::uint8_t(pid), value);
+        if (!stillRunning())
+            break;
+    }
+    if (state.SensorLogActive)
+        endLogLine();
+
+    if (produced) {
+        for (int column = 2; column <= 5; ++column)
+            grid->setCells(column, row, QString());
+        ++row;
+    } else {
+        m_context.platform.clock.pause(kIdlePauseMs);
+    }
+
+    produced = false;
+    for (int pid = 0x03; pid <= kLastPid && row <= kLastGridRow; ++pid) {
+        if (!isLivePid(pid) || selection.IsSelected(std::uint8_t(pid)))
+            continue;
+        if (!selection.IsSupported(std::uint8_t(pid)) && !m_page.CheckBoxForceMode->isChecked())
+            continue;
+        if (grid->Cells(2, row) != hexPid(pid)) {
+            grid->setCells(2, row, hexPid(pid));
+            grid->setCells(3, row, PidDescription(std::uint8_t(pid)));
+            grid->setCells(4, row, PidUnit(std::uint8_t(pid)));
+        }
+        grid->setCells(5, row, QString());
+        ++row;
+        produced = true;
+    }
+    grid->viewport()->update();
+    pump();
+    if (!produced)
+        m_context.platform.clock.pause(kIdlePauseMs);
+
+    if (!stillRunning())
+        row = 1;
+    for (; row <= kLastGridRow; ++row)
+        for (int column = 0; column <= 5; ++column)
+            grid->setCells(column, row, QString());
+    pump();
+    grid->viewport()->update();
+}
+
+void SensorsTab::endLogLine()
+{
+    if (m_log.endLine())
+        return;
+    // A line that did not reach the file ends logging, with one message, rather than losing
+    // the rest of the run unnoticed.
+    CloseSensorLog();
+    m_context.platform.dialogs.message(LoadMessage(SFileError), MessageIcon::Error, MessageButtons::Ok);
+}
+
+void SensorsTab::setSelectionControlsEnabled(bool enabled)
+{
+    m_page.ButtonSelectAll->setEnabled(enabled);
+    m_page.ButtonDeselectAll->setEnabled(enabled);
+    m_page.ButtonInvert->setEnabled(enabled);
+    m_page.CheckBoxForceMode->setEnabled(enabled);
+    m_page.ButtonResetSupported->setEnabled(enabled);
+}
+
+void SensorsTab::ButtonLogToFileClick()
+{
+    if (m_context.state.SensorLogActive)
+        CloseSensorLog();
+    else
+        openSensorLog();
+}
+
+void SensorsTab::openSensorLog()
+{
+    MainState &state = m_context.state;
+    state.SensorLogActive = true;
+    setSelectionControlsEnabled(false);
+    m_page.CheckBoxForceMode->setChecked(false);
+    m_page.ButtonLogToFile->setText(LoadMessage(SLogToFileStop));
+
+    // With force mode off, the PIDs read from now on are the selected, supported ones.
+    QList<std::uint8_t> pids;
+    for (int pid = 0x03; pid <= kLastPid; ++pid)
+        if (isLivePid(pid) && state.Selection.IsSelected(std::uint8_t(pid))
+            && state.Selection.IsSupported(std::uint8_t(pid)))
+            pids << std::uint8_t(pid);
+
+    const QString path = SensorLog::newPath(state.Settings.LogDirectory, m_context.platform.clock.localNow());
+    const bool opened = m_logDevices ? m_log.start(m_logDevices(path), pids) : m_log.create(path, pids);
+    if (!opened) {
+        // Nothing could be written: logging does not pretend to run.
+        CloseSensorLog();
+        m_context.platform.dialogs.message(LoadMessage(SFileError), MessageIcon::Error, MessageButtons::Ok);
+    }
+}
+
+void SensorsTab::CloseSensorLog()
+{
+    m_context.state.SensorLogActive = false;
+    setSelectionControlsEnabled(true);
+    m_page.ButtonLogToFile->setText(LoadMessage(SLogToFileStart));
+    m_log.close();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/livedata/SensorLog.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <functional>
+#include <memory>
+
+class QIODevice;
+class SensorsTabPage;
+struct TabContext;
+
+// The behaviour of the "Czujniki" tab: the check-box column of the sensor grid, the selection
+// buttons, the live acquisition loop started and stopped by one button, and the sensor log.
+class SensorsTab final : public QObject {
+    Q_OBJECT
+public:
+    SensorsTab(TabContext &context, SensorsTabPage &page);
+    ~SensorsTab() override;
+
+    void ButtonStartClick();
+    void ButtonLogToFileClick();
+    void ButtonSelectAllClick();
+    void ButtonDeselectAllClick();
+    void ButtonInvertClick();
+    void ButtonResetSupportedClick();
+
+    // The selection state of the PID shown in a grid row.
+    bool GetCheckState(int row) const;
+    void SetCheckState(int column, int row, bool state);
+    struct CheckBoxHit {
+        bool hit = false;
+        int column = -1;
+        int row = -1;
+    };
+    // Whether a point of the grid's viewport lies in the check box of a data row's first cell.
+    CheckBoxHit PtInCheckBox(QPoint point) const;
+    void StringGridSensorsMouseDown(QPoint point);
+
+    void ResetSensorGrid();
+    void CloseSensorLog();
+
+    // Where log files are written; tests hand in a device that fails on demand.
+    using LogDeviceFactory = std::function<std::unique_ptr<QIODevice>(const QString &path)>;
+    void setLogDeviceFactory(LogDeviceFactory factory) { m_logDevices = std::move(factory); }
+    const SensorLog &log() const { return m_log; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void runPass();
+    void pump();
+    // The PID written in column 2 of a row: its leading hexadecimal digits, 0 when none.
+    int rowPid(int row) const;
+    void openSensorLog();
+    void setSelectionControlsEnabled(bool enabled);
+    void endLogLine();
+
+    TabContext &m_context;
+    SensorsTabPage &m_page;
+    SensorLog m_log;
+    LogDeviceFactory m_logDevices;
+    QObject *m_gridViewport = nullptr;
+    bool m_loopActive = false;
+};

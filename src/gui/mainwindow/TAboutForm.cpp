@@ -1,0 +1,59 @@
+#include "gui/mainwindow/TAboutForm.h"
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/catalogue/ProgramVersion.h"
+#include "gui/widgets/Controls.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+QLabel *centredLine(QWidget *parent, const char *name, const QString &text, int top, int height, int pointSize,
+                    bool bold)
+{
+    auto *label = placed(new QLabel(text, parent), name, QRect(190, top, 350, height));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AboutForm"));
+    setWindowTitle(tr("O Programie"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(553, 442);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+
+    auto *logo = placed(new QLabel(this), "Image1", QRect(16, 8, 521, 89));
+    logo->setPixmap(QIcon(QStringLiteral(":/logo.svg")).pixmap(QSize(521, 89)));
+    logo->setScaledContents(true);
+    auto *picture = placed(new QLabel(this), "Image2", QRect(8, 150, 177, 137));
+    picture->setPixmap(QIcon(QStringLiteral(":/about.svg")).pixmap(QSize(177, 137)));
+    picture->setScaledContents(true);
+
+    centredLine(this, "Label1", tr("Urządzenia do diagnostyki samochodowej "), 110, 28, 14, true);
+    centredLine(this, "Label2", tr("Korvath Diag "), 170, 44, 24, true);
+    centredLine(this, "Label3", tr("Program do diagnostyki OBDII"), 222, 28, 14, false);
+    StaticTextVersion = centredLine(this, "StaticTextVersion", LoadMessage(SWersja) + u' ' + ProgramVersion,
+                                    262, 28, 14, false);
+
+    OKButton = makeButton(this, "OKButton", tr("OK"), QRect(239, 392, 75, 25));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}

@@ -1,0 +1,288 @@
+#include "gui/mainwindow/TMainForm.h"
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/catalogue/ProgramVersion.h"
+#include "core/platform/Clock.h"
+#include "core/platform/GuiDialogs.h"
+#include "core/platform/LocaleFacts.h"
+#include "core/platform/Platform.h"
+#include "core/settings/SettingsIO.h"
+#include "core/state/TabContext.h"
+#include "core/vehicle/SimulatedVehicle.h"
+#include "gui/faults/DtcTab.h"
+#include "gui/faults/DtcTabPage.h"
+#include "gui/faults/FreezeTab.h"
+#include "gui/faults/FreezeTabPage.h"
+#include "gui/faults/MonitorsTab.h"
+#include "gui/faults/MonitorsTabPage.h"
+#include "gui/livedata/SensorsTab.h"
+#include "gui/livedata/SensorsTabPage.h"
+#include "gui/mainwindow/MainTabPage.h"
+#include "gui/mainwindow/TAboutForm.h"
+#include "gui/mainwindow/TComPort.h"
+#include "gui/mainwindow/TSetupForm.h"
+#include "gui/measure/AccelTabPage.h"
+#include "gui/measure/ChartSeries.h"
+#include "gui/measure/DynoTabPage.h"
+#include "gui/measure/PlotTabPage.h"
+#include "gui/report/TFormRaport.h"
+#include "gui/widgets/Controls.h"
+#include "gui/widgets/PageControl.h"
+#include "gui/widgets/PageGeometry.h"
+#include "gui/widgets/StringGrid.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+// The debug log keeps its most recent lines only; a day of live reading would fill memory.
+constexpr int kDebugLogMaxLines = 5000;
+
+} // namespace
+
+TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
+    : m_platform(platform)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    m_state.Vehicle = vehicle ? std::move(vehicle) : std::make_unique<SimulatedVehicle>(platform.clock);
+    m_pidReader = std::make_unique<PidReader>(PidReader{*m_state.Vehicle, platform.locale.decimalSeparator(),
+                                                        [this](const QString &line) { appendDebugLine(line); }});
+    m_tabContext = std::make_unique<TabContext>(TabContext{platform, m_state, *m_pidReader});
+    resize(800, 600);
+
+    ComPort = new TComPort(this);
+    connect(ComPort, &TComPort::AfterOpen, this, &TMainForm::ComPortAfterOpen);
+    connect(ComPort, &TComPort::AfterClose, this, &TMainForm::ComPortAfterClose);
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+
+    buildMenu();
+    buildTabs();
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    setStatusBar(bar);
+
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::attachDialogs(TAboutForm *about, TSetupForm *setup, TFormRaport *raport)
+{
+    m_about = about;
+    m_setup = setup;
+    m_raport = raport;
+}
+
+void TMainForm::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+
+    MnuPlik = bar->addMenu(tr("Plik"));
+    MnuPlik->setObjectName(QStringLiteral("MnuPlik"));
+    MnuZakoncz = MnuPlik->addAction(tr("Zakończ"), this, &TMainForm::MnuZakonczClick);
+    MnuZakoncz->setObjectName(QStringLiteral("MnuZakoncz"));
+
+    MnuUstawienia = bar->addMenu(tr("Ustawienia"));
+    MnuUstawienia->setObjectName(QStringLiteral("MnuUstawienia"));
+    MnuKonfiguracja = MnuUstawienia->addAction(tr("Konfiguracja"), this, &TMainForm::MnuKonfiguracjaClick);
+    MnuKonfiguracja->setObjectName(QStringLiteral("MnuKonfiguracja"));
+
+    MnuPomoc = bar->addMenu(tr("Pomoc"));
+    MnuPomoc->setObjectName(QStringLiteral("MnuPomoc"));
+    MnuOprogramie = MnuPomoc->addAction(tr("O programie"), this, &TMainForm::MnuOprogramieClick);
+    MnuOprogramie->setObjectName(QStringLiteral("MnuOprogramie"));
+}
+
+void TMainForm::buildTabs()
+{
+    Pages = new ::PageControl(this);
+    Pages->setObjectName(QStringLiteral("PageControl"));
+    setCentralWidget(Pages);
+
+    TabMain = new MainTabPage;
+    TabDTC = new DtcTabPage;
+    TabFreeze = new FreezeTabPage;
+    TabSensors = new SensorsTabPage;
+    TabMonitors = new MonitorsTabPage;
+    TabPlot = new PlotTabPage;
+    TabAccel = new AccelTabPage;
+    TabDyno = new DynoTabPage;
+    TabDebug = new QWidget;
+    TabDebug->resize(kPageDesignSize);
+    Label9 = makeLabel(TabDebug, "Label9", tr("Debug log:"), 8, 8);
+    Label9->setFont(pointFont(Label9, 8, true));
+    MemoDebugLog = placed(new QPlainTextEdit(TabDebug), "MemoDebugLog", QRect(8, 28, 769, 441));
+    MemoDebugLog->setReadOnly(true);
+    MemoDebugLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MemoDebugLog->setMaximumBlockCount(kDebugLogMaxLines);
+
+    const struct {
+        QWidget *page;
+        const char *name;
+        QString caption;
+        QString hint;
+    } tabs[] = {
+        {TabMain, "TabMain", tr("Główna"), tr("Główny ekran programu.")},
+        {TabDTC, "TabDTC", tr("Kody błędów"), tr("Odczytywanie i kasowanie kodów błędów")},
+        {TabFreeze, "TabFreeze", tr("Zamrożone ramki"), tr("Odczytywanie zamrożonych ramek.")},
+        {TabSensors, "TabSensors", tr("Czujniki"), tr("Monitorowanie czujników")},
+        {TabMonitors, "TabMonitors", tr("Monitory"), tr("Odczyt stanu monitorów diagnostycznych.")},
+        {TabPlot, "TabPlot", tr("Wykresy"), QString()},
+        {TabAccel, "TabAccel", tr("Przyspieszenie"), QString()},
+        {TabDyno, "TabDyno", tr("Hamownia"), QString()},
+        {TabDebug, "TabDebug", tr("DebugLog"), QString()},
+    };
+    for (const auto &tab : tabs) {
+        tab.page->setObjectName(QString::fromLatin1(tab.name));
+        const int index = Pages->addTab(tab.page, tab.caption);
+        if (!tab.hint.isEmpty()) {
+            Pages->setTabToolTip(index, tab.hint);
+            tab.page->setStatusTip(tab.hint);
+        }
+    }
+    Pages->gatedTabBar()->setGate([this] { return PageControlChanging(); });
+    m_dtcTab = new DtcTab(*m_tabContext, *TabDTC);
+    m_freezeTab = new FreezeTab(*m_tabContext, *TabFreeze);
+    m_sensorsTab = new SensorsTab(*m_tabContext, *TabSensors);
+    m_monitorsTab = new MonitorsTab(*m_tabContext, *TabMonitors);
+}
+
+void TMainForm::createChartSeries()
+{
+    for (auto &series : PlotSeries)
+        series = std::make_unique<ChartSeries>(*TabPlot->Chart1, ChartSeries::Kind::Line);
+    AccelSeries = std::make_unique<ChartSeries>(*TabAccel->ChartAccel, ChartSeries::Kind::Line);
+    DynoPowerLine = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Line);
+    DynoPowerPeak = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Points);
+    DynoTorqueLine = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Line);
+    DynoTorquePeak = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Points);
+}
+
+void TMainForm::fillGridHeaders()
+{
+    for (StringGrid *grid : {TabDTC->StringGridDTCPending, TabDTC->StringGridDTCStored}) {
+        grid->setCells(0, 0, LoadMessage(SErrCode));
+        grid->setCells(1, 0, LoadMessage(SDesc));
+    }
+    const std::uint16_t paramHeaders[] = {SPID, SSensor, SMeasure, SValue};
+    for (int column = 0; column < 4; ++column) {
+        TabFreeze->StringGridFreezeParams->setCells(column, 0, LoadMessage(paramHeaders[column]));
+        TabSensors->StringGridSensors->setCells(column + 2, 0, LoadMessage(paramHeaders[column]));
+    }
+    const std::uint16_t monitorHeaders[] = {SMonSubsys, SStatus, SActive};
+    for (int column = 0; column < 3; ++column) {
+        TabMonitors->StringGridMonitorCont->setCells(column, 0, LoadMessage(monitorHeaders[column]));
+        TabMonitors->StringGridMonitorNonCont->setCells(column, 0, LoadMessage(monitorHeaders[column]));
+    }
+    const std::uint16_t continuous[] = {SMinMisfire, SMonFuel, SMonSys};
+    for (int row = 1; row <= 3; ++row)
+        TabMonitors->StringGridMonitorCont->setCells(0, row, LoadMessage(continuous[row - 1]));
+    const std::uint16_t nonContinuous[] = {SMonCat, SMonHCat, SMonEVAP, SMonSecAir,
+                                           SMonAC, SMonLambda, SMonHLambda, SMonEGR};
+    for (int row = 1; row <= 8; ++row)
+        TabMonitors->StringGridMonitorNonCont->setCells(0, row, LoadMessage(nonContinuous[row - 1]));
+}
+
+void TMainForm::FormCreate()
+{
+    createChartSeries();
+    setWindowTitle(LoadMessage(STitle) + QStringLiteral("  ") + ProgramVersion);
+    Pages->setTabVisible(Pages->indexOf(TabDebug), false);
+    fillGridHeaders();
+    Pages->setCurrentWidget(TabMain);
+    TabPlot->ComboBoxFreq->setCurrentIndex(0);
+    TabPlot->ComboBoxSerSize->setCurrentIndex(0);
+    m_state.SensorsRunning = false;
+    m_state.PlotRunning = false;
+    m_state.Connected = false;
+    m_state.Settings.LogDirectory = DefaultLogDirectory();
+    ResetAllTabs();
+    LoadSettings(m_platform.settings, m_platform.dialogs, m_state.Settings);
+    ComPort->setPortName(m_state.Settings.Port);
+
+    connect(TabMain->ButtonPolacz, &QPushButton::clicked, this, &TMainForm::ButtonPolaczClick);
+    connect(TabMain->ButtonPrintReport, &QPushButton::clicked, this, &TMainForm::ButtonPrintReportClick);
+}
+
+void TMainForm::setPortName(const QString &name)
+{
+    m_state.Settings.Port = name;
+    ComPort->setPortName(name);
+}
+
+bool TMainForm::PageControlChanging()
+{
+    if (!m_state.Connected) {
+        m_platform.dialogs.message(LoadMessage(STabMsg), MessageIcon::Information, MessageButtons::Ok);
+        return false;
+    }
+    if (m_state.holdsTab())
+        return false;
+    m_state.SensorsRunning = false;
+    return true;
+}
+
+void TMainForm::ResetAllTabs()
+{
+    ResetIdentification();
+    m_dtcTab->ResetDtcTab();
+    m_freezeTab->ResetFreezeFrameTab();
+    m_sensorsTab->ResetSensorGrid();
+    m_monitorsTab->ResetMonitorsTab();
+    MemoDebugLog->clear();
+}
+
+void TMainForm::appendDebugLine(const QString &line)
+{
+    MemoDebugLog->appendPlainText(line);
+}
+
+void TMainForm::ButtonPrintReportClick()
+{
+    if (m_raport != nullptr)
+        m_raport->exec();
+}
+
+void TMainForm::MnuZakonczClick()
+{
+    // Ends the program without the close handling: the sensor log is closed with every line
+    // written, every loop running inside a handler is told to stop, and the application leaves
+    // its event loop as soon as those handlers return.
+    if (m_state.SensorLogActive)
+        m_sensorsTab->CloseSensorLog();
+    m_state.stopAllLoops();
+    QCoreApplication::exit(0);
+}
+
+void TMainForm::MnuKonfiguracjaClick()
+{
+    if (m_setup != nullptr)
+        m_setup->exec();
+}
+
+void TMainForm::MnuOprogramieClick()
+{
+    if (m_about != nullptr)
+        m_about->exec();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    m_platform.clock.pause(10);
+    if (m_state.SensorLogActive)
+        m_sensorsTab->CloseSensorLog();
+    // The loops end before anything is destroyed: the window only hides here and is destroyed
+    // when the program's event loop has returned, after every running handler.
+    m_state.stopAllLoops();
+    event->accept();
+}

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "core/livedata/FormatPidValue.h"
+#include "core/state/MainState.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class AccelTabPage;
+class ChartSeries;
+class DtcTab;
+class DtcTabPage;
+class FreezeTab;
+class MonitorsTab;
+class DynoTabPage;
+class FreezeTabPage;
+class MainTabPage;
+class MonitorsTabPage;
+class PageControl;
+class PlotTabPage;
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+class SensorsTab;
+class SensorsTabPage;
+class TAboutForm;
+class TComPort;
+class TFormRaport;
+class TSetupForm;
+struct Platform;
+struct TabContext;
+
+// The main window: nine tabs (the debug tab hidden), the menu, the status bar showing the hint
+// under the pointer, the serial port, the plot timer, the chart series of the measurement tabs
+// and the shared state. It keeps the operator on "Główna" until a vehicle is connected.
+class TMainForm final : public QMainWindow {
+    Q_OBJECT
+public:
+    // vehicle: the data source; the simulated vehicle on the platform's clock when none is given.
+    explicit TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle = nullptr);
+    ~TMainForm() override;
+
+    // The dialogs are created after the main window; the menu and the print button show them.
+    void attachDialogs(TAboutForm *about, TSetupForm *setup, TFormRaport *raport);
+
+    MainState &state() { return m_state; }
+    Platform &platform() { return m_platform; }
+    TComPort &comPort() { return *ComPort; }
+    // Reads PIDs from the vehicle for every tab, logging each read to the debug log.
+    PidReader &pidReader() { return *m_pidReader; }
+    // What the tabs reach of the main window.
+    TabContext &tabContext() { return *m_tabContext; }
+    SensorsTab &sensorsTab() { return *m_sensorsTab; }
+    DtcTab &dtcTab() { return *m_dtcTab; }
+    FreezeTab &freezeTab() { return *m_freezeTab; }
+    MonitorsTab &monitorsTab() { return *m_monitorsTab; }
+
+    // Tab gate: whether the operator may leave the current tab now.
+    bool PageControlChanging();
+    void ButtonPolaczClick();
+    void ButtonPrintReportClick();
+    void MnuZakonczClick();
+    void MnuKonfiguracjaClick();
+    void MnuOprogramieClick();
+    void ComPortAfterOpen();
+    void ComPortAfterClose();
+
+    void ResetAllTabs();
+    void ResetIdentification();
+
+    // Appends a line to the hidden debug log.
+    void appendDebugLine(const QString &line);
+
+    // The serial port's name: the settings and the port follow it together.
+    void setPortName(const QString &name);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildMenu();
+    void buildTabs();
+    void createChartSeries();
+    void fillGridHeaders();
+    void connectBranch(const QString &port);
+    void disconnectBranch(const QString &port);
+    QString portLine(const QString &port, std::uint16_t stateMessage) const;
+    void setConnectedControls(bool connected);
+    void appendStatusLine(const QString &line);
+    void replaceLastStatusLine(const QString &line);
+
+    Platform &m_platform;
+    MainState m_state;
+
+    TAboutForm *m_about = nullptr;
+    TSetupForm *m_setup = nullptr;
+    TFormRaport *m_raport = nullptr;
+    std::unique_ptr<PidReader> m_pidReader;
+    std::unique_ptr<TabContext> m_tabContext;
+    // The behaviour of the tabs, each owned by its page.
+    DtcTab *m_dtcTab = nullptr;
+    FreezeTab *m_freezeTab = nullptr;
+    SensorsTab *m_sensorsTab = nullptr;
+    MonitorsTab *m_monitorsTab = nullptr;
+
+public:
+    // Controls and components, named as in the window layout.
+    PageControl *Pages = nullptr; // objectName "PageControl"
+    MainTabPage *TabMain = nullptr;
+    DtcTabPage *TabDTC = nullptr;
+    FreezeTabPage *TabFreeze = nullptr;
+    SensorsTabPage *TabSensors = nullptr;
+    MonitorsTabPage *TabMonitors = nullptr;
+    PlotTabPage *TabPlot = nullptr;
+    AccelTabPage *TabAccel = nullptr;
+    DynoTabPage *TabDyno = nullptr;
+    QWidget *TabDebug = nullptr;
+    QLabel *Label9 = nullptr;
+    QPlainTextEdit *MemoDebugLog = nullptr;
+
+    QMenu *MnuPlik = nullptr;
+    QAction *MnuZakoncz = nullptr;
+    QMenu *MnuUstawienia = nullptr;
+    QAction *MnuKonfiguracja = nullptr;
+    QMenu *MnuPomoc = nullptr;
+    QAction *MnuOprogramie = nullptr;
+
+    TComPort *ComPort = nullptr;
+    QTimer *Timer = nullptr;
+
+    std::array<std::unique_ptr<ChartSeries>, 5> PlotSeries;
+    std::unique_ptr<ChartSeries> AccelSeries;
+    std::unique_ptr<ChartSeries> DynoPowerLine;
+    std::unique_ptr<ChartSeries> DynoPowerPeak;
+    std::unique_ptr<ChartSeries> DynoTorqueLine;
+    std::unique_ptr<ChartSeries> DynoTorquePeak;
+};

@@ -1,0 +1,163 @@
+#include "gui/mainwindow/TSetupForm.h"
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/platform/GuiDialogs.h"
+#include "core/platform/Platform.h"
+#include "core/settings/SettingsIO.h"
+#include "gui/mainwindow/TComPort.h"
+#include "gui/mainwindow/TMainForm.h"
+#include "gui/widgets/Controls.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSerialPortInfo>
+#include <QTabWidget>
+
+TSetupForm::TSetupForm(TMainForm &mainForm, QWidget *parent) : QDialog(parent), m_main(mainForm)
+{
+    setObjectName(QStringLiteral("SetupForm"));
+    setWindowTitle(tr("Konfiguracja"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(736, 328);
+
+    PageControl1 = placed(new QTabWidget(this), "PageControl1", QRect(8, 8, 713, 225));
+    TabOgolne = new QWidget;
+    TabOgolne->setObjectName(QStringLiteral("TabOgolne"));
+    PageControl1->addTab(TabOgolne, tr("Ogólne"));
+    TabWarsztat = new QWidget;
+    TabWarsztat->setObjectName(QStringLiteral("TabWarsztat"));
+    PageControl1->addTab(TabWarsztat, tr("Dane warsztatu"));
+
+    ComRadioGroup = makeGroupBox(TabOgolne, "ComRadioGroup", tr("  Wybór portu  szeregowego   "),
+                                 QRect(8, 8, 321, 113));
+    m_portGrid = new QGridLayout(ComRadioGroup);
+    m_portGrid->setContentsMargins(12, 20, 12, 8);
+    m_portButtons = new QButtonGroup(this);
+    connect(m_portButtons, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton *button) { m_chosenPort = button->text(); });
+
+    GroupBoxLogFile = makeGroupBox(TabOgolne, "GroupBoxLogFile", tr("  Wybór katalogu na logi   "),
+                                   QRect(8, 132, 321, 49));
+    EditLogDir = makeReadOnlyEdit(GroupBoxLogFile, "EditLogDir", QRect(8, 16, 209, 21));
+    setHint(EditLogDir, tr("Wybierz katalog do którego będą zapisywane pliki z danymi z czujników."));
+    ButtonLogDirBrowse = makeButton(GroupBoxLogFile, "ButtonLogDirBrowse", tr("Przeglądaj"),
+                                    QRect(232, 16, 75, 25));
+
+    GroupBox1 = makeGroupBox(TabWarsztat, "GroupBox1", tr("  Nazwa i adres warsztatu  "), QRect(8, 8, 689, 177));
+    makeLabel(GroupBox1, "Label1", tr("Nazwa:"), 12, 28);
+    makeLabel(GroupBox1, "Label2", tr("Adres:"), 12, 60);
+    const struct {
+        QLineEdit *&edit;
+        const char *name;
+        int top;
+    } edits[] = {{EditNazwa, "EditNazwa", 24}, {EditAdr1, "EditAdr1", 56}, {EditAdr2, "EditAdr2", 96},
+                 {EditAdr3, "EditAdr3", 136}};
+    for (const auto &entry : edits) {
+        entry.edit = placed(new QLineEdit(GroupBox1), entry.name, QRect(56, entry.top, 617, 21));
+        entry.edit->setMaxLength(kWorkshopFieldMaxLength);
+    }
+
+    ButtonOK = makeButton(this, "ButtonOK", tr("OK"), QRect(8, 248, 105, 25));
+    ButtonOK->setDefault(true);
+    ButtonSave = makeButton(this, "ButtonSave", tr("Zapisz ustawienia"), QRect(304, 248, 129, 25));
+    ButtonAnuluj = makeButton(this, "ButtonAnuluj", tr("Anuluj"), QRect(600, 248, 105, 25));
+
+    connect(ButtonOK, &QPushButton::clicked, this, &TSetupForm::ButtonOKClick);
+    connect(ButtonSave, &QPushButton::clicked, this, &TSetupForm::ButtonSaveClick);
+    connect(ButtonAnuluj, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ButtonLogDirBrowse, &QPushButton::clicked, this, &TSetupForm::ButtonLogDirBrowseClick);
+
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    FormCreate();
+}
+
+void TSetupForm::FormCreate()
+{
+    const AppSettings &settings = m_main.state().Settings;
+    EditLogDir->setText(settings.LogDirectory);
+    EditNazwa->setText(settings.Nazwa);
+    EditAdr1->setText(settings.Adres1);
+    EditAdr2->setText(settings.Adres2);
+    EditAdr3->setText(settings.Adres3);
+    m_chosenPort = m_main.comPort().portName();
+}
+
+void TSetupForm::showEvent(QShowEvent *event)
+{
+    // Ports come and go (USB adapters): they are listed each time the dialog is shown.
+    listPorts();
+    QDialog::showEvent(event);
+}
+
+void TSetupForm::listPorts()
+{
+    for (QAbstractButton *button : m_portButtons->buttons()) {
+        m_portButtons->removeButton(button);
+        delete button;
+    }
+    QStringList names;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        names << info.portName();
+    if (!m_chosenPort.isEmpty() && !names.contains(m_chosenPort))
+        names.prepend(m_chosenPort);
+    constexpr int kColumns = 3;
+    int index = 0;
+    for (const QString &name : names) {
+        auto *radio = new QRadioButton(name, ComRadioGroup);
+        radio->setObjectName(QStringLiteral("RadioPort_") + name);
+        radio->setChecked(name == m_chosenPort);
+        m_portButtons->addButton(radio);
+        m_portGrid->addWidget(radio, index / kColumns, index % kColumns);
+        ++index;
+    }
+}
+
+bool TSetupForm::applyIfDirectoryValid()
+{
+    const QString directory = EditLogDir->text();
+    if (directory.isEmpty() || !QFileInfo(directory).isDir()) {
+        m_main.platform().dialogs.showMessage(LoadMessage(SBadDir));
+        return false;
+    }
+    AppSettings &settings = m_main.state().Settings;
+    settings.LogDirectory = directory;
+    settings.Nazwa = EditNazwa->text();
+    settings.Adres1 = EditAdr1->text();
+    settings.Adres2 = EditAdr2->text();
+    settings.Adres3 = EditAdr3->text();
+    if (!m_chosenPort.isEmpty())
+        m_main.setPortName(m_chosenPort);
+    return true;
+}
+
+void TSetupForm::ButtonOKClick()
+{
+    if (applyIfDirectoryValid())
+        accept();
+}
+
+void TSetupForm::ButtonSaveClick()
+{
+    if (!applyIfDirectoryValid())
+        return;
+    Platform &platform = m_main.platform();
+    SaveSettings(platform.settings, platform.dialogs, m_main.state().Settings);
+    accept();
+}
+
+void TSetupForm::ButtonLogDirBrowseClick()
+{
+    if (const auto chosen = m_main.platform().dialogs.chooseDirectory(QDir::currentPath()))
+        EditLogDir->setText(*chosen);
+}

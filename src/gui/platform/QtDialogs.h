@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/platform/GuiDialogs.h"
+
+class QWidget;
+
+// The real dialogs: Qt message boxes, directory and print dialogs, modal to the active window.
+class QtDialogs final : public GuiDialogs {
+public:
+    MessageAnswer message(const QString &text, MessageIcon icon, MessageButtons buttons) override;
+    std::optional<QString> chooseDirectory(const QString &startDir) override;
+    bool choosePrinter(QPrinter &printer) override;
+};

@@ -1,0 +1,91 @@
+#include "gui/widgets/PageControl.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStatusTipEvent>
+
+void GatedTabBar::requestIndex(int index)
+{
+    if (index < 0 || index >= count() || index == currentIndex() || !isTabVisible(index) || !isTabEnabled(index))
+        return;
+    if (m_gate && !m_gate())
+        return;
+    setCurrentIndex(index);
+}
+
+int GatedTabBar::neighbour(int step) const
+{
+    for (int index = currentIndex() + step; index >= 0 && index < count(); index += step)
+        if (isTabVisible(index) && isTabEnabled(index))
+            return index;
+    return -1;
+}
+
+void GatedTabBar::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    requestIndex(tabAt(event->position().toPoint()));
+    event->accept();
+}
+
+void GatedTabBar::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        requestIndex(neighbour(-1));
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        requestIndex(neighbour(+1));
+        break;
+    default:
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void GatedTabBar::wheelEvent(QWheelEvent *event)
+{
+    // The wheel never changes tabs; only deliberate clicks and keys do.
+    event->accept();
+}
+
+void GatedTabBar::mouseMoveEvent(QMouseEvent *event)
+{
+    // The tab under the pointer shows its hint in the status bar.
+    const int tab = tabAt(event->position().toPoint());
+    if (tab != m_hintTab) {
+        m_hintTab = tab;
+        QStatusTipEvent tip(tab < 0 ? QString() : tabToolTip(tab));
+        QApplication::sendEvent(this, &tip);
+    }
+    QTabBar::mouseMoveEvent(event);
+}
+
+PageControl::PageControl(QWidget *parent)
+    : QTabWidget(parent), m_bar(new GatedTabBar(this))
+{
+    setTabBar(m_bar);
+}
+
+void PageControl::keyPressEvent(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    if (ctrl && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown)) {
+        m_bar->requestIndex(m_bar->neighbour(+1));
+        event->accept();
+        return;
+    }
+    if (ctrl && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp)) {
+        m_bar->requestIndex(m_bar->neighbour(-1));
+        event->accept();
+        return;
+    }
+    QTabWidget::keyPressEvent(event);
+}

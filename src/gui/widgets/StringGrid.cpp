@@ -1,0 +1,70 @@
+#include "gui/widgets/StringGrid.h"
+
+#include "gui/widgets/PlainCell.h"
+
+#include <QHeaderView>
+
+StringGrid::StringGrid(QWidget *parent, const char *name, const QRect &geometry, int columns, int rows,
+                       int rowHeight, std::initializer_list<int> columnWidths)
+    : QTableWidget(rows - 1, columns, parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setItemDelegate(new PlainCell(this));
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone); // texts too long for their cell are clipped
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1); // before the row height, or the style's minimum wins
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+
+    QHeaderView *header = horizontalHeader();
+    header->setSectionsMovable(true);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setHighlightSections(false);
+    header->setFixedHeight(rowHeight + 2);
+    header->setMinimumSectionSize(1);
+    for (int column = 0; column < columns; ++column)
+        setHorizontalHeaderItem(column, new QTableWidgetItem(QString()));
+    int column = 0;
+    for (int width : columnWidths)
+        setColumnWidth(column++, width);
+}
+
+QString StringGrid::Cells(int column, int row) const
+{
+    const QTableWidgetItem *cell = row == 0 ? horizontalHeaderItem(column) : item(row - 1, column);
+    return cell == nullptr ? QString() : cell->text();
+}
+
+void StringGrid::setCells(int column, int row, const QString &text)
+{
+    if (column < 0 || column >= columnCount() || row < 0 || row >= RowCount())
+        return;
+    if (row == 0) {
+        horizontalHeaderItem(column)->setText(text);
+        return;
+    }
+    if (QTableWidgetItem *cell = item(row - 1, column)) {
+        cell->setText(text);
+        return;
+    }
+    if (!text.isEmpty())
+        setItem(row - 1, column, new QTableWidgetItem(text));
+}
+
+void StringGrid::clearDataRows(int firstColumn, int lastColumn)
+{
+    for (int row = 1; row < RowCount(); ++row)
+        for (int column = firstColumn; column <= lastColumn; ++column)
+            setCells(column, row, QString());
+}
+
+void StringGrid::hideScrollBars()
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}

@@ -1,0 +1,45 @@
+#include "gui/mainwindow/KorvathApplication.h"
+#include "core/catalogue/LanguageModule.h"
+#include "core/platform/FileSettingsStore.h"
+#include "core/platform/Platform.h"
+#include "core/platform/SystemClock.h"
+#include "core/platform/SystemLocaleFacts.h"
+#include "gui/mainwindow/TMainForm.h"
+#include "gui/mainwindow/Workstation.h"
+#include "gui/platform/QtDialogs.h"
+#include "gui/platform/SystemTones.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+int main(int argc, char *argv[])
+{
+    KorvathApplication app(argc, argv);
+
+    SystemLocaleFacts locale;
+    const std::unique_ptr<LanguageModule> module =
+        LanguageModule::choose(QCoreApplication::applicationFilePath(), locale.languageAbbreviation());
+    LanguageModule::activate(module.get());
+
+    QApplication::setApplicationName(QStringLiteral("Korvath Diag"));
+    KorvathApplication::useLayoutFonts();
+
+    SystemClock clock;
+    SystemTones tones;
+    QtDialogs dialogs;
+    FileSettingsStore settings;
+    Platform platform{clock, tones, dialogs, settings, locale};
+
+    int status = 0;
+    try {
+        Workstation workstation(platform);
+        workstation.mainForm().show();
+        status = QApplication::exec();
+    } catch (const std::exception &error) {
+        QMessageBox::critical(nullptr, QApplication::applicationName(), QString::fromLocal8Bit(error.what()));
+        status = 1;
+    }
+    LanguageModule::activate(nullptr);
+    return status;
+}
