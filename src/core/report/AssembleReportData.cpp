@@ -1,0 +1,54 @@
+#include "core/report/AssembleReportData.h"
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/faults/TDtcList.h"
+#include "core/livedata/FormatPidValue.h"
+#include "core/livedata/SensorSelection.h"
+#include "core/platform/Clock.h"
+
+namespace {
+
+constexpr std::uint8_t kOxygenSensorsPid = 0x13;
+
+// "P0301 - description" for every code, or the single no-codes line.
+QStringList faultLines(const QStringList &rawCodes)
+{
+    TDtcList list;
+    for (const QString &raw : rawCodes)
+        list.Add(raw);
+    list.Reset();
+    QStringList lines;
+    while (list.Next() != 0)
+        lines << list.CurrentCode() + QStringLiteral(" - ") + list.CurrentDescription();
+    if (lines.isEmpty())
+        lines << LoadMessage(SNoDTC);
+    return lines;
+}
+
+} // namespace
+
+QString O2SensorCountText(const QString &locations)
+{
+    return QString::number((locations.size() + 1) / 5);
+}
+
+void AssembleReportData(ReportData &report, const ReportVehicleFacts &facts, PidReader &reader, Clock &clock)
+{
+    SensorSelection selection;
+    report.O2SensorLocations = FormatPidValue(reader, selection, kOxygenSensorsPid, PidMode::CurrentData);
+    report.O2SensorCount = O2SensorCountText(report.O2SensorLocations);
+
+    // Without an answer the lamp's text stays as it was.
+    if (const std::optional<bool> lit = MilLit(facts.MilStatusWord))
+        report.MilText = LoadMessage(*lit ? PMILOn : PMILOff);
+
+    report.StoredLines = faultLines(facts.StoredRawCodes);
+    report.PendingLines = faultLines(facts.PendingRawCodes);
+
+    clock.pause(kReportMonitorPauseMs);
+    const Readiness readiness = DecodeReadiness(facts.Readiness);
+    for (std::size_t i = 0; i < readiness.continuous.size(); ++i)
+        report.ContinuousMonitorTexts[i + 1] = ReportMonitorText(readiness.continuous[i]);
+    for (std::size_t i = 0; i < readiness.nonContinuous.size(); ++i)
+        report.NonContinuousMonitorTexts[i + 1] = ReportMonitorText(readiness.nonContinuous[i]);
+}

@@ -1,0 +1,366 @@
+#include "core/report/PrintReport.h"
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/catalogue/ProgramVersion.h"
+#include "core/report/ReportCanvas.h"
+#include "core/report/WrapText.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+
+constexpr double kInchesPerMillimetre = 0.0393700787;
+constexpr int kBodyPoints = 12;
+constexpr int kFooterPoints = 8;
+
+QString label(std::uint16_t id)
+{
+    return LoadMessage(id) + QStringLiteral(": ");
+}
+
+// The page's measures in device pixels, from the printer's metrics.
+struct Geometry {
+    explicit Geometry(const DeviceMetrics &device)
+        : mmX(int(device.logPixelsX * kInchesPerMillimetre)),
+          mmY(int(device.logPixelsY * kInchesPerMillimetre)),
+          W(device.pageWidth),
+          H(device.pageHeight),
+          L(10 * mmX),
+          R(device.pageWidth - device.physicalOffsetX),
+          T(10 * mmY),
+          Bottom(device.pageHeight - device.physicalOffsetY),
+          C1(11 * mmX),
+          MID(R / 2),
+          G(mmY)
+    {
+    }
+
+    int mmX, mmY, W, H, L, R, T, Bottom, C1, MID, G;
+};
+
+// One label or value of a row: where it starts, what it says and whether it is bold.
+struct Cell {
+    int x;
+    QString text;
+    bool bold;
+};
+
+class ReportPage {
+public:
+    ReportPage(ReportCanvas &canvas, const ReportData &report, const QStringList &remarks)
+        : m_canvas(canvas), m_report(report), m_remarks(remarks), m_g(canvas.metrics())
+    {
+    }
+
+    bool print();
+
+private:
+    int step() const { return m_h + m_g.G; }
+    // Text ends 1 mm inside the frame, as it starts 1 mm inside it on the left.
+    int textRight() const { return m_g.R - m_g.mmX; }
+
+    void applyFont() { m_canvas.setFont(m_font); }
+    void setBold(bool on)
+    {
+        m_font.bold = on;
+        applyFont();
+    }
+    void setUnderline(bool on)
+    {
+        m_font.underline = on;
+        applyFont();
+    }
+    int widestBold(std::initializer_list<QString> labels);
+
+    void rule();
+    void centred(const QString &text);
+    void row(std::initializer_list<Cell> cells, int stepAfter);
+    void ensureRoom(int lines);
+    void finishPage();
+
+    void title();
+    void workshop();
+    void vehicle();
+    void results();
+    void faultMemory();
+    void monitors();
+    void remarks();
+
+    ReportCanvas &m_canvas;
+    const ReportData &m_report;
+    const QStringList &m_remarks;
+    Geometry m_g;
+    ReportFont m_font;
+    int m_h = 0;          // line height of the bold body font
+    int m_footerY = 0;    // top of the footer text
+    int m_y = 0;
+    int m_resultsValueX = 0;
+};
+
+int ReportPage::widestBold(std::initializer_list<QString> labels)
+{
+    if (!m_font.bold)
+        setBold(true);
+    int widest = 0;
+    for (const QString &text : labels)
+        widest = std::max(widest, m_canvas.textWidth(text));
+    return widest;
+}
+
+void ReportPage::rule()
+{
+    m_canvas.moveTo(m_g.L, m_y);
+    m_canvas.lineTo(m_g.R, m_y);
+}
+
+void ReportPage::centred(const QString &text)
+{
+    ensureRoom(1);
+    m_canvas.textOut((m_g.W - m_canvas.textWidth(text)) / 2, m_y, text);
+}
+
+// Draws the cells at the current y; a cell too wide for the frame continues on the rows below
+// in its own column. Then y moves on past the row's last line by stepAfter.
+void ReportPage::row(std::initializer_list<Cell> cells, int stepAfter)
+{
+    std::vector<QStringList> wrapped;
+    int lines = 1;
+    for (const Cell &cell : cells) {
+        if (m_font.bold != cell.bold)
+            setBold(cell.bold);
+        wrapped.push_back(WrapText(cell.text, textRight() - cell.x,
+                                   [this](const QString &text) { return m_canvas.textWidth(text); }));
+        lines = std::max(lines, int(wrapped.back().size()));
+    }
+    ensureRoom(lines);
+    auto pieces = wrapped.cbegin();
+    for (const Cell &cell : cells) {
+        if (m_font.bold != cell.bold)
+            setBold(cell.bold);
+        for (int i = 0; i < pieces->size(); ++i)
+            m_canvas.textOut(cell.x, m_y + i * step(), pieces->at(i));
+        ++pieces;
+    }
+    m_y += (lines - 1) * step() + stepAfter;
+}
+
+// Starts a new page when the next lines would reach the footer; they then begin where the title
+// begins on the first page.
+void ReportPage::ensureRoom(int lines)
+{
+    const int pageTop = m_g.T + m_g.G;
+    const int lowestBottom = m_footerY - m_g.mmY - m_g.G;
+    if (m_y + (lines - 1) * step() + m_h <= lowestBottom || m_y <= pageTop)
+        return;
+    const ReportFont font = m_font;
+    finishPage();
+    m_canvas.newPage();
+    m_font = font;
+    applyFont();
+    m_y = pageTop;
+}
+
+void ReportPage::title()
+{
+    m_y = m_g.T + m_g.G;
+    centred(LoadMessage(PNaglowek));
+    m_y += step();
+    rule();
+}
+
+void ReportPage::workshop()
+{
+    m_y += m_g.G;
+    centred(LoadMessage(PDaneWarsztatu));
+    m_y += step();
+    rule();
+    m_y += m_g.G;
+    const int valueX = m_g.C1 + widestBold({label(PNazwa), label(PAdres)});
+    row({{m_g.C1, label(PNazwa), true}, {valueX, m_report.WorkshopName, false}}, step());
+    row({{m_g.C1, label(PAdres), true}, {valueX, m_report.WorkshopAddress1, false}}, step());
+    row({{valueX, m_report.WorkshopAddress2, false}}, step());
+    row({{valueX, m_report.WorkshopAddress3, false}}, step());
+    rule();
+    setBold(true);
+}
+
+void ReportPage::vehicle()
+{
+    m_y += m_g.G;
+    centred(LoadMessage(PDanePojazdu));
+    m_y += step();
+    rule();
+    const int leftX = m_g.C1;
+    const int rightX = m_g.C1 + m_g.MID;
+    const int leftValueX = leftX + widestBold({label(PNrRej), label(PMarka), label(PNrSiln)});
+    const int rightValueX = rightX + widestBold({label(PPrzebieg), label(PTyp), label(PVIN)});
+    const struct {
+        std::uint16_t leftLabel;
+        const QString &leftValue;
+        std::uint16_t rightLabel;
+        const QString &rightValue;
+    } rows[] = {
+        {PNrRej, m_report.RegistrationNo, PPrzebieg, m_report.Mileage},
+        {PMarka, m_report.Make, PTyp, m_report.TypeModel},
+        {PNrSiln, m_report.EngineNo, PVIN, m_report.Vin},
+    };
+    for (const auto &r : rows)
+        row({{leftX, label(r.leftLabel), true},
+             {leftValueX, r.leftValue, false},
+             {rightX, label(r.rightLabel), true},
+             {rightValueX, r.rightValue, false}},
+            step());
+    rule();
+    m_y += m_g.G;
+    setBold(true);
+}
+
+void ReportPage::results()
+{
+    m_y += m_g.G;
+    centred(LoadMessage(PWyniki));
+    m_y += step();
+    rule();
+    m_resultsValueX =
+        m_g.C1 + widestBold({label(PStd), label(PAdrMod), label(PIlO2), label(PLokO2), label(PMIL)});
+    m_y += m_g.G;
+    const int x = m_g.C1;
+    const int valueX = m_resultsValueX;
+    row({{x, label(PStd), true}, {valueX, m_report.Protocol + QStringLiteral(" (SAE J1850)"), false}}, step());
+    row({{x, label(PAdrMod), true}, {valueX, m_report.ModuleAddress, false}}, step());
+    row({{x, label(PIlO2), true}, {valueX, m_report.O2SensorCount, false}}, step());
+    row({{x, label(PLokO2), true}, {valueX, m_report.O2SensorLocations, false}}, step() + m_g.G);
+}
+
+void ReportPage::faultMemory()
+{
+    const int x = m_g.C1;
+    m_font.bold = true;
+    setUnderline(true);
+    row({{x, LoadMessage(PUst), true}}, 0);
+    setUnderline(false);
+    m_y += step() + m_g.G;
+    row({{x, label(PMIL), true}, {m_resultsValueX, m_report.MilText, false}}, step());
+
+    const struct {
+        std::uint16_t heading;
+        const QStringList &lines;
+    } lists[] = {{PDTCPend, m_report.PendingLines}, {PDTCStored, m_report.StoredLines}};
+    for (const auto &list : lists) {
+        row({{x, LoadMessage(list.heading) + u':', true}}, 0);
+        setBold(false);
+        m_y += step();
+        for (const QString &line : list.lines)
+            row({{x, line, false}}, step());
+        m_y += m_g.G;
+    }
+}
+
+void ReportPage::monitors()
+{
+    const int x = m_g.C1;
+    m_font.bold = true;
+    setUnderline(true);
+    row({{x, LoadMessage(PMon), true}}, 0);
+    setUnderline(false);
+    m_y += step() + m_g.G;
+
+    const int offset = widestBold({QStringLiteral("MMMM")});
+    const int rightX = x + m_g.MID;
+    const auto &left = m_report.NonContinuousMonitorTexts;
+    const auto &right = m_report.ContinuousMonitorTexts;
+    const char *leftLabels[] = {"CAT", "HCAT", "EVAP", "AIR", "AC", "O2S", "HO2S", "EGR"};
+    const char *rightLabels[] = {"MIS", "FUEL", "CC"};
+    for (int i = 1; i <= 8; ++i) {
+        const int after = i < 8 ? step() : step() + m_g.G;
+        const Cell leftLabel{x, QString::fromLatin1(leftLabels[i - 1]), true};
+        const Cell leftStatus{x + offset, left[std::size_t(i)], false};
+        if (i <= 3)
+            row({leftLabel, leftStatus, {rightX, QString::fromLatin1(rightLabels[i - 1]), true},
+                 {rightX + offset, right[std::size_t(i)], false}},
+                after);
+        else
+            row({leftLabel, leftStatus}, after);
+    }
+    rule();
+    m_y += m_g.G;
+}
+
+void ReportPage::remarks()
+{
+    m_font.bold = true;
+    setUnderline(true);
+    row({{m_g.C1, LoadMessage(PUwagi) + u':', true}}, 0);
+    m_font.underline = false;
+    setBold(false);
+    m_y += step() + m_g.G;
+    for (const QString &line : m_remarks)
+        row({{m_g.C1, line, false}}, step());
+}
+
+// The footer naming the instrument, its rule, and the frame around the page.
+void ReportPage::finishPage()
+{
+    m_font = ReportFont{};
+    m_font.pointSize = kFooterPoints;
+    applyFont();
+    const QString footer = LoadMessage(PStopka1) + QStringLiteral(": ") + m_report.InterfaceName + u' '
+                         + LoadMessage(PStopka2) + u' ' + ProgramVersion + QStringLiteral("   ")
+                         + LoadMessage(PStopka3);
+    m_canvas.textOut((m_g.W - m_canvas.textWidth(footer)) / 2, m_footerY, footer);
+    m_y = m_footerY - m_g.mmY;
+    rule();
+
+    const int bottom = m_g.Bottom - m_g.T;
+    m_canvas.moveTo(m_g.L, m_g.T);
+    m_canvas.lineTo(m_g.R, m_g.T);
+    m_canvas.lineTo(m_g.R, bottom);
+    m_canvas.lineTo(m_g.L, bottom);
+    m_canvas.lineTo(m_g.L, m_g.T);
+}
+
+bool ReportPage::print()
+{
+    if (!m_canvas.beginDocument(LoadMessage(PNaglowek)))
+        return false;
+
+    // The footer's place depends on its own font's height.
+    m_font.pointSize = kFooterPoints;
+    applyFont();
+    m_footerY = m_g.Bottom - m_g.mmY - m_canvas.textHeight(QStringLiteral("X")) - m_g.T;
+
+    m_font = ReportFont{};
+    m_font.bold = true;
+    applyFont();
+    m_canvas.setPenWidth(m_g.mmX / 5);
+    m_h = m_canvas.textHeight(LoadMessage(PNaglowek));
+
+    title();
+    workshop();
+    vehicle();
+    results();
+    faultMemory();
+    monitors();
+    remarks();
+    finishPage();
+    m_canvas.endDocument();
+    return true;
+}
+
+} // namespace
+
+bool PrintReport(ReportCanvas &canvas, const ReportData &report, const QStringList &remarks)
+{
+    return ReportPage(canvas, report, remarks).print();
+}
+
+QStringList RemarkLines(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    QStringList lines = text.split(u'\n');
+    if (lines.size() > 1 && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
