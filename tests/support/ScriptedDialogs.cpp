@@ -21,13 +21,15 @@ std::optional<QString> ScriptedDialogs::chooseDirectory(const QString &)
     return answer;
 }
 
-bool ScriptedDialogs::choosePrinter(QPrinter &)
+bool ScriptedDialogs::choosePrinter(QPrinter &printer)
 {
     ++printerDialogs;
     if (printerAnswers.empty())
         return false;
     const bool answer = printerAnswers.front();
     printerAnswers.pop_front();
+    if (answer && onPrinterChosen)
+        onPrinterChosen(printer);
     return answer;
 }
 

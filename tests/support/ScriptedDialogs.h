@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Dialogs for tests: every message box is recorded and answered from a script
@@ -25,6 +26,9 @@ public:
     std::deque<MessageAnswer> answers;
     std::deque<QString> directories; // an empty text answers with cancel
     std::deque<bool> printerAnswers;
+    // Called with the printer when the print dialog is confirmed, as the operator's choices would
+    // set it up (a PDF file, for instance).
+    std::function<void(QPrinter &)> onPrinterChosen;
     int printerDialogs = 0;
 
     QStringList texts() const;

@@ -1,11 +1,20 @@
 #include "gui/report/TFormRaport.h"
 
+#include "core/platform/Clock.h"
+#include "core/platform/GuiDialogs.h"
+#include "core/platform/LocaleFacts.h"
+#include "core/report/AssembleReportData.h"
+#include "core/report/PrintReport.h"
+#include "core/state/TabContext.h"
+#include "gui/mainwindow/TWaitForm.h"
+#include "gui/report/PrinterCanvas.h"
 #include "gui/widgets/Controls.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 
 #include <initializer_list>
@@ -27,8 +36,10 @@ QLineEdit *addField(QWidget *box, const char *labelName, QLabel *&label, const Q
 
 } // namespace
 
-TFormRaport::TFormRaport(QWidget *parent) : QDialog(parent)
+TFormRaport::TFormRaport(TabContext &context, QWidget *parent)
+    : QDialog(parent), m_context(context), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
+    PrepareReportPrinter(*m_printer);
     setWindowTitle(tr("Wydruk protokołu komputerowej diagnostyki pojazdu"));
     setFont(pixelFont(this, 11, false));
     setFixedSize(kClientSize);
@@ -58,5 +69,71 @@ TFormRaport::TFormRaport(QWidget *parent) : QDialog(parent)
     for (auto next = tabOrder.begin() + 1; next != tabOrder.end(); ++next)
         setTabOrder(*(next - 1), *next);
 
-    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter in a field moves on to the next one; from the last field on to the remarks, where
+    // Enter starts a new line.
+    const QLineEdit *edits[] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
+    QWidget *next[] = {Edit2, Edit3, Edit4, Edit5, Edit6, Memo};
+    for (int i = 0; i < 6; ++i) {
+        QWidget *target = next[i];
+        connect(edits[i], &QLineEdit::returnPressed, target, [target] { target->setFocus(Qt::OtherFocusReason); });
+    }
+
+    connect(ButtonPrint, &QPushButton::clicked, this, &TFormRaport::ButtonPrintClick);
+    connect(Button1, &QPushButton::clicked, this, &TFormRaport::Button1Click);
+}
+
+TFormRaport::~TFormRaport() = default;
+
+void TFormRaport::Button1Click()
+{
+    reject();
+}
+
+void TFormRaport::copyTypedData()
+{
+    const LocaleFacts &locale = m_context.platform.locale;
+    m_reportData.RegistrationNo = locale.toUpper(Edit3->text());
+    m_reportData.Make = locale.toUpper(Edit1->text());
+    m_reportData.EngineNo = locale.toUpper(Edit6->text());
+    m_reportData.Mileage = locale.toUpper(Edit4->text());
+    m_reportData.TypeModel = locale.toUpper(Edit2->text());
+    m_reportData.Vin = locale.toUpper(Edit5->text());
+
+    const AppSettings &settings = m_context.state.Settings;
+    m_reportData.WorkshopName = settings.Nazwa;
+    m_reportData.WorkshopAddress1 = settings.Adres1;
+    m_reportData.WorkshopAddress2 = settings.Adres2;
+    m_reportData.WorkshopAddress3 = settings.Adres3;
+}
+
+void TFormRaport::showWaitNotice()
+{
+    if (m_waitForm == nullptr)
+        return;
+    m_waitForm->show();
+    m_waitForm->repaint();
+    m_context.platform.clock.processEvents();
+}
+
+void TFormRaport::ButtonPrintClick()
+{
+    // The one message pump below could deliver a second click; it must not start a second print.
+    if (m_printing)
+        return;
+    m_printing = true;
+
+    copyTypedData();
+    showWaitNotice();
+    AssembleReportData(m_reportData, VehicleFacts(), m_context.pidReader, m_context.platform.clock);
+    if (m_waitForm != nullptr)
+        m_waitForm->close();
+
+    GuiDialogs &dialogs = m_context.platform.dialogs;
+    if (dialogs.choosePrinter(*m_printer)
+        && !PrintReportOn(*m_printer, m_reportData, RemarkLines(Memo->toPlainText())))
+        dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
+                        MessageButtons::Ok);
+
+    m_printing = false;
+    accept();
 }

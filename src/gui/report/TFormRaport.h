@@ -1,24 +1,44 @@
 #pragma once
 
 #include "core/report/ReportData.h"
+#include "core/report/ReportVehicleFacts.h"
 
 #include <QDialog>
+
+#include <functional>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
+class TWaitForm;
+struct TabContext;
 
 // The report dialog: the vehicle data typed by the operator and the remarks for the printed
-// inspection report. It owns the report record for the whole run. Layout only; "Anuluj" closes
-// it, the print sequence is added by the report handlers.
+// inspection report. It owns the report record for the whole run and keeps its texts between
+// openings. "Drukuj protokół" assembles the results under the wait notice, asks for a printer
+// and prints; the dialog closes afterwards either way.
 class TFormRaport : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormRaport(QWidget *parent = nullptr);
+    explicit TFormRaport(TabContext &context, QWidget *parent = nullptr);
+    ~TFormRaport() override;
+
+    // The notice shown while the report is assembled; created after this dialog.
+    void setWaitForm(TWaitForm *waitForm) { m_waitForm = waitForm; }
 
     ReportData &reportData() { return m_reportData; }
+    // The printer the print dialog offers and prints on; it keeps the operator's last choice.
+    QPrinter &printer() { return *m_printer; }
+
+    void ButtonPrintClick();
+    void Button1Click();
+
+    // Where the vehicle's MIL word, fault memory and readiness bytes come from at each print.
+    std::function<ReportVehicleFacts()> VehicleFacts = SimulatedReportVehicleFacts;
 
     QGroupBox *GroupBox1 = nullptr;
     QGroupBox *GroupBox2 = nullptr;
@@ -40,5 +60,12 @@ public:
     QPushButton *Button1 = nullptr;
 
 private:
+    void showWaitNotice();
+    void copyTypedData();
+
+    TabContext &m_context;
+    TWaitForm *m_waitForm = nullptr;
     ReportData m_reportData;
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_printing = false;
 };

@@ -1,0 +1,174 @@
+#include "support/WorkstationFixture.h"
+
+#include "gui/mainwindow/TWaitForm.h"
+#include "gui/report/TFormRaport.h"
+
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The text of a PDF file as pdftotext reads it, runs of white space made one blank.
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return u"(pdftotext failed: %1)"_s.arg(QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+class ReportDialogTest : public WorkstationTest {
+protected:
+    void SetUp() override
+    {
+        useScriptedVehicle = true;
+        start();
+        clickPolacz();
+    }
+
+    TFormRaport &dialog() { return workstation->raportForm(); }
+
+    // Prints from the dialog; the print dialog is confirmed with a PDF file as the printer.
+    QString printToPdf()
+    {
+        const QString path = dir.filePath(u"protokol.pdf"_s);
+        env.dialogs.printerAnswers = {true};
+        env.dialogs.onPrinterChosen = [path](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+        };
+        click(dialog().ButtonPrint);
+        return path;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(ReportDialogTest, PrintingToPdfGivesTheWholeReportAsText)
+{
+    state().Settings.Nazwa = u"Serwis Żółw"_s;
+    state().Settings.Adres1 = u"ul. Łąkowa 7"_s;
+    dialog().show();
+    dialog().Edit3->setText(u"wa źdźbło"_s);
+    dialog().Edit1->setText(u"škoda"_s);
+    dialog().Memo->setPlainText(u"Wymienić świece zapłonowe."_s);
+
+    bool noticeShown = false;
+    vehicle->onQuery = [&](int) { noticeShown = workstation->waitForm().isVisible(); };
+    const QString path = printToPdf();
+
+    EXPECT_TRUE(noticeShown);
+    EXPECT_FALSE(workstation->waitForm().isVisible());
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(env.clock.now(), 100 + 500); // the oxygen sensor read and the monitors' pause
+    EXPECT_EQ(dialog().Edit3->text(), u"wa źdźbło"_s);
+    EXPECT_EQ(dialog().reportData().RegistrationNo, u"WA ŹDŹBŁO"_s);
+    EXPECT_EQ(dialog().reportData().Make, u"ŠKODA"_s);
+
+    const QString text = pdfText(path);
+    const QStringList expected = {
+        u"PROTOKÓŁ KOMPUTEROWEJ DIAGNOSTYKI POJAZDU"_s,
+        u"Nazwa: Serwis Żółw"_s,
+        u"Adres: ul. Łąkowa 7"_s,
+        u"Nr rejestracyjny: WA ŹDŹBŁO"_s,
+        u"Standard komunikacji diagnostycznej: ISO (SAE J1850)"_s,
+        u"Kontrolka MIL: Zapalona"_s,
+        u"P0322 - Obwód wejścia prędkości silnika dla rozdzielacza / zapłonu - brak sygnału"_s,
+        u"P0445 - Układ odprowadzania par paliwa, obwód sterujący zaworu oczyszczania - zwarcie"_s,
+        u"P0268 - Wtryskiwacz cylindra 3 - wysoki sygnał"_s,
+        u"C0732 - Przyspieszeniomierz lewy tylny - niski sygnał wejściowy"_s,
+        u"P0301 - Cylinder 1 - wykryte wypadanie zapłonów"_s,
+        u"P0103 - Czujnik masowego lub objętościowego przepływu powietrza - wysoki sygnał wejściowy"_s,
+        u"P0252 - Wirnik / krzywka pompy wtryskowej A - sygnał poza zakresem / działanie"_s,
+        u"B0848 - Obwód napięcia odniesienia 5V - wysoki sygnał wejściowy"_s,
+        u"CAT Brak MIS Brak"_s,
+        u"HCAT Zakończony FUEL Zakończony"_s,
+        u"EVAP Brak CC Niezakończony"_s,
+        u"AIR Zakończony"_s,
+        u"AC Brak"_s,
+        u"O2S Niezakończony"_s,
+        u"HO2S Brak"_s,
+        u"EGR Niezakończony"_s,
+        u"Uwagi: Wymienić świece zapłonowe."_s,
+        u"Przyrząd użyty do badania: QL-40 z oprogramowaniem Ulmora wersja 1.1.2 https://www.korvath.pl"_s,
+    };
+    for (const QString &line : expected)
+        EXPECT_TRUE(text.contains(line)) << line.toStdString() << "\nin: " << text.toStdString();
+}
+
+TEST_F(ReportDialogTest, CancellingThePrintDialogClosesWithoutPrinting)
+{
+    dialog().show();
+    env.dialogs.printerAnswers = {false};
+    bool chosen = false;
+    env.dialogs.onPrinterChosen = [&](QPrinter &) { chosen = true; };
+    click(dialog().ButtonPrint);
+    EXPECT_EQ(env.dialogs.printerDialogs, 1);
+    EXPECT_FALSE(chosen);
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_TRUE(env.dialogs.shown.empty());
+}
+
+TEST_F(ReportDialogTest, APrinterThatCannotStartIsReported)
+{
+    dialog().show();
+    env.dialogs.printerAnswers = {true};
+    env.dialogs.onPrinterChosen = [this](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(u"missing/folder/protokol.pdf"_s));
+    };
+    click(dialog().ButtonPrint);
+    ASSERT_EQ(env.dialogs.shown.size(), 1u);
+    EXPECT_EQ(env.dialogs.shown[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(dialog().isVisible());
+}
+
+TEST_F(ReportDialogTest, EnterMovesThroughTheFieldsToTheRemarks)
+{
+    dialog().show();
+    QLineEdit *edits[] = {dialog().Edit1, dialog().Edit2, dialog().Edit3,
+                          dialog().Edit4, dialog().Edit5, dialog().Edit6};
+    QWidget *next[] = {dialog().Edit2, dialog().Edit3, dialog().Edit4, dialog().Edit5, dialog().Edit6, dialog().Memo};
+    for (int i = 0; i < 6; ++i) {
+        edits[i]->setFocus();
+        QTest::keyClick(edits[i], Qt::Key_Return);
+        EXPECT_EQ(dialog().focusWidget(), next[i]) << i;
+    }
+    QTest::keyClicks(dialog().Memo, u"a"_s);
+    QTest::keyClick(dialog().Memo, Qt::Key_Return);
+    QTest::keyClicks(dialog().Memo, u"b"_s);
+    EXPECT_EQ(dialog().Memo->toPlainText(), u"a\nb"_s);
+    EXPECT_EQ(dialog().focusWidget(), dialog().Memo);
+    EXPECT_TRUE(dialog().isVisible()); // no button was pressed by Enter
+    EXPECT_EQ(env.dialogs.printerDialogs, 0);
+}
+
+// The print button of the main tab opens the dialog modally; what was typed is there again at
+// the next opening.
+TEST_F(ReportDialogTest, SecondOpeningShowsTheEarlierTexts)
+{
+    QString seen;
+    QTimer::singleShot(0, &main(), [&] {
+        QTest::keyClicks(dialog().Edit3, u"kr 777"_s);
+        dialog().Memo->setPlainText(u"uwaga"_s);
+        click(dialog().Button1);
+    });
+    click(main().TabMain->ButtonPrintReport);
+    EXPECT_FALSE(dialog().isVisible());
+
+    QTimer::singleShot(0, &main(), [&] {
+        seen = dialog().Edit3->text() + u'|' + dialog().Memo->toPlainText();
+        click(dialog().Button1);
+    });
+    click(main().TabMain->ButtonPrintReport);
+    EXPECT_EQ(seen, u"kr 777|uwaga"_s);
+    EXPECT_EQ(env.dialogs.printerDialogs, 0);
+}
