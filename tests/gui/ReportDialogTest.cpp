@@ -4,6 +4,8 @@
 #include "gui/report/TFormRaport.h"
 
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -170,5 +172,36 @@ TEST_F(ReportDialogTest, SecondOpeningShowsTheEarlierTexts)
     });
     click(main().TabMain->ButtonPrintReport);
     EXPECT_EQ(seen, u"kr 777|uwaga"_s);
+    EXPECT_EQ(env.dialogs.printerDialogs, 0);
+}
+
+// "Podgląd" shows the report in a print preview: one page, or two when the remarks reach the
+// footer; the dialog stays open with its texts.
+TEST_F(ReportDialogTest, PreviewShowsThePagesAndKeepsTheDialogOpen)
+{
+    dialog().show();
+    auto pagesInPreview = [&] {
+        int pages = -1;
+        QTimer::singleShot(0, &dialog(), [&] {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            if (preview == nullptr)
+                return;
+            if (auto *view = preview->findChild<QPrintPreviewWidget *>())
+                pages = view->pageCount();
+            preview->reject();
+        });
+        click(dialog().ButtonPreview);
+        return pages;
+    };
+    EXPECT_EQ(pagesInPreview(), 1);
+    EXPECT_EQ(env.clock.now(), 100 + 500);
+    EXPECT_FALSE(workstation->waitForm().isVisible());
+
+    QStringList remarks;
+    for (int i = 1; i <= 20; ++i)
+        remarks << u"Uwaga %1"_s.arg(i);
+    dialog().Memo->setPlainText(remarks.join(u'\n'));
+    EXPECT_EQ(pagesInPreview(), 2);
+    EXPECT_TRUE(dialog().isVisible());
     EXPECT_EQ(env.dialogs.printerDialogs, 0);
 }

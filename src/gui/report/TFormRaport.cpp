@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -60,12 +61,13 @@ TFormRaport::TFormRaport(TabContext &context, QWidget *parent)
 
     ButtonPrint = makeButton(GroupBox1, "ButtonPrint", tr("Drukuj protokół"), QRect(14, 336, 139, 25));
     Button1 = makeButton(GroupBox1, "Button1", tr("Anuluj"), QRect(448, 336, 75, 25));
+    ButtonPreview = makeButton(GroupBox1, "ButtonPreview", tr("Podgląd"), QRect(161, 336, 75, 25));
     // Enter in the fields moves between them, so no button is pressed by it.
-    for (QPushButton *button : {ButtonPrint, Button1})
+    for (QPushButton *button : {ButtonPrint, Button1, ButtonPreview})
         button->setAutoDefault(false);
 
     const std::initializer_list<QWidget *> tabOrder{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Memo, ButtonPrint,
-                                                    Button1};
+                                                    ButtonPreview, Button1};
     for (auto next = tabOrder.begin() + 1; next != tabOrder.end(); ++next)
         setTabOrder(*(next - 1), *next);
 
@@ -80,6 +82,7 @@ TFormRaport::TFormRaport(TabContext &context, QWidget *parent)
 
     connect(ButtonPrint, &QPushButton::clicked, this, &TFormRaport::ButtonPrintClick);
     connect(Button1, &QPushButton::clicked, this, &TFormRaport::Button1Click);
+    connect(ButtonPreview, &QPushButton::clicked, this, &TFormRaport::ButtonPreviewClick);
 }
 
 TFormRaport::~TFormRaport() = default;
@@ -115,6 +118,20 @@ void TFormRaport::showWaitNotice()
     m_context.platform.clock.processEvents();
 }
 
+void TFormRaport::prepareReport()
+{
+    copyTypedData();
+    showWaitNotice();
+    AssembleReportData(m_reportData, VehicleFacts(), m_context.pidReader, m_context.platform.clock);
+    if (m_waitForm != nullptr)
+        m_waitForm->close();
+}
+
+bool TFormRaport::printOn(QPrinter &printer)
+{
+    return PrintReportOn(printer, m_reportData, RemarkLines(Memo->toPlainText()));
+}
+
 void TFormRaport::ButtonPrintClick()
 {
     // The one message pump below could deliver a second click; it must not start a second print.
@@ -122,18 +139,27 @@ void TFormRaport::ButtonPrintClick()
         return;
     m_printing = true;
 
-    copyTypedData();
-    showWaitNotice();
-    AssembleReportData(m_reportData, VehicleFacts(), m_context.pidReader, m_context.platform.clock);
-    if (m_waitForm != nullptr)
-        m_waitForm->close();
-
+    prepareReport();
     GuiDialogs &dialogs = m_context.platform.dialogs;
-    if (dialogs.choosePrinter(*m_printer)
-        && !PrintReportOn(*m_printer, m_reportData, RemarkLines(Memo->toPlainText())))
+    if (dialogs.choosePrinter(*m_printer) && !printOn(*m_printer))
         dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
                         MessageButtons::Ok);
 
     m_printing = false;
     accept();
+}
+
+void TFormRaport::ButtonPreviewClick()
+{
+    if (m_printing)
+        return;
+    m_printing = true;
+
+    prepareReport();
+    QPrintPreviewDialog preview(m_printer.get(), this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *printer) { printOn(*printer); });
+    preview.exec();
+
+    m_printing = false;
 }

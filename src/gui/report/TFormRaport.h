@@ -36,6 +36,8 @@ public:
 
     void ButtonPrintClick();
     void Button1Click();
+    // "Podgląd": the same report in a print preview; the dialog stays open.
+    void ButtonPreviewClick();
 
     // Where the vehicle's MIL word, fault memory and readiness bytes come from at each print.
     std::function<ReportVehicleFacts()> VehicleFacts = SimulatedReportVehicleFacts;
@@ -58,10 +60,14 @@ public:
     QPlainTextEdit *Memo = nullptr;
     QPushButton *ButtonPrint = nullptr;
     QPushButton *Button1 = nullptr;
+    QPushButton *ButtonPreview = nullptr;
 
 private:
     void showWaitNotice();
     void copyTypedData();
+    // Copies the typed and workshop data and assembles the results under the wait notice.
+    void prepareReport();
+    bool printOn(QPrinter &printer);
 
     TabContext &m_context;
     TWaitForm *m_waitForm = nullptr;
