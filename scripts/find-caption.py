@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Starts a program and waits until its accessibility tree shows the given texts.
 
     find-caption.py <program> <screenshot.png or -> <window title prefix> <text>...

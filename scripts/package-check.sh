@@ -48,6 +48,9 @@ for needed in libqt6widgets6 libqt6core6 qt6-qpa-plugins libqt6svg6 qt6-translat
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed"
 done
 
+# apt can satisfy the dependencies here (a simulation: nothing is installed).
+apt-get install --simulate -qq "$(realpath "$deb")" >/dev/null || fail "apt cannot install the package's dependencies"
+
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 [[ $(readlink -f "$root/usr/bin/korvath-diag") == "$root/usr/lib/korvath-diag/korvath-diag" ]] ||
