@@ -11,6 +11,11 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   poppler-utils
+  # The Debian package and its check (scripts/package-check.sh): dpkg-shlibdeps, lintian, the
+  # desktop entry and AppStream validators, an English locale, and the accessibility bus the
+  # check reads the program's captions from.
+  dpkg-dev lintian desktop-file-utils appstream locales
+  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 
 missing=()
@@ -25,4 +30,14 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The package check starts the program under en_US.UTF-8.
+if ! locale -a 2>/dev/null | grep -qix 'en_US\.utf-\?8'; then
+  if grep -q '^# *en_US.UTF-8 UTF-8' /etc/locale.gen; then
+    sed -i 's/^# *\(en_US.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  else
+    echo 'en_US.UTF-8 UTF-8' >>/etc/locale.gen
+  fi
+  locale-gen >/dev/null
 fi

@@ -23,6 +23,7 @@ int main(int argc, char *argv[])
     LanguageModule::activate(module.get());
 
     QApplication::setApplicationName(QStringLiteral("Korvath Diag"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("pl.korvath.Diag"));
     KorvathApplication::useLayoutFonts();
 
     SystemClock clock;

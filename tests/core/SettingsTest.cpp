@@ -5,12 +5,16 @@
 #include "support/FakeSettingsStore.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -156,6 +160,28 @@ TEST(FileSettingsStore, RoundTripsTextsAndRejectsOtherValues)
     FileSettingsStore store(path);
     EXPECT_THROW(store.readString(QStringLiteral("Adres2")), SettingsError);
     EXPECT_EQ(store.readString(QStringLiteral("Missing")), QString());
+}
+
+TEST(FileSettingsStore, AFileSavedInAGroupWritableFolderStaysWritableForTheGroup)
+{
+    const mode_t oldMask = ::umask(022); // a user's usual mask: new files are not group-writable
+    for (const bool groupFolder : {true, false}) {
+        QTemporaryDir dir;
+        QFileDevice::Permissions folder = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup;
+        if (groupFolder)
+            folder |= QFileDevice::WriteGroup;
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), folder));
+        const QString path = dir.filePath(QStringLiteral("Ulmora.conf"));
+        for (int save = 0; save < 2; ++save) { // creating the file, then replacing it
+            FileSettingsStore store(path);
+            ScriptedDialogs dialogs;
+            SaveSettings(store, dialogs, defaults());
+            EXPECT_TRUE(dialogs.shown.empty());
+            EXPECT_EQ(bool(QFileInfo(path).permissions() & QFileDevice::WriteGroup), groupFolder) << save;
+        }
+    }
+    ::umask(oldMask);
 }
 
 TEST(FileSettingsStore, AStoreThatIsNoFileCannotBeRead)

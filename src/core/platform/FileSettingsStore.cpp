@@ -1,8 +1,27 @@
 #include "core/platform/FileSettingsStore.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+
+namespace {
+
+// The system-wide store is shared by the workshop's users: its folder belongs to their group and
+// is group-writable. A file one user writes there is opened to the folder's group as well, or the
+// next user of the group could no longer save. Only the file's owner can do this; for anyone else
+// the file keeps the permissions it has.
+void shareWithFolderGroup(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile() || !(QFileInfo(file.absolutePath()).permissions() & QFileDevice::WriteGroup))
+        return;
+    const QFileDevice::Permissions shared = file.permissions() | QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    if (shared != file.permissions())
+        QFile::setPermissions(path, shared);
+}
+
+} // namespace
 
 FileSettingsStore::FileSettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::SystemScope,
@@ -66,4 +85,5 @@ void FileSettingsStore::commit()
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError)
         throw SettingsError(QStringLiteral("Błąd zapisu ustawień (%1)").arg(location()));
+    shareWithFolderGroup(location());
 }

@@ -1,0 +1,1530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AccelTabPage</name>
+    <message>
+        <source>  Przyspieszenie  </source>
+        <translation>  Acceleration  </translation>
+    </message>
+    <message>
+        <source>  Parametry  </source>
+        <translation>  Parameters  </translation>
+    </message>
+    <message>
+        <source>0 - 100 km/h</source>
+        <translation>0 - 100 km/h</translation>
+    </message>
+    <message>
+        <source>60 - 100 km/h</source>
+        <translation>60 - 100 km/h</translation>
+    </message>
+    <message>
+        <source>80 - 120 km/h</source>
+        <translation>80 - 120 km/h</translation>
+    </message>
+    <message>
+        <source>Inne</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Rozpocznij pomiar</source>
+        <translation>Start measurement</translation>
+    </message>
+</context>
+<context>
+    <name>DtcTabPage</name>
+    <message>
+        <source>  Kody  błędów  </source>
+        <translation>  Trouble  codes  </translation>
+    </message>
+    <message>
+        <source>Oczekujące:</source>
+        <translation>Pending:</translation>
+    </message>
+    <message>
+        <source>Zarejestrowane:</source>
+        <translation>Stored:</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Ilość oczekujących kodów błędów.</source>
+        <translation>Number of pending trouble codes.</translation>
+    </message>
+    <message>
+        <source>Ilość zarejestrowanych kodów błędów.</source>
+        <translation>Number of stored trouble codes.</translation>
+    </message>
+    <message>
+        <source>  Lampka &quot;Check Engine&quot;  </source>
+        <translation>  &quot;Check Engine&quot; lamp  </translation>
+    </message>
+    <message>
+        <source>Stan kontrolki &quot;Check Engine&quot;</source>
+        <translation>State of the &quot;Check Engine&quot; lamp</translation>
+    </message>
+    <message>
+        <source>Kasuj kody błędów</source>
+        <translation>Clear trouble codes</translation>
+    </message>
+    <message>
+        <source>Wciśnij ten przysick aby skasować wszystkie kody błędów oraz zamrożone ramki.</source>
+        <translation>Press this button to clear all trouble codes and freeze frames.</translation>
+    </message>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Wciśnij ten przycisk aby odczytać kody błędów.</source>
+        <translation>Press this button to read the trouble codes.</translation>
+    </message>
+    <message>
+        <source>  Błędy oczekujące  </source>
+        <translation>  Pending codes  </translation>
+    </message>
+    <message>
+        <source>  Błędy zapamiętane  </source>
+        <translation>  Stored codes  </translation>
+    </message>
+</context>
+<context>
+    <name>DynoTabPage</name>
+    <message>
+        <source>  Hamownia  </source>
+        <translation>  Dyno  </translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>kW / Nm</source>
+        <translation>kW / Nm</translation>
+    </message>
+    <message>
+        <source>  Wyniki  </source>
+        <translation>  Results  </translation>
+    </message>
+    <message>
+        <source>Moment:</source>
+        <translation>Torque:</translation>
+    </message>
+    <message>
+        <source>Nm przy</source>
+        <translation>Nm at</translation>
+    </message>
+    <message>
+        <source>obr/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>Moc: </source>
+        <translation>Power: </translation>
+    </message>
+    <message>
+        <source>kW przy</source>
+        <translation>kW at</translation>
+    </message>
+    <message>
+        <source>  Parametry  </source>
+        <translation>  Parameters  </translation>
+    </message>
+    <message>
+        <source>  Parametry podstawowe  </source>
+        <translation>  Basic parameters  </translation>
+    </message>
+    <message>
+        <source>Masa pojazdu:</source>
+        <translation>Vehicle mass:</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Całkowita masa pojazdu podczas pomiaru łącznie z kierowcą</source>
+        <translation>Total mass of the vehicle during the measurement, driver included</translation>
+    </message>
+    <message>
+        <source>Przełożenie całkowite:</source>
+        <translation>Overall gear ratio:</translation>
+    </message>
+    <message>
+        <source>i&lt;sub&gt;ε&lt;/sub&gt;</source>
+        <translation>i&lt;sub&gt;ε&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Całkowite przełożenie przekładni głównej oraz biegu na którym będzie przeoprowadzany pomiar</source>
+        <translation>Overall ratio of the final drive and of the gear in which the measurement is made</translation>
+    </message>
+    <message>
+        <source>Współczynnik oporu:</source>
+        <translation>Drag coefficient:</translation>
+    </message>
+    <message>
+        <source>C&lt;sub&gt;x&lt;/sub&gt;</source>
+        <translation>C&lt;sub&gt;x&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Współczynnik doskonałości aerodynamicznej</source>
+        <translation>Aerodynamic drag coefficient</translation>
+    </message>
+    <message>
+        <source>Promień statyczny koła</source>
+        <translation>Static wheel radius</translation>
+    </message>
+    <message>
+        <source>r&lt;sub&gt;stat&lt;/sub&gt;</source>
+        <translation>r&lt;sub&gt;stat&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Promień statyczny koła - odległość środka koła od poziomu jezdni</source>
+        <translation>Static wheel radius - distance from the wheel centre to the road surface</translation>
+    </message>
+    <message>
+        <source>Powierzchnia czołowa:</source>
+        <translation>Frontal area:</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation>m&lt;sup&gt;2&lt;/sup&gt;</translation>
+    </message>
+    <message>
+        <source>Powierzchnia czołowa pojazdu</source>
+        <translation>Frontal area of the vehicle</translation>
+    </message>
+    <message>
+        <source>Szerokość</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Szerokość pojazdu</source>
+        <translation>Vehicle width</translation>
+    </message>
+    <message>
+        <source>Wysokość</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Wysokość pojazdu</source>
+        <translation>Vehicle height</translation>
+    </message>
+    <message>
+        <source>Prześwit</source>
+        <translation>Ground clearance</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Prześwit pojazdu</source>
+        <translation>Vehicle ground clearance</translation>
+    </message>
+    <message>
+        <source>  Parametry zaawansowane  </source>
+        <translation>  Advanced parameters  </translation>
+    </message>
+    <message>
+        <source>Wsp. oporów toczenia:</source>
+        <translation>Rolling resistance coeff.:</translation>
+    </message>
+    <message>
+        <source>f</source>
+        <translation>f</translation>
+    </message>
+    <message>
+        <source>Współczynnik oporów toczenia</source>
+        <translation>Rolling resistance coefficient</translation>
+    </message>
+    <message>
+        <source>Sprawność mechaniczna:</source>
+        <translation>Mechanical efficiency:</translation>
+    </message>
+    <message>
+        <source>η&lt;sub&gt;m&lt;/sub&gt;</source>
+        <translation>η&lt;sub&gt;m&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Sprawność mechaniczna</source>
+        <translation>Mechanical efficiency</translation>
+    </message>
+    <message>
+        <source>Wsp. momentu bezwł. mas obr.</source>
+        <translation>Rotating mass inertia coeff.</translation>
+    </message>
+    <message>
+        <source>δ</source>
+        <translation>δ</translation>
+    </message>
+    <message>
+        <source>Współczynnik momentu bezwładności mas obrotowych</source>
+        <translation>Coefficient of the moment of inertia of the rotating masses</translation>
+    </message>
+    <message>
+        <source>Przywróć wartości domyślne</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>Rozpocznij pomiar</source>
+        <translation>Start measurement</translation>
+    </message>
+</context>
+<context>
+    <name>FreezeTabPage</name>
+    <message>
+        <source>  Zamrożone ramki  </source>
+        <translation>  Freeze frame  </translation>
+    </message>
+    <message>
+        <source>Kod błędu:</source>
+        <translation>Trouble code:</translation>
+    </message>
+    <message>
+        <source>Opis:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Kod błędu który spowodował zapamiętanie zamrożonej ramki.</source>
+        <translation>Trouble code that caused the freeze frame to be stored.</translation>
+    </message>
+    <message>
+        <source>Opis kodu błędu który spowodował zapamiętanie zamrożonej ramki.</source>
+        <translation>Description of the trouble code that caused the freeze frame to be stored.</translation>
+    </message>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Wciśnij przycisk aby odczytać zamrożone ramki. Odczytywanie może potrwać kilka sekund.</source>
+        <translation>Press the button to read the freeze frame. Reading may take a few seconds.</translation>
+    </message>
+    <message>
+        <source>  Zamrożone parametry  </source>
+        <translation>  Frozen parameters  </translation>
+    </message>
+    <message>
+        <source>Lista zapamiętanych parametrów pracy silnika w momencie wystąpienia błędu. Możesz dopasować szerokość kolumn według uznania.</source>
+        <translation>Engine operating parameters stored when the fault occurred. You can adjust the column widths as you like.</translation>
+    </message>
+</context>
+<context>
+    <name>KorvathApplication</name>
+    <message>
+        <source>Nieznany błąd programu.</source>
+        <translation>Unknown program error.</translation>
+    </message>
+</context>
+<context>
+    <name>MainTabPage</name>
+    <message>
+        <source>  Informacje o usterkach  </source>
+        <translation>  Fault information  </translation>
+    </message>
+    <message>
+        <source>Kontrolka &quot;Check Engine&quot;:</source>
+        <translation>&quot;Check Engine&quot; lamp:</translation>
+    </message>
+    <message>
+        <source>Ilość zapamiętanych błędów:</source>
+        <translation>Number of stored codes:</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Stan kontrolki &quot;Check Engine&quot;</source>
+        <translation>State of the &quot;Check Engine&quot; lamp</translation>
+    </message>
+    <message>
+        <source>Ilość zapamiętanych zarejestrowanych błędów. </source>
+        <translation>Number of stored trouble codes. </translation>
+    </message>
+    <message>
+        <source>  Dane identyfikacyjne  </source>
+        <translation>  Identification  </translation>
+    </message>
+    <message>
+        <source>System OBD zgodny z:</source>
+        <translation>OBD system compliant with:</translation>
+    </message>
+    <message>
+        <source>Wersja standardu z którym jest zgodny pojazd</source>
+        <translation>The OBD standard the vehicle complies with</translation>
+    </message>
+    <message>
+        <source>Numer VIN:</source>
+        <translation>VIN:</translation>
+    </message>
+    <message>
+        <source>Numer VIN</source>
+        <translation>VIN</translation>
+    </message>
+    <message>
+        <source>  Status połączenia  </source>
+        <translation>  Connection status  </translation>
+    </message>
+    <message>
+        <source>Szczegółowe informacje na temat stanu połączenia.</source>
+        <translation>Details of the connection state.</translation>
+    </message>
+    <message>
+        <source>Wydruk protokółu</source>
+        <translation>Print report</translation>
+    </message>
+    <message>
+        <source>Połącz</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Kliknij przycisk aby połączyć się z samochodem</source>
+        <translation>Click the button to connect to the car</translation>
+    </message>
+</context>
+<context>
+    <name>MessageCatalogue</name>
+    <message>
+        <source>STitle</source>
+        <extracomment>Korvath Diag</extracomment>
+        <translation>Korvath Diag</translation>
+    </message>
+    <message>
+        <source>SWersja</source>
+        <extracomment>Wersja</extracomment>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>SForWin</source>
+        <extracomment>dla Windows</extracomment>
+        <translation>for Windows</translation>
+    </message>
+    <message>
+        <source>SErrCode</source>
+        <extracomment>Kod błędu</extracomment>
+        <translation>Trouble code</translation>
+    </message>
+    <message>
+        <source>SDesc</source>
+        <extracomment>Opis</extracomment>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>SPID</source>
+        <extracomment>PID</extracomment>
+        <translation>PID</translation>
+    </message>
+    <message>
+        <source>SSensor</source>
+        <extracomment>Czujnik</extracomment>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>SMeasure</source>
+        <extracomment>Jednostka</extracomment>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>SValue</source>
+        <extracomment>Wartość</extracomment>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>SMonSubsys</source>
+        <extracomment>Monitorowany podsystem</extracomment>
+        <translation>Monitored subsystem</translation>
+    </message>
+    <message>
+        <source>SStatus</source>
+        <extracomment>Status</extracomment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>SActive</source>
+        <extracomment>Aktywny</extracomment>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>SMinMisfire</source>
+        <extracomment>Monitor wypadania zapłonów</extracomment>
+        <translation>Misfire monitor</translation>
+    </message>
+    <message>
+        <source>SMonFuel</source>
+        <extracomment>Monitor układu paliwowego</extracomment>
+        <translation>Fuel system monitor</translation>
+    </message>
+    <message>
+        <source>SMonSys</source>
+        <extracomment>Monitor elementów systemowych</extracomment>
+        <translation>Comprehensive component monitor</translation>
+    </message>
+    <message>
+        <source>SMonCat</source>
+        <extracomment>Monitor katalizatora</extracomment>
+        <translation>Catalyst monitor</translation>
+    </message>
+    <message>
+        <source>SMonHCat</source>
+        <extracomment>Monitor podgrzewanego katalilzatora</extracomment>
+        <translation>Heated catalyst monitor</translation>
+    </message>
+    <message>
+        <source>SMonEVAP</source>
+        <extracomment>Monitor systemu odprowadzania par paliwa (EVAP)</extracomment>
+        <translation>Evaporative system monitor (EVAP)</translation>
+    </message>
+    <message>
+        <source>SMonSecAir</source>
+        <extracomment>Monitor systemu powietrza wtórnego</extracomment>
+        <translation>Secondary air system monitor</translation>
+    </message>
+    <message>
+        <source>SMonAC</source>
+        <extracomment>Monitor klimatyzacji (czynnika chłodzącego)</extracomment>
+        <translation>A/C system refrigerant monitor</translation>
+    </message>
+    <message>
+        <source>SMonLambda</source>
+        <extracomment>Monitor sond lambda</extracomment>
+        <translation>Oxygen sensor monitor</translation>
+    </message>
+    <message>
+        <source>SMonHLambda</source>
+        <extracomment>Monitor podgrzewanych sond lambda</extracomment>
+        <translation>Oxygen sensor heater monitor</translation>
+    </message>
+    <message>
+        <source>SMonEGR</source>
+        <extracomment>Monitor systemu recyrkulacji spalin (EGR)</extracomment>
+        <translation>Exhaust gas recirculation monitor (EGR)</translation>
+    </message>
+    <message>
+        <source>SMILOn</source>
+        <extracomment>Zapalona</extracomment>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>SMILOff</source>
+        <extracomment>Zgaszona</extracomment>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>SExDTCP0103</source>
+        <extracomment>Czujnik masowego lub objętościowego przepływu powietrza - wysoki sygnał wejściowy</extracomment>
+        <translation>Mass or volume air flow circuit - high input</translation>
+    </message>
+    <message>
+        <source>SNoDTC</source>
+        <extracomment>Brak zarejestrowanych błędów</extracomment>
+        <translation>No stored trouble codes</translation>
+    </message>
+    <message>
+        <source>SNoFreezeFrame</source>
+        <extracomment>Brak zamrożonych ramek</extracomment>
+        <translation>No freeze frames</translation>
+    </message>
+    <message>
+        <source>SErrSaveSettings</source>
+        <extracomment>Nie można zapisać ustawień!</extracomment>
+        <translation>Cannot save the settings!</translation>
+    </message>
+    <message>
+        <source>SLogToFileStart</source>
+        <extracomment>Zapis do pliku</extracomment>
+        <translation>Log to file</translation>
+    </message>
+    <message>
+        <source>SLogToFileStop</source>
+        <extracomment>Koniec zapisu</extracomment>
+        <translation>Stop logging</translation>
+    </message>
+    <message>
+        <source>SDetectedQL30</source>
+        <extracomment>Wykryto interfejs QL-30</extracomment>
+        <translation>QL-30 interface detected</translation>
+    </message>
+    <message>
+        <source>SDetectedQL40</source>
+        <extracomment>Wykryto interfejs QL-40</extracomment>
+        <translation>QL-40 interface detected</translation>
+    </message>
+    <message>
+        <source>SDetectedQL10</source>
+        <extracomment>Wykryto interfejs QL-10</extracomment>
+        <translation>QL-10 interface detected</translation>
+    </message>
+    <message>
+        <source>SNotDetectedIface</source>
+        <extracomment>Nie wykryto interfejsu</extracomment>
+        <translation>No interface detected</translation>
+    </message>
+    <message>
+        <source>SNieMaInt</source>
+        <extracomment>Błąd podczas wykrywania interfejsu</extracomment>
+        <translation>Error while detecting the interface</translation>
+    </message>
+    <message>
+        <source>SSupProto</source>
+        <extracomment>Obsługiwane protokoły</extracomment>
+        <translation>Supported protocols</translation>
+    </message>
+    <message>
+        <source>SCantConfigureIface</source>
+        <extracomment>Nie można skonfigurować interfejsu!</extracomment>
+        <translation>Cannot configure the interface!</translation>
+    </message>
+    <message>
+        <source>SIfaceConfigured</source>
+        <extracomment>Skonfigurowano interfejs</extracomment>
+        <translation>Interface configured</translation>
+    </message>
+    <message>
+        <source>SVehCommErr</source>
+        <extracomment>Nie można nawiązać komunikacji z pojazdem</extracomment>
+        <translation>Cannot establish communication with the vehicle</translation>
+    </message>
+    <message>
+        <source>SVehCommOK</source>
+        <extracomment>Nawiązano komunikację z pojazdem</extracomment>
+        <translation>Communication with the vehicle established</translation>
+    </message>
+    <message>
+        <source>SModAnswr</source>
+        <extracomment>Otrzymano odpowiedzi od modułów</extracomment>
+        <translation>Modules answered</translation>
+    </message>
+    <message>
+        <source>SModDiscPend</source>
+        <extracomment>Trwa rozłączanie modułów...</extracomment>
+        <translation>Disconnecting modules... </translation>
+    </message>
+    <message>
+        <source>SDisconnected</source>
+        <extracomment>rozłączono</extracomment>
+        <translation> disconnected</translation>
+    </message>
+    <message>
+        <source>SDisconnect</source>
+        <extracomment>Rozłącz</extracomment>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>SConnect</source>
+        <extracomment>Połącz</extracomment>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>SPort</source>
+        <extracomment>Port</extracomment>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>SClosed</source>
+        <extracomment>zamknięty</extracomment>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>SOpen</source>
+        <extracomment>otwarty</extracomment>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>SYes</source>
+        <extracomment>TAK</extracomment>
+        <translation>YES</translation>
+    </message>
+    <message>
+        <source>SNo</source>
+        <extracomment>NIE</extracomment>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>SMonEnd</source>
+        <extracomment>Zakończony</extracomment>
+        <translation>Complete</translation>
+    </message>
+    <message>
+        <source>SMonNotEnd</source>
+        <extracomment>Niezakończony</extracomment>
+        <translation>Incomplete</translation>
+    </message>
+    <message>
+        <source>SStart</source>
+        <extracomment>Start</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>SStop</source>
+        <extracomment>Stop</extracomment>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>SErrLoadSetting</source>
+        <extracomment>Nie można odczytać ustawień!</extracomment>
+        <translation>Cannot read the settings!</translation>
+    </message>
+    <message>
+        <source>SErrCantOpenPort</source>
+        <extracomment>Błąd: nie można otworzyć portu</extracomment>
+        <translation>Error: cannot open the port</translation>
+    </message>
+    <message>
+        <source>SErrOpenPort</source>
+        <extracomment>Błąd podczas otwierania portu</extracomment>
+        <translation>Error while opening the port</translation>
+    </message>
+    <message>
+        <source>STabMsg</source>
+        <extracomment>Aby uzyskać dostęp do pozostałych funkcji programu [CR LF] Należy najpierw połączyć się z pojazdem, [CR LF] wciskając przycisk &quot;Połącz&quot;</extracomment>
+        <translation>To reach the other functions of the program, <byte value="xd"/>
+    connect to the vehicle first <byte value="xd"/>
+           by pressing the &quot;Connect&quot; button </translation>
+    </message>
+    <message>
+        <source>SDTCClearWrng</source>
+        <extracomment>Wybrana funkcja spowoduje: [CR LF] - skasowanie kodów błędów [CR LF] - zgaszenie kontrolki &quot;Check Engine&quot; [CR LF] - skasowanie zamrożonych parametrów [CR LF] - skasowanie danych z sond lambda [CR LF] - skasowanie wyników monitorów diagnostycznych [CR LF] [CR LF] Utrata powyższych danych może spowodować złe funkcjonowanie [CR LF] pojazdu, dopóki system nie dokona rekalibracji [CR LF] [CR LF] Czy jesteś pewien, że chcesz skasować dane?</extracomment>
+        <translation>The selected function will:<byte value="xd"/>
+- clear the trouble codes<byte value="xd"/>
+- turn off the &quot;Check Engine&quot; lamp<byte value="xd"/>
+- clear the freeze frame data<byte value="xd"/>
+- clear the oxygen sensor test data<byte value="xd"/>
+- clear the diagnostic monitor results<byte value="xd"/>
+<byte value="xd"/>
+Losing these data may make the vehicle run poorly<byte value="xd"/>
+until the system has recalibrated itself<byte value="xd"/>
+<byte value="xd"/>
+Are you sure you want to clear the data?</translation>
+    </message>
+    <message>
+        <source>SWinCloseWrng</source>
+        <extracomment>Przed zamknięciem aplikacji napierw rozłącz się z pojazdem [CR LF] wciskając przycisk &quot;Rozłącz&quot; na zakładce &quot;Główna&quot;.</extracomment>
+        <translation>Before closing the application, disconnect from the vehicle<byte value="xd"/>
+by pressing the &quot;Disconnect&quot; button on the &quot;Main&quot; tab.</translation>
+    </message>
+    <message>
+        <source>SFileError</source>
+        <extracomment>Błąd podczas otwierania pliku !</extracomment>
+        <translation>Error while opening the file!</translation>
+    </message>
+    <message>
+        <source>SBadDir</source>
+        <extracomment>Błędny katalog na logi!</extracomment>
+        <translation>Invalid log folder!</translation>
+    </message>
+    <message>
+        <source>S0x03_01</source>
+        <extracomment>brak sprzężenia zwrotnego (brak warunków)</extracomment>
+        <translation>open loop (conditions not met) </translation>
+    </message>
+    <message>
+        <source>S0x03_02</source>
+        <extracomment>sprzężenie zwrotne, używane sondy lambda</extracomment>
+        <translation>closed loop, using oxygen sensors </translation>
+    </message>
+    <message>
+        <source>S0x03_04</source>
+        <extracomment>brak sprzężenia zwrotnego (warunki jazdy)</extracomment>
+        <translation>open loop (driving conditions) </translation>
+    </message>
+    <message>
+        <source>S0x03_08</source>
+        <extracomment>brak sprzężenia zwrotnego, błąd systemu</extracomment>
+        <translation>open loop, system fault </translation>
+    </message>
+    <message>
+        <source>S0x03_10</source>
+        <extracomment>sprzężenie zwrotne, ale wykryta usterka sondy lambda</extracomment>
+        <translation>closed loop, but oxygen sensor fault detected </translation>
+    </message>
+    <message>
+        <source>S0x07_01</source>
+        <extracomment>powyżej 1 katalizatora</extracomment>
+        <translation>upstream of the first catalyst</translation>
+    </message>
+    <message>
+        <source>S0x07_02</source>
+        <extracomment>poniżej 1 katalizatora</extracomment>
+        <translation>downstream of the first catalyst</translation>
+    </message>
+    <message>
+        <source>S0x07_04</source>
+        <extracomment>atmosferyczne/wył</extracomment>
+        <translation>atmosphere/off</translation>
+    </message>
+    <message>
+        <source>S0x07_xx</source>
+        <extracomment>Nie obsługiwane</extracomment>
+        <translation>Not supported</translation>
+    </message>
+    <message>
+        <source>S0x1C_01</source>
+        <extracomment>OBD II (California ARB)</extracomment>
+        <translation>OBD II (California ARB)</translation>
+    </message>
+    <message>
+        <source>S0x1C_02</source>
+        <extracomment>OBD (Federal EPA)</extracomment>
+        <translation>OBD (Federal EPA)</translation>
+    </message>
+    <message>
+        <source>S0x1C_03</source>
+        <extracomment>OBD i OBD II</extracomment>
+        <translation>OBD and OBD II</translation>
+    </message>
+    <message>
+        <source>S0x1C_04</source>
+        <extracomment>OBD I</extracomment>
+        <translation>OBD I</translation>
+    </message>
+    <message>
+        <source>S0x1C_05</source>
+        <extracomment>Nie spełnia normy OBD</extracomment>
+        <translation>Not OBD compliant</translation>
+    </message>
+    <message>
+        <source>S0x1C_06</source>
+        <extracomment>EOBD (Europa)</extracomment>
+        <translation>EOBD (Europe)</translation>
+    </message>
+    <message>
+        <source>S0x1C_07</source>
+        <extracomment>EOBD i OBD II</extracomment>
+        <translation>EOBD and OBD II</translation>
+    </message>
+    <message>
+        <source>S0x1C_08</source>
+        <extracomment>EOBD i OBD</extracomment>
+        <translation>EOBD and OBD</translation>
+    </message>
+    <message>
+        <source>S0x1C_09</source>
+        <extracomment>EOBD, OBD i OBD II</extracomment>
+        <translation>EOBD, OBD and OBD II</translation>
+    </message>
+    <message>
+        <source>S0x1C_10</source>
+        <extracomment>JOBD (Japonia)</extracomment>
+        <translation>JOBD (Japan)</translation>
+    </message>
+    <message>
+        <source>S0x1C_11</source>
+        <extracomment>JOBD i OBD II</extracomment>
+        <translation>JOBD and OBD II</translation>
+    </message>
+    <message>
+        <source>S0x1C_12</source>
+        <extracomment>JOBD i EOBD</extracomment>
+        <translation>JOBD and EOBD</translation>
+    </message>
+    <message>
+        <source>S0x1C_13</source>
+        <extracomment>JOBD, EOBD, i OBD II</extracomment>
+        <translation>JOBD, EOBD, and OBD II</translation>
+    </message>
+    <message>
+        <source>S0x1C_xx</source>
+        <extracomment>Nieznany</extracomment>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>S0x2D_1</source>
+        <extracomment>(mniej niż zadane)</extracomment>
+        <translation>(less than commanded)</translation>
+    </message>
+    <message>
+        <source>S0x2D_2</source>
+        <extracomment>(więcej niż zadane)</extracomment>
+        <translation>(more than commanded)</translation>
+    </message>
+    <message>
+        <source>S0x2D_3</source>
+        <extracomment>(brak błędów)</extracomment>
+        <translation>(no errors)</translation>
+    </message>
+    <message>
+        <source>SInitComm</source>
+        <extracomment>Nazwiązywanie komunikacji z pojazdem...</extracomment>
+        <translation>Establishing communication with the vehicle...</translation>
+    </message>
+    <message>
+        <source>SErrVehCommBus</source>
+        <extracomment>Nie można nawiązać komunikacji z pojazdem. [CR LF] Możliwe zwarcie na linii K</extracomment>
+        <translation>Cannot establish communication with the vehicle.<byte value="xd"/>
+Possible short circuit on the K line</translation>
+    </message>
+    <message>
+        <source>SErrVehCommFB</source>
+        <extracomment>Nie można nawiązać komunikacji z pojazdem. [CR LF] Możliwe uszkodzenie interfejsu</extracomment>
+        <translation>Cannot establish communication with the vehicle.<byte value="xd"/>
+Possible interface fault</translation>
+    </message>
+    <message>
+        <source>SErrVehCommData</source>
+        <extracomment>Nie można nawiązać komunikacji z pojazdem. [CR LF] Być może pojazd nie jest zgodny z OBDII</extracomment>
+        <translation>Cannot establish communication with the vehicle.<byte value="xd"/>
+The vehicle may not be OBDII compliant</translation>
+    </message>
+    <message>
+        <source>SErrVehCommNoData</source>
+        <extracomment>Nie można nawiązać komunikacji z pojazdem. [CR LF] Być może pojazd nie jest zgodny z OBDII</extracomment>
+        <translation>Cannot establish communication with the vehicle.<byte value="xd"/>
+The vehicle may not be OBDII compliant</translation>
+    </message>
+    <message>
+        <source>SErrVehCommErr</source>
+        <extracomment>Nie można nawiązać komunikacji z pojazdem. [CR LF] Być może pojazd nie jest zgodny z OBDII</extracomment>
+        <translation>Cannot establish communication with the vehicle.<byte value="xd"/>
+The vehicle may not be OBDII compliant</translation>
+    </message>
+    <message>
+        <source>SErrVehCommErrX</source>
+        <extracomment>Nie można nawiązać komunikacji z pojazdem. [CR LF] Nieokreślony błąd</extracomment>
+        <translation>Cannot establish communication with the vehicle.<byte value="xd"/>
+Unspecified error</translation>
+    </message>
+    <message>
+        <source>SStartAccel</source>
+        <extracomment>Rozpocznij pomiar</extracomment>
+        <translation>Start measurement</translation>
+    </message>
+    <message>
+        <source>SStopAccel</source>
+        <extracomment>Przerwij pomiar</extracomment>
+        <translation>Abort measurement</translation>
+    </message>
+    <message>
+        <source>SStopCar</source>
+        <extracomment>Zatrzymaj pojazd</extracomment>
+        <translation>Stop the vehicle</translation>
+    </message>
+    <message>
+        <source>SSlowCar</source>
+        <extracomment>Zwolnij poniżej</extracomment>
+        <translation>Slow down below</translation>
+    </message>
+    <message>
+        <source>SStartCar</source>
+        <extracomment>Przyspiesz do</extracomment>
+        <translation>Accelerate to</translation>
+    </message>
+    <message>
+        <source>SErrSpd0</source>
+        <extracomment>Prędkość końcowa musi być większa od 0 !!!</extracomment>
+        <translation>The final speed must be greater than 0 !!!</translation>
+    </message>
+    <message>
+        <source>SErrSpd1</source>
+        <extracomment>Prędkość końcowa musi być większa od początkowej !!!</extracomment>
+        <translation>The final speed must be greater than the initial speed !!!</translation>
+    </message>
+    <message>
+        <source>PNaglowek</source>
+        <extracomment>PROTOKÓŁ KOMPUTEROWEJ DIAGNOSTYKI POJAZDU</extracomment>
+        <translation>VEHICLE COMPUTER DIAGNOSTICS REPORT</translation>
+    </message>
+    <message>
+        <source>PDaneWarsztatu</source>
+        <extracomment>DANE WARSZTATU</extracomment>
+        <translation>WORKSHOP DATA</translation>
+    </message>
+    <message>
+        <source>PNazwa</source>
+        <extracomment>Nazwa</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>PAdres</source>
+        <extracomment>Adres</extracomment>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>PDanePojazdu</source>
+        <extracomment>DANE POJAZDU</extracomment>
+        <translation>VEHICLE DATA</translation>
+    </message>
+    <message>
+        <source>PNrRej</source>
+        <extracomment>Nr rejestracyjny</extracomment>
+        <translation>Registration no.</translation>
+    </message>
+    <message>
+        <source>PMarka</source>
+        <extracomment>Marka</extracomment>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>PNrSiln</source>
+        <extracomment>Numer silnika</extracomment>
+        <translation>Engine number</translation>
+    </message>
+    <message>
+        <source>PPrzebieg</source>
+        <extracomment>Przebieg</extracomment>
+        <translation>Mileage</translation>
+    </message>
+    <message>
+        <source>PTyp</source>
+        <extracomment>Typ i model</extracomment>
+        <translation>Type and model</translation>
+    </message>
+    <message>
+        <source>PVIN</source>
+        <extracomment>VIN</extracomment>
+        <translation>VIN</translation>
+    </message>
+    <message>
+        <source>PWyniki</source>
+        <extracomment>WYNIKI BADANIA</extracomment>
+        <translation>TEST RESULTS</translation>
+    </message>
+    <message>
+        <source>PStd</source>
+        <extracomment>Standard komunikacji diagnostycznej</extracomment>
+        <translation>Diagnostic communication standard</translation>
+    </message>
+    <message>
+        <source>PAdrMod</source>
+        <extracomment>Adres modułu sterownika</extracomment>
+        <translation>Control module address</translation>
+    </message>
+    <message>
+        <source>PIlO2</source>
+        <extracomment>Ilość czujników tlenu</extracomment>
+        <translation>Number of oxygen sensors</translation>
+    </message>
+    <message>
+        <source>PLokO2</source>
+        <extracomment>Lokalizacja czujników tlenu</extracomment>
+        <translation>Oxygen sensor locations</translation>
+    </message>
+    <message>
+        <source>PMIL</source>
+        <extracomment>Kontrolka MIL</extracomment>
+        <translation>MIL lamp</translation>
+    </message>
+    <message>
+        <source>PUst</source>
+        <extracomment>Pamięć usterek</extracomment>
+        <translation>Fault memory</translation>
+    </message>
+    <message>
+        <source>PDTCPend</source>
+        <extracomment>Usterki oczekujące</extracomment>
+        <translation>Pending faults</translation>
+    </message>
+    <message>
+        <source>PDTCStored</source>
+        <extracomment>Usterki zarejestrowane</extracomment>
+        <translation>Stored faults</translation>
+    </message>
+    <message>
+        <source>PMon</source>
+        <extracomment>Monitory diagnostyczne</extracomment>
+        <translation>Diagnostic monitors</translation>
+    </message>
+    <message>
+        <source>PUwagi</source>
+        <extracomment>Uwagi</extracomment>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>PStopka1</source>
+        <extracomment>Przyrząd użyty do badania</extracomment>
+        <translation>Instrument used for the test</translation>
+    </message>
+    <message>
+        <source>PStopka2</source>
+        <extracomment>z oprogramowaniem Ulmora wersja</extracomment>
+        <translation>with Ulmora software version</translation>
+    </message>
+    <message>
+        <source>PStopka3</source>
+        <extracomment>https://www.korvath.pl</extracomment>
+        <translation>https://www.korvath.pl</translation>
+    </message>
+    <message>
+        <source>PMonEnd</source>
+        <extracomment>Zakończony</extracomment>
+        <translation>Complete</translation>
+    </message>
+    <message>
+        <source>PMonNotEnd</source>
+        <extracomment>Niezakończony</extracomment>
+        <translation>Incomplete</translation>
+    </message>
+    <message>
+        <source>PMonBrak</source>
+        <extracomment>Brak</extracomment>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>PMILOn</source>
+        <extracomment>Zapalona</extracomment>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>PMILOff</source>
+        <extracomment>Zgaszona</extracomment>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>DErrParam</source>
+        <extracomment>Niepoprawne parametry !</extracomment>
+        <translation>Invalid parameters!</translation>
+    </message>
+    <message>
+        <source>DErrNum</source>
+        <extracomment>Niepoprawna wartość numeryczna !</extracomment>
+        <translation>Invalid numeric value!</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorsTabPage</name>
+    <message>
+        <source>   Monitory   </source>
+        <translation>   Monitors   </translation>
+    </message>
+    <message>
+        <source>  Monitory diagnostyczne - Ciagle  </source>
+        <translation>  Diagnostic monitors - Continuous  </translation>
+    </message>
+    <message>
+        <source>Status monitorów diagnostycznych monitorowanych ciągle.  Możesz dopasować szerokość kolumn według uznania.</source>
+        <translation>Status of the continuously running diagnostic monitors.  You can adjust the column widths as you like.</translation>
+    </message>
+    <message>
+        <source>  Monitory diagnostyczne - Nie ciagle  </source>
+        <translation>  Diagnostic monitors - Non-continuous  </translation>
+    </message>
+    <message>
+        <source>Status monitorów diagnostycznych monitorowanych okresowo. Możesz dopasować szerokość kolumn według uznania.</source>
+        <translation>Status of the periodically running diagnostic monitors. You can adjust the column widths as you like.</translation>
+    </message>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Wciśnij ten przycisk aby odczytać stan monitorów diagnostycznych.</source>
+        <translation>Press this button to read the state of the diagnostic monitors.</translation>
+    </message>
+</context>
+<context>
+    <name>PlotTabPage</name>
+    <message>
+        <source>  Wykres  </source>
+        <translation>  Plot  </translation>
+    </message>
+    <message>
+        <source>  Wybór parametrów do rysowania  </source>
+        <translation>  Parameters to plot  </translation>
+    </message>
+    <message>
+        <source>Ilość próbek:</source>
+        <translation>Samples:</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>75</source>
+        <translation>75</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>125</source>
+        <translation>125</translation>
+    </message>
+    <message>
+        <source>150</source>
+        <translation>150</translation>
+    </message>
+    <message>
+        <source>Prędkość odświeżania [ms]</source>
+        <translation>Refresh interval [ms]</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <translation>200</translation>
+    </message>
+    <message>
+        <source>300</source>
+        <translation>300</translation>
+    </message>
+    <message>
+        <source>400</source>
+        <translation>400</translation>
+    </message>
+    <message>
+        <source>500</source>
+        <translation>500</translation>
+    </message>
+    <message>
+        <source>600</source>
+        <translation>600</translation>
+    </message>
+    <message>
+        <source>700</source>
+        <translation>700</translation>
+    </message>
+    <message>
+        <source>800</source>
+        <translation>800</translation>
+    </message>
+    <message>
+        <source>900</source>
+        <translation>900</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation>1000</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Tak</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Katalog %1 nie istnieje. Czy utworzyć go?</source>
+        <translation>The folder %1 does not exist. Create it?</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć katalogu %1.</source>
+        <translation>Cannot create the folder %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SensorsTabPage</name>
+    <message>
+        <source>  Dane z czujników  </source>
+        <translation>  Sensor data  </translation>
+    </message>
+    <message>
+        <source>Dane odczytywane z czujników. Klikając checkboxy po lewej stronie możesz wyłączyć czujniki których nie potrzebujesz oglądać, dzięki czemu pozostałe będą odczytywane szybciej. </source>
+        <translation>Data read from the sensors. Clear the check boxes on the left to switch off the sensors you do not need to watch, so that the others are read faster. </translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Wciśnij ten przycisk aby rozpocząć lub zatrzymać odczytywanie czujników.</source>
+        <translation>Press this button to start or stop reading the sensors.</translation>
+    </message>
+    <message>
+        <source>Zapis do pliku</source>
+        <translation>Log to file</translation>
+    </message>
+    <message>
+        <source>Wszystkie</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Wciśnij ten przycisk aby włączyć wszystkie czujniki - zaznaczyc wszystkie checkboxy po lewej stronie.</source>
+        <translation>Press this button to switch on all sensors - tick every check box on the left.</translation>
+    </message>
+    <message>
+        <source>Żaden</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Wciśnij ten przycisk aby wyłączyć wszystkie czujniki - wyczyścić wszystkie checkboxy po lewej stronie.</source>
+        <translation>Press this button to switch off all sensors - clear every check box on the left.</translation>
+    </message>
+    <message>
+        <source>Odwróć zaznaczenie</source>
+        <translation>Invert selection</translation>
+    </message>
+    <message>
+        <source>Wciśnij ten przycisk aby odwrócić włączone czujniki. Czujniki włączona zostaną wyłączone.</source>
+        <translation>Press this button to invert the sensor selection. Sensors switched on will be switched off.</translation>
+    </message>
+    <message>
+        <source>Zaznacz ten checkbox aby zobaczyć listę wszystkich czujników, włącznie z tymi które nie odpowiadają w podłączonym samochodzie.</source>
+        <translation>Tick this check box to list all sensors, including those that do not answer in the connected car.</translation>
+    </message>
+    <message>
+        <source>Pokaż</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>nieobsługiwane</source>
+        <translation>unsupported</translation>
+    </message>
+    <message>
+        <source>Wykryj</source>
+        <translation>Detect</translation>
+    </message>
+    <message>
+        <source>Kliknij ten przycisk, aby wymusić rzeczywiste sprawdzenie, które czujniki działają w podłączonym samochodzie.</source>
+        <translation>Click this button to check again which sensors work in the connected car.</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>O Programie</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Urządzenia do diagnostyki samochodowej </source>
+        <translation>Automotive diagnostic equipment </translation>
+    </message>
+    <message>
+        <source>Korvath Diag </source>
+        <translation>Korvath Diag </translation>
+    </message>
+    <message>
+        <source>Program do diagnostyki OBDII</source>
+        <translation>OBDII diagnostic program</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFormRaport</name>
+    <message>
+        <source>Wydruk protokołu komputerowej diagnostyki pojazdu</source>
+        <translation>Printing the vehicle computer diagnostics report</translation>
+    </message>
+    <message>
+        <source>  Dane pojazdu  </source>
+        <translation>  Vehicle data  </translation>
+    </message>
+    <message>
+        <source>Marka:</source>
+        <translation>Make:</translation>
+    </message>
+    <message>
+        <source>Typ i model:</source>
+        <translation>Type and model:</translation>
+    </message>
+    <message>
+        <source>Nr rejestracyjny:</source>
+        <translation>Registration no.:</translation>
+    </message>
+    <message>
+        <source>Przebieg:</source>
+        <translation>Mileage:</translation>
+    </message>
+    <message>
+        <source>VIN:</source>
+        <translation>VIN:</translation>
+    </message>
+    <message>
+        <source>Numer silnika:</source>
+        <translation>Engine number:</translation>
+    </message>
+    <message>
+        <source>  Uwagi  </source>
+        <translation>  Remarks  </translation>
+    </message>
+    <message>
+        <source>Drukuj protokół</source>
+        <translation>Print report</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Plik</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Zakończ</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Ustawienia</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>O programie</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Debug log:</source>
+        <translation>Debug log:</translation>
+    </message>
+    <message>
+        <source>Główna</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>Główny ekran programu.</source>
+        <translation>Main screen of the program.</translation>
+    </message>
+    <message>
+        <source>Kody błędów</source>
+        <translation>Trouble codes</translation>
+    </message>
+    <message>
+        <source>Odczytywanie i kasowanie kodów błędów</source>
+        <translation>Reading and clearing trouble codes</translation>
+    </message>
+    <message>
+        <source>Zamrożone ramki</source>
+        <translation>Freeze frame</translation>
+    </message>
+    <message>
+        <source>Odczytywanie zamrożonych ramek.</source>
+        <translation>Reading the freeze frame.</translation>
+    </message>
+    <message>
+        <source>Czujniki</source>
+        <translation>Sensors</translation>
+    </message>
+    <message>
+        <source>Monitorowanie czujników</source>
+        <translation>Sensor monitoring</translation>
+    </message>
+    <message>
+        <source>Monitory</source>
+        <translation>Monitors</translation>
+    </message>
+    <message>
+        <source>Odczyt stanu monitorów diagnostycznych.</source>
+        <translation>Reading the state of the diagnostic monitors.</translation>
+    </message>
+    <message>
+        <source>Wykresy</source>
+        <translation>Plots</translation>
+    </message>
+    <message>
+        <source>Przyspieszenie</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <source>Hamownia</source>
+        <translation>Dyno</translation>
+    </message>
+    <message>
+        <source>DebugLog</source>
+        <translation>DebugLog</translation>
+    </message>
+</context>
+<context>
+    <name>TSetupForm</name>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Ogólne</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Dane warsztatu</source>
+        <translation>Workshop data</translation>
+    </message>
+    <message>
+        <source>  Wybór portu  szeregowego   </source>
+        <translation>  Serial  port   </translation>
+    </message>
+    <message>
+        <source>  Wybór katalogu na logi   </source>
+        <translation>  Log folder   </translation>
+    </message>
+    <message>
+        <source>Wybierz katalog do którego będą zapisywane pliki z danymi z czujników.</source>
+        <translation>Choose the folder the sensor data files are written to.</translation>
+    </message>
+    <message>
+        <source>Przeglądaj</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>  Nazwa i adres warsztatu  </source>
+        <translation>  Workshop name and address  </translation>
+    </message>
+    <message>
+        <source>Nazwa:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Adres:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Zapisz ustawienia</source>
+        <translation>Save settings</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TWaitForm</name>
+    <message>
+        <source>Tworzenie raportu...</source>
+        <translation>Creating the report...</translation>
+    </message>
+    <message>
+        <source>Trwa generowanie raportu.</source>
+        <translation>The report is being generated.</translation>
+    </message>
+    <message>
+        <source>Czekaj...</source>
+        <translation>Please wait...</translation>
+    </message>
+</context>
+</TS>
