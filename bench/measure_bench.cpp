@@ -14,12 +14,12 @@
 #include "gui/widgets/PageControl.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
+#include <ctime>
 #include <functional>
 
 namespace {
@@ -54,6 +54,15 @@ class SilentTones final : public Tones {
 public:
     void beep(int, int) override {}
 };
+
+// Processor time of this thread in ms: on a shared machine the wall clock would count the time
+// other programs run.
+double threadMs()
+{
+    timespec time{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+    return double(time.tv_sec) * 1e3 + double(time.tv_nsec) / 1e6;
+}
 
 double residentMegabytes()
 {
@@ -103,14 +112,12 @@ double plotTickMs()
             chooseFiveParameters(page);
             return;
         }
-        if (pumps < 3)
+        if (pumps != 3)
             return;
-        bench.clock.hook = nullptr;
-        QElapsedTimer timer;
-        timer.start();
+        const double before = threadMs();
         for (int tick = 0; tick < kTimedTicks; ++tick)
             bench.main.plotTab().TimerTimer();
-        perTick = double(timer.nsecsElapsed()) / 1e6 / kTimedTicks;
+        perTick = (threadMs() - before) / kTimedTicks;
         page.ButtonPlotStart->click();
     };
     page.ButtonPlotStart->click();
@@ -125,6 +132,7 @@ double plotMemoryGrowthMb()
     int ticks = 0;
     qint64 nextTick = -1;
     double startMb = 0;
+    double halfMb = 0;
     double growth = 0;
     bench.clock.hook = [&] {
         if (nextTick < 0) {
@@ -137,9 +145,14 @@ double plotMemoryGrowthMb()
             nextTick += bench.main.Timer->interval();
             if (++ticks == 100)
                 startMb = residentMegabytes();
+            if (ticks == kMemoryTicks / 2)
+                halfMb = residentMegabytes();
         }
         if (ticks >= kMemoryTicks && bench.main.state().PlotRunning) {
-            growth = residentMegabytes() - startMb;
+            const double endMb = residentMegabytes();
+            growth = endMb - startMb;
+            // The debug log fills up to its line limit in the first half; then only the plot runs on.
+            std::printf("memory growth over the second half of the run: %.2f MB\n", endMb - halfMb);
             page.ButtonPlotStart->click();
         }
     };
@@ -152,11 +165,9 @@ double dynoSampleMs()
     Bench bench([](TMainForm &main) -> QWidget * { return main.TabDyno; });
     int samples = 0;
     bench.clock.hook = [&] { ++samples; };
-    QElapsedTimer timer;
-    timer.start();
+    const double before = threadMs();
     bench.main.TabDyno->ButtonStartDyno->click();
-    const double elapsedMs = double(timer.nsecsElapsed()) / 1e6;
-    return elapsedMs / (samples - 1); // the last pump follows the end beep
+    return (threadMs() - before) / (samples - 1); // the last pump follows the end beep
 }
 
 } // namespace
@@ -170,10 +181,10 @@ int main(int argc, char **argv)
     const double growth = plotMemoryGrowthMb();
     const double sample = dynoSampleMs();
 
-    std::printf("plot timer tick, five 151-point traces (shift and repaint): %.3f ms (limit %.1f ms)\n", tick,
+    std::printf("plot timer tick, five 151-point traces (shift and repaint): %.3f ms of processor time (limit %.1f ms)\n", tick,
                 kTickLimitMs);
     std::printf("memory growth over a %d-tick plot run: %.2f MB (limit %.1f MB)\n", kMemoryTicks, growth,
                 kMemoryGrowthLimitMb);
-    std::printf("dyno sample work besides its 200 ms pause: %.3f ms (limit %.1f ms)\n", sample, kDynoSampleLimitMs);
+    std::printf("dyno sample work besides its 200 ms pause: %.3f ms of processor time (limit %.1f ms)\n", sample, kDynoSampleLimitMs);
     return tick < kTickLimitMs && growth < kMemoryGrowthLimitMb && sample < kDynoSampleLimitMs ? 0 : 1;
 }
