@@ -21,9 +21,12 @@
 #include "gui/mainwindow/TAboutForm.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/mainwindow/TSetupForm.h"
+#include "gui/measure/AccelTab.h"
 #include "gui/measure/AccelTabPage.h"
 #include "gui/measure/ChartSeries.h"
+#include "gui/measure/DynoTab.h"
 #include "gui/measure/DynoTabPage.h"
+#include "gui/measure/PlotTab.h"
 #include "gui/measure/PlotTabPage.h"
 #include "gui/report/TFormRaport.h"
 #include "gui/widgets/Controls.h"
@@ -168,6 +171,18 @@ void TMainForm::createChartSeries()
     DynoTorquePeak = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Points);
 }
 
+// The measurement tabs draw on the series the main window owns, so they follow the series.
+void TMainForm::createMeasureTabs()
+{
+    PlotTab::Traces traces{};
+    for (std::size_t k = 0; k < traces.size(); ++k)
+        traces[k] = PlotSeries[k].get();
+    m_plotTab = new PlotTab(*m_tabContext, *TabPlot, traces, *Timer);
+    m_accelTab = new AccelTab(*m_tabContext, *TabAccel, *AccelSeries);
+    m_dynoTab = new DynoTab(*m_tabContext, *TabDyno,
+                            DynoTab::Series{*DynoPowerLine, *DynoPowerPeak, *DynoTorqueLine, *DynoTorquePeak});
+}
+
 void TMainForm::fillGridHeaders()
 {
     for (StringGrid *grid : {TabDTC->StringGridDTCPending, TabDTC->StringGridDTCStored}) {
@@ -196,6 +211,7 @@ void TMainForm::fillGridHeaders()
 void TMainForm::FormCreate()
 {
     createChartSeries();
+    createMeasureTabs();
     setWindowTitle(LoadMessage(STitle) + QStringLiteral("  ") + ProgramVersion);
     Pages->setTabVisible(Pages->indexOf(TabDebug), false);
     fillGridHeaders();
@@ -207,6 +223,7 @@ void TMainForm::FormCreate()
     m_state.Connected = false;
     m_state.Settings.LogDirectory = DefaultLogDirectory();
     ResetAllTabs();
+    m_dynoTab->SetDynoDefaults();
     LoadSettings(m_platform.settings, m_platform.dialogs, m_state.Settings);
     ComPort->setPortName(m_state.Settings.Port);
 
@@ -229,6 +246,8 @@ bool TMainForm::PageControlChanging()
     if (m_state.holdsTab())
         return false;
     m_state.SensorsRunning = false;
+    m_dynoTab->ResetDynoTab();
+    m_accelTab->ResetAccelTab();
     return true;
 }
 
@@ -240,6 +259,8 @@ void TMainForm::ResetAllTabs()
     m_sensorsTab->ResetSensorGrid();
     m_monitorsTab->ResetMonitorsTab();
     MemoDebugLog->clear();
+    m_accelTab->ResetAccelTab();
+    m_dynoTab->ResetDynoTab();
 }
 
 void TMainForm::appendDebugLine(const QString &line)

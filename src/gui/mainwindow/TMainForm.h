@@ -8,17 +8,20 @@
 #include <array>
 #include <memory>
 
+class AccelTab;
 class AccelTabPage;
 class ChartSeries;
 class DtcTab;
 class DtcTabPage;
 class FreezeTab;
 class MonitorsTab;
+class DynoTab;
 class DynoTabPage;
 class FreezeTabPage;
 class MainTabPage;
 class MonitorsTabPage;
 class PageControl;
+class PlotTab;
 class PlotTabPage;
 class QAction;
 class QLabel;
@@ -58,6 +61,9 @@ public:
     DtcTab &dtcTab() { return *m_dtcTab; }
     FreezeTab &freezeTab() { return *m_freezeTab; }
     MonitorsTab &monitorsTab() { return *m_monitorsTab; }
+    PlotTab &plotTab() { return *m_plotTab; }
+    AccelTab &accelTab() { return *m_accelTab; }
+    DynoTab &dynoTab() { return *m_dynoTab; }
 
     // Tab gate: whether the operator may leave the current tab now.
     bool PageControlChanging();
@@ -86,6 +92,7 @@ private:
     void buildMenu();
     void buildTabs();
     void createChartSeries();
+    void createMeasureTabs();
     void fillGridHeaders();
     void connectBranch(const QString &port);
     void disconnectBranch(const QString &port);
@@ -107,6 +114,9 @@ private:
     FreezeTab *m_freezeTab = nullptr;
     SensorsTab *m_sensorsTab = nullptr;
     MonitorsTab *m_monitorsTab = nullptr;
+    PlotTab *m_plotTab = nullptr;
+    AccelTab *m_accelTab = nullptr;
+    DynoTab *m_dynoTab = nullptr;
 
 public:
     // Controls and components, named as in the window layout.

@@ -57,6 +57,13 @@ void ChartSeries::setY(int index, double y)
     (m_graph->data()->begin() + index)->value = y;
 }
 
+void ChartSeries::shiftLeft(int last)
+{
+    auto point = m_graph->data()->begin();
+    for (int index = 0; index < last; ++index, ++point)
+        point->value = (point + 1)->value;
+}
+
 void ChartSeries::setColour(const QColor &colour)
 {
     QPen pen = m_graph->pen();

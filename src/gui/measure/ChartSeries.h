@@ -24,6 +24,8 @@ public:
     double x(int index) const;
     double y(int index) const;
     void setY(int index, double y);
+    // Moves the Y values of points 1..last one point back; point `last` keeps its value.
+    void shiftLeft(int last);
 
     void setColour(const QColor &colour);
     QColor colour() const;

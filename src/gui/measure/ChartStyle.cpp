@@ -21,6 +21,8 @@ void makeBlackChart(QCustomPlot *chart)
     chart->xAxis2->setVisible(false);
     chart->yAxis2->setVisible(false);
     chart->legend->setVisible(false);
+    // Nothing is drawn on the overlay: one paint buffer for all layers keeps a repaint to one fill.
+    chart->layer(QStringLiteral("overlay"))->setMode(QCPLayer::lmLogical);
 }
 
 QSharedPointer<QCPAxisTickerFixed> fixedStepTicker(double step)

@@ -130,6 +130,9 @@ DynoTabPage::DynoTabPage(QWidget *parent) : QWidget(parent)
     GroupBox4 = makeGroupBox(this, "GroupBox4", tr("  Hamownia  "), QRect(5, 10, 772, 479));
     ChartDyno = placed(new QCustomPlot(GroupBox4), "ChartDyno", QRect(8, 20, 408, 336));
     makeDynoChart(ChartDyno, tr("RPM"), tr("kW / Nm"));
+    // Repainted at every sample of a run: plain lines keep that cheap.
+    ChartDyno->setNotAntialiasedElements(QCP::aeAll);
+    ChartDyno->setPlottingHints(QCP::phFastPolylines | QCP::phCacheLabels);
 
     GroupBox8 = makeGroupBox(GroupBox4, "GroupBox8", tr("  Wyniki  "), QRect(8, 362, 408, 109));
     GroupBox8->setFont(pixelFont(GroupBox8, 19, false));

@@ -34,6 +34,9 @@ PlotTabPage::PlotTabPage(QWidget *parent) : QWidget(parent)
     GroupBox1 = makeGroupBox(this, "GroupBox1", tr("  Wykres  "), QRect(5, 10, 772, 479));
     Chart1 = placed(new QCustomPlot(GroupBox1), "Chart1", QRect(8, 20, 756, 262));
     makeBlackChart(Chart1);
+    // Fast lines: the traces are repainted at every scroll tick.
+    Chart1->setNotAntialiasedElements(QCP::aeAll);
+    Chart1->setPlottingHints(QCP::phFastPolylines | QCP::phCacheLabels);
 
     GroupBoxPlot = makeGroupBox(GroupBox1, "GroupBoxPlot", tr("  Wybór parametrów do rysowania  "),
                                 QRect(8, 288, 520, 183));

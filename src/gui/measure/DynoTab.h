@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/measure/DynoParameters.h"
+
+#include <QObject>
+
+#include <optional>
+
+class ChartSeries;
+class DynoTabPage;
+class QLineEdit;
+struct TabContext;
+
+// The behaviour of the "Hamownia" tab: the vehicle parameters with their defaults and the
+// frontal area worked out from the body size, and the run that samples the engine speed inside
+// the start button's handler, drawing power and torque and marking their maxima.
+class DynoTab final : public QObject {
+    Q_OBJECT
+public:
+    // The main window's four series of the dyno chart; they outlive the tab.
+    struct Series {
+        ChartSeries &powerLine;
+        ChartSeries &powerPeak;
+        ChartSeries &torqueLine;
+        ChartSeries &torquePeak;
+    };
+
+    DynoTab(TabContext &context, DynoTabPage &page, const Series &series);
+
+    void EditDyno_FChange();
+    void ButtonDynoResetClick();
+    void SetDynoDefaults();
+    void ButtonStartDynoClick();
+    void ResetDynoTab();
+
+    // The eight parameters of a run, or nothing after telling the operator what is wrong.
+    std::optional<DynoParameters> validateParameters();
+
+private:
+    void run(const DynoParameters &parameters);
+    void cancel();
+    void setParameterFieldsEnabled(bool enabled);
+    void showRunDisplay(bool running);
+    void clearResults();
+    void clearSeries();
+    void repaint();
+    QString general(double value) const;
+
+    TabContext &m_context;
+    DynoTabPage &m_page;
+    Series m_series;
+};

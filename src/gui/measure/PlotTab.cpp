@@ -1,0 +1,177 @@
+#include "gui/measure/PlotTab.h"
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/livedata/FormatPidValue.h"
+#include "core/livedata/SensorTable.h"
+#include "core/measure/PlotRules.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Platform.h"
+#include "core/state/TabContext.h"
+#include "gui/measure/ChartSeries.h"
+#include "gui/measure/PlotTabPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <qcustomplot.h>
+
+namespace {
+
+// A pass that reads nothing (no trace both on and chosen) waits this long, so the loop does not
+// spin while the operator chooses.
+constexpr int kIdlePauseMs = 20;
+
+} // namespace
+
+PlotTab::PlotTab(TabContext &context, PlotTabPage &page, const Traces &traces, QTimer &timer)
+    : QObject(&page), m_context(context), m_page(page), m_traces(traces), m_timer(timer)
+{
+    connect(m_page.ButtonPlotStart, &QPushButton::clicked, this, &PlotTab::ButtonPlotStartClick);
+    connect(&m_timer, &QTimer::timeout, this, &PlotTab::TimerTimer);
+}
+
+void PlotTab::ButtonPlotStartClick()
+{
+    MainState &state = m_context.state;
+    if (state.PlotRunning) {
+        stop();
+        return;
+    }
+    start();
+    if (m_loopActive)
+        return; // a loop stopped and started again within one pump goes on with the new run
+
+    m_loopActive = true;
+    while (state.PlotRunning && state.Connected)
+        readPass();
+    m_loopActive = false;
+}
+
+void PlotTab::start()
+{
+    MainState &state = m_context.state;
+    for (ChartSeries *trace : m_traces)
+        trace->attach();
+    state.PlotRunning = true;
+    m_page.ButtonPlotStart->setText(LoadMessage(SStop));
+    setRunControlsEnabled(true);
+
+    DetectSupportedPids(state.Selection, *state.Vehicle);
+    fillParameterLists();
+
+    state.PlotSampleCount = PlotSampleCountOf(m_page.ComboBoxSerSize->currentText());
+    for (int k = 0; k < kTraces; ++k) {
+        ChartSeries *trace = m_traces[k];
+        trace->clear();
+        trace->setColour(PlotTabPage::traceColour(k));
+        for (int index = 0; index <= state.PlotSampleCount; ++index)
+            trace->append(index, 0);
+    }
+    repaint();
+
+    m_timer.setInterval(PlotIntervalOf(m_page.ComboBoxFreq->currentText()));
+    m_timer.start();
+}
+
+void PlotTab::fillParameterLists()
+{
+    m_plotPidMap = PlotPidMap(m_context.state.Selection);
+    QStringList descriptions;
+    for (std::uint8_t pid : m_plotPidMap)
+        descriptions << PidDescription(pid);
+    for (QComboBox *list : m_page.ComboBoxPlot) {
+        list->clear();
+        list->addItems(descriptions);
+        list->setCurrentIndex(-1);
+    }
+}
+
+void PlotTab::readPass()
+{
+    MainState &state = m_context.state;
+    const int newest = state.PlotSampleCount;
+
+    for (int k = 0; k < kTraces; ++k)
+        m_traces[k]->setColour(m_page.CBP[k]->isChecked() ? PlotTabPage::traceColour(k) : QColor(Qt::black));
+
+    std::array<std::uint8_t, kTraces> pids{};
+    for (int k = 0; k < kTraces; ++k) {
+        const int entry = m_page.ComboBoxPlot[k]->currentIndex();
+        pids[k] = entry >= 0 && entry < m_plotPidMap.size() ? m_plotPidMap[entry] : 0;
+    }
+
+    std::array<QString, kTraces> texts;
+    bool queried = false;
+    for (int k = 0; k < kTraces; ++k) {
+        if (!m_page.CBP[k]->isChecked()) {
+            texts[k] = QStringLiteral("0");
+            continue;
+        }
+        texts[k] = FormatPidValue(m_context.pidReader, state.Selection, pids[k], CurrentData);
+        queried = queried || pids[k] != 0;
+    }
+
+    for (int k = 0; k < kTraces; ++k)
+        m_page.LabelPlot[k]->setText(PidUnit(pids[k]));
+    for (int k = 0; k < kTraces; ++k)
+        m_page.EditPlot[k]->setText(texts[k]);
+    for (int k = 0; k < kTraces; ++k)
+        if (newest < m_traces[k]->count())
+            m_traces[k]->setY(newest, PlottedValue(texts[k]));
+
+    m_context.platform.clock.processEvents();
+    if (!queried && state.PlotRunning)
+        m_context.platform.clock.pause(kIdlePauseMs);
+}
+
+void PlotTab::TimerTimer()
+{
+    const int newest = m_context.state.PlotSampleCount;
+    for (ChartSeries *trace : m_traces)
+        if (newest < trace->count())
+            trace->shiftLeft(newest);
+    repaint();
+}
+
+void PlotTab::stop()
+{
+    MainState &state = m_context.state;
+    m_timer.stop();
+    state.PlotRunning = false;
+    m_page.ButtonPlotStart->setText(LoadMessage(SStart));
+    setRunControlsEnabled(false);
+    for (ChartSeries *trace : m_traces)
+        trace->detach();
+    repaint();
+    for (QComboBox *list : m_page.ComboBoxPlot)
+        list->clear();
+    for (int k = 0; k < kTraces; ++k) {
+        m_page.LabelPlot[k]->clear();
+        m_page.EditPlot[k]->clear();
+    }
+    m_page.ComboBoxFreq->setEnabled(true);
+    m_page.ComboBoxFreq->setCurrentIndex(0);
+    m_page.ComboBoxSerSize->setEnabled(true);
+    m_page.ComboBoxSerSize->setCurrentIndex(0);
+}
+
+void PlotTab::setRunControlsEnabled(bool running)
+{
+    for (int k = 0; k < kTraces; ++k) {
+        m_page.ComboBoxPlot[k]->setEnabled(running);
+        m_page.CBP[k]->setEnabled(running);
+    }
+    m_page.ComboBoxFreq->setEnabled(!running);
+    m_page.ComboBoxSerSize->setEnabled(!running);
+}
+
+void PlotTab::repaint()
+{
+    QCustomPlot *chart = m_page.Chart1;
+    chart->rescaleAxes(true);
+    chart->replot();
+}
