@@ -156,3 +156,16 @@ TEST_F(SensorsTabTest, TheRowPidIsReadFromItsLeadingHexDigits)
     state().Selection.SelectAll();
     EXPECT_FALSE(tab().GetCheckState(3)); // above 0x4E: never selected
 }
+
+TEST_F(SensorsTabTest, EveryPressTogglesAlsoTheSecondOfADoubleClick)
+{
+    grid().setCells(2, 1, QStringLiteral("0C"));
+    const QPoint inBox = grid().visualRect(grid().model()->index(0, 0)).topLeft() + QPoint(5, 5);
+    // Qt delivers a quick double click as press, release, double-click event, release.
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, inBox);
+    QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {}, inBox);
+    QTest::mouseRelease(grid().viewport(), Qt::LeftButton, {}, inBox);
+    EXPECT_TRUE(state().Selection.IsSelected(0x0C));
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, inBox);
+    EXPECT_FALSE(state().Selection.IsSelected(0x0C));
+}

@@ -8,6 +8,7 @@
 #include "core/platform/Platform.h"
 #include "core/state/TabContext.h"
 #include "gui/livedata/SensorCheckColumn.h"
+#include "gui/livedata/SensorGridCell.h"
 #include "gui/livedata/SensorsTabPage.h"
 #include "gui/widgets/StringGrid.h"
 
@@ -36,6 +37,7 @@ QString hexPid(int pid)
 SensorsTab::SensorsTab(TabContext &context, SensorsTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
     StringGrid *grid = m_page.StringGridSensors;
+    grid->setItemDelegate(new SensorGridCell(grid));
     grid->setItemDelegateForColumn(
         0, new SensorCheckColumn([this](int row) { return GetCheckState(row); },
                                  [this](int row) { return rowPid(row) > 0; }, grid));
@@ -58,7 +60,10 @@ SensorsTab::~SensorsTab()
 bool SensorsTab::eventFilter(QObject *watched, QEvent *event)
 {
     // Compared by address only: while the page is torn down its grid must not be touched.
-    if (event->type() == QEvent::MouseButtonPress && watched == m_gridViewport) {
+    // Every press toggles, also the second one of a quick double click, which Qt delivers as a
+    // double-click event instead of a press.
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && watched == m_gridViewport) {
         StringGridSensorsMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
         return false;
     }

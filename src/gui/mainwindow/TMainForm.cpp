@@ -29,8 +29,10 @@
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/PageGeometry.h"
+#include "gui/widgets/StatusHints.h"
 #include "gui/widgets/StringGrid.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -38,6 +40,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -69,6 +72,11 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar"));
     setStatusBar(bar);
+    new StatusHints(this, bar);
+    for (StringGrid *grid : findChildren<StringGrid *>())
+        grid->announce();
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     FormCreate();
 }
