@@ -38,9 +38,9 @@ SensorsTab::SensorsTab(TabContext &context, SensorsTabPage &page) : QObject(&pag
 {
     StringGrid *grid = m_page.StringGridSensors;
     grid->setItemDelegate(new SensorGridCell(grid));
-    grid->setItemDelegateForColumn(
-        0, new SensorCheckColumn([this](int row) { return GetCheckState(row); },
-                                 [this](int row) { return rowPid(row) > 0; }, grid));
+    m_checkColumn = new SensorCheckColumn([this](int row) { return GetCheckState(row); },
+                                          [this](int row) { return rowPid(row) > 0; }, grid);
+    grid->setItemDelegateForColumn(0, m_checkColumn);
     m_gridViewport = grid->viewport();
     m_gridViewport->installEventFilter(this);
 
@@ -246,7 +246,7 @@ void SensorsTab::runPass()
         ++row;
         produced = true;
     }
-    grid->viewport()->update();
+    invalidateGrid();
     pump();
     if (!produced)
         m_context.platform.clock.pause(kIdlePauseMs);
@@ -257,7 +257,15 @@ void SensorsTab::runPass()
         for (int column = 0; column <= 5; ++column)
             grid->setCells(column, row, QString());
     pump();
-    grid->viewport()->update();
+    invalidateGrid();
+}
+
+void SensorsTab::invalidateGrid()
+{
+    StringGrid *grid = m_page.StringGridSensors;
+    for (int row = 1; row < grid->RowCount(); ++row)
+        if (m_checkColumn->outdated(row))
+            grid->viewport()->update(grid->visualRect(grid->model()->index(row - 1, 0)));
 }
 
 void SensorsTab::endLogLine()

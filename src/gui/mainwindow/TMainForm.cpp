@@ -17,6 +17,7 @@
 #include "gui/faults/MonitorsTabPage.h"
 #include "gui/livedata/SensorsTab.h"
 #include "gui/livedata/SensorsTabPage.h"
+#include "gui/mainwindow/DebugLogMemo.h"
 #include "gui/mainwindow/MainTabPage.h"
 #include "gui/mainwindow/TAboutForm.h"
 #include "gui/mainwindow/TComPort.h"
@@ -129,10 +130,8 @@ void TMainForm::buildTabs()
     TabDebug->resize(kPageDesignSize);
     Label9 = makeLabel(TabDebug, "Label9", tr("Debug log:"), 8, 8);
     Label9->setFont(pointFont(Label9, 8, true));
-    MemoDebugLog = placed(new QPlainTextEdit(TabDebug), "MemoDebugLog", QRect(8, 28, 769, 441));
-    MemoDebugLog->setReadOnly(true);
+    MemoDebugLog = placed(new DebugLogMemo(kDebugLogMaxLines, TabDebug), "MemoDebugLog", QRect(8, 28, 769, 441));
     MemoDebugLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MemoDebugLog->setMaximumBlockCount(kDebugLogMaxLines);
 
     const struct {
         QWidget *page;
@@ -247,12 +246,12 @@ void TMainForm::ResetAllTabs()
     m_freezeTab->ResetFreezeFrameTab();
     m_sensorsTab->ResetSensorGrid();
     m_monitorsTab->ResetMonitorsTab();
-    MemoDebugLog->clear();
+    MemoDebugLog->reset();
 }
 
 void TMainForm::appendDebugLine(const QString &line)
 {
-    MemoDebugLog->appendPlainText(line);
+    MemoDebugLog->appendLine(line);
 }
 
 void TMainForm::ButtonPrintReportClick()

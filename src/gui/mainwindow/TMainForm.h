@@ -11,6 +11,7 @@
 class AccelTabPage;
 class ChartSeries;
 class DtcTab;
+class DebugLogMemo;
 class DtcTabPage;
 class FreezeTab;
 class MonitorsTab;
@@ -121,7 +122,7 @@ public:
     DynoTabPage *TabDyno = nullptr;
     QWidget *TabDebug = nullptr;
     QLabel *Label9 = nullptr;
-    QPlainTextEdit *MemoDebugLog = nullptr;
+    DebugLogMemo *MemoDebugLog = nullptr;
 
     QMenu *MnuPlik = nullptr;
     QAction *MnuZakoncz = nullptr;
