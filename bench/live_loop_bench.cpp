@@ -1,6 +1,7 @@
 // Live-data benchmark: the work of the acquisition loop besides waiting for the vehicle
-// (formatting, grid updates, repaints, log lines) per read, and the processor time the loop
-// uses while it waits on the vehicle.
+// (formatting, grid updates, repaints, log lines) per read, the slowest single pass, and the
+// processor time the loop uses while it waits on the vehicle. Each figure is measured three
+// times; the median is printed and held against its limit.
 #include "BenchPlatform.h"
 #include "core/platform/SystemClock.h"
 #include "core/vehicle/SimulatedVehicle.h"
@@ -15,13 +16,20 @@
 #include <QTimer>
 
 #include <sys/resource.h>
+#include <time.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
-constexpr double kOverheadLimitMs = 2.0;
-constexpr double kWaitingCpuLimit = 0.05;
+constexpr int kRuns = 3;
+constexpr int kPasses = 2000;
+constexpr int kReadsPerPass = 9; // the default selection
+constexpr double kOverheadLimitMs = 0.5;
+constexpr double kWorstPassLimitMs = 5.0;
+constexpr double kWaitingCpuLimit = 0.02;
 
 // The real clock without the vehicle's waiting: pauses return at once.
 class NoPauseClock final : public Clock {
@@ -35,16 +43,51 @@ private:
     SystemClock m_clock;
 };
 
-// A vehicle that answers at once, counting the reads.
+// Processor time of the calling thread: unlike the clock on the wall it does not count the time
+// other programs on a busy machine take the processor away.
+qint64 threadCpuNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// A vehicle that answers at once with new bytes on every read, as a running engine does,
+// counting the reads and noting when each pass begins.
 class InstantVehicle final : public VehicleLink {
 public:
-    PidReply QueryPid(std::uint8_t, PidMode, int) override
+    PidReply QueryPid(std::uint8_t pid, PidMode, int) override
     {
         ++queries;
-        return {true, {0xFF, 0xA0, 0x12, 0x34}};
+        if (queries > 3 && (queries - 4) % kReadsPerPass == 0) {
+            passStarts.push_back(clock.nsecsElapsed());
+            passCpuStarts.push_back(threadCpuNanoseconds());
+        }
+        if (pid == 0x00 || pid == 0x20 || pid == 0x40)
+            return {true, {0xFF, 0xFF, 0xFF, 0xFF}}; // every PID supported
+        const auto changing = std::uint8_t(queries * 37);
+        return {true, {changing, std::uint8_t(changing ^ 0x5A), 0x12, 0x34}};
     }
     long queries = 0;
+    QElapsedTimer clock;
+    std::vector<qint64> passStarts;
+    std::vector<qint64> passCpuStarts;
 };
+
+// The slowest pass of a run, from the start of one pass to the start of the next.
+double slowestPassMs(const std::vector<qint64> &starts)
+{
+    qint64 slowest = 0;
+    for (std::size_t pass = 1; pass < starts.size(); ++pass)
+        slowest = std::max(slowest, starts[pass] - starts[pass - 1]);
+    return double(slowest) / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
 double processorSeconds()
 {
@@ -62,6 +105,7 @@ void runLoop(Workstation &workstation, const QString &logDirectory, bool logging
     main.TabMain->ButtonPolacz->click();
     main.Pages->setCurrentWidget(main.TabSensors);
     main.state().Settings.LogDirectory = logDirectory;
+    QCoreApplication::processEvents(); // the tab is on screen before Start is pressed
     SensorsTabPage &page = *main.TabSensors;
     auto *poll = new QTimer(&main);
     bool logStarted = false;
@@ -86,36 +130,52 @@ int main(int argc, char **argv)
     setUpBenchApplication();
     QTemporaryDir logs;
 
-    // 1. Work per read, without the vehicle's waiting: 2000 passes over the nine default PIDs.
-    double perReadMs = 0;
-    {
-        NoPauseClock clock;
-        BenchPlatform bench(clock);
-        auto vehicle = std::make_unique<InstantVehicle>();
-        InstantVehicle *counter = vehicle.get();
-        Workstation workstation(bench.platform, std::move(vehicle));
-        QElapsedTimer timer;
-        timer.start();
-        runLoop(workstation, logs.path(), true, [&] { return counter->queries >= 3 + 2000 * 9; });
-        perReadMs = double(timer.elapsed()) / double(counter->queries - 3);
+    std::vector<double> perReadMs;
+    std::vector<double> worstPassMs;
+    std::vector<double> worstPassCpuMs;
+    std::vector<double> waitingShare;
+    for (int run = 0; run < kRuns; ++run) {
+        // 1. Work per read and the slowest pass, without the vehicle's waiting: 2000 passes
+        //    over the nine default PIDs, logging to a file.
+        {
+            NoPauseClock clock;
+            BenchPlatform bench(clock);
+            auto vehicle = std::make_unique<InstantVehicle>();
+            InstantVehicle *counter = vehicle.get();
+            Workstation workstation(bench.platform, std::move(vehicle));
+            counter->clock.start();
+            QElapsedTimer timer;
+            timer.start();
+            runLoop(workstation, logs.path(), true, [&] { return counter->queries >= 3 + kPasses * kReadsPerPass; });
+            perReadMs.push_back(double(timer.elapsed()) / double(counter->queries - 3));
+            worstPassMs.push_back(slowestPassMs(counter->passStarts));
+            worstPassCpuMs.push_back(slowestPassMs(counter->passCpuStarts));
+        }
+
+        // 2. Processor time while the loop waits on the vehicle: three seconds of real reading.
+        {
+            SystemClock clock;
+            BenchPlatform bench(clock);
+            Workstation workstation(bench.platform);
+            QElapsedTimer timer;
+            timer.start();
+            const double cpuBefore = processorSeconds();
+            runLoop(workstation, logs.path(), true, [&] { return timer.elapsed() >= 3000; });
+            waitingShare.push_back((processorSeconds() - cpuBefore) / (timer.elapsed() / 1000.0));
+        }
+        std::printf("run %d: %.3f ms per read, slowest pass %.2f ms (%.2f ms of processor time), "
+                    "%.2f %% of a core while waiting\n",
+                    run + 1, perReadMs.back(), worstPassMs.back(), worstPassCpuMs.back(), waitingShare.back() * 100);
     }
 
-    // 2. Processor time while the loop waits on the vehicle: three seconds of real reading.
-    double waitingShare = 0;
-    {
-        SystemClock clock;
-        BenchPlatform bench(clock);
-        Workstation workstation(bench.platform);
-        QElapsedTimer timer;
-        timer.start();
-        const double cpuBefore = processorSeconds();
-        runLoop(workstation, logs.path(), true, [&] { return timer.elapsed() >= 3000; });
-        waitingShare = (processorSeconds() - cpuBefore) / (timer.elapsed() / 1000.0);
-    }
-
-    std::printf("loop work per read besides the vehicle's 100 ms: %.3f ms (limit %.1f ms)\n", perReadMs,
-                kOverheadLimitMs);
-    std::printf("processor use while waiting on the vehicle: %.1f %% of a core (limit %.0f %%)\n",
-                waitingShare * 100, kWaitingCpuLimit * 100);
-    return perReadMs < kOverheadLimitMs && waitingShare < kWaitingCpuLimit ? 0 : 1;
+    const double read = median(perReadMs);
+    const double worst = median(worstPassMs);
+    const double waiting = median(waitingShare);
+    std::printf("loop work per read besides the vehicle's 100 ms: %.3f ms (limit %.1f ms), median of %d\n", read,
+                kOverheadLimitMs, kRuns);
+    std::printf("slowest of %d passes: %.2f ms (limit %.0f ms), median of %d; %.2f ms of processor time\n", kPasses,
+                worst, kWorstPassLimitMs, kRuns, median(worstPassCpuMs));
+    std::printf("processor use while waiting on the vehicle: %.2f %% of a core (limit %.0f %%), median of %d\n",
+                waiting * 100, kWaitingCpuLimit * 100, kRuns);
+    return read <= kOverheadLimitMs && worst < kWorstPassLimitMs && waiting <= kWaitingCpuLimit ? 0 : 1;
 }

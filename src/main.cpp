@@ -1,5 +1,6 @@
 #include "gui/mainwindow/KorvathApplication.h"
 #include "core/catalogue/LanguageModule.h"
+#include "core/catalogue/ToolkitTranslation.h"
 #include "core/platform/FileSettingsStore.h"
 #include "core/platform/Platform.h"
 #include "core/platform/SystemClock.h"
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     const std::unique_ptr<LanguageModule> module =
         LanguageModule::choose(QCoreApplication::applicationFilePath(), locale.languageAbbreviation());
     LanguageModule::activate(module.get());
+    installToolkitTranslation(module.get());
 
     QApplication::setApplicationName(QStringLiteral("Korvath Diag"));
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.korvath.Diag"));

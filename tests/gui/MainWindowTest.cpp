@@ -101,3 +101,98 @@ TEST_F(WorkstationTest, ALanguageModuleReplacesWindowTextsAndMessages)
     EXPECT_EQ(main().Pages->tabText(1), QStringLiteral("Trouble codes"));
     EXPECT_EQ(main().Pages->tabText(2), QStringLiteral("Zamrożone ramki")); // not in the module
 }
+
+TEST_F(WorkstationTest, TheMainWindowStartsCentredOnTheDesktop)
+{
+    const QRect desktop = QApplication::primaryScreen()->availableGeometry();
+    ASSERT_GT(desktop.width(), main().width()); // else any place would be the centre
+    // Centred up to the window frame, whose size only the window system knows.
+    const QPoint offset = main().frameGeometry().center() - desktop.center();
+    const QSize frame = main().frameGeometry().size() - main().size();
+    EXPECT_LE(std::abs(offset.x()), frame.width() / 2 + 1);
+    EXPECT_LE(std::abs(offset.y()), frame.height() / 2 + 1);
+}
+
+TEST_F(WorkstationTest, EveryTabCarriesItsHintTheDebugTabNone)
+{
+    const QStringList hints{QStringLiteral("Główny ekran programu."),
+                            QStringLiteral("Odczytywanie i kasowanie kodów błędów"),
+                            QStringLiteral("Odczytywanie zamrożonych ramek."),
+                            QStringLiteral("Monitorowanie czujników"),
+                            QStringLiteral("Odczyt stanu monitorów diagnostycznych."),
+                            QString(), QString(), QString(), QString()};
+    ASSERT_EQ(main().Pages->count(), 9);
+    for (int index = 0; index < 9; ++index) {
+        EXPECT_EQ(main().Pages->tabToolTip(index), hints[index]) << index;
+        EXPECT_EQ(main().Pages->widget(index)->statusTip(), hints[index]) << index;
+    }
+}
+
+TEST_F(WorkstationTest, TheStatusBarShowsTheNearestHintUnderThePointer)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+    QStatusBar *bar = main().statusBar();
+    MainTabPage *tab = main().TabMain;
+
+    QTest::mouseMove(tab->ButtonPolacz, QPoint(20, 20));
+    EXPECT_EQ(bar->currentMessage(), QStringLiteral("Kliknij przycisk aby połączyć się z samochodem"));
+
+    // The empty part of the main tab's group box has no hint of its own: the page's shows.
+    auto *group = tab->findChild<QGroupBox *>(QStringLiteral("GroupBoxMain"));
+    const QPoint empty(446, 200);
+    ASSERT_EQ(group->childAt(empty), nullptr);
+    QTest::mouseMove(group, empty);
+    EXPECT_EQ(bar->currentMessage(), QStringLiteral("Główny ekran programu."));
+
+    // Over the tab bar each tab shows its hint; a tab without one shows nothing.
+    QTabBar *tabs = main().Pages->tabBar();
+    QTest::mouseMove(tabs, tabs->tabRect(1).center());
+    EXPECT_EQ(bar->currentMessage(), QStringLiteral("Odczytywanie i kasowanie kodów błędów"));
+    QTest::mouseMove(tabs, tabs->tabRect(6).center());
+    EXPECT_EQ(bar->currentMessage(), QString());
+    QTest::mouseMove(tab->LabeledEditVIN, QPoint(5, 5));
+    EXPECT_EQ(bar->currentMessage(), QStringLiteral("Numer VIN"));
+    QTest::mouseMove(tab->Label6, QPoint(2, 2)); // a label in the same group box, no hint
+    EXPECT_EQ(bar->currentMessage(), QStringLiteral("Główny ekran programu."));
+}
+
+TEST_F(WorkstationTest, EveryTextOfTheAboutBoxIsFullyVisible)
+{
+    TAboutForm &about = workstation->aboutForm();
+    const QList<QLabel *> labels = about.findChildren<QLabel *>();
+    int texts = 0;
+    for (QLabel *label : labels) {
+        const std::string name = label->objectName().toStdString();
+        EXPECT_TRUE(about.rect().contains(label->geometry())) << name;
+        for (QLabel *other : labels) {
+            if (other != label) {
+                EXPECT_FALSE(label->geometry().intersects(other->geometry())) << name;
+            }
+        }
+        if (label->text().isEmpty())
+            continue;
+        ++texts;
+        const QFontMetrics metrics = label->fontMetrics();
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width()) << name;
+        EXPECT_LE(metrics.height(), label->contentsRect().height()) << name;
+    }
+    EXPECT_EQ(texts, 4);
+}
+
+TEST_F(WorkstationTest, PortNotificationsSwitchTheConnectionControls)
+{
+    MainTabPage *tab = main().TabMain;
+    tab->MemoStatus->setPlainText(QStringLiteral("poprzednie połączenie"));
+    Q_EMIT main().ComPort->AfterOpen();
+    EXPECT_EQ(tab->ButtonPolacz->text(), QStringLiteral("Rozłącz"));
+    EXPECT_FALSE(main().MnuUstawienia->menuAction()->isEnabled());
+    EXPECT_TRUE(tab->ButtonPrintReport->isEnabled());
+    EXPECT_TRUE(tab->MemoStatus->toPlainText().isEmpty());
+
+    tab->MemoStatus->setPlainText(QStringLiteral("Port COM1 zamknięty"));
+    Q_EMIT main().ComPort->AfterClose();
+    EXPECT_EQ(tab->ButtonPolacz->text(), QStringLiteral("Połącz"));
+    EXPECT_TRUE(main().MnuUstawienia->menuAction()->isEnabled());
+    EXPECT_FALSE(tab->ButtonPrintReport->isEnabled());
+    EXPECT_EQ(tab->MemoStatus->toPlainText(), QStringLiteral("Port COM1 zamknięty"));
+}

@@ -1,6 +1,8 @@
 #include "support/SensorsFixture.h"
 
 #include "core/livedata/SensorTable.h"
+#include "gui/livedata/SensorCheckColumn.h"
+#include "gui/mainwindow/DebugLogMemo.h"
 
 TEST_F(SensorsTabTest, OnePassShowsReadPidsASeparatorAndTheListedOnes)
 {
@@ -34,7 +36,7 @@ TEST_F(SensorsTabTest, OnePassShowsReadPidsASeparatorAndTheListedOnes)
     EXPECT_EQ(page().ButtonStart->text(), QStringLiteral("Start"));
     EXPECT_FALSE(page().ButtonLogToFile->isEnabled());
     EXPECT_EQ(state().BusyCount, 0);
-    EXPECT_EQ(main().MemoDebugLog->toPlainText().count(QStringLiteral("Reading sensors")), 10);
+    EXPECT_EQ(main().MemoDebugLog->text().count(QStringLiteral("Reading sensors")), 10);
 }
 
 TEST_F(SensorsTabTest, StopInTheMiddleOfAPassEndsItAfterTheCurrentRead)
@@ -155,4 +157,43 @@ TEST_F(SensorsTabTest, TheRowPidIsReadFromItsLeadingHexDigits)
     EXPECT_FALSE(tab().GetCheckState(2));
     state().Selection.SelectAll();
     EXPECT_FALSE(tab().GetCheckState(3)); // above 0x4E: never selected
+}
+
+TEST_F(SensorsTabTest, EveryPressTogglesAlsoTheSecondOfADoubleClick)
+{
+    grid().setCells(2, 1, QStringLiteral("0C"));
+    const QPoint inBox = grid().visualRect(grid().model()->index(0, 0)).topLeft() + QPoint(5, 5);
+    // Qt delivers a quick double click as press, release, double-click event, release.
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, inBox);
+    QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {}, inBox);
+    QTest::mouseRelease(grid().viewport(), Qt::LeftButton, {}, inBox);
+    EXPECT_TRUE(state().Selection.IsSelected(0x0C));
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, inBox);
+    EXPECT_FALSE(state().Selection.IsSelected(0x0C));
+}
+
+TEST_F(SensorsTabTest, BoxesChangedByTheSelectionButtonsShowByTheEndOfThePass)
+{
+    // "Żaden" during the last read of the second pass unchecks rows 1-9 on screen by the end of
+    // that pass, although the grid is not repainted as a whole. The virtual clock does not
+    // paint: the test lets Qt paint.
+    bool staleDuringPass = false;
+    bool staleAfterPass = true;
+    vehicle->onQuery = [&](int query) {
+        if (query == 21) {
+            QCoreApplication::processEvents();
+            click(page().ButtonDeselectAll);
+            staleDuringPass = tab().checkColumn().outdated(1);
+        }
+    };
+    env.clock.at(2150, [&] { // the third pass, which reads nothing
+        QCoreApplication::processEvents();
+        staleAfterPass = false;
+        for (int row = 1; row <= 20; ++row)
+            staleAfterPass = staleAfterPass || tab().checkColumn().outdated(row);
+        click(page().ButtonStart);
+    });
+    click(page().ButtonStart);
+    EXPECT_TRUE(staleDuringPass);
+    EXPECT_FALSE(staleAfterPass);
 }

@@ -100,13 +100,67 @@ TEST_F(SetupFormTest, BrowsingReplacesTheDirectoryOnlyWhenConfirmed)
 
 TEST_F(SetupFormTest, ThePortChoiceBecomesThePortOfTheConnectionLog)
 {
-    setup().listPorts();
+    setup().setPortLister([] { return QStringList{QStringLiteral("ttyS0"), QStringLiteral("ttyUSB1")}; });
+    setup().show(); // lists the ports
     auto *current = setup().findChild<QRadioButton *>(QStringLiteral("RadioPort_COM1"));
     ASSERT_NE(current, nullptr);
     EXPECT_TRUE(current->isChecked());
+    auto *adapter = setup().findChild<QRadioButton *>(QStringLiteral("RadioPort_ttyUSB1"));
+    ASSERT_NE(adapter, nullptr);
+    click(adapter);
+    EXPECT_TRUE(adapter->isChecked());
+    EXPECT_FALSE(current->isChecked());
 
     setup().EditLogDir->setText(logDir.path());
     setup().ButtonOKClick();
+    EXPECT_EQ(main().comPort().portName(), QStringLiteral("ttyUSB1"));
     clickPolacz();
-    EXPECT_EQ(statusLines().value(0), QStringLiteral("Port COM1 otwarty"));
+    EXPECT_EQ(statusLines().value(0), QStringLiteral("Port ttyUSB1 otwarty"));
+}
+
+TEST_F(SetupFormTest, AnulujKeepsTheTypedTextsForTheNextShowingButAppliesNothing)
+{
+    setup().show();
+    QTest::keyClicks(setup().EditNazwa, QStringLiteral("Serwis Ala"));
+    QTest::keyClicks(setup().EditAdr3, QStringLiteral("Gdynia"));
+    click(setup().ButtonAnuluj);
+    EXPECT_FALSE(setup().isVisible());
+    EXPECT_EQ(setup().result(), QDialog::Rejected);
+    EXPECT_TRUE(state().Settings.Nazwa.isEmpty());
+    EXPECT_TRUE(state().Settings.Adres3.isEmpty());
+    EXPECT_TRUE(env.settings.written.isEmpty());
+
+    setup().show();
+    EXPECT_EQ(setup().EditNazwa->text(), QStringLiteral("Serwis Ala"));
+    EXPECT_EQ(setup().EditAdr3->text(), QStringLiteral("Gdynia"));
+    setup().hide();
+}
+
+TEST_F(SetupFormTest, AStoreThatFailsToWriteOrCommitShowsItsOwnErrorAndTheDialogCloses)
+{
+    for (const bool commitFails : {false, true}) {
+        env.settings = {};
+        env.settings.failingWrite = commitFails ? QString() : QStringLiteral("Nazwa");
+        env.settings.commitFails = commitFails;
+        env.dialogs.shown.clear();
+        start();
+        setup().EditLogDir->setText(logDir.path());
+        setup().EditNazwa->setText(QStringLiteral("Serwis"));
+        setup().ButtonSaveClick();
+        const QString error = commitFails ? QStringLiteral("Brak miejsca na dysku")
+                                          : QStringLiteral("Odmowa dostępu do wartości 'Nazwa'");
+        EXPECT_EQ(env.dialogs.texts(), QStringList{error});
+        EXPECT_EQ(setup().result(), QDialog::Accepted);
+        EXPECT_EQ(state().Settings.Nazwa, QStringLiteral("Serwis"));
+        EXPECT_EQ(state().Settings.LogDirectory, logDir.path());
+    }
+}
+
+TEST_F(SetupFormTest, TheLogDirectoryControlsStandInsideTheirGroupBox)
+{
+    setup().show();
+    const QRect inside = setup().GroupBoxLogFile->contentsRect();
+    EXPECT_TRUE(inside.contains(setup().EditLogDir->geometry()));
+    EXPECT_TRUE(inside.contains(setup().ButtonLogDirBrowse->geometry()));
+    setup().hide();
 }

@@ -15,6 +15,8 @@ public:
     QStringList notText;  // values that are stored but are not texts
     QStringList written;  // names in the order they were written
     int commits = 0;
+    QString failingWrite; // writing this value fails with the store's own error text
+    bool commitFails = false;
 
     bool exists() const override { return present; }
     bool isReadable() const override { return present && readable; }
@@ -27,11 +29,15 @@ public:
     }
     void writeString(const QString &name, const QString &value) override
     {
+        if (name == failingWrite)
+            throw SettingsError(QStringLiteral("Odmowa dostępu do wartości '%1'").arg(name));
         values[name] = value;
         written << name;
     }
     void commit() override
     {
+        if (commitFails)
+            throw SettingsError(QStringLiteral("Brak miejsca na dysku"));
         ++commits;
         present = true;
     }

@@ -95,3 +95,14 @@ QString windowsLanguageAbbreviation(const QLocale &locale)
     const QString country = QLocale::territoryToCode(locale.territory());
     return iso + (country.isEmpty() ? QStringLiteral("X") : country.left(1).toUpper());
 }
+
+QLocale localeOfWindowsAbbreviation(const QString &abbreviation)
+{
+    const QString text = abbreviation.toUpper();
+    for (const Abbreviation &entry : kAbbreviations)
+        if (text == QLatin1String(entry.text))
+            return QLocale(entry.language, entry.territory);
+    // Other abbreviations start with the language's ISO 639 letters.
+    const QLocale::Language language = QLocale::codeToLanguage(text.left(2).toLower(), QLocale::ISO639Part1);
+    return language == QLocale::AnyLanguage ? QLocale::c() : QLocale(language);
+}

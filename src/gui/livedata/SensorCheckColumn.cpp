@@ -18,16 +18,56 @@ QRect SensorCheckColumn::boxRect(const QRect &cell, const QWidget *widget)
     return QRect(cell.topLeft() + QPoint(2, 2), QSize(width, height));
 }
 
+SensorCheckColumn::Shown SensorCheckColumn::current(int row) const
+{
+    if (!m_hasBox(row))
+        return NoBox;
+    return m_checked(row) ? Checked : Unchecked;
+}
+
+bool SensorCheckColumn::outdated(int row) const
+{
+    return row < 0 || std::size_t(row) >= m_shown.size() || m_shown[std::size_t(row)] != current(row);
+}
+
+const QPixmap &SensorCheckColumn::boxPicture(bool checked, const QStyleOptionViewItem &option) const
+{
+    const QRect square = boxRect(QRect(), option.widget);
+    const qint64 palette = option.palette.cacheKey();
+    const qreal ratio = option.widget != nullptr ? option.widget->devicePixelRatioF() : 1.0;
+    if (palette != m_boxesPalette || m_boxes[0].devicePixelRatio() != ratio) {
+        m_boxesPalette = palette;
+        const QStyle *style = option.widget != nullptr ? option.widget->style() : QApplication::style();
+        for (const bool state : {false, true}) {
+            // The box on the cell's background, with the cell's top-left two pixels around it.
+            QPixmap &picture = m_boxes[state ? 1 : 0];
+            picture = QPixmap((QSizeF(square.size() + QSize(2, 2)) * ratio).toSize());
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(option.palette.color(QPalette::Base));
+            QPainter painter(&picture);
+            QStyleOptionButton box;
+            box.rect = square;
+            box.palette = option.palette;
+            box.state = QStyle::State_Enabled | (state ? QStyle::State_On : QStyle::State_Off);
+            style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &painter, option.widget);
+        }
+    }
+    return m_boxes[checked ? 1 : 0];
+}
+
 void SensorCheckColumn::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     // Data row r of the grid is table row r - 1; selection and focus are not shown.
     painter->fillRect(option.rect, option.palette.base());
     const int row = index.row() + 1;
-    if (!m_hasBox(row))
+    const Shown shown = current(row);
+    if (m_shown.size() <= std::size_t(row))
+        m_shown.resize(std::size_t(row) + 1, Unknown);
+    m_shown[std::size_t(row)] = shown;
+    if (shown == NoBox)
         return;
-    QStyleOptionButton box;
-    box.rect = boxRect(option.rect, option.widget);
-    box.state = QStyle::State_Enabled | (m_checked(row) ? QStyle::State_On : QStyle::State_Off);
-    const QStyle *style = option.widget != nullptr ? option.widget->style() : QApplication::style();
-    style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, option.widget);
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->drawPixmap(option.rect.topLeft(), boxPicture(shown == Checked, option));
+    painter->restore();
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QPixmap>
 #include <QStyledItemDelegate>
 
 #include <functional>
+#include <vector>
 
 // Draws the check boxes of the sensor grid's first column: a standard check box in the
 // cell's top-left corner, moved 2 pixels right and down, on every data row that shows a PID.
+// It remembers what each row shows on screen, so that only boxes whose state changed since
+// need repainting.
 class SensorCheckColumn final : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -17,8 +21,18 @@ public:
     // The square of the check box in a cell, as the mouse handling tests it.
     static QRect boxRect(const QRect &cell, const QWidget *widget);
 
+    // Whether data row `row` shows something else on screen than its box's current state.
+    bool outdated(int row) const;
+
 private:
+    enum Shown : signed char { Unknown = -1, NoBox, Unchecked, Checked };
+    Shown current(int row) const;
+    // The look of a box in the current style and palette, drawn once.
+    const QPixmap &boxPicture(bool checked, const QStyleOptionViewItem &option) const;
+
     std::function<bool(int)> m_checked;
     std::function<bool(int)> m_hasBox;
+    mutable std::vector<Shown> m_shown;
+    mutable QPixmap m_boxes[2];
+    mutable qint64 m_boxesPalette = -1;
 };
-

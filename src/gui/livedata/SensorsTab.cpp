@@ -8,6 +8,7 @@
 #include "core/platform/Platform.h"
 #include "core/state/TabContext.h"
 #include "gui/livedata/SensorCheckColumn.h"
+#include "gui/livedata/SensorGridCell.h"
 #include "gui/livedata/SensorsTabPage.h"
 #include "gui/widgets/StringGrid.h"
 
@@ -36,9 +37,10 @@ QString hexPid(int pid)
 SensorsTab::SensorsTab(TabContext &context, SensorsTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
     StringGrid *grid = m_page.StringGridSensors;
-    grid->setItemDelegateForColumn(
-        0, new SensorCheckColumn([this](int row) { return GetCheckState(row); },
-                                 [this](int row) { return rowPid(row) > 0; }, grid));
+    grid->setItemDelegate(new SensorGridCell(grid));
+    m_checkColumn = new SensorCheckColumn([this](int row) { return GetCheckState(row); },
+                                          [this](int row) { return rowPid(row) > 0; }, grid);
+    grid->setItemDelegateForColumn(0, m_checkColumn);
     m_gridViewport = grid->viewport();
     m_gridViewport->installEventFilter(this);
 
@@ -58,7 +60,10 @@ SensorsTab::~SensorsTab()
 bool SensorsTab::eventFilter(QObject *watched, QEvent *event)
 {
     // Compared by address only: while the page is torn down its grid must not be touched.
-    if (event->type() == QEvent::MouseButtonPress && watched == m_gridViewport) {
+    // Every press toggles, also the second one of a quick double click, which Qt delivers as a
+    // double-click event instead of a press.
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && watched == m_gridViewport) {
         StringGridSensorsMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
         return false;
     }
@@ -241,7 +246,7 @@ void SensorsTab::runPass()
         ++row;
         produced = true;
     }
-    grid->viewport()->update();
+    invalidateGrid();
     pump();
     if (!produced)
         m_context.platform.clock.pause(kIdlePauseMs);
@@ -252,7 +257,15 @@ void SensorsTab::runPass()
         for (int column = 0; column <= 5; ++column)
             grid->setCells(column, row, QString());
     pump();
-    grid->viewport()->update();
+    invalidateGrid();
+}
+
+void SensorsTab::invalidateGrid()
+{
+    StringGrid *grid = m_page.StringGridSensors;
+    for (int row = 1; row < grid->RowCount(); ++row)
+        if (m_checkColumn->outdated(row))
+            grid->viewport()->update(grid->visualRect(grid->model()->index(row - 1, 0)));
 }
 
 void SensorsTab::endLogLine()

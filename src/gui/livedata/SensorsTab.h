@@ -9,6 +9,7 @@
 #include <memory>
 
 class QIODevice;
+class SensorCheckColumn;
 class SensorsTabPage;
 struct TabContext;
 
@@ -46,6 +47,8 @@ public:
     using LogDeviceFactory = std::function<std::unique_ptr<QIODevice>(const QString &path)>;
     void setLogDeviceFactory(LogDeviceFactory factory) { m_logDevices = std::move(factory); }
     const SensorLog &log() const { return m_log; }
+    // The painter of the check-box column, which knows what each row's box shows on screen.
+    const SensorCheckColumn &checkColumn() const { return *m_checkColumn; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,6 +56,9 @@ protected:
 private:
     void runPass();
     void pump();
+    // Brings the grid on screen up to date with the selection: the cells whose texts changed
+    // are repainted by the grid already; here the check boxes whose state changed are.
+    void invalidateGrid();
     // The PID written in column 2 of a row: its leading hexadecimal digits, 0 when none.
     int rowPid(int row) const;
     void openSensorLog();
@@ -64,5 +70,6 @@ private:
     SensorLog m_log;
     LogDeviceFactory m_logDevices;
     QObject *m_gridViewport = nullptr;
+    SensorCheckColumn *m_checkColumn = nullptr;
     bool m_loopActive = false;
 };

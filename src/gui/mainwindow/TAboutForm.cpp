@@ -12,10 +12,10 @@
 
 namespace {
 
-QLabel *centredLine(QWidget *parent, const char *name, const QString &text, int top, int height, int pointSize,
+QLabel *centredLine(QWidget *parent, const char *name, const QString &text, const QRect &geometry, int pointSize,
                     bool bold)
 {
-    auto *label = placed(new QLabel(text, parent), name, QRect(190, top, 350, height));
+    auto *label = placed(new QLabel(text, parent), name, geometry);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(pointSize);
     font.setBold(bold);
@@ -40,15 +40,16 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     auto *logo = placed(new QLabel(this), "Image1", QRect(16, 8, 521, 89));
     logo->setPixmap(QIcon(QStringLiteral(":/logo.svg")).pixmap(QSize(521, 89)));
     logo->setScaledContents(true);
-    auto *picture = placed(new QLabel(this), "Image2", QRect(8, 150, 177, 137));
+    auto *picture = placed(new QLabel(this), "Image2", QRect(8, 146, 177, 137));
     picture->setPixmap(QIcon(QStringLiteral(":/about.svg")).pixmap(QSize(177, 137)));
     picture->setScaledContents(true);
 
-    centredLine(this, "Label1", tr("Urządzenia do diagnostyki samochodowej "), 110, 28, 14, true);
-    centredLine(this, "Label2", tr("Korvath Diag "), 170, 44, 24, true);
-    centredLine(this, "Label3", tr("Program do diagnostyki OBDII"), 222, 28, 14, false);
+    // The maker's line spans the box under the logo; the program's texts stand beside the picture.
+    centredLine(this, "Label1", tr("Urządzenia do diagnostyki samochodowej "), QRect(8, 104, 537, 32), 14, true);
+    centredLine(this, "Label2", tr("Korvath Diag "), QRect(192, 156, 353, 46), 24, true);
+    centredLine(this, "Label3", tr("Program do diagnostyki OBDII"), QRect(192, 210, 353, 30), 14, false);
     StaticTextVersion = centredLine(this, "StaticTextVersion", LoadMessage(SWersja) + u' ' + ProgramVersion,
-                                    262, 28, 14, false);
+                                    QRect(192, 248, 353, 30), 14, false);
 
     OKButton = makeButton(this, "OKButton", tr("OK"), QRect(239, 392, 75, 25));
     OKButton->setDefault(true);

@@ -17,6 +17,7 @@
 #include "gui/faults/MonitorsTabPage.h"
 #include "gui/livedata/SensorsTab.h"
 #include "gui/livedata/SensorsTabPage.h"
+#include "gui/mainwindow/DebugLogMemo.h"
 #include "gui/mainwindow/MainTabPage.h"
 #include "gui/mainwindow/TAboutForm.h"
 #include "gui/mainwindow/TComPort.h"
@@ -32,8 +33,10 @@
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/PageGeometry.h"
+#include "gui/widgets/StatusHints.h"
 #include "gui/widgets/StringGrid.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -41,6 +44,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -72,6 +76,11 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar"));
     setStatusBar(bar);
+    new StatusHints(this, bar);
+    for (StringGrid *grid : findChildren<StringGrid *>())
+        grid->announce();
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     FormCreate();
 }
@@ -124,10 +133,8 @@ void TMainForm::buildTabs()
     TabDebug->resize(kPageDesignSize);
     Label9 = makeLabel(TabDebug, "Label9", tr("Debug log:"), 8, 8);
     Label9->setFont(pointFont(Label9, 8, true));
-    MemoDebugLog = placed(new QPlainTextEdit(TabDebug), "MemoDebugLog", QRect(8, 28, 769, 441));
-    MemoDebugLog->setReadOnly(true);
+    MemoDebugLog = placed(new DebugLogMemo(kDebugLogMaxLines, TabDebug), "MemoDebugLog", QRect(8, 28, 769, 441));
     MemoDebugLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MemoDebugLog->setMaximumBlockCount(kDebugLogMaxLines);
 
     const struct {
         QWidget *page;
@@ -258,14 +265,14 @@ void TMainForm::ResetAllTabs()
     m_freezeTab->ResetFreezeFrameTab();
     m_sensorsTab->ResetSensorGrid();
     m_monitorsTab->ResetMonitorsTab();
-    MemoDebugLog->clear();
+    MemoDebugLog->reset();
     m_accelTab->ResetAccelTab();
     m_dynoTab->ResetDynoTab();
 }
 
 void TMainForm::appendDebugLine(const QString &line)
 {
-    MemoDebugLog->appendPlainText(line);
+    MemoDebugLog->appendLine(line);
 }
 
 void TMainForm::ButtonPrintReportClick()

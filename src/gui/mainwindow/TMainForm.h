@@ -12,6 +12,7 @@ class AccelTab;
 class AccelTabPage;
 class ChartSeries;
 class DtcTab;
+class DebugLogMemo;
 class DtcTabPage;
 class FreezeTab;
 class MonitorsTab;
@@ -131,7 +132,7 @@ public:
     DynoTabPage *TabDyno = nullptr;
     QWidget *TabDebug = nullptr;
     QLabel *Label9 = nullptr;
-    QPlainTextEdit *MemoDebugLog = nullptr;
+    DebugLogMemo *MemoDebugLog = nullptr;
 
     QMenu *MnuPlik = nullptr;
     QAction *MnuZakoncz = nullptr;

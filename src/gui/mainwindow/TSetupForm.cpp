@@ -47,10 +47,11 @@ TSetupForm::TSetupForm(TMainForm &mainForm, QWidget *parent) : QDialog(parent), 
 
     GroupBoxLogFile = makeGroupBox(TabOgolne, "GroupBoxLogFile", tr("  Wybór katalogu na logi   "),
                                    QRect(8, 132, 321, 49));
-    EditLogDir = makeReadOnlyEdit(GroupBoxLogFile, "EditLogDir", QRect(8, 16, 209, 21));
+    // Below the group box's caption line, inside its frame.
+    EditLogDir = makeReadOnlyEdit(GroupBoxLogFile, "EditLogDir", QRect(8, 20, 209, 21));
     setHint(EditLogDir, tr("Wybierz katalog do którego będą zapisywane pliki z danymi z czujników."));
     ButtonLogDirBrowse = makeButton(GroupBoxLogFile, "ButtonLogDirBrowse", tr("Przeglądaj"),
-                                    QRect(232, 16, 75, 25));
+                                    QRect(232, 18, 75, 25));
 
     GroupBox1 = makeGroupBox(TabWarsztat, "GroupBox1", tr("  Nazwa i adres warsztatu  "), QRect(8, 8, 689, 177));
     makeLabel(GroupBox1, "Label1", tr("Nazwa:"), 12, 28);
@@ -107,8 +108,12 @@ void TSetupForm::listPorts()
         delete button;
     }
     QStringList names;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        names << info.portName();
+    if (m_portLister) {
+        names = m_portLister();
+    } else {
+        for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+            names << info.portName();
+    }
     if (!m_chosenPort.isEmpty() && !names.contains(m_chosenPort))
         names.prepend(m_chosenPort);
     constexpr int kColumns = 3;

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QButtonGroup;
 class QGridLayout;
 class QGroupBox;
@@ -25,6 +27,9 @@ public:
     QString chosenPort() const { return m_chosenPort; }
     // Lists the system's serial ports in the port-choice group, marking the chosen one.
     void listPorts();
+    // Where the names of the system's serial ports come from (tests hand in their own).
+    using PortLister = std::function<QStringList()>;
+    void setPortLister(PortLister lister) { m_portLister = std::move(lister); }
 
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabOgolne = nullptr;
@@ -53,4 +58,5 @@ private:
     QString m_chosenPort;
     QButtonGroup *m_portButtons = nullptr;
     QGridLayout *m_portGrid = nullptr;
+    PortLister m_portLister;
 };

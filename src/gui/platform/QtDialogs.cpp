@@ -1,9 +1,9 @@
 #include "gui/platform/QtDialogs.h"
 
+#include "gui/platform/DirectoryDialog.h"
+
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 
@@ -41,25 +41,16 @@ MessageAnswer QtDialogs::message(const QString &text, MessageIcon icon, MessageB
 
 std::optional<QString> QtDialogs::chooseDirectory(const QString &startDir)
 {
-    // Qt's own dialog lets the user type a new name; a missing directory is confirmed and created.
-    QFileDialog dialog(QApplication::activeWindow(), QString(), startDir);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-    while (dialog.exec() == QDialog::Accepted) {
-        const QStringList chosen = dialog.selectedFiles();
-        if (chosen.isEmpty())
-            return std::nullopt;
-        const QString path = QDir::toNativeSeparators(QDir::cleanPath(chosen.front()));
-        if (QDir(path).exists())
-            return path;
-        const QString question = QObject::tr("Katalog %1 nie istnieje. Czy utworzyć go?").arg(path);
-        if (message(question, MessageIcon::Warning, MessageButtons::YesNo) != MessageAnswer::Yes)
-            continue;
-        if (QDir().mkpath(path))
-            return path;
-        message(QObject::tr("Nie można utworzyć katalogu %1.").arg(path), MessageIcon::Error, MessageButtons::Ok);
-    }
-    return std::nullopt;
+    DirectoryDialog dialog(QApplication::activeWindow(), startDir,
+                           [this](const QString &text, MessageIcon icon, MessageButtons buttons) {
+                               return message(text, icon, buttons);
+                           });
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QString path = dialog.chosenDirectory();
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
 }
 
 bool QtDialogs::choosePrinter(QPrinter &printer)

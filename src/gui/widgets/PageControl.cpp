@@ -1,9 +1,17 @@
 #include "gui/widgets/PageControl.h"
 
+#include "gui/widgets/AccessibleTabBar.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
+
+GatedTabBar::GatedTabBar(QWidget *parent) : QTabBar(parent)
+{
+    installAccessibleTabBar();
+    setMouseTracking(true);
+}
 
 void GatedTabBar::requestIndex(int index)
 {

@@ -13,7 +13,7 @@ class GatedTabBar final : public QTabBar {
 public:
     using Gate = std::function<bool()>;
 
-    explicit GatedTabBar(QWidget *parent = nullptr) : QTabBar(parent) { setMouseTracking(true); }
+    explicit GatedTabBar(QWidget *parent = nullptr);
     void setGate(Gate gate) { m_gate = std::move(gate); }
 
     // Moves to index if it is another visible tab and the gate allows it.

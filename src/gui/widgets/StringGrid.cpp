@@ -1,7 +1,9 @@
 #include "gui/widgets/StringGrid.h"
 
 #include "gui/widgets/PlainCell.h"
+#include "gui/widgets/StatusHints.h"
 
+#include <QGroupBox>
 #include <QHeaderView>
 
 StringGrid::StringGrid(QWidget *parent, const char *name, const QRect &geometry, int columns, int rows,
@@ -25,7 +27,7 @@ StringGrid::StringGrid(QWidget *parent, const char *name, const QRect &geometry,
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setHighlightSections(false);
-    header->setFixedHeight(rowHeight + 2);
+    header->setFixedHeight(rowHeight); // the header row is one row like the others
     header->setMinimumSectionSize(1);
     for (int column = 0; column < columns; ++column)
         setHorizontalHeaderItem(column, new QTableWidgetItem(QString()));
@@ -67,4 +69,12 @@ void StringGrid::hideScrollBars()
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void StringGrid::announce()
+{
+    const auto *box = qobject_cast<const QGroupBox *>(parentWidget());
+    const QString caption = box != nullptr ? box->title().trimmed() : QString();
+    setAccessibleName(caption.isEmpty() ? objectName() : caption);
+    setAccessibleDescription(nearestHint(this));
 }

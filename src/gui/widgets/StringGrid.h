@@ -24,4 +24,9 @@ public:
 
     // Turns both scroll bars off.
     void hideScrollBars();
+
+    // What screen readers announce for the grid, once its window is built: the caption of its
+    // group box (else its own name) and the hint the status bar shows over it. Qt passes
+    // neither a grid's surroundings nor its tool-tip on by itself.
+    void announce();
 };
