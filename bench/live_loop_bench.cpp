@@ -36,7 +36,7 @@ private:
 };
 
 // A vehicle that answers at once, counting the reads.
-class InstantVehicle final : public VehicleLink {
+class InstantVehicle final : public FixedDataVehicle {
 public:
     PidReply QueryPid(std::uint8_t, PidMode, int) override
     {

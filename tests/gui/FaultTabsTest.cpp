@@ -106,13 +106,13 @@ TEST_F(FaultTabsTest, ClearingAsksFirstAndEmptiesOnlyTheFaultCodes)
 TEST_F(FaultTabsTest, TheLampFollowsBitSevenAndANonAnswerChangesNothing)
 {
     clickTab(1);
-    main().dtcTab().MilStatusWord = 0x0002;
+    vehicle->status.milStatusWord = 0x0002;
     click(dtc().ButtonDTCOdczytaj);
     EXPECT_EQ(dtc().LabelDTCMILStatus->text(), QStringLiteral("Zgaszona"));
     EXPECT_FALSE(dtc().ImageMILoff->isHidden());
     EXPECT_TRUE(dtc().ImageMILon->isHidden());
 
-    main().dtcTab().MilStatusWord = 0xFFFF;
+    vehicle->status.milStatusWord = 0xFFFF;
     click(dtc().ButtonDTCOdczytaj);
     EXPECT_EQ(dtc().LabelDTCMILStatus->text(), QStringLiteral("Zgaszona"));
     EXPECT_FALSE(dtc().ImageMILoff->isHidden());
@@ -157,7 +157,7 @@ TEST_F(FaultTabsTest, MonitorsShowTheReadinessAfterHalfASecond)
                                QStringLiteral("Niezakończony|TAK")}));
     }
     // A status bit where support is clear shows the monitor as unsupported.
-    main().monitorsTab().Bytes = {0x70, 0x00, 0xFF};
+    vehicle->status.readiness = {0x70, 0x00, 0xFF};
     click(monitors().ButtonMonitorRead);
     EXPECT_EQ(gridRows(monitors().StringGridMonitorCont, 1).join(u';'), QStringLiteral("-|NIE;-|NIE;-|NIE"));
     EXPECT_EQ(monitors().StringGridMonitorNonCont->Cells(1, 8), QStringLiteral("-"));
