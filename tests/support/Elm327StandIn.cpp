@@ -205,7 +205,7 @@ QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *promp
     if (command == "ATZ") {
         m_echo = true;
         m_linefeeds = false;
-        m_spaces = true;
+        m_spaces = m_script.blanks;
         m_headers = false;
         m_searched = false;
         return {"", m_script.identification};

@@ -30,6 +30,7 @@ public:
         QByteArray identification = "ELM327 v1.5";
         int protocol = 6;          // 6 CAN 11/500, 7 CAN 29/500, 3 ISO 9141-2
         bool searching = true;     // "SEARCHING..." before the first answer after a reset
+        bool blanks = true;        // blanks between the bytes after a reset (ATS1)
         bool keepsEcho = false;    // a clone that answers "OK" to ATE0 and goes on echoing
         bool silent = false;       // answers nothing at all
         bool losesPrompt = false;  // no '>' after the answers to OBD requests

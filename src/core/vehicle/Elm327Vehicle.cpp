@@ -95,15 +95,15 @@ LinkStep Elm327Vehicle::ContactVehicle()
 {
     // The first query makes the adapter search for the protocol ("SEARCHING..."), which takes
     // longer than an ordinary answer.
-    bool answered = false;
     const ElmExchange first = m_port.exchange("0100", m_timeouts.searchMs);
-    answered = first.answered;
     ElmReply reply = ParseElmReply(first.text, "0100", m_headers);
-    if (!answered && reply.lines.isEmpty())
+    if (!first.answered && reply.lines.isEmpty())
         return failed(SVehNoAnswer, LoadMessage(SNoReplyInTime));
-    if (reply.status != ElmStatus::Data) {
+    // Until the adapter names the protocol it found, the header format of the lines is unknown:
+    // here only its refusals count.
+    if (reply.status != ElmStatus::Data && reply.status != ElmStatus::Text) {
         const QString why = ElmStatusText(reply.status);
-        return failed(SVehNoAnswer, why.isEmpty() ? reply.lines.join(u' ') : why);
+        return failed(SVehNoAnswer, why.isEmpty() ? LoadMessage(SNoReplyInTime) : why);
     }
 
     const ElmReply protocolNumber = query("ATDPN");

@@ -51,6 +51,7 @@ ElmExchange ElmPort::exchange(const QByteArray &command, int timeoutMs)
     QElapsedTimer elapsed;
     elapsed.start();
 
+    m_port.clearError();
     m_port.readAll(); // late answers and noise of earlier commands
     m_port.write(command + '\r');
     if (!m_port.waitForBytesWritten(timeoutMs) && m_port.bytesToWrite() > 0) {
@@ -76,7 +77,9 @@ ElmExchange ElmPort::exchange(const QByteArray &command, int timeoutMs)
         const qint64 left = timeoutMs - elapsed.elapsed();
         if (left <= 0)
             return result;
-        if (!m_port.waitForReadyRead(int(left)) && m_port.error() == QSerialPort::ResourceError) {
+        m_port.clearError();
+        if (!m_port.waitForReadyRead(int(left)) && m_port.error() != QSerialPort::TimeoutError) {
+            // The line failed underneath (an adapter pulled out): nothing more will come.
             close();
             return result;
         }
