@@ -77,6 +77,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     EXPECT_EQ(dtc.LabelDTCStoredCount->text(), QStringLiteral("3"));
     EXPECT_EQ(dtc.StringGridDTCPending->Cells(0, 1), QStringLiteral("P0420"));
     EXPECT_TRUE(dtc.StringGridDTCPending->Cells(0, 2).isEmpty());
+    EXPECT_TRUE(dtc.StringGridDTCPending->Cells(1, 6).isEmpty()); // no description without a code
     EXPECT_EQ(dtc.StringGridDTCStored->Cells(0, 3), QStringLiteral("P0171"));
     EXPECT_FALSE(dtc.StringGridDTCStored->Cells(1, 3).isEmpty());
     EXPECT_EQ(dtc.LabelDTCMILStatus->text(), QStringLiteral("Zapalona"));

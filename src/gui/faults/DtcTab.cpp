@@ -28,9 +28,9 @@ void fillCodes(StringGrid *grid, const QStringList &rawCodes)
         list.Add(raw);
     list.Reset();
     for (int row = 1; row < grid->RowCount(); ++row) {
-        list.Next();
-        grid->setCells(0, row, list.CurrentCode());
-        grid->setCells(1, row, list.CurrentDescription());
+        const bool onCode = list.Next() > 0;
+        grid->setCells(0, row, onCode ? list.CurrentCode() : QString());
+        grid->setCells(1, row, onCode ? list.CurrentDescription() : QString());
     }
 }
 
