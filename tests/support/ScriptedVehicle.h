@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/catalogue/MessageCatalogue.h"
 #include "core/vehicle/SimulatedVehicleData.h"
 #include "core/vehicle/VehicleLink.h"
 
@@ -45,7 +46,7 @@ public:
     void fail() { replies.push_back({false, {}}); }
 
     LinkStep OpenPort(const QString &) override { return {}; }
-    LinkStep DetectInterface() override { return {true, QStringLiteral("Wykryto interfejs QL-40")}; }
+    LinkStep DetectInterface() override { return {true, LoadMessage(SDetectedQL40)}; }
     LinkStep ConfigureInterface() override { return {}; }
     LinkStep ContactVehicle() override { return {}; }
     LinkIdentity Identity() const override { return SimulatedVehicleData::Identity(); }

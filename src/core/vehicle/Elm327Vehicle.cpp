@@ -18,6 +18,14 @@ LinkStep failed(std::uint16_t message, const QString &argument = QString())
     return {false, line};
 }
 
+QString identificationIn(const ElmReply &reply)
+{
+    for (const QString &line : reply.lines)
+        if (line.startsWith(QLatin1String("ELM327")))
+            return line.simplified();
+    return {};
+}
+
 } // namespace
 
 Elm327Vehicle::Elm327Vehicle(int baudRate, ElmTimeouts timeouts) : m_baudRate(baudRate), m_timeouts(timeouts)
@@ -57,15 +65,11 @@ LinkStep Elm327Vehicle::DetectInterface()
     bool answered = false;
     ElmReply reply = command("ATZ", m_timeouts.resetMs, &answered);
     bool heard = answered || !reply.lines.isEmpty();
-    QString identification;
-    for (int attempt = 0; attempt < 2 && identification.isEmpty(); ++attempt) {
-        for (const QString &line : std::as_const(reply.lines))
-            if (line.startsWith(QLatin1String("ELM327")))
-                identification = line.simplified();
-        if (identification.isEmpty() && attempt == 0) {
-            reply = command("ATI", m_timeouts.replyMs, &answered);
-            heard = heard || answered || !reply.lines.isEmpty();
-        }
+    QString identification = identificationIn(reply);
+    if (identification.isEmpty()) {
+        reply = command("ATI", m_timeouts.replyMs, &answered);
+        heard = heard || answered || !reply.lines.isEmpty();
+        identification = identificationIn(reply);
     }
     if (identification.isEmpty())
         return failed(heard ? SIfaceUnknown : SIfaceNoAnswer);
