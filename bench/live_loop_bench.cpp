@@ -54,7 +54,7 @@ qint64 threadCpuNanoseconds()
 
 // A vehicle that answers at once with new bytes on every read, as a running engine does,
 // counting the reads and noting when each pass begins.
-class InstantVehicle final : public VehicleLink {
+class InstantVehicle final : public FixedDataVehicle {
 public:
     PidReply QueryPid(std::uint8_t pid, PidMode, int) override
     {

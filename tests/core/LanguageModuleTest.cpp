@@ -101,6 +101,8 @@ TEST(LanguageModule, ReplacesMessagesAndWindowTextsWhileActive)
         EXPECT_EQ(LoadMessage(SModDiscPend), QStringLiteral("Disconnecting modules... "));
         // The module is the whole resource source: a message it lacks is empty.
         EXPECT_EQ(LoadMessage(STabMsg), QString());
+        // Except the messages added with the adapters, which older modules cannot carry.
+        EXPECT_EQ(LoadMessage(SDetectedIface), QStringLiteral("Wykryto interfejs %1"));
         EXPECT_EQ(QCoreApplication::translate("TMainForm", "Główna"), QStringLiteral("Main"));
         // Texts are cut to 1023 characters.
         EXPECT_EQ(LoadMessage(SForWin), QString(1023, u'x'));

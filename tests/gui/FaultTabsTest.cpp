@@ -1,6 +1,7 @@
 #include "support/WorkstationFixture.h"
 
 #include "core/catalogue/MessageCatalogue.h"
+#include "core/faults/TDtcList.h"
 #include "gui/faults/DtcTab.h"
 #include "gui/faults/DtcTabPage.h"
 #include "gui/faults/FreezeTabPage.h"
@@ -106,13 +107,13 @@ TEST_F(FaultTabsTest, ClearingAsksFirstAndEmptiesOnlyTheFaultCodes)
 TEST_F(FaultTabsTest, TheLampFollowsBitSevenAndANonAnswerChangesNothing)
 {
     clickTab(1);
-    main().dtcTab().MilStatusWord = 0x0002;
+    vehicle->status.milStatusWord = 0x0002;
     click(dtc().ButtonDTCOdczytaj);
     EXPECT_EQ(dtc().LabelDTCMILStatus->text(), QStringLiteral("Zgaszona"));
     EXPECT_FALSE(dtc().ImageMILoff->isHidden());
     EXPECT_TRUE(dtc().ImageMILon->isHidden());
 
-    main().dtcTab().MilStatusWord = 0xFFFF;
+    vehicle->status.milStatusWord = 0xFFFF;
     click(dtc().ButtonDTCOdczytaj);
     EXPECT_EQ(dtc().LabelDTCMILStatus->text(), QStringLiteral("Zgaszona"));
     EXPECT_FALSE(dtc().ImageMILoff->isHidden());
@@ -157,7 +158,7 @@ TEST_F(FaultTabsTest, MonitorsShowTheReadinessAfterHalfASecond)
                                QStringLiteral("Niezakończony|TAK")}));
     }
     // A status bit where support is clear shows the monitor as unsupported.
-    main().monitorsTab().Bytes = {0x70, 0x00, 0xFF};
+    vehicle->status.readiness = {0x70, 0x00, 0xFF};
     click(monitors().ButtonMonitorRead);
     EXPECT_EQ(gridRows(monitors().StringGridMonitorCont, 1).join(u';'), QStringLiteral("-|NIE;-|NIE;-|NIE"));
     EXPECT_EQ(monitors().StringGridMonitorNonCont->Cells(1, 8), QStringLiteral("-"));
@@ -184,4 +185,39 @@ TEST_F(FaultTabsTest, DisconnectingEmptiesTheThreeTabsButKeepsHeadersAndNames)
     EXPECT_EQ(monitors().StringGridMonitorNonCont->Cells(0, 8),
               QStringLiteral("Monitor systemu recyrkulacji spalin (EGR)"));
     EXPECT_EQ(monitors().StringGridMonitorCont->Cells(1, 0), QStringLiteral("Status"));
+}
+
+TEST_F(FaultTabsTest, FaultDataComeFromTheVehicleLinkWhateverItHolds)
+{
+    // More codes than rows: the grid grows; a refused clear keeps them and says so.
+    vehicle->storedCodes = QStringList{"0101", "0102", "0103", "0104", "0105", "0106", "0107", "0108"};
+    vehicle->pendingCodes = std::nullopt; // not answered
+    vehicle->clearAccepted = false;
+    clickTab(1);
+    click(dtc().ButtonDTCOdczytaj);
+    EXPECT_EQ(dtc().LabelDTCStoredCount->text(), QStringLiteral("8"));
+    EXPECT_EQ(dtc().LabelDTCPendCount->text(), QStringLiteral("?"));
+    EXPECT_EQ(dtc().StringGridDTCStored->Cells(0, 8), QStringLiteral("P0108"));
+    EXPECT_EQ(gridRows(dtc().StringGridDTCPending).join(QString()).remove(u'|'), QString());
+    env.dialogs.answers = {MessageAnswer::Yes};
+    click(dtc().ButtonDTCKasuj);
+    EXPECT_EQ(vehicle->clears, 1);
+    EXPECT_EQ(env.dialogs.texts().last(), LoadMessage(SDTCClearFailed));
+    EXPECT_EQ(dtc().StringGridDTCStored->Cells(0, 1), QStringLiteral("P0101"));
+
+    // A freeze frame of another code takes the description table's text; "0000" means none.
+    vehicle->freezeFrameCode = QStringLiteral("0300");
+    clickTab(2);
+    click(freeze().ButtonFreezeRead);
+    EXPECT_EQ(freeze().LabeledEditDTCCode->text(), QStringLiteral("P0300"));
+    EXPECT_EQ(freeze().LabeledEditDTCDesc->text(), TDtcList::Describe(QStringLiteral("P0300")));
+    vehicle->freezeFrameCode = QStringLiteral("0000");
+    click(freeze().ButtonFreezeRead);
+    EXPECT_TRUE(freeze().LabeledEditDTCCode->text().isEmpty());
+
+    // Monitors the vehicle does not report stay empty.
+    vehicle->status.ok = false;
+    clickTab(4);
+    click(monitors().ButtonMonitorRead);
+    EXPECT_TRUE(monitors().StringGridMonitorCont->Cells(1, 1).isEmpty());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/vehicle/SimulatedVehicleData.h"
 #include "core/vehicle/VehicleLink.h"
 
 #include "core/platform/Clock.h"
@@ -11,6 +13,8 @@
 // A vehicle for tests: answers each query with the next scripted reply, or with `fallback`
 // when the script has run out, and records what was asked. With a clock each query takes
 // 100 ms on it, as the vehicle's does; onQuery(n) runs before the n-th answer (1-based).
+// The connection, fault memory, readiness and identification answer the simulated vehicle's
+// fixed data unless a test changes them, without pausing.
 class ScriptedVehicle final : public VehicleLink {
 public:
     struct Query {
@@ -41,10 +45,39 @@ public:
     }
     void fail() { replies.push_back({false, {}}); }
 
+    LinkStep OpenPort(const QString &) override { return {}; }
+    LinkStep DetectInterface() override { return {true, LoadMessage(SDetectedQL40)}; }
+    LinkStep ConfigureInterface() override { return {}; }
+    LinkStep ContactVehicle() override { return {}; }
+    LinkIdentity Identity() const override { return SimulatedVehicleData::Identity(); }
+    void Close() override { ++closes; }
+
+    MonitorStatus ReadMonitorStatus() override { return status; }
+    std::optional<std::uint8_t> ReadObdStandard() override { return obdStandard; }
+    std::optional<QString> ReadVin() override { return vin; }
+    std::optional<QStringList> ReadStoredCodes() override { return storedCodes; }
+    std::optional<QStringList> ReadPendingCodes() override { return pendingCodes; }
+    bool ClearCodes() override
+    {
+        ++clears;
+        return clearAccepted;
+    }
+    std::optional<QString> ReadFreezeFrameCode() override { return freezeFrameCode; }
+
     Clock *clock = nullptr;
     std::function<void(int)> onQuery;
     std::function<bool(std::uint8_t)> failing; // PIDs whose reads fail
     std::deque<PidReply> replies;
     PidReply fallback{true, {0, 0, 0, 0}};
     std::vector<Query> queries;
+
+    MonitorStatus status = SimulatedVehicleData::Status();
+    std::optional<std::uint8_t> obdStandard = SimulatedVehicleData::kObdStandard;
+    std::optional<QString> vin = SimulatedVehicleData::kVin;
+    std::optional<QStringList> storedCodes = SimulatedVehicleData::StoredCodes();
+    std::optional<QStringList> pendingCodes = SimulatedVehicleData::PendingCodes();
+    std::optional<QString> freezeFrameCode = SimulatedVehicleData::kFreezeFrameCode;
+    bool clearAccepted = true;
+    int clears = 0;
+    int closes = 0;
 };

@@ -35,7 +35,7 @@ QString LoadMessage(std::uint16_t id)
     QString text;
     if (const LanguageModule *module = LanguageModule::active())
         text = module->messageText(entry->name);
-    else
+    if (LanguageModule::active() == nullptr || (text.isEmpty() && entry->id <= kLastAddedMessageId))
         text = QString::fromUtf16(entry->text);
     text.truncate(kMaxMessageLength);
     return text;

@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 const QString kPort = QStringLiteral("Port");
@@ -14,6 +16,31 @@ const QString kNazwa = QStringLiteral("Nazwa");
 const QString kAdres1 = QStringLiteral("Adres1");
 const QString kAdres2 = QStringLiteral("Adres2");
 const QString kAdres3 = QStringLiteral("Adres3");
+const QString kInterfejs = QStringLiteral("Interfejs");
+const QString kPredkosc = QStringLiteral("Predkosc");
+const QString kSimulatorName = QStringLiteral("Symulator");
+const QString kElm327Name = QStringLiteral("ELM327");
+
+// The interface and its speed; a store written before adapters existed means the simulator.
+void readInterface(const SettingsStore &store, AppSettings &settings)
+{
+    settings.Interface =
+        store.readString(kInterfejs) == kElm327Name ? VehicleInterface::Elm327 : VehicleInterface::Simulator;
+    bool number = false;
+    const int speed = store.readString(kPredkosc).toInt(&number);
+    if (number && std::find(kAdapterBaudRates.begin(), kAdapterBaudRates.end(), speed) != kAdapterBaudRates.end())
+        settings.BaudRate = speed;
+}
+
+// Stored once the operator has chosen an adapter; until then the store keeps only the six
+// values of a workstation without adapters.
+void writeInterface(SettingsStore &store, const AppSettings &settings)
+{
+    if (settings.Interface == VehicleInterface::Simulator && store.readString(kInterfejs).isEmpty())
+        return;
+    store.writeString(kInterfejs, settings.Interface == VehicleInterface::Elm327 ? kElm327Name : kSimulatorName);
+    store.writeString(kPredkosc, QString::number(settings.BaudRate));
+}
 
 } // namespace
 
@@ -35,6 +62,7 @@ void LoadSettings(const SettingsStore &store, Dialogs &dialogs, AppSettings &set
         settings.Adres1 = store.readString(kAdres1);
         settings.Adres2 = store.readString(kAdres2);
         settings.Adres3 = store.readString(kAdres3);
+        readInterface(store, settings);
     } catch (const SettingsError &error) {
         dialogs.showMessage(error.text());
     }
@@ -53,6 +81,7 @@ void SaveSettings(SettingsStore &store, Dialogs &dialogs, const AppSettings &set
         store.writeString(kAdres1, settings.Adres1);
         store.writeString(kAdres2, settings.Adres2);
         store.writeString(kAdres3, settings.Adres3);
+        writeInterface(store, settings);
         store.commit();
     } catch (const SettingsError &error) {
         dialogs.showMessage(error.text());

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "core/vehicle/FixedDataVehicle.h"
 #include "core/vehicle/SimRandom.h"
-#include "core/vehicle/VehicleLink.h"
 
 class Clock;
 
 // The vehicle of this workstation: every query succeeds after a 100 ms pause and answers with
-// four bytes from the shared generator, whatever the PID, mode and byte count.
-class SimulatedVehicle final : public VehicleLink {
+// four bytes from the shared generator, whatever the PID, mode and byte count. The connection
+// never fails, and the fault memory, readiness and identification are fixed (FixedDataVehicle);
+// none of these pause.
+class SimulatedVehicle final : public FixedDataVehicle {
 public:
     static constexpr int kQueryPauseMs = 100;
 

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "core/faults/Readiness.h"
+
+#include <QString>
+#include <QStringList>
+
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The mode of a parameter query: the vehicle's current data or the freeze frame.
 enum PidMode : std::uint8_t { CurrentData = 0, FreezeFrame = 1 };
@@ -13,9 +19,56 @@ struct PidReply {
     std::array<std::uint8_t, 4> bytes{};
 };
 
-// The vehicle as the workstation reaches it: one query operation for one parameter (PID).
+// The monitor status of the vehicle (mode 01, PID 0x01): the MIL word (bit 7 is the lamp,
+// kMilNoAnswer when the vehicle did not answer), the number of stored codes and the readiness
+// bytes B, C and D. Meaningful only when ok.
+struct MonitorStatus {
+    bool ok = false;
+    std::uint16_t milStatusWord = kMilNoAnswer;
+    int storedCodeCount = 0;
+    ReadinessBytes readiness;
+};
+
+// One step of making the connection. A step that fails carries the log line saying why; a step
+// that succeeds may carry the line that announces it (the interface found).
+struct LinkStep {
+    bool ok = true;
+    QString line;
+};
+
+// What the report names of the connection: the interface, the answering module and the protocol.
+struct LinkIdentity {
+    QString interfaceName;
+    QString moduleAddress;
+    QString protocol;
+};
+
+// The vehicle as the workstation reaches it: making the connection, one query per parameter
+// (PID), and the fault memory, readiness and identification of the vehicle. Raw fault codes are
+// the two code bytes as four upper-case hexadecimal digits ("0103").
 class VehicleLink {
 public:
     virtual ~VehicleLink() = default;
+
     virtual PidReply QueryPid(std::uint8_t pid, PidMode mode, int byteCount) = 0;
+
+    // The connection, in the order of the connection log: the port, the interface, its set-up
+    // and the first answer of the vehicle. After a failed step the caller calls Close().
+    virtual LinkStep OpenPort(const QString &portName) = 0;
+    virtual LinkStep DetectInterface() = 0;
+    virtual LinkStep ConfigureInterface() = 0;
+    virtual LinkStep ContactVehicle() = 0;
+    virtual LinkIdentity Identity() const = 0;
+    virtual void Close() = 0;
+
+    virtual MonitorStatus ReadMonitorStatus() = 0;
+    // PID 0x1C, byte A.
+    virtual std::optional<std::uint8_t> ReadObdStandard() = 0;
+    virtual std::optional<QString> ReadVin() = 0;
+    virtual std::optional<QStringList> ReadStoredCodes() = 0;
+    virtual std::optional<QStringList> ReadPendingCodes() = 0;
+    // Clears the codes, the freeze frame and the monitor results; false when refused.
+    virtual bool ClearCodes() = 0;
+    // The code that stored freeze frame 0 ("0000": no freeze frame stored).
+    virtual std::optional<QString> ReadFreezeFrameCode() = 0;
 };

@@ -12,18 +12,38 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kCodeRows = 6;
+
+// Puts the codes in the grid, one a row with its description, and empties the rows below them;
+// a grid grows when a vehicle reports more codes than it has rows.
+void fillCodes(StringGrid *grid, const QStringList &rawCodes)
+{
+    grid->setRowCount(std::max(kCodeRows, int(rawCodes.size())));
+    TDtcList list;
+    for (const QString &raw : rawCodes)
+        list.Add(raw);
+    list.Reset();
+    for (int row = 1; row < grid->RowCount(); ++row) {
+        const bool onCode = list.Next() > 0;
+        grid->setCells(0, row, onCode ? list.CurrentCode() : QString());
+        grid->setCells(1, row, onCode ? list.CurrentDescription() : QString());
+    }
+}
+
+void showCount(QLabel *label, const std::optional<QStringList> &codes)
+{
+    label->setText(codes ? QString::number(codes->size()) : QStringLiteral("?"));
+    label->show();
+}
 
 } // namespace
 
 DtcTab::DtcTab(TabContext &context, DtcTabPage &page)
     : QObject(&page),
-      MilStatusWord(kSimulatedMilStatusWord),
-      RawCodes{QStringLiteral("0301"), QStringLiteral("0326"), QStringLiteral("0103"), QStringLiteral("0133"),
-               QStringLiteral("0252"), QStringLiteral("0322"), QStringLiteral("0445"), QStringLiteral("0507"),
-               QStringLiteral("0553"), QStringLiteral("0268"), QStringLiteral("4732"), QStringLiteral("8848")},
       m_context(context),
       m_page(page)
 {
@@ -34,31 +54,22 @@ DtcTab::DtcTab(TabContext &context, DtcTabPage &page)
 void DtcTab::ButtonDTCOdczytajClick()
 {
     m_page.ButtonDTCOdczytaj->setEnabled(false);
+    VehicleLink &vehicle = *m_context.state.Vehicle;
 
-    if (const std::optional<bool> lit = MilLit(MilStatusWord)) {
+    const MonitorStatus status = vehicle.ReadMonitorStatus();
+    if (const std::optional<bool> lit = MilLit(status.ok ? status.milStatusWord : kMilNoAnswer)) {
         m_page.LabelDTCMILStatus->setText(LoadMessage(*lit ? SMILOn : SMILOff));
         m_page.LabelDTCMILStatus->show();
         m_page.ImageMILon->setVisible(*lit);
         m_page.ImageMILoff->setVisible(!*lit);
     }
 
-    m_page.LabelDTCPendCount->setText(QStringLiteral("6"));
-    m_page.LabelDTCPendCount->show();
-    m_page.LabelDTCStoredCount->setText(QStringLiteral("6"));
-    m_page.LabelDTCStoredCount->show();
-
-    // The codes are dealt alternately: odd ones to the pending grid, even ones to the stored grid.
-    TDtcList list;
-    for (const QString &raw : RawCodes)
-        list.Add(raw);
-    list.Reset();
-    for (int row = 1; row <= kCodeRows; ++row) {
-        for (StringGrid *grid : {m_page.StringGridDTCPending, m_page.StringGridDTCStored}) {
-            list.Next();
-            grid->setCells(0, row, list.CurrentCode());
-            grid->setCells(1, row, list.CurrentDescription());
-        }
-    }
+    const std::optional<QStringList> pending = vehicle.ReadPendingCodes();
+    const std::optional<QStringList> stored = vehicle.ReadStoredCodes();
+    showCount(m_page.LabelDTCPendCount, pending);
+    showCount(m_page.LabelDTCStoredCount, stored);
+    fillCodes(m_page.StringGridDTCPending, pending.value_or(QStringList()));
+    fillCodes(m_page.StringGridDTCStored, stored.value_or(QStringList()));
 
     m_page.ButtonDTCOdczytaj->setEnabled(true);
     m_page.ButtonDTCKasuj->setEnabled(true);
@@ -68,8 +79,13 @@ void DtcTab::ButtonDTCKasujClick()
 {
     const MessageAnswer answer = m_context.platform.dialogs.message(LoadMessage(SDTCClearWrng), MessageIcon::Warning,
                                                                   MessageButtons::YesNo);
-    if (answer == MessageAnswer::Yes)
+    if (answer != MessageAnswer::Yes)
+        return;
+    // What the vehicle refused to clear stays on screen.
+    if (m_context.state.Vehicle->ClearCodes())
         ResetDtcTab();
+    else
+        m_context.platform.dialogs.message(LoadMessage(SDTCClearFailed), MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void DtcTab::ResetDtcTab()

@@ -9,7 +9,9 @@ class DtcTabPage;
 struct TabContext;
 
 // The behaviour of the "Kody błędów" tab: reading the fault memory (MIL, counts, pending and
-// stored codes with their descriptions) and clearing it after the operator confirms.
+// stored codes with their descriptions) and clearing it after the operator confirms. The fault
+// memory comes from the vehicle link: the MIL from the monitor status, then the pending and the
+// stored codes.
 class DtcTab final : public QObject {
     Q_OBJECT
 public:
@@ -18,10 +20,6 @@ public:
     void ButtonDTCOdczytajClick();
     void ButtonDTCKasujClick();
     void ResetDtcTab();
-
-    // The fault memory the vehicle reports; bit 7 of the MIL word is the lamp, 0xFFFF no answer.
-    std::uint16_t MilStatusWord;
-    QStringList RawCodes;
 
 private:
     TabContext &m_context;

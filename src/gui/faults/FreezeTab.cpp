@@ -1,6 +1,7 @@
 #include "gui/faults/FreezeTab.h"
 
 #include "core/catalogue/MessageCatalogue.h"
+#include "core/faults/TDtcList.h"
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/SensorTable.h"
 #include "core/state/TabContext.h"
@@ -25,8 +26,7 @@ FreezeTab::FreezeTab(TabContext &context, FreezeTabPage &page) : QObject(&page),
 void FreezeTab::ButtonFreezeReadClick()
 {
     m_page.ButtonFreezeRead->setEnabled(false);
-    m_page.LabeledEditDTCCode->setText(QStringLiteral("P0103"));
-    m_page.LabeledEditDTCDesc->setText(LoadMessage(SExDTCP0103));
+    showTriggerCode(m_context.state.Vehicle->ReadFreezeFrameCode());
 
     // One vehicle query per parameter; the window does not take input meanwhile.
     StringGrid *grid = m_page.StringGridFreezeParams;
@@ -38,6 +38,25 @@ void FreezeTab::ButtonFreezeReadClick()
         grid->setCells(3, row, FormatPidValue(m_context.pidReader, m_context.state.Selection, pid, FreezeFrame));
     }
     m_page.ButtonFreezeRead->setEnabled(true);
+}
+
+void FreezeTab::showTriggerCode(const std::optional<QString> &raw)
+{
+    // "0000": the vehicle holds no freeze frame.
+    if (!raw || *raw == QLatin1String("0000")) {
+        m_page.LabeledEditDTCCode->setText(QString());
+        m_page.LabeledEditDTCDesc->setText(QString());
+        return;
+    }
+    TDtcList list;
+    list.Add(*raw);
+    list.Reset();
+    list.Next();
+    const QString code = list.CurrentCode();
+    m_page.LabeledEditDTCCode->setText(code);
+    // The catalogue carries its own description of P0103, which a language module translates.
+    m_page.LabeledEditDTCDesc->setText(code == QLatin1String("P0103") ? LoadMessage(SExDTCP0103)
+                                                                     : list.CurrentDescription());
 }
 
 void FreezeTab::ResetFreezeFrameTab()

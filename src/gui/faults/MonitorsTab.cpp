@@ -32,7 +32,12 @@ MonitorsTab::MonitorsTab(TabContext &context, MonitorsTabPage &page) : QObject(&
 void MonitorsTab::ButtonMonitorReadClick()
 {
     m_context.platform.clock.pause(kReadPauseMs);
-    const Readiness readiness = DecodeReadiness(Bytes);
+    const MonitorStatus status = m_context.state.Vehicle->ReadMonitorStatus();
+    if (!status.ok) {
+        ResetMonitorsTab(); // nothing known is shown as nothing
+        return;
+    }
+    const Readiness readiness = DecodeReadiness(status.readiness);
     fill(m_page.StringGridMonitorCont, readiness.continuous);
     fill(m_page.StringGridMonitorNonCont, readiness.nonContinuous);
 }

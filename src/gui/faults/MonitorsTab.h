@@ -8,7 +8,7 @@ class MonitorsTabPage;
 struct TabContext;
 
 // The behaviour of the "Monitory" tab: the readiness of the three continuous and the eight
-// non-continuous monitors.
+// non-continuous monitors, from the readiness bytes of the vehicle's monitor status.
 class MonitorsTab final : public QObject {
     Q_OBJECT
 public:
@@ -16,9 +16,6 @@ public:
 
     void ButtonMonitorReadClick();
     void ResetMonitorsTab();
-
-    // The readiness bytes B, C and D the vehicle answers.
-    ReadinessBytes Bytes = kSimulatedReadinessBytes;
 
 private:
     TabContext &m_context;

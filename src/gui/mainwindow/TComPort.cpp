@@ -3,7 +3,7 @@
 TComPort::TComPort(QObject *parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("ComPort"));
-    m_port.setPortName(QStringLiteral("COM1"));
+    setPortName(QStringLiteral("COM1"));
     m_port.setBaudRate(QSerialPort::Baud57600);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);

@@ -11,8 +11,13 @@ class TComPort final : public QObject {
 public:
     explicit TComPort(QObject *parent = nullptr);
 
-    QString portName() const { return m_port.portName(); }
-    void setPortName(const QString &name) { m_port.setPortName(name); }
+    // The name as the operator gave it ("/dev/ttyUSB0" stays a path).
+    QString portName() const { return m_name; }
+    void setPortName(const QString &name)
+    {
+        m_name = name;
+        m_port.setPortName(name);
+    }
 
     const QSerialPort &port() const { return m_port; }
 
@@ -31,4 +36,5 @@ Q_SIGNALS:
 
 private:
     QSerialPort m_port;
+    QString m_name;
 };

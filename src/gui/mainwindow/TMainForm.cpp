@@ -8,6 +8,8 @@
 #include "core/platform/Platform.h"
 #include "core/settings/SettingsIO.h"
 #include "core/state/TabContext.h"
+#include "core/vehicle/ChosenVehicle.h"
+#include "core/vehicle/Elm327Vehicle.h"
 #include "core/vehicle/SimulatedVehicle.h"
 #include "gui/faults/DtcTab.h"
 #include "gui/faults/DtcTabPage.h"
@@ -59,7 +61,13 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
     : m_platform(platform)
 {
     setObjectName(QStringLiteral("MainForm"));
-    m_state.Vehicle = vehicle ? std::move(vehicle) : std::make_unique<SimulatedVehicle>(platform.clock);
+    auto chosen = std::make_unique<ChosenVehicle>(vehicle ? std::move(vehicle)
+                                                          : std::make_unique<SimulatedVehicle>(platform.clock));
+    m_vehicle = chosen.get();
+    m_state.Vehicle = std::move(chosen);
+    makeAdapter = [](const AppSettings &settings) -> std::unique_ptr<VehicleLink> {
+        return std::make_unique<Elm327Vehicle>(settings.BaudRate);
+    };
     m_pidReader = std::make_unique<PidReader>(PidReader{*m_state.Vehicle, platform.locale.decimalSeparator(),
                                                         [this](const QString &line) { appendDebugLine(line); }});
     m_tabContext = std::make_unique<TabContext>(TabContext{platform, m_state, *m_pidReader});

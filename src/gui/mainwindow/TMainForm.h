@@ -6,10 +6,12 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class AccelTab;
 class AccelTabPage;
+class ChosenVehicle;
 class ChartSeries;
 class DtcTab;
 class DebugLogMemo;
@@ -85,6 +87,12 @@ public:
     // The serial port's name: the settings and the port follow it together.
     void setPortName(const QString &name);
 
+    // The vehicle link the tabs use; each connection chooses the simulated vehicle or an
+    // adapter by the settings.
+    ChosenVehicle &vehicle() { return *m_vehicle; }
+    // Makes the adapter link for a connection; an ELM327 adapter unless replaced.
+    std::function<std::unique_ptr<VehicleLink>(const AppSettings &)> makeAdapter;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -96,6 +104,8 @@ private:
     void createMeasureTabs();
     void fillGridHeaders();
     void connectBranch(const QString &port);
+    bool makeConnection(const QString &port);
+    void showIdentification();
     void disconnectBranch(const QString &port);
     QString portLine(const QString &port, std::uint16_t stateMessage) const;
     void setConnectedControls(bool connected);
@@ -104,6 +114,7 @@ private:
 
     Platform &m_platform;
     MainState m_state;
+    ChosenVehicle *m_vehicle = nullptr; // owned by m_state
 
     TAboutForm *m_about = nullptr;
     TSetupForm *m_setup = nullptr;

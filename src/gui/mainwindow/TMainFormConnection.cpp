@@ -1,8 +1,12 @@
-// The connection sequence of the main window: connecting fills the connection log and the
-// identification; disconnecting runs the timed sequence and empties every tab.
+// The connection sequence of the main window: connecting goes through the vehicle link's steps,
+// logging each, and fills the identification; disconnecting runs the timed sequence, closes the
+// link and empties every tab.
 #include "gui/mainwindow/TMainForm.h"
 
 #include "core/catalogue/MessageCatalogue.h"
+#include "core/faults/Readiness.h"
+#include "core/livedata/PidStatusTexts.h"
+#include "core/vehicle/ChosenVehicle.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Platform.h"
 #include "gui/mainwindow/MainTabPage.h"
@@ -62,28 +66,76 @@ void TMainForm::setConnectedControls(bool connected)
 void TMainForm::connectBranch(const QString &port)
 {
     ResetIdentification();
-    appendStatusLine(portLine(port, SOpen));
-    appendStatusLine(LoadMessage(SDetectedQL40));
-    appendStatusLine(LoadMessage(SIfaceConfigured));
-    appendStatusLine(LoadMessage(SVehCommOK));
+    if (!makeConnection(port))
+        return;
 
     if (m_raport != nullptr) {
+        const LinkIdentity identity = m_vehicle->Identity();
         ReportData &report = m_raport->reportData();
-        report.InterfaceName = QStringLiteral("QL-40");
-        report.ModuleAddress = QStringLiteral("$F1h");
-        report.Protocol = QStringLiteral("ISO");
+        report.InterfaceName = identity.interfaceName;
+        report.ModuleAddress = identity.moduleAddress;
+        report.Protocol = identity.protocol;
     }
-
-    TabMain->LabelMILStatus->setText(LoadMessage(SMILOn));
-    TabMain->LabelDTCStatus->setText(QStringLiteral("6"));
-    TabMain->LabeledEditOBDStd->setText(LoadMessage(S0x1C_06));
-    TabMain->LabeledEditVIN->setText(QStringLiteral("YV1LS5596P2123456"));
-    TabMain->LabelMILStatus->show();
-    TabMain->LabelDTCStatus->show();
+    showIdentification();
 
     setConnectedControls(true);
     m_state.BusyCount = 0;
     m_state.Connected = true;
+}
+
+bool TMainForm::makeConnection(const QString &port)
+{
+    if (m_state.Settings.Interface == VehicleInterface::Elm327 && makeAdapter)
+        m_vehicle->chooseAdapter(makeAdapter(m_state.Settings));
+    else
+        m_vehicle->chooseStandard();
+
+    // Each step is logged as it ends; an adapter can take seconds, so the log is repainted at
+    // once. A failed step says why, and the port is closed again.
+    auto log = [this](const QString &line) {
+        appendStatusLine(line);
+        TabMain->MemoStatus->repaint();
+    };
+    const LinkStep opened = m_vehicle->OpenPort(port);
+    if (!opened.ok) {
+        log(opened.line);
+        m_vehicle->Close();
+        return false;
+    }
+    log(portLine(port, SOpen));
+
+    using Step = LinkStep (VehicleLink::*)();
+    const struct {
+        Step step;
+        std::uint16_t doneMessage; // 0: the step's own line
+    } steps[] = {{&VehicleLink::DetectInterface, 0},
+                 {&VehicleLink::ConfigureInterface, SIfaceConfigured},
+                 {&VehicleLink::ContactVehicle, SVehCommOK}};
+    for (const auto &entry : steps) {
+        const LinkStep result = (m_vehicle->*entry.step)();
+        if (!result.ok) {
+            log(result.line);
+            m_vehicle->Close();
+            log(portLine(port, SClosed));
+            return false;
+        }
+        log(entry.doneMessage != 0 ? LoadMessage(entry.doneMessage) : result.line);
+    }
+    return true;
+}
+
+void TMainForm::showIdentification()
+{
+    // What the vehicle does not answer is shown as unknown ("?") or left empty.
+    const MonitorStatus status = m_vehicle->ReadMonitorStatus();
+    const std::optional<bool> lit = MilLit(status.ok ? status.milStatusWord : kMilNoAnswer);
+    TabMain->LabelMILStatus->setText(lit ? LoadMessage(*lit ? SMILOn : SMILOff) : QStringLiteral("?"));
+    TabMain->LabelDTCStatus->setText(status.ok ? QString::number(status.storedCodeCount) : QStringLiteral("?"));
+    const std::optional<std::uint8_t> standard = m_vehicle->ReadObdStandard();
+    TabMain->LabeledEditOBDStd->setText(standard ? ObdStandardText(*standard) : QString());
+    TabMain->LabeledEditVIN->setText(m_vehicle->ReadVin().value_or(QString()));
+    TabMain->LabelMILStatus->show();
+    TabMain->LabelDTCStatus->show();
 }
 
 void TMainForm::disconnectBranch(const QString &port)
@@ -102,6 +154,7 @@ void TMainForm::disconnectBranch(const QString &port)
     TabMain->MemoStatus->repaint();
     m_platform.clock.pause(kDisconnectedMs);
 
+    m_vehicle->Close();
     appendStatusLine(portLine(port, SClosed));
     TabMain->MemoStatus->repaint();
     m_platform.clock.pause(kPortClosedMs);

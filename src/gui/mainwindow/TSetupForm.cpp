@@ -43,7 +43,10 @@ TSetupForm::TSetupForm(TMainForm &mainForm, QWidget *parent) : QDialog(parent), 
     m_portGrid->setContentsMargins(12, 20, 12, 8);
     m_portButtons = new QButtonGroup(this);
     connect(m_portButtons, &QButtonGroup::buttonClicked, this,
-            [this](QAbstractButton *button) { m_chosenPort = button->text(); });
+            [this](QAbstractButton *button) {
+                m_chosenPort = button->text();
+                EditPort->setText(m_chosenPort);
+            });
 
     GroupBoxLogFile = makeGroupBox(TabOgolne, "GroupBoxLogFile", tr("  Wybór katalogu na logi   "),
                                    QRect(8, 132, 321, 49));
@@ -66,6 +69,8 @@ TSetupForm::TSetupForm(TMainForm &mainForm, QWidget *parent) : QDialog(parent), 
         entry.edit = placed(new QLineEdit(GroupBox1), entry.name, QRect(56, entry.top, 617, 21));
         entry.edit->setMaxLength(kWorkshopFieldMaxLength);
     }
+
+    buildInterfaceGroup();
 
     ButtonOK = makeButton(this, "ButtonOK", tr("OK"), QRect(8, 248, 105, 25));
     ButtonOK->setDefault(true);
@@ -92,6 +97,7 @@ void TSetupForm::FormCreate()
     EditAdr2->setText(settings.Adres2);
     EditAdr3->setText(settings.Adres3);
     m_chosenPort = m_main.comPort().portName();
+    showInterfaceSettings();
 }
 
 void TSetupForm::showEvent(QShowEvent *event)
@@ -143,6 +149,7 @@ bool TSetupForm::applyIfDirectoryValid()
     settings.Adres3 = EditAdr3->text();
     if (!m_chosenPort.isEmpty())
         m_main.setPortName(m_chosenPort);
+    applyInterface();
     return true;
 }
 

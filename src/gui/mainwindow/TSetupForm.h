@@ -5,6 +5,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
@@ -47,12 +48,21 @@ public:
     QPushButton *ButtonSave = nullptr;
     QPushButton *ButtonAnuluj = nullptr;
 
+    // The vehicle interface, its port and speed.
+    QGroupBox *GroupBoxInterfejs = nullptr;
+    QComboBox *ComboBoxInterfejs = nullptr;
+    QLineEdit *EditPort = nullptr;
+    QComboBox *ComboBoxPredkosc = nullptr;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void FormCreate();
     bool applyIfDirectoryValid();
+    void buildInterfaceGroup();
+    void showInterfaceSettings();
+    void applyInterface();
 
     TMainForm &m_main;
     QString m_chosenPort;

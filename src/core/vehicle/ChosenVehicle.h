@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/vehicle/VehicleLink.h"
+
+#include <memory>
+
+// The vehicle the operator chose in the settings: the simulated vehicle (or whichever link the
+// program was started with) or a diagnostic adapter. Every operation goes to the chosen one, so
+// the tabs keep one link for the whole run while the choice changes between connections.
+class ChosenVehicle final : public VehicleLink {
+public:
+    explicit ChosenVehicle(std::unique_ptr<VehicleLink> standard);
+
+    // Uses the adapter from now on; the previous adapter, if any, is closed and dropped.
+    void chooseAdapter(std::unique_ptr<VehicleLink> adapter);
+    // Returns to the standard link; an adapter in use is closed and dropped.
+    void chooseStandard();
+
+    VehicleLink &standard() { return *m_standard; }
+    VehicleLink &current() { return *m_current; }
+    bool adapterChosen() const { return m_current != m_standard.get(); }
+
+    PidReply QueryPid(std::uint8_t pid, PidMode mode, int byteCount) override;
+    LinkStep OpenPort(const QString &portName) override;
+    LinkStep DetectInterface() override;
+    LinkStep ConfigureInterface() override;
+    LinkStep ContactVehicle() override;
+    LinkIdentity Identity() const override;
+    void Close() override;
+    MonitorStatus ReadMonitorStatus() override;
+    std::optional<std::uint8_t> ReadObdStandard() override;
+    std::optional<QString> ReadVin() override;
+    std::optional<QStringList> ReadStoredCodes() override;
+    std::optional<QStringList> ReadPendingCodes() override;
+    bool ClearCodes() override;
+    std::optional<QString> ReadFreezeFrameCode() override;
+
+private:
+    std::unique_ptr<VehicleLink> m_standard;
+    std::unique_ptr<VehicleLink> m_adapter;
+    VehicleLink *m_current;
+};

@@ -1,0 +1,134 @@
+#include "core/vehicle/ElmReply.h"
+#include "core/vehicle/ObdAnswer.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::array<std::uint8_t, 4> pidOf(const char *received, ElmHeaders headers, std::uint8_t service = 0x01,
+                                  std::uint8_t pid = 0x0C)
+{
+    const QByteArray command = service == 0x01 ? QByteArray("01") + QByteArray::number(pid, 16).rightJustified(2, '0')
+                                               : QByteArray("02") + QByteArray::number(pid, 16).rightJustified(2, '0') + "00";
+    const auto bytes = PidBytes(ParseElmReply(received, command.toUpper(), headers), headers, service, pid);
+    return bytes.value_or(std::array<std::uint8_t, 4>{0xEE, 0xEE, 0xEE, 0xEE});
+}
+
+} // namespace
+
+TEST(ElmReply, ReadsTheSameAnswerInEveryLineShape)
+{
+    const std::array<std::uint8_t, 4> rpm{0x1A, 0xF8, 0, 0};
+    const struct {
+        const char *received;
+        ElmHeaders headers;
+    } shapes[] = {
+        {"7E8 04 41 0C 1A F8 00 00 00 \r\r", ElmHeaders::Can11},                 // blanks, padding
+        {"7E804410C1AF8000000\r\r", ElmHeaders::Can11},                          // no blanks
+        {"010C\r7E8 04 41 0C 1A F8 \r\r", ElmHeaders::Can11},                    // echo left on
+        {"SEARCHING...\r7E8 04 41 0C 1A F8\r\r", ElmHeaders::Can11},            // protocol search
+        {"\xFF\x1B\x7F" "7E8 04 41 0C\x01 1A F8\r\r", ElmHeaders::Can11},       // stray bytes
+        {"7e8 04 41 0c 1a f8\r\n\r\n", ElmHeaders::Can11},                       // lower case, line feeds
+        {"18 DA F1 10 04 41 0C 1A F8 AA AA AA\r", ElmHeaders::Can29},
+        {"48 6B 10 41 0C 1A F8 E4\r", ElmHeaders::Legacy},                        // check byte dropped
+        {"BUS INIT: ...OK\r48 6B 10 41 0C 1A F8 E4\r", ElmHeaders::Legacy},
+    };
+    for (const auto &shape : shapes)
+        EXPECT_EQ(pidOf(shape.received, shape.headers), rpm) << shape.received;
+
+    const QByteArray afterReset("\0\0" "7E8 04 41 0C 1A F8\r", 21);
+    EXPECT_EQ(PidBytes(ParseElmReply(afterReset, "010C", ElmHeaders::Can11), ElmHeaders::Can11, 0x01, 0x0C), rpm);
+
+    // The freeze frame carries its frame number after the PID.
+    EXPECT_EQ(pidOf("7E8 05 42 0C 00 0F A0\r", ElmHeaders::Can11, 0x02), (std::array<std::uint8_t, 4>{0x0F, 0xA0, 0, 0}));
+}
+
+TEST(ElmReply, TellsTheAdapterStatusLines)
+{
+    const struct {
+        const char *received;
+        ElmStatus status;
+    } cases[] = {
+        {"NO DATA\r\r", ElmStatus::NoData},
+        {"SEARCHING...\rUNABLE TO CONNECT\r\r", ElmStatus::UnableToConnect},
+        {"BUS INIT: ...ERROR\r\r", ElmStatus::BusInitError},
+        {"CAN ERROR\r", ElmStatus::CanError},
+        {"STOPPED\r", ElmStatus::Stopped},
+        {"?\r", ElmStatus::UnknownCommand},
+        {"BUS BUSY\r", ElmStatus::BusError},
+        {"ATE0\rOK\r", ElmStatus::Ok},
+        {"ELM327 v1.5\r", ElmStatus::Text},
+        {"\r\r", ElmStatus::Empty},
+        {"", ElmStatus::Empty},
+        // An answer that made it through counts even when an error follows it.
+        {"7E8 03 41 0D 32\rCAN ERROR\r", ElmStatus::Data},
+    };
+    for (const auto &entry : cases)
+        EXPECT_EQ(ParseElmReply(entry.received, "ATE0", ElmHeaders::Can11).status, entry.status) << entry.received;
+    EXPECT_EQ(ParseElmReply("\r\rELM327 v1.5\r\r", "ATZ", ElmHeaders::Can11).lines, QStringList{"ELM327 V1.5"});
+}
+
+TEST(ElmReply, TakesTheEngineUnitsAnswerWhenSeveralUnitsAnswer)
+{
+    const char *received = "7E9 06 41 00 80 00 00 01\r7E8 06 41 00 BE 3F A8 13\r7EA 06 41 00 80 00 00 00\r";
+    std::uint32_t unit = 0;
+    const ElmReply reply = ParseElmReply(received, "0100", ElmHeaders::Can11);
+    EXPECT_EQ(EngineAnswers(reply, ElmHeaders::Can11, QByteArray("\x41\x00", 2), &unit).size(), 1u);
+    EXPECT_EQ(unit, 0x7E8u);
+    EXPECT_EQ(pidOf(received, ElmHeaders::Can11, 0x01, 0x00), (std::array<std::uint8_t, 4>{0xBE, 0x3F, 0xA8, 0x13}));
+    // Without the engine unit, the lowest address answers.
+    EXPECT_EQ(pidOf("7EA 03 41 0D 09\r7E9 03 41 0D 05\r", ElmHeaders::Can11, 0x01, 0x0D)[0], 0x05);
+    EXPECT_EQ(pidOf("48 6B 18 41 0D 05 00\r48 6B 10 41 0D 32 00\r", ElmHeaders::Legacy, 0x01, 0x0D)[0], 0x32);
+    // An answer to another PID is no answer.
+    EXPECT_EQ(pidOf("7E8 03 41 0D 32\r", ElmHeaders::Can11, 0x01, 0x0C)[0], 0xEE);
+}
+
+TEST(ElmReply, JoinsCanFramesIntoOneAnswerPerUnit)
+{
+    // The VIN of two units, their frames interleaved; the gearbox loses a frame.
+    const char *received = "7E8 10 14 49 02 01 57 44 42\r"
+                           "7E9 10 14 49 02 01 58 58 58\r"
+                           "7E8 21 32 30 33 30 34 36 31\r"
+                           "7E9 23 58 58 58 58 58 58 58\r"
+                           "7E8 22 41 31 32 33 34 35 36\r";
+    const ElmReply reply = ParseElmReply(received, "0902", ElmHeaders::Can11);
+    ASSERT_EQ(reply.messages.size(), 1u);
+    EXPECT_EQ(reply.messages[0].bytes.size(), 0x14);
+    EXPECT_EQ(VinText(reply, ElmHeaders::Can11), QStringLiteral("WDB2030461A123456"));
+
+    // The older protocols send numbered pieces of four characters.
+    const char *pieces = "48 6B 10 49 02 02 32 30 33 30 00\r48 6B 10 49 02 01 00 00 00 57 00\r"
+                         "48 6B 10 49 02 03 34 36 31 41 00\r48 6B 10 49 02 04 31 32 33 34 00\r"
+                         "48 6B 10 49 02 05 35 36 00 00 00\r";
+    EXPECT_EQ(VinText(ParseElmReply(pieces, "0902", ElmHeaders::Legacy), ElmHeaders::Legacy),
+              QStringLiteral("W2030461A123456"));
+}
+
+TEST(ElmReply, ReadsFaultCodesOfEachProtocol)
+{
+    EXPECT_EQ(DtcCodes(ParseElmReply("7E8 06 43 02 01 33 C1 05\r", "03", ElmHeaders::Can11), ElmHeaders::Can11, 0x03),
+              (QStringList{"0133", "C105"}));
+    EXPECT_EQ(DtcCodes(ParseElmReply("7E8 10 0A 43 04 01 33 03 00\r7E8 21 01 71 04 20 00 00 00\r", "03",
+                                     ElmHeaders::Can11),
+                       ElmHeaders::Can11, 0x03),
+              (QStringList{"0133", "0300", "0171", "0420"}));
+    EXPECT_EQ(DtcCodes(ParseElmReply("48 6B 10 43 01 33 00 00 00 00 00\r", "03", ElmHeaders::Legacy),
+                       ElmHeaders::Legacy, 0x03),
+              QStringList{"0133"});
+    EXPECT_EQ(DtcCodes(ParseElmReply("7E8 02 47 00\r", "07", ElmHeaders::Can11), ElmHeaders::Can11, 0x07),
+              QStringList());
+    EXPECT_EQ(DtcCodes(ParseElmReply("NO DATA\r", "03", ElmHeaders::Can11), ElmHeaders::Can11, 0x03), QStringList());
+    EXPECT_EQ(DtcCodes(ParseElmReply("CAN ERROR\r", "03", ElmHeaders::Can11), ElmHeaders::Can11, 0x03), std::nullopt);
+}
+
+TEST(ElmReply, ChoosesTheHeaderFormatByProtocolNumber)
+{
+    EXPECT_EQ(ElmHeadersForProtocol(QStringLiteral("A6")), ElmHeaders::Can11);
+    EXPECT_EQ(ElmHeadersForProtocol(QStringLiteral("8")), ElmHeaders::Can11);
+    EXPECT_EQ(ElmHeadersForProtocol(QStringLiteral("A7")), ElmHeaders::Can29);
+    EXPECT_EQ(ElmHeadersForProtocol(QStringLiteral("A")), ElmHeaders::Can29);
+    EXPECT_EQ(ElmHeadersForProtocol(QStringLiteral("A3")), ElmHeaders::Legacy);
+    EXPECT_EQ(ElmHeadersForProtocol(QStringLiteral("5")), ElmHeaders::Legacy);
+}

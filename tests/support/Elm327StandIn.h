@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <set>
+#include <thread>
+#include <vector>
+
+// An ELM327-compatible adapter with a vehicle behind it, on a pseudo-terminal: the program opens
+// portName() as it would open /dev/ttyUSB0. It knows the AT commands the workstation uses (reset,
+// identification, echo, line feeds, blanks, headers, protocol) and answers OBD requests from a
+// script of control units, framed as the adapter frames them on CAN (11 or 29 bit) or on
+// ISO 9141-2, with or without headers and blanks. A thread of its own answers at once.
+class Elm327StandIn {
+public:
+    // A control unit: its address (CAN identifier, or source byte on ISO 9141-2) and its answers,
+    // each request (as hexadecimal text, "010C") with the messages it answers ("41 0C 1A F8").
+    struct Unit {
+        std::uint32_t address = 0x7E8;
+        std::map<QByteArray, QList<QByteArray>> answers;
+    };
+
+    struct Script {
+        QByteArray identification = "ELM327 v1.5";
+        int protocol = 6;          // 6 CAN 11/500, 7 CAN 29/500, 3 ISO 9141-2
+        bool searching = true;     // "SEARCHING..." before the first answer after a reset
+        bool blanks = true;        // blanks between the bytes after a reset (ATS1)
+        bool keepsEcho = false;    // a clone that answers "OK" to ATE0 and goes on echoing
+        bool silent = false;       // answers nothing at all
+        bool losesPrompt = false;  // no '>' after the answers to OBD requests
+        QByteArray noise;          // stray bytes sent before every answer
+        std::set<QByteArray> unknown;               // commands answered with "?"
+        std::map<QByteArray, QByteArray> fixed;     // command -> literal answer lines ("\r" between)
+        std::vector<Unit> units;                    // answering in this order
+    };
+
+    // The vehicle of the full session: an engine unit (7E8) and a gearbox unit (7E9) on CAN.
+    static Script DefaultScript();
+    // The same data for the given protocol (CAN 29 bit, ISO 9141-2).
+    static Script ScriptFor(int protocol);
+
+    explicit Elm327StandIn(Script script = DefaultScript());
+    ~Elm327StandIn();
+    Elm327StandIn(const Elm327StandIn &) = delete;
+    Elm327StandIn &operator=(const Elm327StandIn &) = delete;
+
+    QString portName() const { return m_portName; }
+
+    // Changes the script while the adapter runs.
+    template <class F>
+    void edit(F change)
+    {
+        std::lock_guard lock(m_mutex);
+        change(m_script);
+    }
+
+    // Pulls the adapter out: the line goes dead for the program.
+    void unplug();
+    // The commands received so far, without blanks, upper-case.
+    std::vector<QByteArray> commands() const;
+
+private:
+    void run();
+    void handle(const QByteArray &raw);
+    QList<QByteArray> answerAt(const QByteArray &command, bool *prompt);
+    QList<QByteArray> obdAnswer(const QByteArray &request);
+    QList<QByteArray> framed(std::uint32_t address, const QByteArray &message) const;
+    QByteArray line(const QByteArray &bytes) const;
+
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_portName;
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
+    mutable std::mutex m_mutex;
+    Script m_script;
+    std::vector<QByteArray> m_commands;
+    QByteArray m_pending;
+    // Adapter settings, as ATZ leaves them.
+    bool m_echo = true;
+    bool m_linefeeds = false;
+    bool m_spaces = true;
+    bool m_headers = false;
+    bool m_searched = false;
+};
