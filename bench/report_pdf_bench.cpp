@@ -4,6 +4,7 @@
 #include "core/livedata/FormatPidValue.h"
 #include "core/platform/SystemClock.h"
 #include "core/report/AssembleReportData.h"
+#include "core/vehicle/FixedDataVehicle.h"
 #include "gui/report/PrinterCanvas.h"
 
 #include <QElapsedTimer>
@@ -31,7 +32,7 @@ private:
 };
 
 // A vehicle with a lambda sensor on each bank.
-class SampleVehicle final : public VehicleLink {
+class SampleVehicle final : public FixedDataVehicle {
 public:
     PidReply QueryPid(std::uint8_t, PidMode, int) override { return {true, {0x11, 0, 0, 0}}; }
 };

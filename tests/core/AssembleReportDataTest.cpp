@@ -1,6 +1,7 @@
 #include "core/report/AssembleReportData.h"
 
 #include "core/livedata/FormatPidValue.h"
+#include "core/vehicle/SimulatedVehicle.h"
 
 #include "support/QtPrinters.h"
 #include "support/ScriptedVehicle.h"
@@ -93,4 +94,33 @@ TEST_F(AssembleReportDataTest, MilWithoutAnswerKeepsTheLastTextAndEmptyMemoryGiv
     assemble(facts);
     EXPECT_EQ(report.MilText, u"Zgaszona"_s);
     EXPECT_EQ(report.StoredLines, QStringList{u"P0301 - Cylinder 1 - wykryte wypadanie zapłonów "_s});
+}
+
+// The report asks the vehicle link for its facts: the simulated vehicle gives its own report
+// memory, an adapter its one fault memory, and a vehicle that does not answer gives nothing.
+TEST(ReportVehicleFactsTest, ComeFromTheVehicleLink)
+{
+    VirtualClock clock;
+    SimulatedVehicle simulated(clock);
+    const ReportVehicleFacts fromSimulator = ReadReportVehicleFacts(simulated);
+    const ReportVehicleFacts fixed = SimulatedReportVehicleFacts();
+    EXPECT_EQ(fromSimulator.MilStatusWord, 0x0082);
+    EXPECT_EQ(fromSimulator.StoredRawCodes, fixed.StoredRawCodes);
+    EXPECT_EQ(fromSimulator.PendingRawCodes, fixed.PendingRawCodes);
+    EXPECT_EQ(fromSimulator.Readiness.b, 0x46);
+    EXPECT_EQ(fromSimulator.Readiness.d, 0xA0);
+    EXPECT_EQ(clock.now(), 0);
+
+    ScriptedVehicle adapter;
+    adapter.storedCodes = QStringList{u"0171"_s};
+    adapter.pendingCodes = std::nullopt;
+    adapter.status = {true, 0x0001, 1, {0x07, 0x01, 0x00}};
+    const ReportVehicleFacts fromAdapter = ReadReportVehicleFacts(adapter);
+    EXPECT_EQ(fromAdapter.MilStatusWord, 0x0001);
+    EXPECT_EQ(fromAdapter.StoredRawCodes, QStringList{u"0171"_s});
+    EXPECT_TRUE(fromAdapter.PendingRawCodes.isEmpty());
+    EXPECT_EQ(fromAdapter.Readiness.b, 0x07);
+
+    adapter.status = {};
+    EXPECT_EQ(ReadReportVehicleFacts(adapter).MilStatusWord, kMilNoAnswer);
 }

@@ -3,6 +3,7 @@
 
 #include "core/vehicle/Elm327Vehicle.h"
 #include "gui/faults/DtcTabPage.h"
+#include "gui/mainwindow/DebugLogMemo.h"
 #include "gui/faults/FreezeTabPage.h"
 #include "gui/faults/MonitorsTabPage.h"
 #include "gui/livedata/SensorsTabPage.h"
@@ -137,7 +138,7 @@ TEST_F(AdapterConnectionTest, PullingTheAdapterOutDoesNotStopTheLiveLoopAndALate
     // goes on failing until every PID has failed three times and then waits idle, which is when
     // the operator returns to "Główna" and presses "Rozłącz".
     int reads = 0;
-    QObject::connect(main().MemoDebugLog, &QPlainTextEdit::textChanged, main().MemoDebugLog, [&] {
+    QObject::connect(main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog, [&] {
         if (!state().SensorsRunning || ++reads != 4)
             return;
         standIn->unplug();

@@ -1,13 +1,24 @@
 #include "core/report/ReportVehicleFacts.h"
 
-ReportVehicleFacts SimulatedReportVehicleFacts()
+#include "core/vehicle/SimulatedVehicleData.h"
+#include "core/vehicle/VehicleLink.h"
+
+ReportVehicleFacts ReadReportVehicleFacts(VehicleLink &link)
 {
     ReportVehicleFacts facts;
-    facts.MilStatusWord = kSimulatedMilStatusWord;
-    facts.StoredRawCodes = {QStringLiteral("0301"), QStringLiteral("0103"), QStringLiteral("0252"),
-                            QStringLiteral("8848")};
-    facts.PendingRawCodes = {QStringLiteral("0322"), QStringLiteral("0445"), QStringLiteral("0268"),
-                             QStringLiteral("4732")};
-    facts.Readiness = kSimulatedReadinessBytes;
+    const MonitorStatus status = link.ReadMonitorStatus();
+    if (status.ok) {
+        facts.MilStatusWord = status.milStatusWord;
+        facts.Readiness = status.readiness;
+    }
+    facts.StoredRawCodes = link.ReadReportStoredCodes().value_or(QStringList{});
+    facts.PendingRawCodes = link.ReadReportPendingCodes().value_or(QStringList{});
     return facts;
+}
+
+ReportVehicleFacts SimulatedReportVehicleFacts()
+{
+    const MonitorStatus status = SimulatedVehicleData::Status();
+    return {status.milStatusWord, SimulatedVehicleData::ReportStoredCodes(), SimulatedVehicleData::ReportPendingCodes(),
+            status.readiness};
 }

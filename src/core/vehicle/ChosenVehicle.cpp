@@ -90,3 +90,13 @@ std::optional<QString> ChosenVehicle::ReadFreezeFrameCode()
 {
     return m_current->ReadFreezeFrameCode();
 }
+
+std::optional<QStringList> ChosenVehicle::ReadReportStoredCodes()
+{
+    return m_current->ReadReportStoredCodes();
+}
+
+std::optional<QStringList> ChosenVehicle::ReadReportPendingCodes()
+{
+    return m_current->ReadReportPendingCodes();
+}

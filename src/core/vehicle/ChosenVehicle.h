@@ -34,6 +34,8 @@ public:
     std::optional<QStringList> ReadPendingCodes() override;
     bool ClearCodes() override;
     std::optional<QString> ReadFreezeFrameCode() override;
+    std::optional<QStringList> ReadReportStoredCodes() override;
+    std::optional<QStringList> ReadReportPendingCodes() override;
 
 private:
     std::unique_ptr<VehicleLink> m_standard;

@@ -66,3 +66,13 @@ std::optional<QString> FixedDataVehicle::ReadFreezeFrameCode()
 {
     return SimulatedVehicleData::kFreezeFrameCode;
 }
+
+std::optional<QStringList> FixedDataVehicle::ReadReportStoredCodes()
+{
+    return SimulatedVehicleData::ReportStoredCodes();
+}
+
+std::optional<QStringList> FixedDataVehicle::ReadReportPendingCodes()
+{
+    return SimulatedVehicleData::ReportPendingCodes();
+}

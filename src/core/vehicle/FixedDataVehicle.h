@@ -21,4 +21,6 @@ public:
     std::optional<QStringList> ReadPendingCodes() override;
     bool ClearCodes() override;
     std::optional<QString> ReadFreezeFrameCode() override;
+    std::optional<QStringList> ReadReportStoredCodes() override;
+    std::optional<QStringList> ReadReportPendingCodes() override;
 };

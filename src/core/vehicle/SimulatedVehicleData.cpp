@@ -32,6 +32,16 @@ QStringList StoredCodes()
     return everyOther(1);
 }
 
+QStringList ReportStoredCodes()
+{
+    return {QStringLiteral("0301"), QStringLiteral("0103"), QStringLiteral("0252"), QStringLiteral("8848")};
+}
+
+QStringList ReportPendingCodes()
+{
+    return {QStringLiteral("0322"), QStringLiteral("0445"), QStringLiteral("0268"), QStringLiteral("4732")};
+}
+
 MonitorStatus Status()
 {
     return {true, kSimulatedMilStatusWord, kStoredCodeCount, kSimulatedReadinessBytes};

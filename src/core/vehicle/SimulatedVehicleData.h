@@ -23,6 +23,10 @@ inline constexpr std::uint8_t kObdStandard = 6; // EOBD (Europa)
 inline const QString kVin = QStringLiteral("YV1LS5596P2123456");
 inline const QString kFreezeFrameCode = QStringLiteral("0103");
 
+// The fault memory the inspection report lists; it differs from the one the fault-code tab reads.
+QStringList ReportStoredCodes();
+QStringList ReportPendingCodes();
+
 MonitorStatus Status();
 LinkIdentity Identity();
 

@@ -71,4 +71,9 @@ public:
     virtual bool ClearCodes() = 0;
     // The code that stored freeze frame 0 ("0000": no freeze frame stored).
     virtual std::optional<QString> ReadFreezeFrameCode() = 0;
+
+    // The fault memory as the inspection report lists it. A real vehicle has one fault memory,
+    // so these are the two reads above; the simulated vehicle keeps a report memory of its own.
+    virtual std::optional<QStringList> ReadReportStoredCodes() { return ReadStoredCodes(); }
+    virtual std::optional<QStringList> ReadReportPendingCodes() { return ReadPendingCodes(); }
 };

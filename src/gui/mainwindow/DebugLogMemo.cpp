@@ -10,11 +10,12 @@ void DebugLogMemo::appendLine(const QString &line)
 {
     if (isVisible()) {
         appendPlainText(line);
-        return;
+    } else {
+        m_waiting.push_back(line);
+        if (int(m_waiting.size()) > m_maxLines)
+            m_waiting.pop_front();
     }
-    m_waiting.push_back(line);
-    if (int(m_waiting.size()) > m_maxLines)
-        m_waiting.pop_front();
+    emit lineAppended(line);
 }
 
 void DebugLogMemo::reset()

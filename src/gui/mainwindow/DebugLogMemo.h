@@ -20,6 +20,10 @@ public:
     QString text();
     int lineCount();
 
+signals:
+    // Each line as it arrives, shown or not.
+    void lineAppended(const QString &line);
+
 protected:
     void showEvent(QShowEvent *event) override;
 

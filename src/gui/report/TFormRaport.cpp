@@ -122,7 +122,8 @@ void TFormRaport::prepareReport()
 {
     copyTypedData();
     showWaitNotice();
-    AssembleReportData(m_reportData, VehicleFacts(), m_context.pidReader, m_context.platform.clock);
+    const ReportVehicleFacts facts = VehicleFacts ? VehicleFacts() : ReadReportVehicleFacts(*m_context.state.Vehicle);
+    AssembleReportData(m_reportData, facts, m_context.pidReader, m_context.platform.clock);
     if (m_waitForm != nullptr)
         m_waitForm->close();
 }

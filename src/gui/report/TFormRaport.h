@@ -39,8 +39,9 @@ public:
     // "Podgląd": the same report in a print preview; the dialog stays open.
     void ButtonPreviewClick();
 
-    // Where the vehicle's MIL word, fault memory and readiness bytes come from at each print.
-    std::function<ReportVehicleFacts()> VehicleFacts = SimulatedReportVehicleFacts;
+    // Where the vehicle's MIL word, fault memory and readiness bytes come from at each print:
+    // the vehicle link unless a test says otherwise.
+    std::function<ReportVehicleFacts()> VehicleFacts;
 
     QGroupBox *GroupBox1 = nullptr;
     QGroupBox *GroupBox2 = nullptr;
