@@ -109,3 +109,42 @@ TEST(LanguageModule, ReplacesMessagesAndWindowTextsWhileActive)
     EXPECT_EQ(LoadMessage(STitle), QStringLiteral("Korvath Diag"));
     EXPECT_EQ(QCoreApplication::translate("TMainForm", "Główna"), QStringLiteral("Główna"));
 }
+
+TEST(LanguageModule, AModuleWithoutCatalogueTextsIsRefused)
+{
+    ProgramFolder folder;
+    QFile real(kDataDir + QStringLiteral("/lang_english.qm"));
+    ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+    const QByteArray bytes = real.readAll();
+    for (qsizetype cut : {16, 18, 20, 64})
+        folder.addFile(QStringLiteral("korvath-diag.C%1").arg(cut), bytes.left(cut));
+    folder.addModule(QStringLiteral("lang_windows_only.qm"), QStringLiteral("korvath-diag.CSY"));
+    folder.addModule(QStringLiteral("lang_german.qm"), QStringLiteral("korvath-diag.CS"));
+
+    for (qsizetype cut : {16, 18, 20, 64})
+        EXPECT_EQ(LanguageModule::choose(folder.program(), QStringLiteral("C%1").arg(cut)), nullptr) << cut;
+    // A module with window texts only is refused as well, and the next candidate is tried.
+    auto czech = LanguageModule::choose(folder.program(), QStringLiteral("CSY"));
+    ASSERT_NE(czech, nullptr);
+    EXPECT_TRUE(czech->path().endsWith(QStringLiteral(".CS")));
+    EXPECT_EQ(czech->messageText("SConnect"), QStringLiteral("Verbinden"));
+
+    // With nothing usable the built-in Polish texts stay in force.
+    ActiveModule none(LanguageModule::choose(folder.program(), QStringLiteral("C20")));
+    EXPECT_EQ(LoadMessage(STitle), QStringLiteral("Korvath Diag"));
+    EXPECT_EQ(LoadMessage(SConnect), QStringLiteral("Połącz"));
+}
+
+TEST(LanguageModule, AnOversizedFileIsRefusedWithoutBeingRead)
+{
+    ProgramFolder folder;
+    folder.addModule(QStringLiteral("lang_english.qm"), QStringLiteral("korvath-diag.ENU"));
+    // A real module followed by a hole: the file is sparse, its size far above the limit.
+    QFile big(folder.program(QStringLiteral("korvath-diag.ENU")));
+    ASSERT_TRUE(big.resize(qint64(1) << 30));
+    EXPECT_EQ(LanguageModule::choose(folder.program(), QStringLiteral("ENU")), nullptr);
+    ASSERT_TRUE(big.resize(LanguageModule::kMaxFileSize + 1));
+    EXPECT_EQ(LanguageModule::choose(folder.program(), QStringLiteral("ENU")), nullptr);
+    ASSERT_TRUE(big.resize(LanguageModule::kMaxFileSize));
+    EXPECT_NE(LanguageModule::choose(folder.program(), QStringLiteral("ENU")), nullptr);
+}
