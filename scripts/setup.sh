@@ -10,6 +10,7 @@ packages=(
   libqcustomplot-dev libgtest-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "core/catalogue/LanguageModule.h"
 
 #include "core/catalogue/MessageCatalogue.h"
+#include "core/catalogue/ModuleFormat.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -54,7 +55,7 @@ bool LanguageModule::loadData(QByteArray data)
     if (g_active == this)
         return false; // the resource source does not change while the program runs
     m_data = std::move(data);
-    if (m_translator->load(reinterpret_cast<const uchar *>(m_data.constData()), int(m_data.size()))) {
+    if (isWellFormedModule(m_data) && m_translator->load(reinterpret_cast<const uchar *>(m_data.constData()), int(m_data.size()))) {
         for (const CatalogueEntry &entry : MessageCatalogue())
             if (!messageText(entry.name).isEmpty())
                 return true;

@@ -23,8 +23,8 @@ public:
     static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
     // Loads the module file; false when it is missing, unreadable, larger than kMaxFileSize, not
-    // a translation file, or one that translates none of the catalogue's messages (a cut or
-    // foreign file would otherwise blank every text of the program).
+    // a well-formed translation file (isWellFormedModule), or one that translates none of the
+    // catalogue's messages (a cut or foreign file would otherwise blank every text).
     bool load(const QString &path);
     // The same for a module already in memory.
     bool loadData(QByteArray data);

@@ -1,0 +1,31 @@
+// Settings files: the input is the file; the six values are looked up in it as the program does
+// at start, and the first line's value part is decoded on its own as well.
+#include "core/platform/IniValues.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QStringList>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    static const QStringList names = {QStringLiteral("Port"),   QStringLiteral("LogDirectory"),
+                                      QStringLiteral("Nazwa"),  QStringLiteral("Adres1"),
+                                      QStringLiteral("Adres2"), QStringLiteral("Adres3")};
+    for (const QString &name : names) {
+        QBuffer file(&bytes);
+        file.open(QIODevice::ReadOnly);
+        const std::optional<IniValue> value = findIniValue(file, name);
+        if (value && value->kind == IniValue::Kind::NotText && !value->text.isEmpty())
+            std::abort();
+        if (value && value->text.size() > bytes.size())
+            std::abort(); // decoding never makes a text longer than its file
+    }
+    const IniValue line = decodeIniValue(QByteArrayView(bytes).first(bytes.indexOf('\n') < 0 ? bytes.size() : bytes.indexOf('\n')));
+    if (line.text.size() > bytes.size())
+        std::abort();
+    return 0;
+}
