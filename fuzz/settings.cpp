@@ -1,5 +1,6 @@
 // Settings files: the input is the file; the six values are looked up in it as the program does
-// at start, and the first line's value part is decoded on its own as well.
+// at start, both line by line and in memory, and the first line's value part is decoded on its
+// own as well.
 #include "core/platform/IniValues.h"
 
 #include <QBuffer>
@@ -19,6 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QBuffer file(&bytes);
         file.open(QIODevice::ReadOnly);
         const std::optional<IniValue> value = findIniValue(file, name);
+        const std::optional<IniValue> inPlace = findIniValue(QByteArrayView(bytes), name);
+        if (value.has_value() != inPlace.has_value()
+            || (value && (value->kind != inPlace->kind || value->text != inPlace->text)))
+            std::abort(); // read line by line or searched in memory, a file gives one value
         if (value && value->kind == IniValue::Kind::NotText && !value->text.isEmpty())
             std::abort();
         if (value && value->text.size() > bytes.size())

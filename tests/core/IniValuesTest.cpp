@@ -17,7 +17,14 @@ std::optional<IniValue> find(const QByteArray &file, const QString &key)
     QByteArray bytes = file;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return findIniValue(buffer, key);
+    std::optional<IniValue> read = findIniValue(buffer, key);
+    // Read line by line or searched in memory, a file gives the same value.
+    const std::optional<IniValue> searched = findIniValue(QByteArrayView(file), key);
+    EXPECT_EQ(read.has_value(), searched.has_value());
+    if (read && searched) {
+        EXPECT_EQ(read->text, searched->text);
+    }
+    return read;
 }
 
 QString text(const QByteArray &file, const QString &key)

@@ -46,7 +46,15 @@ QString FileSettingsStore::readString(const QString &name) const
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const std::optional<IniValue> value = findIniValue(file, name);
+    // Mapped, the file is searched in place; a file that cannot be mapped is read line by line.
+    std::optional<IniValue> value;
+    const qint64 size = file.size();
+    if (uchar *mapped = size > 0 ? file.map(0, size) : nullptr) {
+        value = findIniValue(QByteArrayView(mapped, size), name);
+        file.unmap(mapped);
+    } else {
+        value = findIniValue(file, name);
+    }
     if (!value)
         return {};
     if (value->kind != IniValue::Kind::Text)

@@ -107,30 +107,65 @@ IniValue decodeIniValue(QByteArrayView raw)
     return {IniValue::Kind::Text, text};
 }
 
+namespace {
+
+// Follows the lines of a file and keeps the value part of the last line that sets key in the
+// general section.
+class KeySearch {
+public:
+    explicit KeySearch(const QString &key) : m_key(key.toUtf8()) {}
+
+    void line(QByteArrayView line)
+    {
+        const QByteArrayView text = trimmed(line);
+        if (text.startsWith('[')) {
+            m_general = text == QByteArrayView("[General]");
+            return;
+        }
+        if (!m_general || text.startsWith(';'))
+            return;
+        const qsizetype equals = text.indexOf('=');
+        if (equals >= 0 && trimmed(text.first(equals)) == QByteArrayView(m_key))
+            m_found = text.sliced(equals + 1).toByteArray();
+    }
+
+    std::optional<IniValue> result() const
+    {
+        if (!m_found)
+            return std::nullopt;
+        return decodeIniValue(*m_found);
+    }
+
+private:
+    QByteArray m_key;
+    bool m_general = true;
+    std::optional<QByteArray> m_found;
+};
+
+} // namespace
+
 std::optional<IniValue> findIniValue(QIODevice &device, const QString &key)
 {
     if (!device.isReadable())
         return std::nullopt;
-    const QByteArray wanted = key.toUtf8();
-    bool general = true;
-    std::optional<QByteArray> found;
+    KeySearch search(key);
     while (!device.atEnd()) {
         const QByteArray line = device.readLine();
         if (line.isEmpty())
             break; // a read error
-        const QByteArrayView text = trimmed(line);
-        if (text.startsWith('[')) {
-            general = text == QByteArrayView("[General]");
-            continue;
-        }
-        if (!general || text.startsWith(';'))
-            continue;
-        const qsizetype equals = text.indexOf('=');
-        if (equals < 0 || trimmed(text.first(equals)) != QByteArrayView(wanted))
-            continue;
-        found = text.sliced(equals + 1).toByteArray();
+        search.line(line);
     }
-    if (!found)
-        return std::nullopt;
-    return decodeIniValue(*found);
+    return search.result();
+}
+
+std::optional<IniValue> findIniValue(QByteArrayView file, const QString &key)
+{
+    KeySearch search(key);
+    while (!file.isEmpty()) {
+        const qsizetype end = file.indexOf('\n');
+        const qsizetype next = end < 0 ? file.size() : end + 1;
+        search.line(file.first(next));
+        file = file.sliced(next);
+    }
+    return search.result();
 }

@@ -21,6 +21,8 @@ struct IniValue {
 // The last occurrence of key in the general section (the lines before any section header and
 // those under "[General]"); nothing when the key is absent or the device cannot be read.
 std::optional<IniValue> findIniValue(QIODevice &device, const QString &key);
+// The same for a file already in memory (or mapped into it).
+std::optional<IniValue> findIniValue(QByteArrayView file, const QString &key);
 
 // The value part of one line (the bytes after "="), decoded. A value written as
 // "@Type(...)" that is no text ("@ByteArray(...)", "@Variant(...)", ...) is NotText;
