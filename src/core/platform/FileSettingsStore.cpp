@@ -8,6 +8,10 @@
 #include <QLibraryInfo>
 #include <QSettings>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 FileSettingsStore::FileSettingsStore()
     : FileSettingsStore(QLibraryInfo::path(QLibraryInfo::SettingsPath) + QStringLiteral("/Korvath/Ulmora.conf"))
 {
@@ -78,6 +82,11 @@ void FileSettingsStore::commit()
     m_writer->sync();
     const bool stored = m_writer->status() == QSettings::NoError;
     m_writer.reset();
+#ifdef __GLIBC__
+    // QSettings parsed the whole file to write it; a large file leaves many small blocks that the
+    // allocator would otherwise keep for the rest of the session.
+    malloc_trim(0);
+#endif
     if (!stored)
         throw SettingsError(QStringLiteral("Błąd zapisu ustawień (%1)").arg(m_path));
 }
