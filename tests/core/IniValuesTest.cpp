@@ -1,5 +1,8 @@
 #include "core/platform/FileSettingsStore.h"
 #include "core/platform/IniValues.h"
+#include "core/settings/SettingsIO.h"
+
+#include "support/ScriptedDialogs.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -95,4 +98,27 @@ TEST(IniValues, TextsWrittenByQSettingsReadBackUnchanged)
     FileSettingsStore store(path);
     for (qsizetype i = 0; i < texts.size(); ++i)
         EXPECT_EQ(store.readString(QStringLiteral("Value%1").arg(i)), texts[i]) << i;
+}
+
+// A value far longer than any setting is refused as a damaged file's, not kept for the session.
+TEST(IniValues, AnOverlongValueIsRefusedAndReadingStopsThere)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Ulmora.conf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nPort=ttyUSB0\nLogDirectory=/srv/logs\nNazwa=" + QByteArray(kMaxIniValueBytes + 1, 'x')
+               + "\nAdres1=" + QByteArray(kMaxIniValueBytes, 'y') + "\n");
+    file.close();
+
+    FileSettingsStore store(path);
+    EXPECT_EQ(store.readString(QStringLiteral("Adres1")).size(), kMaxIniValueBytes);
+    ScriptedDialogs dialogs;
+    AppSettings settings;
+    LoadSettings(store, dialogs, settings);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Wartość 'Nazwa' jest za długa")});
+    EXPECT_EQ(settings.Port, QStringLiteral("ttyUSB0"));
+    EXPECT_EQ(settings.LogDirectory, QStringLiteral("/srv/logs"));
+    EXPECT_EQ(settings.Nazwa, QString());
+    EXPECT_EQ(settings.Adres1, QString()); // not read after the refused value
 }

@@ -61,6 +61,8 @@ QString FileSettingsStore::readString(const QString &name) const
     }
     if (!value)
         return {};
+    if (value->kind == IniValue::Kind::TooLong)
+        throw SettingsError(QStringLiteral("Wartość '%1' jest za długa").arg(name));
     if (value->kind != IniValue::Kind::Text)
         throw SettingsError(QStringLiteral("Nieprawidłowy typ danych wartości '%1'").arg(name));
     return value->text;

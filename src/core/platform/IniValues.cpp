@@ -2,6 +2,8 @@
 
 #include <QIODevice>
 
+#include <algorithm>
+
 namespace {
 
 bool isBlank(char c)
@@ -125,14 +127,19 @@ public:
         if (!m_general || text.startsWith(';'))
             return;
         const qsizetype equals = text.indexOf('=');
-        if (equals >= 0 && trimmed(text.first(equals)) == QByteArrayView(m_key))
-            m_found = text.sliced(equals + 1).toByteArray();
+        if (equals >= 0 && trimmed(text.first(equals)) == QByteArrayView(m_key)) {
+            // Of an overlong value only enough is kept to know it is one.
+            const QByteArrayView value = text.sliced(equals + 1);
+            m_found = value.first(std::min(value.size(), kMaxIniValueBytes + 1)).toByteArray();
+        }
     }
 
     std::optional<IniValue> result() const
     {
         if (!m_found)
             return std::nullopt;
+        if (m_found->size() > kMaxIniValueBytes)
+            return IniValue{IniValue::Kind::TooLong, QString()};
         return decodeIniValue(*m_found);
     }
 
