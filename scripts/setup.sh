@@ -17,6 +17,7 @@ packages=(
   # check reads the program's captions from.
   dpkg-dev lintian desktop-file-utils appstream locales
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  clang libclang-rt-14-dev
 )
 
 missing=()

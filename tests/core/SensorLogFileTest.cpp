@@ -2,6 +2,8 @@
 #include "core/livedata/Windows1250.h"
 
 #include "support/QtPrinters.h"
+#include "support/ShortWriteFile.h"
+#include "support/SmallFileSystem.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -64,4 +66,87 @@ TEST(Windows1250, EncodesPolishLettersAndReplacesWhatItLacks)
     EXPECT_EQ(toWindows1250(QStringLiteral("a€b")), QByteArray("a\x80" "b"));
     EXPECT_EQ(toWindows1250(QStringLiteral("x\u4E2Dy")), QByteArray("x?y"));
     EXPECT_EQ(toWindows1250(QString()), QByteArray());
+}
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes lines until one fails; returns the number written whole.
+int fillLog(SensorLog &log, int limit)
+{
+    for (int line = 0; line < limit; ++line) {
+        log.beginLine(QDateTime(QDate(2026, 12, 8), QTime(10, 5, 14, 300)));
+        log.addValue(0x0C, QStringLiteral("1726"));
+        log.addValue(0x04, QStringLiteral("45,10"));
+        if (!log.endLine())
+            return line;
+    }
+    return limit;
+}
+
+} // namespace
+
+TEST(SensorLog, ALineThatFitsOnlyInPartIsCutBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("log.csv"));
+    const QByteArray header = "Ulmora Log,04,0C,\r\n";
+    const QByteArray line = "20261208100514300,45.10,1726,\r\n";
+    SensorLog log;
+    ASSERT_TRUE(log.start(std::make_unique<ShortWriteFile>(path, header.size() + 2 * line.size() + 7), {0x04, 0x0C}));
+    EXPECT_EQ(fillLog(log, 10), 2);
+    log.close();
+    EXPECT_EQ(fileBytes(path), header + line + line);
+
+    // A header that does not fit leaves an empty file.
+    const QString second = dir.filePath(QStringLiteral("second.csv"));
+    SensorLog other;
+    EXPECT_FALSE(other.start(std::make_unique<ShortWriteFile>(second, 5), {0x04, 0x0C}));
+    EXPECT_FALSE(other.isOpen());
+    EXPECT_EQ(fileBytes(second), QByteArray());
+}
+
+TEST(SensorLog, AFullDiskLeavesTheLogEndingWithACompleteLine)
+{
+    SmallFileSystem disk(16);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    const QString path = disk.filePath(QStringLiteral("log20261208100514.csv"));
+    SensorLog log;
+    ASSERT_TRUE(log.create(path, {0x04, 0x0C}));
+    const int written = fillLog(log, 100000);
+    log.close();
+    const QByteArray bytes = fileBytes(path);
+    EXPECT_GT(written, 10);
+    EXPECT_LT(written, 100000);
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count('\n'), written + 1);
+
+    // Without room for even the header, no file is left behind.
+    QFile::remove(path);
+    disk.fillLeaving(0);
+    const QString next = disk.filePath(QStringLiteral("log20261208100515.csv"));
+    SensorLog again;
+    EXPECT_FALSE(again.create(next, {0x04, 0x0C}));
+    EXPECT_FALSE(QFile::exists(next));
+}
+
+TEST(SensorLog, AValueWithALineBreakStaysOnItsLine)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->open(QIODevice::WriteOnly);
+    QBuffer *out = buffer.get();
+    SensorLog log;
+    ASSERT_TRUE(log.start(std::move(buffer), {0x12, 0x0C}));
+    log.beginLine(QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0, 100)));
+    log.addValue(0x12, QStringLiteral("powyżej 1\r\nkatalizatora\n"));
+    log.addValue(0x0C, QStringLiteral("1726"));
+    ASSERT_TRUE(log.endLine());
+    EXPECT_EQ(out->data(), toWindows1250(QStringLiteral("Ulmora Log,12,0C,\r\n"
+                                                        "20261208100000100,powyżej 1  katalizatora ,1726,\r\n")));
 }

@@ -2,6 +2,8 @@
 
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/livedata/Windows1250.h"
+#include "support/ShortWriteFile.h"
+#include "support/SmallFileSystem.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -189,4 +191,67 @@ TEST_F(SensorLogTest, ClosingTheWindowWhileLoggingKeepsEveryCompleteLine)
     ASSERT_EQ(lines.size(), 3); // header, the pass from 1200 ms, and nothing after the last CR LF
     EXPECT_TRUE(lines[1].startsWith("20261207134502200,"));
     EXPECT_TRUE(lines[2].isEmpty());
+}
+
+namespace {
+
+// Lines whole: every line of the file ends with CR LF and has the header's number of fields.
+void expectWholeLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    ASSERT_TRUE(lines.takeLast().isEmpty()); // the file ends with a line feed
+    for (const QByteArray &line : lines) {
+        EXPECT_TRUE(line.endsWith(",\r")) << line.constData();
+        EXPECT_EQ(line.count(','), lines[0].count(',')) << line.constData();
+    }
+}
+
+} // namespace
+
+TEST_F(SensorLogTest, ALineCutShortByTheDiskIsTakenBackAndLoggingEnds)
+{
+    QString path;
+    tab().setLogDeviceFactory([&path](const QString &logPath) {
+        path = logPath;
+        return std::make_unique<ShortWriteFile>(logPath, 400); // the header and a few lines
+    });
+    vehicle->onQuery = [this](int query) {
+        if (query == 4)
+            click(page().ButtonLogToFile);
+        if (query == 80)
+            click(page().ButtonStart);
+    };
+    click(page().ButtonStart);
+    EXPECT_EQ(env.dialogs.texts(), QStringList{LoadMessage(SFileError)});
+    EXPECT_FALSE(state().SensorLogActive);
+    EXPECT_EQ(page().ButtonLogToFile->text(), QStringLiteral("Zapis do pliku"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_GE(bytes.count('\n'), 3);
+    expectWholeLines(bytes);
+}
+
+TEST_F(SensorLogTest, ALogOnAFullFileSystemEndsWithACompleteLine)
+{
+    SmallFileSystem disk(16);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    disk.fillLeaving(4096);
+    state().Settings.LogDirectory = disk.path();
+    vehicle->onQuery = [this](int query) {
+        if (query == 4)
+            click(page().ButtonLogToFile);
+        // Logging ends by itself when the disk is full; the acquisition is stopped after that.
+        if ((query > 4 && !state().SensorLogActive && query % 9 == 0) || query == 20000)
+            click(page().ButtonStart);
+    };
+    click(page().ButtonStart);
+    EXPECT_EQ(env.dialogs.texts(), QStringList{LoadMessage(SFileError)});
+    EXPECT_LT(vehicle->queries.size(), 20000u);
+    QFile file(disk.filePath(QStringLiteral("log20261207134501.csv")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_GE(bytes.count('\n'), 10);
+    expectWholeLines(bytes);
 }

@@ -1,5 +1,8 @@
 #include "core/catalogue/LanguageModule.h"
 
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/catalogue/ModuleFormat.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -34,23 +37,38 @@ std::unique_ptr<LanguageModule> LanguageModule::choose(const QString &programPat
 bool LanguageModule::load(const QString &path)
 {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return false;
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // Read no more than the limit allows, also should the file grow after the size was taken.
+    QByteArray data = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError || data.size() > kMaxFileSize)
         return false;
-    m_data = std::move(data);
-    if (!m_translator.load(reinterpret_cast<const uchar *>(m_data.constData()), int(m_data.size()))) {
-        m_data.clear();
+    if (!loadData(std::move(data)))
         return false;
-    }
     m_path = path;
     return true;
 }
 
+bool LanguageModule::loadData(QByteArray data)
+{
+    if (g_active == this)
+        return false; // the resource source does not change while the program runs
+    m_data = std::move(data);
+    if (isWellFormedModule(m_data) && m_translator->load(reinterpret_cast<const uchar *>(m_data.constData()), int(m_data.size()))) {
+        for (const CatalogueEntry &entry : MessageCatalogue())
+            if (!messageText(entry.name).isEmpty())
+                return true;
+    }
+    // A fresh translator replaces the one that reads the refused data.
+    m_translator = std::make_unique<QTranslator>();
+    m_data.clear();
+    return false;
+}
+
 QString LanguageModule::messageText(const char *name) const
 {
-    return m_translator.translate("MessageCatalogue", name);
+    return m_translator->translate("MessageCatalogue", name);
 }
 
 const LanguageModule *LanguageModule::active()
@@ -61,8 +79,8 @@ const LanguageModule *LanguageModule::active()
 void LanguageModule::activate(LanguageModule *module)
 {
     if (g_active != nullptr && QCoreApplication::instance() != nullptr)
-        QCoreApplication::removeTranslator(&g_active->m_translator);
+        QCoreApplication::removeTranslator(g_active->m_translator.get());
     g_active = module;
     if (g_active != nullptr && QCoreApplication::instance() != nullptr)
-        QCoreApplication::installTranslator(&g_active->m_translator);
+        QCoreApplication::installTranslator(g_active->m_translator.get());
 }

@@ -19,11 +19,18 @@ public:
     // letters. Returns nullptr when neither file loads; the program then uses its own texts.
     static std::unique_ptr<LanguageModule> choose(const QString &programPath, const QString &abbreviation);
 
-    // Loads the module file; false when it is missing, unreadable or not a translation file.
+    // The largest module file that is read at all; real modules are a few tens of kB.
+    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+    // Loads the module file; false when it is missing, unreadable, larger than kMaxFileSize, not
+    // a well-formed translation file (isWellFormedModule), or one that translates none of the
+    // catalogue's messages (a cut or foreign file would otherwise blank every text).
     bool load(const QString &path);
+    // The same for a module already in memory.
+    bool loadData(QByteArray data);
 
     QString path() const { return m_path; }
-    QTranslator &translator() { return m_translator; }
+    QTranslator &translator() { return *m_translator; }
 
     // The module's text of a message, empty when the module lacks it.
     QString messageText(const char *name) const;
@@ -37,5 +44,5 @@ public:
 private:
     QString m_path;
     QByteArray m_data; // the translator reads from this buffer
-    QTranslator m_translator;
+    std::unique_ptr<QTranslator> m_translator = std::make_unique<QTranslator>();
 };

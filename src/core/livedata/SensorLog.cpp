@@ -41,11 +41,15 @@ QString SensorLog::timeStampField(const QDateTime &when)
 
 bool SensorLog::create(const QString &path, const QList<std::uint8_t> &pids)
 {
+    // Unbuffered: each line goes to the file in the write that reports whether it got there.
     auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return false;
     m_path = path;
-    return start(std::move(file), pids);
+    if (start(std::move(file), pids))
+        return true;
+    QFile::remove(path); // not even the header fitted: an empty file is no log
+    return false;
 }
 
 bool SensorLog::start(std::unique_ptr<QIODevice> device, const QList<std::uint8_t> &pids)
@@ -54,6 +58,7 @@ bool SensorLog::start(std::unique_ptr<QIODevice> device, const QList<std::uint8_
     m_pids = pids;
     m_lineOpen = false;
     m_values.clear();
+    m_complete = 0;
     QString header = QStringLiteral("Ulmora Log,");
     for (std::uint8_t pid : pids)
         header += hexPid(pid) + u',';
@@ -94,9 +99,11 @@ bool SensorLog::endLine()
     m_lineOpen = false;
     QString line = m_stamp;
     for (std::uint8_t pid : m_pids) {
-        // The decimal comma, and any comma of a status text, would split the field.
+        // The decimal comma, and any comma of a status text, would split the field; a line break
+        // (a language module's status text may hold one) would split the line.
         QString value = m_values.count(pid) != 0 ? m_values[pid] : QString();
-        line += value.replace(u',', u'.') + u',';
+        value.replace(u',', u'.').replace(u'\r', u' ').replace(u'\n', u' ');
+        line += value + u',';
     }
     m_values.clear();
     return write(line + kLineEnd);
@@ -105,9 +112,14 @@ bool SensorLog::endLine()
 bool SensorLog::write(const QString &line)
 {
     const QByteArray bytes = toWindows1250(line);
-    if (m_device->write(bytes) != bytes.size())
-        return false;
-    if (auto *file = qobject_cast<QFileDevice *>(m_device.get()))
-        return file->flush();
-    return true;
+    auto *file = qobject_cast<QFileDevice *>(m_device.get());
+    if (m_device->write(bytes) == bytes.size() && (file == nullptr || file->flush())) {
+        m_complete += bytes.size();
+        return true;
+    }
+    // Part of the line may have reached the file (a full disk takes what fits): cut it off, so
+    // the file ends with its last complete line.
+    if (file != nullptr)
+        file->resize(m_complete);
+    return false;
 }

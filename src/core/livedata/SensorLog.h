@@ -24,7 +24,8 @@ public:
     // as %4d%02d%02d%02d%02d%02d%02d, (so milliseconds below 100 have two digits).
     static QString timeStampField(const QDateTime &when);
 
-    // Creates the file (never replacing one) and writes the header; false when that fails.
+    // Creates the file (never replacing one) and writes the header; false when that fails, and
+    // a file that could not take the header is removed again.
     bool create(const QString &path, const QList<std::uint8_t> &pids);
     // Takes over an open device and writes the header to it; false when that fails.
     bool start(std::unique_ptr<QIODevice> device, const QList<std::uint8_t> &pids);
@@ -35,7 +36,8 @@ public:
     // A pass begins; its line is written by endLine().
     void beginLine(const QDateTime &passStart);
     void addValue(std::uint8_t pid, const QString &value);
-    // Writes the line of the pass, if one was begun. False when the write failed.
+    // Writes the line of the pass, if one was begun. False when the write failed; a file then
+    // ends with the last line that was written whole.
     bool endLine();
 
 private:
@@ -47,4 +49,5 @@ private:
     bool m_lineOpen = false;
     QString m_stamp;
     std::map<std::uint8_t, QString> m_values;
+    qint64 m_complete = 0; // bytes of the lines written whole
 };

@@ -1,9 +1,16 @@
 #include "core/platform/FileSettingsStore.h"
 
+#include "core/platform/IniValues.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QSettings>
-#include <QStringList>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -24,66 +31,83 @@ void shareWithFolderGroup(const QString &path)
 } // namespace
 
 FileSettingsStore::FileSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::SystemScope,
-                                             QStringLiteral("Korvath"), QStringLiteral("Ulmora")))
+    : FileSettingsStore(QLibraryInfo::path(QLibraryInfo::SettingsPath) + QStringLiteral("/Korvath/Ulmora.conf"))
 {
 }
 
-FileSettingsStore::FileSettingsStore(const QString &iniPath)
-    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
-{
-}
+FileSettingsStore::FileSettingsStore(const QString &iniPath) : m_path(iniPath) {}
 
 FileSettingsStore::~FileSettingsStore() = default;
 
-QString FileSettingsStore::location() const
-{
-    return m_settings->fileName();
-}
-
 bool FileSettingsStore::exists() const
 {
-    return QFileInfo::exists(location());
+    return QFileInfo::exists(m_path);
 }
 
 bool FileSettingsStore::isReadable() const
 {
-    const QFileInfo info(location());
-    return info.isFile() && info.isReadable() && m_settings->status() != QSettings::AccessError;
+    QFile file(m_path);
+    return QFileInfo(m_path).isFile() && file.open(QIODevice::ReadOnly);
 }
 
 bool FileSettingsStore::isWritable() const
 {
-    return m_settings->isWritable();
+    const QFileInfo info(m_path);
+    if (info.exists())
+        return info.isFile() && info.isWritable();
+    // A new file goes into the nearest folder that exists (QSettings creates the missing ones).
+    QDir folder = info.absoluteDir();
+    while (!folder.exists())
+        if (!folder.cdUp())
+            return false;
+    return QFileInfo(folder.absolutePath()).isWritable();
 }
 
 QString FileSettingsStore::readString(const QString &name) const
 {
-    const QVariant value = m_settings->value(name);
-    if (!value.isValid())
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    switch (value.typeId()) {
-    case QMetaType::QString:
-        return value.toString();
-    case QMetaType::QStringList:
-        // An unquoted comma in a hand-edited file splits the text; put it back together.
-        return value.toStringList().join(QStringLiteral(", "));
-    default:
-        throw SettingsError(QStringLiteral("Nieprawidłowy typ danych wartości '%1'").arg(name));
+    // Mapped, the file is searched in place; a file that cannot be mapped is read line by line.
+    std::optional<IniValue> value;
+    const qint64 size = file.size();
+    if (uchar *mapped = size > 0 ? file.map(0, size) : nullptr) {
+        value = findIniValue(QByteArrayView(mapped, size), name);
+        file.unmap(mapped);
+    } else {
+        value = findIniValue(file, name);
     }
+    if (!value)
+        return {};
+    if (value->kind == IniValue::Kind::TooLong)
+        throw SettingsError(QStringLiteral("Wartość '%1' jest za długa").arg(name));
+    if (value->kind != IniValue::Kind::Text)
+        throw SettingsError(QStringLiteral("Nieprawidłowy typ danych wartości '%1'").arg(name));
+    return value->text;
 }
 
 void FileSettingsStore::writeString(const QString &name, const QString &value)
 {
-    if (!m_settings->isWritable())
-        throw SettingsError(QStringLiteral("Brak dostępu do zapisu ustawień (%1)").arg(location()));
-    m_settings->setValue(name, value);
+    if (!isWritable())
+        throw SettingsError(QStringLiteral("Brak dostępu do zapisu ustawień (%1)").arg(m_path));
+    if (!m_writer)
+        m_writer = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    m_writer->setValue(name, value);
 }
 
 void FileSettingsStore::commit()
 {
-    m_settings->sync();
-    if (m_settings->status() != QSettings::NoError)
-        throw SettingsError(QStringLiteral("Błąd zapisu ustawień (%1)").arg(location()));
-    shareWithFolderGroup(location());
+    if (!m_writer)
+        return;
+    m_writer->sync();
+    const bool stored = m_writer->status() == QSettings::NoError;
+    m_writer.reset();
+#ifdef __GLIBC__
+    // QSettings parsed the whole file to write it; a large file leaves many small blocks that the
+    // allocator would otherwise keep for the rest of the session.
+    malloc_trim(0);
+#endif
+    if (!stored)
+        throw SettingsError(QStringLiteral("Błąd zapisu ustawień (%1)").arg(m_path));
+    shareWithFolderGroup(m_path);
 }

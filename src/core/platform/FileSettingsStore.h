@@ -6,9 +6,10 @@
 
 class QSettings;
 
-// Settings kept by QSettings: the system-wide store of the workstation
-// (Windows: HKLM\Software\Korvath\Ulmora; Linux: /etc/xdg/Korvath/Ulmora.conf),
-// or an INI file of the caller's choosing.
+// Settings kept in an INI file: the system-wide store of the workstation
+// (<Qt settings path>/Korvath/Ulmora.conf, /etc/xdg/Korvath/Ulmora.conf on Linux), or a file of
+// the caller's choosing. Each value is read from the file as it stands when asked for, and no
+// parsed copy of the file stays in memory; QSettings writes the file, and is let go after commit().
 class FileSettingsStore final : public SettingsStore {
 public:
     FileSettingsStore();                              // the system-wide store
@@ -22,8 +23,9 @@ public:
     void writeString(const QString &name, const QString &value) override;
     void commit() override;
 
-    QString location() const;
+    QString location() const { return m_path; }
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    QString m_path;
+    std::unique_ptr<QSettings> m_writer; // between the first writeString() and commit()
 };

@@ -1,0 +1,51 @@
+// Value texts from raw PID bytes: each 7-byte record of the input is one read (PID, mode, success
+// flag, A, B, C, D) on one selection record, so failure counts and support flags carry over from
+// read to read; every 10 bytes that follow are also formatted directly as a number.
+#include "core/livedata/FormatFixed.h"
+#include "core/livedata/FormatPidValue.h"
+#include "core/livedata/SensorSelection.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+class FuzzedVehicle final : public VehicleLink {
+public:
+    PidReply reply;
+    PidReply QueryPid(std::uint8_t, PidMode, int byteCount) override
+    {
+        if (byteCount < 1 || byteCount > 4)
+            std::abort(); // a rule asked for bytes a reply does not have
+        return reply;
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzedVehicle vehicle;
+    PidReader reader{vehicle, u',', {}};
+    SensorSelection selection;
+    std::size_t at = 0;
+    for (; at + 7 <= size && at < 7 * 64; at += 7) {
+        const std::uint8_t pid = data[at];
+        const PidMode mode = PidMode(data[at + 1] & 1);
+        vehicle.reply = {(data[at + 2] & 1) != 0, {data[at + 3], data[at + 4], data[at + 5], data[at + 6]}};
+        const QString text = FormatPidValue(reader, selection, pid, mode);
+        if (!vehicle.reply.ok && pid > 0x02 && !text.isEmpty())
+            std::abort(); // a failed read shows an empty cell
+    }
+    for (; at + 10 <= size; at += 10) {
+        long double x = 0;
+        double plain = 0;
+        std::memcpy(&plain, data + at, sizeof plain);
+        x = plain;
+        const QString text = FormatFixed(x, data[at + 8] % 24 - 2, data[at + 9] % 8, u',');
+        if (text.size() > 64)
+            std::abort(); // a number is never that long on screen
+    }
+    return 0;
+}
