@@ -33,6 +33,17 @@
     </message>
 </context>
 <context>
+    <name>DirectoryDialog</name>
+    <message>
+        <source>Katalog %1 nie istnieje. Czy utworzyć go?</source>
+        <translation>The folder %1 does not exist. Create it?</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć katalogu %1.</source>
+        <translation>Cannot create the folder %1.</translation>
+    </message>
+</context>
+<context>
     <name>DtcTabPage</name>
     <message>
         <source>  Kody  błędów  </source>
@@ -1103,6 +1114,61 @@ Unspecified error</translation>
         <extracomment>Niepoprawna wartość numeryczna !</extracomment>
         <translation>Invalid numeric value!</translation>
     </message>
+    <message>
+        <source>SDetectedIface</source>
+        <extracomment>Wykryto interfejs %1</extracomment>
+        <translation>Interface found: %1</translation>
+    </message>
+    <message>
+        <source>SPortMissing</source>
+        <extracomment>Błąd: port %1 nie istnieje</extracomment>
+        <translation>Error: port %1 does not exist</translation>
+    </message>
+    <message>
+        <source>SPortBusy</source>
+        <extracomment>Błąd: port %1 jest zajęty przez inny program</extracomment>
+        <translation>Error: port %1 is in use by another program</translation>
+    </message>
+    <message>
+        <source>SPortDenied</source>
+        <extracomment>Błąd: brak uprawnień do portu %1 - użytkownik musi należeć do grupy dialout</extracomment>
+        <translation>Error: no permission for port %1 - the user must be a member of the group dialout</translation>
+    </message>
+    <message>
+        <source>SPortFailed</source>
+        <extracomment>Błąd: nie można otworzyć portu %1 (%2)</extracomment>
+        <translation>Error: cannot open port %1 (%2)</translation>
+    </message>
+    <message>
+        <source>SIfaceNoAnswer</source>
+        <extracomment>Błąd: interfejs nie odpowiada - sprawdź podłączenie i prędkość portu</extracomment>
+        <translation>Error: the interface does not answer - check the connection and the port speed</translation>
+    </message>
+    <message>
+        <source>SIfaceUnknown</source>
+        <extracomment>Błąd: urządzenie na porcie nie jest interfejsem ELM327</extracomment>
+        <translation>Error: the device on the port is not an ELM327 interface</translation>
+    </message>
+    <message>
+        <source>SIfaceConfigFailed</source>
+        <extracomment>Błąd: interfejs nie przyjął polecenia %1</extracomment>
+        <translation>Error: the interface refused the command %1</translation>
+    </message>
+    <message>
+        <source>SVehNoAnswer</source>
+        <extracomment>Błąd: interfejs działa, ale pojazd nie odpowiada (%1) - sprawdź, czy zapłon jest włączony</extracomment>
+        <translation>Error: the interface works but the vehicle does not answer (%1) - check that the ignition is on</translation>
+    </message>
+    <message>
+        <source>SNoReplyInTime</source>
+        <extracomment>brak odpowiedzi w wyznaczonym czasie</extracomment>
+        <translation>no answer in time</translation>
+    </message>
+    <message>
+        <source>SDTCClearFailed</source>
+        <extracomment>Pojazd nie skasował kodów błędów.</extracomment>
+        <translation>The vehicle did not clear the trouble codes.</translation>
+    </message>
 </context>
 <context>
     <name>MonitorsTabPage</name>
@@ -1223,14 +1289,6 @@ Unspecified error</translation>
     <message>
         <source>Nie</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>Katalog %1 nie istnieje. Czy utworzyć go?</source>
-        <translation>The folder %1 does not exist. Create it?</translation>
-    </message>
-    <message>
-        <source>Nie można utworzyć katalogu %1.</source>
-        <translation>Cannot create the folder %1.</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1426,14 @@ Unspecified error</translation>
     <message>
         <source>Anuluj</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Podgląd</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć wydruku na wybranej drukarce.</source>
+        <translation>Cannot start printing on the chosen printer.</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1576,42 @@ Unspecified error</translation>
     <message>
         <source>Anuluj</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>  Interfejs  </source>
+        <translation>  Interface  </translation>
+    </message>
+    <message>
+        <source>Symulator</source>
+        <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>ELM327</source>
+        <translation>ELM327</translation>
+    </message>
+    <message>
+        <source>Symulator pojazdu lub interfejs zgodny z ELM327 podłączony do portu szeregowego.</source>
+        <translation>The vehicle simulator or an ELM327-compatible interface on a serial port.</translation>
+    </message>
+    <message>
+        <source>Interfejs:</source>
+        <translation>Interface:</translation>
+    </message>
+    <message>
+        <source>Nazwa portu interfejsu, np. /dev/ttyUSB0 lub /dev/rfcomm0.</source>
+        <translation>The name of the interface port, e.g. /dev/ttyUSB0 or /dev/rfcomm0.</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Prędkość portu szeregowego interfejsu (zwykle 38400).</source>
+        <translation>The speed of the interface serial port (usually 38400).</translation>
+    </message>
+    <message>
+        <source>Prędkość:</source>
+        <translation>Speed:</translation>
     </message>
 </context>
 <context>
