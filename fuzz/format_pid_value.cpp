@@ -4,6 +4,7 @@
 #include "core/livedata/FormatFixed.h"
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/SensorSelection.h"
+#include "core/vehicle/FixedDataVehicle.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,7 +12,7 @@
 
 namespace {
 
-class FuzzedVehicle final : public VehicleLink {
+class FuzzedVehicle final : public FixedDataVehicle {
 public:
     PidReply reply;
     PidReply QueryPid(std::uint8_t, PidMode, int byteCount) override

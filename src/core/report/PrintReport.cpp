@@ -11,7 +11,6 @@
 namespace {
 
 constexpr double kInchesPerMillimetre = 0.0393700787;
-constexpr int kBodyPoints = 12;
 constexpr int kFooterPoints = 8;
 
 QString label(std::uint16_t id)
