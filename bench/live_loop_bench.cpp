@@ -3,7 +3,7 @@
 // processor time the loop uses while it waits on the vehicle. Each figure is measured three
 // times; the median is printed and held against its limit.
 #include "BenchPlatform.h"
-#include "core/platform/SystemClock.h"
+#include "NoPauseClock.h"
 #include "core/vehicle/SimulatedVehicle.h"
 #include "gui/livedata/SensorsTabPage.h"
 #include "gui/mainwindow/MainTabPage.h"
@@ -31,17 +31,6 @@ constexpr double kOverheadLimitMs = 0.5;
 constexpr double kWorstPassLimitMs = 5.0;
 constexpr double kWaitingCpuLimit = 0.02;
 
-// The real clock without the vehicle's waiting: pauses return at once.
-class NoPauseClock final : public Clock {
-public:
-    void pause(int) override {}
-    std::uint32_t tickCount() override { return m_clock.tickCount(); }
-    QDateTime localNow() override { return m_clock.localNow(); }
-    void processEvents() override { m_clock.processEvents(); }
-
-private:
-    SystemClock m_clock;
-};
 
 // Processor time of the calling thread: unlike the clock on the wall it does not count the time
 // other programs on a busy machine take the processor away.

@@ -1,8 +1,8 @@
 // Report benchmark: rendering the assembled inspection report to a PDF file, as the print
 // dialog's "print to file" does. Pass a file name to keep the last PDF for a look.
 #include "BenchPlatform.h"
+#include "NoPauseClock.h"
 #include "core/livedata/FormatPidValue.h"
-#include "core/platform/SystemClock.h"
 #include "core/report/AssembleReportData.h"
 #include "core/vehicle/FixedDataVehicle.h"
 #include "gui/report/PrinterCanvas.h"
@@ -19,17 +19,6 @@ namespace {
 constexpr double kRenderLimitMs = 300.0;
 constexpr int kRuns = 5;
 
-// The real clock without its pauses: the assembly's waiting is not what is measured here.
-class NoPauseClock final : public Clock {
-public:
-    void pause(int) override {}
-    std::uint32_t tickCount() override { return m_clock.tickCount(); }
-    QDateTime localNow() override { return m_clock.localNow(); }
-    void processEvents() override { m_clock.processEvents(); }
-
-private:
-    SystemClock m_clock;
-};
 
 // A vehicle with a lambda sensor on each bank.
 class SampleVehicle final : public FixedDataVehicle {
