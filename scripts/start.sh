@@ -10,5 +10,5 @@ if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
   exec build/src/korvath-diag
 else
   echo "No desktop session: starting on a virtual screen (xvfb-run)."
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" build/src/korvath-diag
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/src/korvath-diag
 fi
