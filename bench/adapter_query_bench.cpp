@@ -3,6 +3,7 @@
 // parsing it and formatting the value) against the stand-in on a pseudo-terminal, which answers
 // at once. The processor time of the calling thread is the program's work; the round trip in
 // real time also holds the stand-in's thread and the terminal.
+#include "ProcessMeasures.h"
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/SensorSelection.h"
 #include "core/vehicle/Elm327Vehicle.h"
@@ -18,13 +19,6 @@ namespace {
 
 constexpr int kQueries = 5000;
 constexpr double kLimitMs = 1.0;
-
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
 
 } // namespace
 

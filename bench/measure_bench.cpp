@@ -3,6 +3,7 @@
 // dyno sample apart from its 200 ms pause. Everything runs on a virtual clock: pauses and the
 // vehicle's answers take no real time, so only the program's own work is measured.
 #include "BenchPlatform.h"
+#include "ProcessMeasures.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Tones.h"
 #include "gui/mainwindow/MainTabPage.h"
@@ -57,24 +58,6 @@ public:
 
 // Processor time of this thread in ms: on a shared machine the wall clock would count the time
 // other programs run.
-double threadMs()
-{
-    timespec time{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
-    return double(time.tv_sec) * 1e3 + double(time.tv_nsec) / 1e6;
-}
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
-    return -1;
-}
-
 struct Bench {
     BenchClock clock;
     SilentTones tones;
@@ -114,10 +97,10 @@ double plotTickMs()
         }
         if (pumps != 3)
             return;
-        const double before = threadMs();
+        const double before = threadCpuMs();
         for (int tick = 0; tick < kTimedTicks; ++tick)
             bench.main.plotTab().TimerTimer();
-        perTick = (threadMs() - before) / kTimedTicks;
+        perTick = (threadCpuMs() - before) / kTimedTicks;
         page.ButtonPlotStart->click();
     };
     page.ButtonPlotStart->click();
@@ -165,9 +148,9 @@ double dynoSampleMs()
     Bench bench([](TMainForm &main) -> QWidget * { return main.TabDyno; });
     int samples = 0;
     bench.clock.hook = [&] { ++samples; };
-    const double before = threadMs();
+    const double before = threadCpuMs();
     bench.main.TabDyno->ButtonStartDyno->click();
-    return (threadMs() - before) / (samples - 1); // the last pump follows the end beep
+    return (threadCpuMs() - before) / (samples - 1); // the last pump follows the end beep
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // the child builds the workstation as the program does, reports when the main window has been
 // painted, connects, and reports its resident memory.
 #include "BenchPlatform.h"
+#include "ProcessMeasures.h"
 #include "core/platform/SystemClock.h"
 #include "gui/mainwindow/MainTabPage.h"
 #include "gui/mainwindow/TMainForm.h"
@@ -26,17 +27,6 @@ namespace {
 constexpr int kRuns = 5;
 constexpr double kStartLimitSeconds = 0.3;
 constexpr double kMemoryLimitMb = 80.0;
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
-    return -1;
-}
 
 // Prints "painted" once the main window has been painted for the first time.
 class FirstPaint final : public QObject {
