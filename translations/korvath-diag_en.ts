@@ -1169,6 +1169,71 @@ Unspecified error</translation>
         <extracomment>Pojazd nie skasował kodów błędów.</extracomment>
         <translation>The vehicle did not clear the trouble codes.</translation>
     </message>
+    <message>
+        <source>SUnitRefused</source>
+        <extracomment>sterownik %1 odmówił (%2)</extracomment>
+        <translation>control unit %1 refused (%2)</translation>
+    </message>
+    <message>
+        <source>SUnitSilent</source>
+        <extracomment>sterownik %1 nie odpowiedział</extracomment>
+        <translation>control unit %1 did not answer</translation>
+    </message>
+    <message>
+        <source>SNoUnitAnswered</source>
+        <extracomment>żaden sterownik nie odpowiedział</extracomment>
+        <translation>no control unit answered</translation>
+    </message>
+    <message>
+        <source>SAnswerBroken</source>
+        <extracomment>niepełna lub uszkodzona odpowiedź (%1)</extracomment>
+        <translation>incomplete or damaged answer (%1)</translation>
+    </message>
+    <message>
+        <source>SRefusedConditions</source>
+        <extracomment>warunki nie pozwalają - np. pracuje silnik</extracomment>
+        <translation>conditions not correct - e.g. the engine is running</translation>
+    </message>
+    <message>
+        <source>SDTCReadFailed</source>
+        <extracomment>Nie udało się odczytać pamięci usterek pojazdu:</extracomment>
+        <translation>The vehicle's fault memory could not be read:</translation>
+    </message>
+    <message>
+        <source>SDTCPartPending</source>
+        <extracomment>kody oczekujące</extracomment>
+        <translation>pending codes</translation>
+    </message>
+    <message>
+        <source>SDTCPartStored</source>
+        <extracomment>kody zarejestrowane</extracomment>
+        <translation>stored codes</translation>
+    </message>
+    <message>
+        <source>SDTCPartMil</source>
+        <extracomment>stan kontrolki &quot;Check Engine&quot;</extracomment>
+        <translation>state of the &quot;Check Engine&quot; lamp</translation>
+    </message>
+    <message>
+        <source>SMonReadFailed</source>
+        <extracomment>Nie udało się odczytać stanu monitorów diagnostycznych.</extracomment>
+        <translation>The state of the diagnostic monitors could not be read.</translation>
+    </message>
+    <message>
+        <source>PDTCUnread</source>
+        <extracomment>Nie udało się odczytać pamięci usterek</extracomment>
+        <translation>The fault memory could not be read</translation>
+    </message>
+    <message>
+        <source>PNotRead</source>
+        <extracomment>Nie odczytano</extracomment>
+        <translation>Not read</translation>
+    </message>
+    <message>
+        <source>SLinkLost</source>
+        <extracomment>Błąd: utracono połączenie z interfejsem na porcie %1 - sprawdź podłączenie i połącz ponownie</extracomment>
+        <translation>Error: the connection to the interface on port %1 was lost - check the cable and connect again</translation>
+    </message>
 </context>
 <context>
     <name>MonitorsTabPage</name>

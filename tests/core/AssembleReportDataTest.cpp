@@ -118,9 +118,32 @@ TEST(ReportVehicleFactsTest, ComeFromTheVehicleLink)
     const ReportVehicleFacts fromAdapter = ReadReportVehicleFacts(adapter);
     EXPECT_EQ(fromAdapter.MilStatusWord, 0x0001);
     EXPECT_EQ(fromAdapter.StoredRawCodes, QStringList{u"0171"_s});
-    EXPECT_TRUE(fromAdapter.PendingRawCodes.isEmpty());
+    EXPECT_TRUE(fromAdapter.StoredRead);
+    EXPECT_FALSE(fromAdapter.PendingRead); // a failed read is not an empty memory
+    EXPECT_TRUE(fromAdapter.StatusRead);
     EXPECT_EQ(fromAdapter.Readiness.b, 0x07);
 
     adapter.status = {};
-    EXPECT_EQ(ReadReportVehicleFacts(adapter).MilStatusWord, kMilNoAnswer);
+    EXPECT_FALSE(ReadReportVehicleFacts(adapter).StatusRead);
+}
+
+// What could not be read is printed as unread: never as a clean memory, never as the lamp or the
+// monitors of an earlier read.
+TEST_F(AssembleReportDataTest, AFailedReadIsPrintedAsUnread)
+{
+    ReportVehicleFacts facts;
+    facts.MilStatusWord = 0x0082;
+    facts.Readiness = {0x07, 0x01, 0x00};
+    assemble(facts);
+    ASSERT_EQ(report.MilText, u"Zapalona"_s);
+
+    facts.StatusRead = false;
+    facts.StoredRead = false;
+    facts.StoredRawCodes.clear();
+    assemble(facts);
+    EXPECT_EQ(report.MilText, u"Nie odczytano"_s);
+    EXPECT_EQ(report.StoredLines, QStringList{u"Nie udało się odczytać pamięci usterek"_s});
+    EXPECT_EQ(report.PendingLines, QStringList{u"Brak zarejestrowanych błędów"_s});
+    EXPECT_EQ(report.ContinuousMonitorTexts[1], u"Nie odczytano"_s);
+    EXPECT_EQ(report.NonContinuousMonitorTexts[8], u"Nie odczytano"_s);
 }

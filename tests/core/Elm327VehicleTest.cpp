@@ -229,3 +229,121 @@ TEST(Elm327Adapter, SaysWhyThePortDidNotOpen)
     EXPECT_FALSE(second.ok);
     EXPECT_EQ(second.line, QStringLiteral("Błąd: port %1 jest zajęty przez inny program").arg(standIn.portName()));
 }
+
+namespace {
+
+enum class Ask { Stored, Status, Clear, Vin, Rpm };
+
+// What the link makes of one read: the value as text, or "!" and the reason it gives.
+QString ask(Elm327Vehicle &link, Ask what)
+{
+    switch (what) {
+    case Ask::Stored: {
+        const auto codes = link.ReadStoredCodes();
+        return codes ? codes->join(u',') : u'!' + link.LastFailure();
+    }
+    case Ask::Status: {
+        const MonitorStatus status = link.ReadMonitorStatus();
+        return status.ok ? QStringLiteral("%1 %2 %3").arg(status.milStatusWord & 0x80 ? "lit" : "out")
+                               .arg(status.storedCodeCount)
+                               .arg(status.readiness.c, 2, 16, QChar(u'0'))
+                         : u'!' + link.LastFailure();
+    }
+    case Ask::Clear:
+        return link.ClearCodes() ? QStringLiteral("cleared") : u'!' + link.LastFailure();
+    case Ask::Vin:
+        return link.ReadVin().value_or(u'!' + link.LastFailure());
+    case Ask::Rpm: {
+        const PidReply rpm = link.QueryPid(0x0C, CurrentData, 2);
+        return rpm.ok ? QString::number(rpm.bytes[0] * 256 + rpm.bytes[1]) : u'!' + link.LastFailure();
+    }
+    }
+    return {};
+}
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+} // namespace
+
+// Adapters and cars as they are met in a workshop, one behaviour a row: several units, refusals,
+// error lines, the older protocols' headers, clones and resets. Nothing may read as a clean car.
+TEST(Elm327Adapter, SaysOnlyWhatTheCarSaid)
+{
+    using Script = Elm327StandIn::Script;
+    auto gearbox = [](Script &s) -> Elm327StandIn::Unit & { return s.units[0]; };
+    auto engine = [](Script &s) -> Elm327StandIn::Unit & { return s.units[1]; };
+    const char *refused = "!sterownik $7E9h odmówił (7F 04 22: warunki nie pozwalają - np. pracuje silnik)";
+    const struct {
+        const char *name;
+        int protocol;
+        std::function<void(Script &)> change;
+        Ask what;
+        const char *expected;
+    } cases[] = {
+        {"codes of both units, each once", 6, [&](Script &s) { gearbox(s).answers["03"] = {hex("430207000133")}; },
+         Ask::Stored, "0133,0300,0171,0700"},
+        {"the gearbox lights the lamp", 6, [&](Script &s) { gearbox(s).answers["0101"] = {hex("410181000000")}; },
+         Ask::Status, "lit 4 65"},
+        {"the gearbox refuses the clear", 6, [&](Script &s) { gearbox(s).answers["04"] = {hex("7F0422")}; },
+         Ask::Clear, refused},
+        {"the gearbox keeps quiet", 6, [&](Script &s) { gearbox(s).answers.erase("03"); }, Ask::Stored,
+         "!sterownik $7E9h nie odpowiedział"},
+        {"no unit answers the codes", 6, [](Script &s) { s.fixed["03"] = "NO DATA"; }, Ask::Stored, "!NO DATA"},
+        {"an error line after the answer", 6, [](Script &s) { s.fixed["03"] = "7E8 04 43 01 01 33\rCAN ERROR"; },
+         Ask::Stored, "!CAN ERROR"},
+        {"answer pending, then the answer", 6,
+         [&](Script &s) { engine(s).answers["03"].prepend(hex("7F0378")); }, Ask::Stored, "0133,0300,0171"},
+        {"conditions not correct", 6, [&](Script &s) { engine(s).answers["03"] = {hex("7F0322")}; }, Ask::Stored,
+         "!sterownik $7E8h odmówił (7F 03 22: warunki nie pozwalają - np. pracuje silnik)"},
+        {"one byte of two", 6, [&](Script &s) { engine(s).answers["010C"] = {hex("410C1A")}; }, Ask::Rpm, "!niepełna lub uszkodzona odpowiedź (41 0C 1A)"},
+        {"ISO 14230-4", 5, nullptr, Ask::Stored, "0133,0300,0171"},
+        {"ISO 14230-4 VIN", 5, nullptr, Ask::Vin, "WDB2030461A123456"},
+        {"SAE J1850", 1, nullptr, Ask::Stored, "0133,0300,0171"},
+        {"a lost VIN piece", 3, [&](Script &s) { engine(s).answers["0902"].removeAt(1); }, Ask::Vin,
+         "!niepełna lub uszkodzona odpowiedź (33 30 34 36)"},
+        {"a clone that answers OK to everything", 7, [](Script &s) { s.okToEverything = true; }, Ask::Stored,
+         "0133,0300,0171"},
+        {"a reset in the middle of the session", 6, [](Script &s) { s.resetsOn = "03"; }, Ask::Stored,
+         "0133,0300,0171"},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Script script = Elm327StandIn::ScriptFor(entry.protocol);
+        if (entry.change)
+            entry.change(script);
+        Elm327StandIn standIn(script);
+        Elm327Vehicle link(38400, kPatient);
+        ASSERT_EQ(connect(link, standIn), QString());
+        EXPECT_EQ(ask(link, entry.what), QString::fromUtf8(entry.expected));
+    }
+}
+
+// The adapter's own timing: a search that takes longer than the first wait, and an answer that
+// comes after its timeout. These few stand-in delays, a fraction of a second each, are real.
+TEST(Elm327Adapter, WaitsOutTheSearchAndNeverTakesALateAnswerForALaterOne)
+{
+    Elm327StandIn::Script slow = Elm327StandIn::DefaultScript();
+    slow.searchMs = 400;
+    Elm327StandIn searching(slow);
+    Elm327Vehicle patient(38400, ElmTimeouts{3000, 3000, 150, 3000});
+    int pumps = 0;
+    patient.setPump([&] { ++pumps; });
+    EXPECT_EQ(connect(patient, searching), QString());
+    EXPECT_GT(pumps, 2); // the window is repainted while the adapter searches
+
+    Elm327StandIn::Script late = Elm327StandIn::DefaultScript();
+    late.lateMs["0101"] = 400;
+    Elm327StandIn standIn(late);
+    Elm327Vehicle link(38400, ElmTimeouts{3000, 150, 3000, 3000, 1500});
+    ASSERT_EQ(connect(link, standIn), QString());
+    EXPECT_EQ(ask(link, Ask::Status), QStringLiteral("!brak odpowiedzi w wyznaczonym czasie"));
+    // The lamp goes out meanwhile: the next read must say so, not repeat the late answer.
+    standIn.edit([](Elm327StandIn::Script &s) {
+        s.lateMs.clear();
+        s.units[1].answers["0101"] = {QByteArray::fromHex("410100076504")};
+    });
+    EXPECT_EQ(ask(link, Ask::Status), QStringLiteral("out 0 65"));
+}

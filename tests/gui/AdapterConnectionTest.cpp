@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 
 // The workstation with an ELM327 adapter chosen, the port being a link to the stand-in's
@@ -127,31 +129,33 @@ TEST_F(AdapterConnectionTest, AFailedStepIsLoggedAndLeavesThePortClosed)
     EXPECT_FALSE(state().Connected);
 }
 
-TEST_F(AdapterConnectionTest, PullingTheAdapterOutDoesNotStopTheLiveLoopAndALaterConnectionWorks)
+TEST_F(AdapterConnectionTest, PullingTheAdapterOutIsNoticedAtOnceAndALaterConnectionWorks)
 {
     startWithAdapter();
     clickPolacz();
     ASSERT_TRUE(state().Connected);
     clickTab(3);
 
-    // Reads are counted by their debug-log lines. The adapter is pulled out after a few; the loop
-    // goes on failing until every PID has failed three times and then waits idle, which is when
-    // the operator returns to "Główna" and presses "Rozłącz".
+    // Reads are counted by their debug-log lines. The adapter is pulled out after a few: the
+    // live loop ends with the first read that finds the port gone, and the window shows itself
+    // disconnected, as after "Rozłącz", saying why.
     int reads = 0;
     QObject::connect(main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog, [&] {
-        if (!state().SensorsRunning || ++reads != 4)
-            return;
-        standIn->unplug();
-        env.clock.at(env.clock.now() + 1, [&] {
-            clickTab(0);
-            clickPolacz();
-        });
+        if (state().SensorsRunning && ++reads == 4)
+            standIn->unplug();
     });
     click(main().TabSensors->ButtonStart);
-    EXPECT_GE(reads, 4 + 9 * 3);
+    QCoreApplication::processEvents(); // the window's part, once the click has returned
+    EXPECT_LE(reads, 6);
     EXPECT_FALSE(state().SensorsRunning);
     EXPECT_FALSE(state().Connected);
     EXPECT_EQ(main().TabMain->ButtonPolacz->text(), QStringLiteral("Połącz"));
+    EXPECT_TRUE(main().MnuUstawienia->menuAction()->isEnabled());
+    const QString lost = QStringLiteral("Błąd: utracono połączenie z interfejsem na porcie %1 - sprawdź podłączenie i "
+                                        "połącz ponownie")
+                             .arg(port());
+    EXPECT_EQ(statusLines(), (QStringList{lost, portLine("zamknięty")}));
+    EXPECT_EQ(env.dialogs.texts().value(env.dialogs.texts().size() - 1), lost);
 
     plugIn(Elm327StandIn::DefaultScript());
     clickPolacz();
@@ -184,4 +188,120 @@ TEST_F(AdapterConnectionTest, TheDialogChoosesTheInterfaceItsPortAndSpeed)
     clickPolacz();
     EXPECT_TRUE(state().Connected);
     EXPECT_EQ(statusLines().value(1), QStringLiteral("Wykryto interfejs ELM327 v1.5"));
+}
+
+namespace {
+
+// The text of a PDF file as pdftotext reads it, runs of white space made one blank.
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QStringLiteral("(pdftotext failed)");
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+class AdapterSessionTest : public AdapterConnectionTest {
+protected:
+    // Connects through the adapter with script, on the tab "Kody błędów" afterwards.
+    void connectTo(const Elm327StandIn::Script &script)
+    {
+        plugIn(script);
+        startWithAdapter();
+        clickPolacz();
+        ASSERT_TRUE(state().Connected);
+    }
+
+    // The report printed to a PDF file, as text.
+    QString reportText()
+    {
+        const QString path = folder.filePath(QStringLiteral("protokol.pdf"));
+        env.dialogs.printerAnswers = {true};
+        env.dialogs.onPrinterChosen = [path](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+        };
+        click(workstation->raportForm().ButtonPrint);
+        return pdfText(path);
+    }
+};
+
+TEST_F(AdapterSessionTest, TwoUnitsShowTheirCodesAndARefusedClearKeepsThem)
+{
+    Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+    auto &gearbox = script.units[0].answers;
+    gearbox["03"] = {QByteArray::fromHex("43010700")};
+    gearbox["07"] = {QByteArray::fromHex("47010715")};
+    gearbox["0101"] = {QByteArray::fromHex("410181000000")};
+    gearbox["04"] = {QByteArray::fromHex("7F0422")};
+    connectTo(script);
+    EXPECT_EQ(main().TabMain->LabelDTCStatus->text(), QStringLiteral("4"));
+
+    clickTab(1);
+    DtcTabPage &dtc = *main().TabDTC;
+    click(dtc.ButtonDTCOdczytaj);
+    QStringList stored;
+    for (int row = 1; row <= 5; ++row)
+        stored << dtc.StringGridDTCStored->Cells(0, row);
+    EXPECT_EQ(stored, (QStringList{"P0133", "P0300", "P0171", "P0700", ""}));
+    EXPECT_EQ(dtc.StringGridDTCPending->Cells(0, 2), QStringLiteral("P0715"));
+    EXPECT_EQ(dtc.LabelDTCStoredCount->text(), QStringLiteral("4"));
+
+    env.dialogs.answers = {MessageAnswer::Yes};
+    click(dtc.ButtonDTCKasuj);
+    EXPECT_EQ(env.dialogs.texts().last(),
+              QStringLiteral("Pojazd nie skasował kodów błędów.\r\nsterownik $7E9h odmówił (7F 04 22: warunki nie "
+                             "pozwalają - np. pracuje silnik)"));
+    EXPECT_EQ(dtc.StringGridDTCStored->Cells(0, 4), QStringLiteral("P0700"));
+    EXPECT_TRUE(dtc.ButtonDTCKasuj->isEnabled());
+
+    const QString report = reportText();
+    for (const char *code : {"P0133 - ", "P0300 - ", "P0171 - ", "P0700 - ", "P0420 - ", "P0715 - "})
+        EXPECT_TRUE(report.contains(QLatin1String(code))) << code << "\n" << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("Kontrolka MIL: Zapalona")));
+    EXPECT_FALSE(report.contains(QStringLiteral("Brak zarejestrowanych błędów")));
+    // The adapter's protocol as the adapter describes it, without the simulated link's bus.
+    EXPECT_TRUE(report.contains(QStringLiteral("Standard komunikacji diagnostycznej: ISO 15765-4 (CAN 11/500) Adres")))
+        << report.toStdString();
+}
+
+TEST_F(AdapterSessionTest, FailingReadsNeverShowACleanCar)
+{
+    Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+    connectTo(script);
+    standIn->edit([](Elm327StandIn::Script &s) {
+        s.fixed["0101"] = "STOPPED";
+        s.fixed["03"] = "7E8 04 43 01 01 33\rCAN ERROR";
+        s.units[0].answers.erase("07"); // the gearbox keeps quiet
+    });
+
+    clickTab(1);
+    DtcTabPage &dtc = *main().TabDTC;
+    click(dtc.ButtonDTCOdczytaj);
+    EXPECT_EQ(env.dialogs.texts().last(), QStringLiteral("Nie udało się odczytać pamięci usterek pojazdu:\r\n"
+                                                         "- stan kontrolki \"Check Engine\": STOPPED\r\n"
+                                                         "- kody oczekujące: sterownik $7E9h nie odpowiedział\r\n"
+                                                         "- kody zarejestrowane: CAN ERROR"));
+    EXPECT_EQ(dtc.LabelDTCStoredCount->text(), QStringLiteral("?"));
+    EXPECT_EQ(dtc.LabelDTCPendCount->text(), QStringLiteral("?"));
+    EXPECT_TRUE(dtc.StringGridDTCStored->Cells(0, 1).isEmpty());
+    EXPECT_TRUE(dtc.StringGridDTCPending->Cells(0, 1).isEmpty());
+    EXPECT_TRUE(dtc.LabelDTCMILStatus->isHidden());
+    EXPECT_TRUE(dtc.ImageMILoff->isHidden());
+
+    clickTab(4);
+    click(main().TabMonitors->ButtonMonitorRead);
+    EXPECT_EQ(env.dialogs.texts().last(),
+              QStringLiteral("Nie udało się odczytać stanu monitorów diagnostycznych.\r\nSTOPPED"));
+    EXPECT_TRUE(main().TabMonitors->StringGridMonitorCont->Cells(1, 1).isEmpty());
+
+    const QString report = reportText();
+    EXPECT_TRUE(report.contains(QStringLiteral("Kontrolka MIL: Nie odczytano"))) << report.toStdString();
+    EXPECT_EQ(report.count(QStringLiteral("Nie udało się odczytać pamięci usterek")), 2);
+    EXPECT_TRUE(report.contains(QStringLiteral("CAT Nie odczytano")));
+    EXPECT_FALSE(report.contains(QStringLiteral("Brak zarejestrowanych błędów")));
+    EXPECT_FALSE(report.contains(QStringLiteral("Zapalona")));
 }

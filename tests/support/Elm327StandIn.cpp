@@ -43,6 +43,10 @@ QByteArray protocolName(int protocol)
         return "ISO 15765-4 (CAN 29/500)";
     case 3:
         return "ISO 9141-2";
+    case 5:
+        return "ISO 14230-4 (KWP FAST)";
+    case 1:
+        return "SAE J1850 PWM";
     default:
         return "AUTOMATIC";
     }
@@ -100,10 +104,14 @@ Elm327StandIn::Script Elm327StandIn::ScriptFor(int protocol)
         a["0902"] = pieces;
     }
 
+    // The gearbox holds no codes, says so, and clears.
     Unit gearbox;
     gearbox.address = protocol == 6 ? 0x7E9 : protocol == 7 ? 0x18DAF118 : 0x18;
     gearbox.answers["0100"] = {bytes("410080000001")};
     gearbox.answers["0101"] = {bytes("410100000000")};
+    gearbox.answers["03"] = {can ? bytes("4300") : bytes("43000000000000")};
+    gearbox.answers["07"] = {can ? bytes("4700") : bytes("47000000000000")};
+    gearbox.answers["04"] = {bytes("44")};
 
     Script script;
     script.protocol = protocol;
@@ -157,8 +165,12 @@ void Elm327StandIn::run()
         }
         if (fd < 0)
             return;
+        {
+            std::lock_guard lock(m_mutex);
+            sendDue();
+        }
         pollfd wanted{fd, POLLIN, 0};
-        if (::poll(&wanted, 1, 10) <= 0 || !(wanted.revents & POLLIN))
+        if (::poll(&wanted, 1, 5) <= 0 || !(wanted.revents & POLLIN))
             continue;
         char buffer[256];
         std::lock_guard lock(m_mutex);
@@ -188,12 +200,46 @@ void Elm327StandIn::handle(const QByteArray &raw)
     out += m_script.noise;
     bool prompt = true;
     const QByteArray end = m_linefeeds ? "\r\n" : "\r";
-    for (const QByteArray &text : answerAt(command, &prompt))
+    const bool searching = m_script.searching && !m_searched && isObdRequest(command);
+    QList<QByteArray> lines = answerAt(command, &prompt);
+    int afterMs = 0;
+    if (const auto late = m_script.lateMs.find(command); late != m_script.lateMs.end())
+        afterMs = late->second;
+    if (searching && m_script.searchMs > 0 && !lines.isEmpty()) {
+        // "SEARCHING..." at once, the answer when the protocol is found.
+        send(out + lines.takeFirst() + end, 0);
+        out.clear();
+        afterMs += m_script.searchMs;
+    }
+    for (const QByteArray &text : lines)
         out += text + end;
     out += end;
     if (prompt)
         out += '>';
-    ::write(m_master, out.constData(), size_t(out.size()));
+    send(out, afterMs);
+}
+
+void Elm327StandIn::send(const QByteArray &out, int afterMs)
+{
+    if (afterMs <= 0 && m_held.empty()) {
+        ::write(m_master, out.constData(), size_t(out.size()));
+        return;
+    }
+    // One command at a time: what comes after a held answer waits for it.
+    auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(afterMs);
+    if (!m_held.empty())
+        due = std::max(due, std::prev(m_held.end())->first);
+    m_held.emplace(due, out);
+    sendDue();
+}
+
+void Elm327StandIn::sendDue()
+{
+    const auto now = std::chrono::steady_clock::now();
+    while (!m_held.empty() && m_held.begin()->first <= now && m_master >= 0) {
+        ::write(m_master, m_held.begin()->second.constData(), size_t(m_held.begin()->second.size()));
+        m_held.erase(m_held.begin());
+    }
 }
 
 QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *prompt)
@@ -202,6 +248,12 @@ QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *promp
         return fixed->second.split('\r');
     if (m_script.unknown.count(command) != 0)
         return {"?"};
+    if (m_script.okToEverything && command.startsWith("AT") && command != "ATZ" && command != "ATI"
+        && !command.startsWith("ATE") && !command.startsWith("ATH")) {
+        if (command.startsWith("ATS") && command.size() == 4)
+            m_spaces = command.endsWith('1');
+        return {"OK"};
+    }
     if (command == "ATZ") {
         m_echo = true;
         m_linefeeds = false;
@@ -242,6 +294,13 @@ QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *promp
     if (!isObdRequest(command))
         return {"?"};
     *prompt = !m_script.losesPrompt;
+    if (!m_hasReset && !m_script.resetsOn.isEmpty() && command == m_script.resetsOn) {
+        // A voltage dip: the adapter starts afresh, with its settings as after ATZ.
+        m_hasReset = true;
+        answerAt("ATZ", prompt);
+        *prompt = true;
+        return {"LV RESET", "", m_script.identification};
+    }
     QList<QByteArray> lines;
     if (m_script.searching && !m_searched)
         lines << "SEARCHING...";
@@ -270,12 +329,27 @@ QList<QByteArray> Elm327StandIn::framed(std::uint32_t address, const QByteArray 
     const int protocol = m_script.protocol;
     QList<QByteArray> lines;
     if (protocol != 6 && protocol != 7) {
-        // Priority, target and source bytes, the message, and the sum of them all as check byte.
-        QByteArray frame = bytes("486B") + char(address) + message;
-        char sum = 0;
-        for (const char c : frame)
-            sum = char(sum + c);
-        lines << line(m_headers ? frame + sum : message);
+        // Three header bytes (priority or format, target, source), the message and a check byte:
+        // on ISO 9141-2 and ISO 14230-4 the sum of the bytes, on SAE J1850 their CRC-8.
+        const bool j1850 = protocol == 1 || protocol == 2;
+        const QByteArray header = protocol == 4 || protocol == 5 ? QByteArray(1, char(0x80 | message.size())) + '\xF1'
+                                  : protocol == 1                ? bytes("416B")
+                                                                 : bytes("486B");
+        const QByteArray frame = header + char(address) + message;
+        std::uint8_t check = 0;
+        if (j1850) {
+            std::uint8_t crc = 0xFF;
+            for (const char c : frame) {
+                crc ^= std::uint8_t(c);
+                for (int bit = 0; bit < 8; ++bit)
+                    crc = (crc & 0x80) ? std::uint8_t((crc << 1) ^ 0x1D) : std::uint8_t(crc << 1);
+            }
+            check = std::uint8_t(~crc);
+        } else {
+            for (const char c : frame)
+                check = std::uint8_t(check + std::uint8_t(c));
+        }
+        lines << line(m_headers ? frame + char(check) : message);
         return lines;
     }
     const QByteArray header = protocol == 6 ? QByteArray::number(address, 16).toUpper()

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -15,8 +16,9 @@
 // An ELM327-compatible adapter with a vehicle behind it, on a pseudo-terminal: the program opens
 // portName() as it would open /dev/ttyUSB0. It knows the AT commands the workstation uses (reset,
 // identification, echo, line feeds, blanks, headers, protocol) and answers OBD requests from a
-// script of control units, framed as the adapter frames them on CAN (11 or 29 bit) or on
-// ISO 9141-2, with or without headers and blanks. A thread of its own answers at once.
+// script of control units, framed as the adapter frames them on CAN (11 or 29 bit), on
+// ISO 9141-2, ISO 14230-4 or SAE J1850 (header bytes and check byte), with or without headers and
+// blanks. A thread of its own answers at once.
 class Elm327StandIn {
 public:
     // A control unit: its address (CAN identifier, or source byte on ISO 9141-2) and its answers,
@@ -28,13 +30,17 @@ public:
 
     struct Script {
         QByteArray identification = "ELM327 v1.5";
-        int protocol = 6;          // 6 CAN 11/500, 7 CAN 29/500, 3 ISO 9141-2
+        int protocol = 6;          // 6 CAN 11/500, 7 CAN 29/500, 3 ISO 9141-2, 5 ISO 14230-4, 1 J1850 PWM
         bool searching = true;     // "SEARCHING..." before the first answer after a reset
         bool blanks = true;        // blanks between the bytes after a reset (ATS1)
         bool keepsEcho = false;    // a clone that answers "OK" to ATE0 and goes on echoing
         bool silent = false;       // answers nothing at all
         bool losesPrompt = false;  // no '>' after the answers to OBD requests
+        bool okToEverything = false; // a clone that answers "OK" to every AT command it does not need
         QByteArray noise;          // stray bytes sent before every answer
+        QByteArray resetsOn;       // a request that makes the adapter reset itself once ("LV RESET")
+        int searchMs = 0;          // how long the protocol search takes after "SEARCHING..."
+        std::map<QByteArray, int> lateMs; // requests answered only this long after they came
         std::set<QByteArray> unknown;               // commands answered with "?"
         std::map<QByteArray, QByteArray> fixed;     // command -> literal answer lines ("\r" between)
         std::vector<Unit> units;                    // answering in this order
@@ -69,6 +75,8 @@ private:
     void run();
     void handle(const QByteArray &raw);
     QList<QByteArray> answerAt(const QByteArray &command, bool *prompt);
+    void send(const QByteArray &out, int afterMs);
+    void sendDue();
     QList<QByteArray> obdAnswer(const QByteArray &request);
     QList<QByteArray> framed(std::uint32_t address, const QByteArray &message) const;
     QByteArray line(const QByteArray &bytes) const;
@@ -88,4 +96,7 @@ private:
     bool m_spaces = true;
     bool m_headers = false;
     bool m_searched = false;
+    bool m_hasReset = false;
+    // Output held back to be sent later, by the time it is due.
+    std::multimap<std::chrono::steady_clock::time_point, QByteArray> m_held;
 };

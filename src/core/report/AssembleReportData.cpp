@@ -38,17 +38,21 @@ void AssembleReportData(ReportData &report, const ReportVehicleFacts &facts, Pid
     report.O2SensorLocations = FormatPidValue(reader, selection, kOxygenSensorsPid, PidMode::CurrentData);
     report.O2SensorCount = O2SensorCountText(report.O2SensorLocations);
 
-    // Without an answer the lamp's text stays as it was.
-    if (const std::optional<bool> lit = MilLit(facts.MilStatusWord))
+    // A status that could not be read says so; an answer without the lamp leaves its text.
+    if (!facts.StatusRead)
+        report.MilText = LoadMessage(PNotRead);
+    else if (const std::optional<bool> lit = MilLit(facts.MilStatusWord))
         report.MilText = LoadMessage(*lit ? PMILOn : PMILOff);
 
-    report.StoredLines = faultLines(facts.StoredRawCodes);
-    report.PendingLines = faultLines(facts.PendingRawCodes);
+    report.StoredLines = facts.StoredRead ? faultLines(facts.StoredRawCodes) : QStringList{LoadMessage(PDTCUnread)};
+    report.PendingLines = facts.PendingRead ? faultLines(facts.PendingRawCodes) : QStringList{LoadMessage(PDTCUnread)};
 
     clock.pause(kReportMonitorPauseMs);
     const Readiness readiness = DecodeReadiness(facts.Readiness);
     for (std::size_t i = 0; i < readiness.continuous.size(); ++i)
-        report.ContinuousMonitorTexts[i + 1] = ReportMonitorText(readiness.continuous[i]);
+        report.ContinuousMonitorTexts[i + 1] =
+            facts.StatusRead ? ReportMonitorText(readiness.continuous[i]) : LoadMessage(PNotRead);
     for (std::size_t i = 0; i < readiness.nonContinuous.size(); ++i)
-        report.NonContinuousMonitorTexts[i + 1] = ReportMonitorText(readiness.nonContinuous[i]);
+        report.NonContinuousMonitorTexts[i + 1] =
+            facts.StatusRead ? ReportMonitorText(readiness.nonContinuous[i]) : LoadMessage(PNotRead);
 }

@@ -226,7 +226,7 @@ void ReportPage::results()
     m_y += m_g.G;
     const int x = m_g.C1;
     const int valueX = m_resultsValueX;
-    row({{x, label(PStd), true}, {valueX, m_report.Protocol + QStringLiteral(" (SAE J1850)"), false}}, step());
+    row({{x, label(PStd), true}, {valueX, m_report.Protocol + m_report.ProtocolNote, false}}, step());
     row({{x, label(PAdrMod), true}, {valueX, m_report.ModuleAddress, false}}, step());
     row({{x, label(PIlO2), true}, {valueX, m_report.O2SensorCount, false}}, step());
     row({{x, label(PLokO2), true}, {valueX, m_report.O2SensorLocations, false}}, step() + m_g.G);

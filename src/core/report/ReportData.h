@@ -22,6 +22,7 @@ struct ReportData {
     QString Vin;
 
     QString Protocol;
+    QString ProtocolNote = QStringLiteral(" (SAE J1850)"); // printed after Protocol
     QString ModuleAddress;
     QString InterfaceName;
 

@@ -7,12 +7,17 @@ ReportVehicleFacts ReadReportVehicleFacts(VehicleLink &link)
 {
     ReportVehicleFacts facts;
     const MonitorStatus status = link.ReadMonitorStatus();
+    facts.StatusRead = status.ok;
     if (status.ok) {
         facts.MilStatusWord = status.milStatusWord;
         facts.Readiness = status.readiness;
     }
-    facts.StoredRawCodes = link.ReadReportStoredCodes().value_or(QStringList{});
-    facts.PendingRawCodes = link.ReadReportPendingCodes().value_or(QStringList{});
+    const std::optional<QStringList> stored = link.ReadReportStoredCodes();
+    const std::optional<QStringList> pending = link.ReadReportPendingCodes();
+    facts.StoredRead = stored.has_value();
+    facts.PendingRead = pending.has_value();
+    facts.StoredRawCodes = stored.value_or(QStringList{});
+    facts.PendingRawCodes = pending.value_or(QStringList{});
     return facts;
 }
 

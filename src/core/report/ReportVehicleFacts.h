@@ -9,16 +9,20 @@
 class VehicleLink;
 
 // What the vehicle tells the report besides the oxygen sensors: the MIL word, the stored and
-// pending fault codes (raw, four hexadecimal digits each) and the readiness bytes.
+// pending fault codes (raw, four hexadecimal digits each) and the readiness bytes, each with
+// whether it could be read at all.
 struct ReportVehicleFacts {
     std::uint16_t MilStatusWord = kMilNoAnswer;
     QStringList StoredRawCodes;
     QStringList PendingRawCodes;
     ReadinessBytes Readiness;
+    bool StatusRead = true;
+    bool StoredRead = true;
+    bool PendingRead = true;
 };
 
-// Asks the vehicle for the report's facts. A monitor status it does not give leaves the MIL word
-// at "no answer" and every monitor unsupported; a code list it does not give is empty.
+// Asks the vehicle for the report's facts. What the vehicle does not give is marked unread, never
+// taken for an empty memory or a lamp that is out.
 ReportVehicleFacts ReadReportVehicleFacts(VehicleLink &link);
 
 // The simulated vehicle's answers for the report; its fault memory differs from the one the

@@ -36,6 +36,7 @@ public:
     std::optional<QString> ReadFreezeFrameCode() override;
     std::optional<QStringList> ReadReportStoredCodes() override;
     std::optional<QStringList> ReadReportPendingCodes() override;
+    QString LastFailure() const override { return m_current->LastFailure(); }
 
 private:
     std::unique_ptr<VehicleLink> m_standard;

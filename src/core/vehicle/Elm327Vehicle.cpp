@@ -3,6 +3,8 @@
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/vehicle/ObdAnswer.h"
 
+#include <algorithm>
+
 namespace {
 
 QByteArray hexByte(std::uint8_t value)
@@ -34,10 +36,43 @@ Elm327Vehicle::Elm327Vehicle(int baudRate, ElmTimeouts timeouts) : m_baudRate(ba
 
 ElmReply Elm327Vehicle::command(const QByteArray &text, int timeoutMs, bool *answered)
 {
-    const ElmExchange exchange = m_port.exchange(text, timeoutMs);
+    const ElmExchange exchange =
+        m_port.exchange(text, timeoutMs, m_timeouts.drainMs > 0 ? m_timeouts.drainMs : m_timeouts.replyMs);
     if (answered != nullptr)
         *answered = exchange.answered;
-    return ParseElmReply(exchange.text, text, m_headers);
+    ElmReply reply = ParseElmReply(exchange.text, text, m_headers);
+    // An adapter that reset itself between two commands says so unasked; its answer since then
+    // came with the settings it lost.
+    const QByteArray unasked = exchange.unasked.toUpper();
+    if (!text.startsWith("AT") && (unasked.contains("LV RESET") || unasked.contains("ELM327"))) {
+        reply.status = ElmStatus::AdapterReset;
+        reply.failure = unasked.contains("LV RESET") ? QStringLiteral("LV RESET") : QStringLiteral("ELM327");
+    }
+    return reply;
+}
+
+ElmReply Elm327Vehicle::query(const QByteArray &text)
+{
+    m_failure.clear();
+    bool answered = false;
+    ElmReply reply = command(text, m_timeouts.replyMs, &answered);
+    if (reply.status == ElmStatus::AdapterReset) {
+        // A voltage dip (cranking) resets the adapter: its settings are gone and it looks for
+        // the protocol again, so it is set up anew and asked once more, with time to search.
+        if (m_debugLog)
+            m_debugLog(QStringLiteral("Adapter reset itself (%1): set up again, %2 sent once more")
+                           .arg(reply.failure, QString::fromLatin1(text)));
+        setUp();
+        reply = command(text, m_timeouts.searchMs, &answered);
+    }
+    if (reply.status == ElmStatus::Empty && !answered)
+        m_failure = LoadMessage(SNoReplyInTime);
+    return reply;
+}
+
+std::vector<std::uint32_t> Elm327Vehicle::requiredUnits() const
+{
+    return m_headers == ElmHeaders::Legacy ? std::vector<std::uint32_t>{} : m_units;
 }
 
 LinkStep Elm327Vehicle::OpenPort(const QString &portName)
@@ -79,19 +114,30 @@ LinkStep Elm327Vehicle::DetectInterface()
     return {true, LoadMessage(SDetectedIface).arg(identification)};
 }
 
-LinkStep Elm327Vehicle::ConfigureInterface()
+const char *Elm327Vehicle::setUp()
 {
-    // Echo off, no line feeds, blanks between bytes, headers on, automatic protocol. A clone
-    // that does not know the blanks setting is still usable: the replies are read either way.
-    static const char *const kCommands[] = {"ATE0", "ATL0", "ATS1", "ATH1", "ATSP0"};
+    // A clone that does not know the blanks setting is still usable: the replies are read
+    // either way.
+    static const char *const kCommands[] = {"ATE0", "ATL0", "ATS1", "ATH1"};
     for (const char *text : kCommands) {
-        const ElmReply reply = query(text);
+        const ElmReply reply = command(text, m_timeouts.replyMs);
         if (reply.status == ElmStatus::Ok)
             continue;
         if (qstrcmp(text, "ATS1") == 0 && reply.status == ElmStatus::UnknownCommand)
             continue;
-        return failed(SIfaceConfigFailed, QString::fromLatin1(text));
+        return text;
     }
+    return nullptr;
+}
+
+LinkStep Elm327Vehicle::ConfigureInterface()
+{
+    // The reply settings, then the automatic protocol search.
+    const char *refused = setUp();
+    if (refused == nullptr && command("ATSP0", m_timeouts.replyMs).status != ElmStatus::Ok)
+        refused = "ATSP0";
+    if (refused != nullptr)
+        return failed(SIfaceConfigFailed, QString::fromLatin1(refused));
     return {};
 }
 
@@ -99,31 +145,41 @@ LinkStep Elm327Vehicle::ContactVehicle()
 {
     // The first query makes the adapter search for the protocol ("SEARCHING..."), which takes
     // longer than an ordinary answer.
-    const ElmExchange first = m_port.exchange("0100", m_timeouts.searchMs);
+    ElmExchange first = m_port.exchange("0100", m_timeouts.searchMs);
+    if (!first.answered && first.text.contains("SEARCHING"))
+        m_port.keepReading(first, m_timeouts.searchLimitMs - m_timeouts.searchMs, m_pump);
     ElmReply reply = ParseElmReply(first.text, "0100", m_headers);
     if (!first.answered && reply.lines.isEmpty())
         return failed(SVehNoAnswer, LoadMessage(SNoReplyInTime));
     // Until the adapter names the protocol it found, the header format of the lines is unknown:
     // here only its refusals count.
-    if (reply.status != ElmStatus::Data && reply.status != ElmStatus::Text) {
+    if (ElmFailed(reply.status) && reply.status != ElmStatus::Broken) {
         const QString why = ElmStatusText(reply.status);
         return failed(SVehNoAnswer, why.isEmpty() ? LoadMessage(SNoReplyInTime) : why);
     }
 
-    const ElmReply protocolNumber = query("ATDPN");
-    if (!protocolNumber.lines.isEmpty())
+    // A clone may answer "OK" here: then the lines themselves tell the header format.
+    const ElmReply protocolNumber = command("ATDPN", m_timeouts.replyMs);
+    if (!protocolNumber.lines.isEmpty() && IsElmProtocolNumber(protocolNumber.lines.first()))
         m_headers = ElmHeadersForProtocol(protocolNumber.lines.first());
+    else if (const std::optional<ElmHeaders> shape = ElmHeadersFromLines(first.text))
+        m_headers = *shape;
     reply = ParseElmReply(first.text, "0100", m_headers);
     std::uint32_t unit = 0;
-    if (EngineAnswers(reply, m_headers, QByteArray("\x41\x00", 2), &unit).empty())
+    if (ElmFailed(reply.status) || EngineAnswers(reply, m_headers, QByteArray("\x41\x00", 2), &unit).empty())
         return failed(SVehNoAnswer, reply.lines.join(u' '));
+    m_units.clear();
+    for (const ElmMessage &message : reply.messages)
+        if (message.bytes.startsWith(QByteArray("\x41\x00", 2)))
+            m_units.push_back(message.source);
+    std::sort(m_units.begin(), m_units.end());
+    m_units.erase(std::unique(m_units.begin(), m_units.end()), m_units.end());
 
-    const int digits = m_headers == ElmHeaders::Can11 ? 3 : 2;
-    const std::uint32_t address = m_headers == ElmHeaders::Can29 ? (unit & 0xFF) : unit;
-    m_identity.moduleAddress =
-        u'$' + QString::number(address, 16).rightJustified(digits, u'0').toUpper() + u'h'; // "$7E8h", "$10h"
-    const ElmReply protocol = query("ATDP");
-    QString name = protocol.lines.isEmpty() ? QString() : protocol.lines.first();
+    // "$7E8h" on CAN 11, the source byte otherwise ("$10h").
+    m_identity.moduleAddress = m_headers == ElmHeaders::Can29 ? UnitName(unit & 0xFF, ElmHeaders::Legacy)
+                                                               : UnitName(unit, m_headers);
+    const ElmReply protocol = command("ATDP", m_timeouts.replyMs);
+    QString name = protocol.status == ElmStatus::Text ? protocol.lines.first() : QString();
     if (name.startsWith(QLatin1String("AUTO, ")))
         name.remove(0, 6);
     m_identity.protocol = name;
@@ -135,18 +191,20 @@ void Elm327Vehicle::Close()
     m_port.close();
 }
 
-std::optional<std::array<std::uint8_t, 4>> Elm327Vehicle::pid(std::uint8_t service, std::uint8_t number)
+std::optional<std::array<std::uint8_t, 4>> Elm327Vehicle::pid(std::uint8_t service, std::uint8_t number,
+                                                              int byteCount)
 {
     QByteArray text = hexByte(service) + hexByte(number);
     if (service == 0x02)
         text += "00"; // freeze frame 0
-    return PidBytes(query(text), m_headers, service, number);
+    const ElmReply reply = query(text);
+    return PidBytes(reply, m_headers, service, number, byteCount, &m_failure);
 }
 
-PidReply Elm327Vehicle::QueryPid(std::uint8_t number, PidMode mode, int /*byteCount*/)
+PidReply Elm327Vehicle::QueryPid(std::uint8_t number, PidMode mode, int byteCount)
 {
     PidReply reply;
-    if (const auto bytes = pid(mode == FreezeFrame ? 0x02 : 0x01, number)) {
+    if (const auto bytes = pid(mode == FreezeFrame ? 0x02 : 0x01, number, byteCount)) {
         reply.ok = true;
         reply.bytes = *bytes;
     }
@@ -155,46 +213,44 @@ PidReply Elm327Vehicle::QueryPid(std::uint8_t number, PidMode mode, int /*byteCo
 
 MonitorStatus Elm327Vehicle::ReadMonitorStatus()
 {
-    MonitorStatus status;
-    if (const auto bytes = pid(0x01, 0x01)) {
-        status.ok = true;
-        status.milStatusWord = (*bytes)[0];
-        status.storedCodeCount = (*bytes)[0] & 0x7F;
-        status.readiness = {(*bytes)[1], (*bytes)[2], (*bytes)[3]};
-    }
-    return status;
+    const ElmReply reply = query("0101");
+    return CombinedMonitorStatus(reply, m_headers, &m_failure);
 }
 
 std::optional<std::uint8_t> Elm327Vehicle::ReadObdStandard()
 {
-    if (const auto bytes = pid(0x01, 0x1C))
+    if (const auto bytes = pid(0x01, 0x1C, 1))
         return (*bytes)[0];
     return std::nullopt;
 }
 
 std::optional<QString> Elm327Vehicle::ReadVin()
 {
-    return VinText(query("0902"), m_headers);
+    const ElmReply reply = query("0902");
+    return VinText(reply, m_headers, &m_failure);
 }
 
 std::optional<QStringList> Elm327Vehicle::ReadStoredCodes()
 {
-    return DtcCodes(query("03"), m_headers, 0x03);
+    const ElmReply reply = query("03");
+    return DtcCodes(reply, m_headers, 0x03, requiredUnits(), &m_failure);
 }
 
 std::optional<QStringList> Elm327Vehicle::ReadPendingCodes()
 {
-    return DtcCodes(query("07"), m_headers, 0x07);
+    const ElmReply reply = query("07");
+    return DtcCodes(reply, m_headers, 0x07, requiredUnits(), &m_failure);
 }
 
 bool Elm327Vehicle::ClearCodes()
 {
-    return !EngineAnswers(query("04"), m_headers, QByteArray(1, char(0x44))).empty();
+    const ElmReply reply = query("04");
+    return ClearConfirmed(reply, m_headers, requiredUnits(), &m_failure);
 }
 
 std::optional<QString> Elm327Vehicle::ReadFreezeFrameCode()
 {
-    if (const auto bytes = pid(0x02, 0x02))
+    if (const auto bytes = pid(0x02, 0x02, 2))
         return QString::fromLatin1((hexByte((*bytes)[0]) + hexByte((*bytes)[1])));
     return std::nullopt;
 }

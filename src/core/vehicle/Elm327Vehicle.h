@@ -4,12 +4,19 @@
 #include "core/vehicle/ElmReply.h"
 #include "core/vehicle/VehicleLink.h"
 
-// How long the adapter may take, in milliseconds: a reset, an ordinary command or query, and
-// the first query after the adapter starts looking for the vehicle's protocol.
+#include <functional>
+
+// How long the adapter may take, in milliseconds: a reset, an ordinary command or query, the
+// first query after the adapter starts looking for the vehicle's protocol, and, while it keeps
+// saying "SEARCHING...", the whole search (the slow-initialisation protocols take half a minute).
+// After a command that timed out, its late prompt is awaited for drainMs (0: as long as replyMs)
+// before the next command goes out.
 struct ElmTimeouts {
     int resetMs = 3000;
     int replyMs = 2000;
     int searchMs = 10000;
+    int searchLimitMs = 30000;
+    int drainMs = 0;
 };
 
 // A vehicle reached through an ELM327-compatible adapter on a serial port. The adapter is reset,
@@ -38,15 +45,32 @@ public:
     std::optional<QStringList> ReadPendingCodes() override;
     bool ClearCodes() override;
     std::optional<QString> ReadFreezeFrameCode() override;
+    QString LastFailure() const override { return m_failure; }
 
     ElmHeaders headers() const { return m_headers; }
+    // Where the link writes what it does on its own (an adapter set up again after it reset
+    // itself); the debug log of the window.
+    void setDebugLog(std::function<void(const QString &)> log) { m_debugLog = std::move(log); }
+    // Called while the adapter searches for the protocol, so that the window stays painted.
+    void setPump(std::function<void()> pump) { m_pump = std::move(pump); }
+    // Called once when the port fails in the middle of a session (the adapter pulled out).
+    void setOnLinkLost(std::function<void()> onLost) { m_port.setOnLost(std::move(onLost)); }
+    // The units that answered the first request, in address order.
+    const std::vector<std::uint32_t> &units() const { return m_units; }
 
 private:
     // One command and its parsed reply; a reply that timed out is parsed all the same, so that an
     // answer whose prompt was lost still counts.
     ElmReply command(const QByteArray &text, int timeoutMs, bool *answered = nullptr);
-    ElmReply query(const QByteArray &text) { return command(text, m_timeouts.replyMs); }
-    std::optional<std::array<std::uint8_t, 4>> pid(std::uint8_t service, std::uint8_t pid);
+    // A request to the vehicle; what failed is noted for LastFailure().
+    ElmReply query(const QByteArray &text);
+    std::optional<std::array<std::uint8_t, 4>> pid(std::uint8_t service, std::uint8_t pid, int byteCount);
+    // The units that must answer a read of the fault memory: on CAN every unit that answered the
+    // first request (each must answer, if only to say it holds no codes).
+    std::vector<std::uint32_t> requiredUnits() const;
+    // Echo off, no line feeds, blanks, headers: the settings every reply is read with. The
+    // failing command, or nullptr.
+    const char *setUp();
 
     ElmPort m_port;
     int m_baudRate;
@@ -54,4 +78,8 @@ private:
     QString m_portName;
     ElmHeaders m_headers = ElmHeaders::Can11;
     LinkIdentity m_identity;
+    std::vector<std::uint32_t> m_units;
+    QString m_failure;
+    std::function<void(const QString &)> m_debugLog;
+    std::function<void()> m_pump;
 };

@@ -5,6 +5,15 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
+namespace {
+
+// How often a long wait lets the window repaint.
+constexpr qint64 kPumpSliceMs = 50;
+
+} // namespace
+
 QString ElmPort::systemLocation(const QString &portName)
 {
     return portName.startsWith(u'/') ? portName : QStringLiteral("/dev/") + portName;
@@ -19,6 +28,8 @@ PortOpening ElmPort::open(const QString &portName, int baudRate)
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
+    m_owesPrompt = false;
+    m_lost = false;
     if (m_port.open(QIODevice::ReadWrite)) {
         m_error.clear();
         m_port.clear();
@@ -43,23 +54,63 @@ void ElmPort::close()
         m_port.close();
 }
 
-ElmExchange ElmPort::exchange(const QByteArray &command, int timeoutMs)
+void ElmPort::fail()
+{
+    close();
+    if (!m_lost) {
+        m_lost = true;
+        if (m_onLost)
+            m_onLost();
+    }
+}
+
+bool ElmPort::readUntilPrompt(QByteArray &text, qint64 ms)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (;;) {
+        text += m_port.readAll();
+        if (text.contains('>'))
+            return true;
+        const qint64 left = ms - elapsed.elapsed();
+        if (left <= 0)
+            return true;
+        m_port.clearError();
+        if (!m_port.waitForReadyRead(int(left)) && m_port.error() != QSerialPort::TimeoutError) {
+            // The line failed underneath (an adapter pulled out): nothing more will come.
+            fail();
+            return false;
+        }
+    }
+}
+
+ElmExchange ElmPort::exchange(const QByteArray &command, int timeoutMs, int drainMs)
 {
     ElmExchange result;
     if (!m_port.isOpen())
         return result;
-    QElapsedTimer elapsed;
-    elapsed.start();
 
     m_port.clearError();
-    m_port.readAll(); // late answers and noise of earlier commands
+    result.unasked = m_port.readAll(); // late answers and noise of earlier commands
+    if (m_owesPrompt && !result.unasked.contains('>') && !readUntilPrompt(result.unasked, drainMs))
+        return result;
+    m_owesPrompt = false;
+
     m_port.write(command + '\r');
     if (!m_port.waitForBytesWritten(timeoutMs) && m_port.bytesToWrite() > 0) {
         if (m_port.error() == QSerialPort::ResourceError)
-            close();
+            fail();
         return result;
     }
 
+    readReply(result, timeoutMs);
+    return result;
+}
+
+void ElmPort::readReply(ElmExchange &result, qint64 ms, const std::function<void()> &pump)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
     QByteArray &text = result.text;
     for (;;) {
         text += m_port.readAll();
@@ -72,16 +123,28 @@ ElmExchange ElmPort::exchange(const QByteArray &command, int timeoutMs)
         if (prompt >= 0) {
             text.truncate(prompt);
             result.answered = true;
-            return result;
+            m_owesPrompt = false;
+            return;
         }
-        const qint64 left = timeoutMs - elapsed.elapsed();
-        if (left <= 0)
-            return result;
+        const qint64 left = ms - elapsed.elapsed();
+        if (left <= 0) {
+            m_owesPrompt = true;
+            return;
+        }
+        if (pump)
+            pump();
         m_port.clearError();
-        if (!m_port.waitForReadyRead(int(left)) && m_port.error() != QSerialPort::TimeoutError) {
+        const int slice = pump ? int(std::min<qint64>(left, kPumpSliceMs)) : int(left);
+        if (!m_port.waitForReadyRead(slice) && m_port.error() != QSerialPort::TimeoutError) {
             // The line failed underneath (an adapter pulled out): nothing more will come.
-            close();
-            return result;
+            fail();
+            return;
         }
     }
+}
+
+void ElmPort::keepReading(ElmExchange &exchange, int ms, const std::function<void()> &pump)
+{
+    if (m_port.isOpen() && !exchange.answered)
+        readReply(exchange, ms, pump);
 }

@@ -42,11 +42,49 @@ std::optional<ElmStatus> statusOfLine(const QByteArray &line)
         return ElmStatus::Stopped;
     if (line == "?")
         return ElmStatus::UnknownCommand;
+    if (line.startsWith("LV RESET"))
+        return ElmStatus::AdapterReset;
     if (line.startsWith("BUS ERROR") || line.startsWith("BUS BUSY") || line.startsWith("FB ERROR")
         || line.contains("DATA ERROR") || line.startsWith("BUFFER FULL") || line.startsWith("ERR")
-        || line.startsWith("<RX ERROR") || line.startsWith("LV RESET"))
+        || line.contains("RX ERROR"))
         return ElmStatus::BusError;
     return std::nullopt;
+}
+
+// The check byte of SAE J1850 (CRC-8, polynomial 0x1D, start 0xFF, inverted).
+std::uint8_t j1850Crc(QByteArrayView bytes)
+{
+    std::uint8_t crc = 0xFF;
+    for (const char c : bytes) {
+        crc ^= static_cast<std::uint8_t>(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 0x80) != 0 ? std::uint8_t((crc << 1) ^ 0x1D) : std::uint8_t(crc << 1);
+    }
+    return std::uint8_t(~crc);
+}
+
+// The check byte of ISO 9141-2 and ISO 14230-4: the sum of the bytes before it.
+std::uint8_t isoSum(QByteArrayView bytes)
+{
+    std::uint8_t sum = 0;
+    for (const char c : bytes)
+        sum = std::uint8_t(sum + static_cast<std::uint8_t>(c));
+    return sum;
+}
+
+// A line of the older protocols: three header bytes, at least one data byte and a check byte
+// that fits them. An ISO 14230 format byte that states a length must state the right one.
+bool legacyLineFits(const QByteArray &bytes)
+{
+    if (bytes.size() < 5)
+        return false;
+    const QByteArrayView covered(bytes.constData(), bytes.size() - 1);
+    const auto check = static_cast<std::uint8_t>(bytes.back());
+    if (check != isoSum(covered) && check != j1850Crc(covered))
+        return false;
+    const auto format = static_cast<std::uint8_t>(bytes[0]);
+    const int stated = format & 0x3F;
+    return (format & 0x80) == 0 || stated == 0 || stated == bytes.size() - 4;
 }
 
 QByteArray bytesOf(const QByteArray &hex)
@@ -55,48 +93,53 @@ QByteArray bytesOf(const QByteArray &hex)
 }
 
 // Joins CAN frames into answers per unit: single frames stand alone, a first frame opens an
-// answer of the length it states, and consecutive frames in sequence fill it.
+// answer of the length it states, and consecutive frames in sequence fill it. A frame that
+// breaks these rules, or an answer left unfinished, makes the reply broken.
 class CanJoiner {
 public:
     explicit CanJoiner(std::vector<ElmMessage> &out) : m_out(out) {}
 
-    void frame(std::uint32_t source, const QByteArray &data)
+    // False when the frame cannot be part of a whole answer.
+    bool frame(std::uint32_t source, const QByteArray &data)
     {
         if (data.isEmpty())
-            return;
+            return false;
         const auto pci = static_cast<std::uint8_t>(data[0]);
         switch (pci >> 4) {
         case 0: {
             const int length = pci & 0x0F;
-            if (length > 0)
-                m_out.push_back({source, data.mid(1, length)});
-            break;
+            if (length == 0 || length > data.size() - 1 || m_open.count(source) != 0)
+                return false;
+            m_out.push_back({source, data.mid(1, length)});
+            return true;
         }
         case 1: {
-            if (data.size() < 2)
-                return;
+            if (data.size() < 2 || m_open.count(source) != 0)
+                return false;
             const int length = ((pci & 0x0F) << 8) | static_cast<std::uint8_t>(data[1]);
+            if (length < 7)
+                return false;
             m_open[source] = {length, 1, data.mid(2)};
             finishIfComplete(source);
-            break;
+            return true;
         }
         case 2: {
             const auto it = m_open.find(source);
-            if (it == m_open.end())
-                return;
-            if ((pci & 0x0F) != (it->second.next & 0x0F)) {
-                m_open.erase(it); // a frame was lost: the answer cannot be trusted
-                return;
-            }
+            if (it == m_open.end() || (pci & 0x0F) != (it->second.next & 0x0F))
+                return false;
             it->second.next += 1;
             it->second.bytes.append(data.mid(1));
             finishIfComplete(source);
-            break;
+            return true;
         }
+        case 3:
+            return true; // flow control carries no answer
         default:
-            break; // flow control and anything newer carry no answer
+            return false;
         }
     }
+
+    bool allFinished() const { return m_open.empty(); }
 
 private:
     struct Open {
@@ -133,6 +176,27 @@ ElmHeaders ElmHeadersForProtocol(const QString &describeProtocolNumber)
     return ElmHeaders::Legacy;
 }
 
+bool IsElmProtocolNumber(const QString &describeProtocolNumber)
+{
+    QString number = describeProtocolNumber.trimmed().toUpper();
+    if (number.startsWith(u'A') && number.size() > 1)
+        number.remove(0, 1);
+    return number.size() == 1 && QStringLiteral("123456789ABC").contains(number[0]);
+}
+
+std::optional<ElmHeaders> ElmHeadersFromLines(QByteArrayView received)
+{
+    for (const QByteArray &line : QByteArray(received.data(), received.size()).toUpper().split('\r')) {
+        const QByteArray hex = withoutBlanks(line.trimmed());
+        if (hex.size() < 8 || !allHex(hex))
+            continue;
+        if (hex.size() % 2 == 1)
+            return ElmHeaders::Can11;
+        return hex.startsWith("18DA") && hex.size() >= 12 ? ElmHeaders::Can29 : ElmHeaders::Legacy;
+    }
+    return std::nullopt;
+}
+
 ElmReply ParseElmReply(QByteArrayView received, QByteArrayView command, ElmHeaders headers)
 {
     // Printable text and line ends only: adapters send NULs after a reset and noise on a
@@ -144,11 +208,19 @@ ElmReply ParseElmReply(QByteArrayView received, QByteArrayView command, ElmHeade
             text.append(c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c);
 
     const QByteArray echo = withoutBlanks(command).toUpper();
+    const bool vehicleRequest = !echo.startsWith("AT");
     ElmReply reply;
     std::optional<ElmStatus> failure;
+    QByteArray failureLine;
+    auto fail = [&](ElmStatus status, const QByteArray &line) {
+        if (!failure || (*failure == ElmStatus::Broken && status != ElmStatus::Broken)) {
+            failure = status;
+            failureLine = line;
+        }
+    };
     bool ok = false;
     bool echoSeen = false;
-    std::vector<QByteArray> dataLines;
+    std::vector<std::pair<QByteArray, QByteArray>> dataLines; // compact hex, line as received
 
     for (QByteArray line : text.split('\r')) {
         line = line.replace('\n', ' ').trimmed();
@@ -163,12 +235,16 @@ ElmReply ParseElmReply(QByteArrayView received, QByteArrayView command, ElmHeade
             continue;
         if (line.startsWith("BUS INIT")) {
             if (line.contains("ERROR"))
-                failure = ElmStatus::BusInitError;
+                fail(ElmStatus::BusInitError, "BUS INIT: ...ERROR");
             continue; // "BUS INIT: ...OK" comes before the answer itself
         }
         reply.lines << QString::fromLatin1(line);
         if (const std::optional<ElmStatus> status = statusOfLine(line)) {
-            failure = status;
+            fail(*status, line);
+            continue;
+        }
+        if (vehicleRequest && line.startsWith("ELM327")) {
+            fail(ElmStatus::AdapterReset, line);
             continue;
         }
         if (line == "OK") {
@@ -176,39 +252,62 @@ ElmReply ParseElmReply(QByteArrayView received, QByteArrayView command, ElmHeade
             continue;
         }
         if (allHex(compact))
-            dataLines.push_back(compact);
+            dataLines.emplace_back(compact, line);
     }
 
+    // A hex line shorter than any header is a plain text answer ("A6" of ATDPN); a longer one
+    // is a frame and must fit its format.
+    const qsizetype headerDigits = headers == ElmHeaders::Can11 ? 3 : headers == ElmHeaders::Can29 ? 8 : 6;
     CanJoiner joiner(reply.messages);
-    for (const QByteArray &hex : dataLines) {
+    for (const auto &[hex, received] : dataLines) {
+        if (hex.size() <= headerDigits)
+            continue;
+        bool fits = false;
         switch (headers) {
         case ElmHeaders::Can11:
-            if (hex.size() % 2 == 1 && hex.size() >= 5)
-                joiner.frame(hex.left(3).toUInt(nullptr, 16), bytesOf(hex.mid(3)));
+            fits = hex.size() % 2 == 1 && joiner.frame(hex.left(3).toUInt(nullptr, 16), bytesOf(hex.mid(3)));
             break;
         case ElmHeaders::Can29:
-            if (hex.size() % 2 == 0 && hex.size() >= 10)
-                joiner.frame(hex.left(8).toUInt(nullptr, 16), bytesOf(hex.mid(8)));
+            fits = hex.size() % 2 == 0 && joiner.frame(hex.left(8).toUInt(nullptr, 16), bytesOf(hex.mid(8)));
             break;
-        case ElmHeaders::Legacy:
-            // Three header bytes, at least one data byte, the check byte.
-            if (hex.size() % 2 == 0 && hex.size() >= 10) {
-                const QByteArray bytes = bytesOf(hex);
+        case ElmHeaders::Legacy: {
+            const QByteArray bytes = bytesOf(hex);
+            fits = hex.size() % 2 == 0 && legacyLineFits(bytes);
+            if (fits)
                 reply.messages.push_back({static_cast<std::uint8_t>(bytes[2]), bytes.mid(3, bytes.size() - 4)});
-            }
             break;
         }
+        }
+        if (!fits)
+            fail(ElmStatus::Broken, received);
     }
+    if (!joiner.allFinished() && !dataLines.empty())
+        fail(ElmStatus::Broken, dataLines.back().second);
 
-    if (!reply.messages.empty())
-        reply.status = ElmStatus::Data;
-    else if (failure)
+    if (failure) {
         reply.status = *failure;
-    else if (ok)
+        reply.failure = QString::fromLatin1(failureLine);
+    } else if (!reply.messages.empty()) {
+        reply.status = ElmStatus::Data;
+    } else if (ok) {
         reply.status = ElmStatus::Ok;
-    else if (!reply.lines.isEmpty())
+    } else if (!reply.lines.isEmpty()) {
         reply.status = ElmStatus::Text;
+    }
     return reply;
+}
+
+bool ElmFailed(ElmStatus status)
+{
+    switch (status) {
+    case ElmStatus::Data:
+    case ElmStatus::Ok:
+    case ElmStatus::Text:
+    case ElmStatus::Empty:
+        return false;
+    default:
+        return true;
+    }
 }
 
 QString ElmStatusText(ElmStatus status)
@@ -228,6 +327,9 @@ QString ElmStatusText(ElmStatus status)
         return QStringLiteral("?");
     case ElmStatus::BusError:
         return QStringLiteral("BUS ERROR");
+    case ElmStatus::AdapterReset:
+        return QStringLiteral("LV RESET");
+    case ElmStatus::Broken:
     case ElmStatus::Data:
     case ElmStatus::Ok:
     case ElmStatus::Text:

@@ -1,7 +1,35 @@
 #include "core/vehicle/ObdAnswer.h"
 
+#include "core/catalogue/MessageCatalogue.h"
+
 #include <algorithm>
-#include <map>
+
+namespace {
+
+constexpr std::uint8_t kNegativeAnswer = 0x7F;
+constexpr std::uint8_t kAnswerPending = 0x78;
+constexpr std::uint8_t kConditionsNotCorrect = 0x22;
+
+void say(QString *why, const QString &text)
+{
+    if (why != nullptr && why->isEmpty())
+        *why = text;
+}
+
+QString broken(const QByteArray &answer)
+{
+    return LoadMessage(SAnswerBroken).arg(QString::fromLatin1(answer.toHex(' ').toUpper()));
+}
+
+// Why the adapter's reply failed as a whole, in words for the operator.
+QString replyFailure(const ElmReply &reply)
+{
+    if (reply.status == ElmStatus::Broken)
+        return LoadMessage(SAnswerBroken).arg(reply.failure);
+    return reply.failure.isEmpty() ? ElmStatusText(reply.status) : reply.failure;
+}
+
+} // namespace
 
 std::uint32_t EngineUnitAddress(ElmHeaders headers)
 {
@@ -14,6 +42,12 @@ std::uint32_t EngineUnitAddress(ElmHeaders headers)
         break;
     }
     return 0x10;
+}
+
+QString UnitName(std::uint32_t unit, ElmHeaders headers)
+{
+    const int digits = headers == ElmHeaders::Can11 ? 3 : headers == ElmHeaders::Can29 ? 8 : 2;
+    return u'$' + QString::number(unit, 16).rightJustified(digits, u'0').toUpper() + u'h';
 }
 
 std::vector<QByteArray> EngineAnswers(const ElmReply &reply, ElmHeaders headers, const QByteArray &prefix,
@@ -41,59 +75,200 @@ std::vector<QByteArray> EngineAnswers(const ElmReply &reply, ElmHeaders headers,
     return answers;
 }
 
-std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
-                                                     std::uint8_t pid)
+std::optional<std::map<std::uint32_t, std::vector<QByteArray>>>
+UnitAnswers(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
+            const std::vector<std::uint32_t> &required, QString *why)
 {
+    if (ElmFailed(reply.status)) {
+        say(why, replyFailure(reply));
+        return std::nullopt;
+    }
+    std::map<std::uint32_t, std::vector<QByteArray>> answers;
+    std::map<std::uint32_t, QByteArray> refusals;
+    for (const ElmMessage &message : reply.messages) {
+        const QByteArray &bytes = message.bytes;
+        if (static_cast<std::uint8_t>(bytes[0]) == (0x40 | service))
+            answers[message.source].push_back(bytes);
+        else if (bytes.size() >= 3 && static_cast<std::uint8_t>(bytes[0]) == kNegativeAnswer
+                 && static_cast<std::uint8_t>(bytes[1]) == service)
+            refusals[message.source] = bytes;
+    }
+    // "Answer pending" only holds a unit's place until its answer comes.
+    for (const auto &[unit, refusal] : refusals) {
+        const auto code = static_cast<std::uint8_t>(refusal[2]);
+        if (code == kAnswerPending && answers.count(unit) != 0)
+            continue;
+        QString text = QString::fromLatin1(refusal.left(3).toHex(' ').toUpper());
+        if (code == kConditionsNotCorrect)
+            text += QStringLiteral(": ") + LoadMessage(SRefusedConditions);
+        say(why, LoadMessage(SUnitRefused).arg(UnitName(unit, headers), text));
+        return std::nullopt;
+    }
+    for (const std::uint32_t unit : required) {
+        if (answers.count(unit) == 0) {
+            say(why, LoadMessage(SUnitSilent).arg(UnitName(unit, headers)));
+            return std::nullopt;
+        }
+    }
+    if (answers.empty()) {
+        say(why, LoadMessage(SNoUnitAnswered));
+        return std::nullopt;
+    }
+    return answers;
+}
+
+std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
+                                                     std::uint8_t pid, int byteCount, QString *why)
+{
+    if (ElmFailed(reply.status)) {
+        say(why, replyFailure(reply));
+        return std::nullopt;
+    }
     QByteArray prefix;
     prefix.append(char(0x40 | service)).append(char(pid));
     const qsizetype skip = service == 0x02 ? 3 : 2; // the freeze frame number follows the PID
-    for (const QByteArray &answer : EngineAnswers(reply, headers, prefix)) {
-        if (answer.size() <= skip)
-            continue;
-        std::array<std::uint8_t, 4> bytes{};
-        for (qsizetype i = 0; i < 4 && skip + i < answer.size(); ++i)
-            bytes[std::size_t(i)] = static_cast<std::uint8_t>(answer[skip + i]);
-        return bytes;
+    const qsizetype needed = std::clamp(byteCount, 1, 4);
+    const std::vector<QByteArray> answers = EngineAnswers(reply, headers, prefix);
+    if (answers.empty()) {
+        say(why, LoadMessage(SNoUnitAnswered));
+        return std::nullopt;
     }
-    return std::nullopt;
+    const QByteArray &answer = answers.front();
+    if (answer.size() < skip + needed) {
+        say(why, broken(answer));
+        return std::nullopt;
+    }
+    std::array<std::uint8_t, 4> bytes{};
+    for (qsizetype i = 0; i < 4 && skip + i < answer.size(); ++i)
+        bytes[std::size_t(i)] = static_cast<std::uint8_t>(answer[skip + i]);
+    return bytes;
 }
 
-std::optional<QStringList> DtcCodes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service)
+std::optional<QStringList> DtcCodes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
+                                    const std::vector<std::uint32_t> &required, QString *why)
 {
-    if (reply.status == ElmStatus::NoData)
+    const bool can = headers != ElmHeaders::Legacy;
+    if (!can && reply.status == ElmStatus::NoData)
         return QStringList();
-    const std::vector<QByteArray> answers = EngineAnswers(reply, headers, QByteArray(1, char(0x40 | service)));
-    if (answers.empty())
+    const auto answers = UnitAnswers(reply, headers, service, can ? required : std::vector<std::uint32_t>{}, why);
+    if (!answers)
         return std::nullopt;
-    const qsizetype skip = headers == ElmHeaders::Legacy ? 1 : 2;
     QStringList codes;
-    for (const QByteArray &answer : answers) {
-        for (qsizetype i = skip; i + 1 < answer.size(); i += 2) {
-            const QString code = QString::fromLatin1(answer.mid(i, 2).toHex().toUpper());
-            if (code != QLatin1String("0000"))
-                codes << code;
+    for (const auto &[unit, messages] : *answers) {
+        for (const QByteArray &answer : messages) {
+            qsizetype end = answer.size();
+            if (can) {
+                const int count = answer.size() > 1 ? static_cast<std::uint8_t>(answer[1]) : -1;
+                end = 2 + 2 * qsizetype(count);
+                if (count < 0 || answer.size() < end) {
+                    say(why, broken(answer));
+                    return std::nullopt;
+                }
+            } else if ((answer.size() - 1) % 2 != 0) {
+                say(why, broken(answer));
+                return std::nullopt;
+            }
+            for (qsizetype i = can ? 2 : 1; i + 1 < end; i += 2) {
+                const QString code = QString::fromLatin1(answer.mid(i, 2).toHex().toUpper());
+                if (code != QLatin1String("0000") && !codes.contains(code))
+                    codes << code;
+            }
         }
     }
     return codes;
 }
 
-std::optional<QString> VinText(const ElmReply &reply, ElmHeaders headers)
+MonitorStatus CombinedMonitorStatus(const ElmReply &reply, ElmHeaders headers, QString *why)
 {
+    MonitorStatus status;
+    const auto answers = UnitAnswers(reply, headers, 0x01, {}, why);
+    if (!answers)
+        return status;
+    bool lit = false;
+    int count = 0;
+    std::uint8_t b = 0, c = 0, d = 0;
+    bool any = false;
+    for (const auto &[unit, messages] : *answers) {
+        for (const QByteArray &answer : messages) {
+            if (answer.size() < 2 || static_cast<std::uint8_t>(answer[1]) != 0x01)
+                continue;
+            if (answer.size() < 6) {
+                say(why, broken(answer));
+                return status;
+            }
+            any = true;
+            const auto ua = static_cast<std::uint8_t>(answer[2]);
+            const auto ub = static_cast<std::uint8_t>(answer[3]);
+            const auto uc = static_cast<std::uint8_t>(answer[4]);
+            const auto ud = static_cast<std::uint8_t>(answer[5]);
+            lit = lit || (ua & 0x80) != 0;
+            count += ua & 0x7F;
+            // Continuous monitors: support in bits 0-2, "not complete" in bits 4-6 where supported.
+            b |= ub & 0x0F;
+            b |= ub & ((ub & 0x07) << 4);
+            c |= uc;
+            d |= ud & uc;
+            break; // one status a unit
+        }
+    }
+    if (!any) {
+        say(why, LoadMessage(SNoUnitAnswered));
+        return status;
+    }
+    status.ok = true;
+    status.storedCodeCount = count;
+    status.milStatusWord = std::uint16_t((lit ? 0x80 : 0x00) | std::min(count, 0x7F));
+    status.readiness = {b, c, d};
+    return status;
+}
+
+bool ClearConfirmed(const ElmReply &reply, ElmHeaders headers, const std::vector<std::uint32_t> &required,
+                    QString *why)
+{
+    return UnitAnswers(reply, headers, 0x04, required, why).has_value();
+}
+
+std::optional<QString> VinText(const ElmReply &reply, ElmHeaders headers, QString *why)
+{
+    if (ElmFailed(reply.status)) {
+        say(why, replyFailure(reply));
+        return std::nullopt;
+    }
     const std::vector<QByteArray> answers = EngineAnswers(reply, headers, QByteArray("\x49\x02", 2));
-    if (answers.empty())
+    if (answers.empty()) {
+        say(why, LoadMessage(SNoUnitAnswered));
         return std::nullopt;
+    }
     // Each answer carries a number (the count of items on CAN, the piece number otherwise)
-    // before its characters; pieces are put in order of their number.
-    std::map<int, QByteArray> pieces;
-    for (const QByteArray &answer : answers)
-        if (answer.size() > 3)
-            pieces[static_cast<std::uint8_t>(answer[2])] += answer.mid(3);
-    QString vin;
-    for (const auto &piece : pieces)
-        for (const char c : piece.second)
-            if (c > 0x20 && c < 0x7F)
-                vin.append(QChar::fromLatin1(c));
-    if (vin.isEmpty())
+    // before its characters. The older protocols' pieces must run 1, 2, 3... without a gap.
+    QByteArray text;
+    if (headers == ElmHeaders::Legacy) {
+        std::map<int, QByteArray> pieces;
+        for (const QByteArray &answer : answers)
+            if (answer.size() > 3)
+                pieces[static_cast<std::uint8_t>(answer[2])] = answer.mid(3);
+        int expected = 1;
+        for (const auto &[number, piece] : pieces) {
+            if (number != expected++) {
+                say(why, broken(piece));
+                return std::nullopt;
+            }
+            text += piece;
+        }
+    } else {
+        text = answers.front().mid(3);
+    }
+    // Padding with NULs before or after the characters is not part of the VIN.
+    while (text.startsWith('\0'))
+        text.remove(0, 1);
+    while (text.endsWith('\0'))
+        text.chop(1);
+    const bool fits = text.size() == 17 && std::all_of(text.begin(), text.end(), [](char ch) {
+                          return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z');
+                      });
+    if (!fits) {
+        say(why, broken(answers.front()));
         return std::nullopt;
-    return vin.right(17);
+    }
+    return QString::fromLatin1(text);
 }

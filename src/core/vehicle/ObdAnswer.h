@@ -1,34 +1,63 @@
 #pragma once
 
 #include "core/vehicle/ElmReply.h"
+#include "core/vehicle/VehicleLink.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <vector>
 
-// The OBD-II meaning of an adapter's reply. When several control units answer, the engine
-// unit's answer counts (CAN 7E8, or source address 0x10); without it, the unit with the lowest
-// address among those that gave a fitting answer.
+// The OBD-II meaning of an adapter's reply. Parameters, the VIN and the freeze frame come from
+// one unit: the engine unit (CAN 7E8, or source address 0x10), or without it the unit with the
+// lowest address among those that gave a fitting answer. The fault memory, the monitor status
+// and the clearing count every unit that answers. A reply that cannot be trusted (an error
+// line, a broken frame, a negative answer, too few bytes) is a failed read, never a guess; the
+// functions that can fail say why in *why, in the workstation's language.
 
 // The address of the engine control unit for the header format.
 std::uint32_t EngineUnitAddress(ElmHeaders headers);
+
+// How the workstation names a unit: "$7E8h", "$18DAF110h", "$10h".
+QString UnitName(std::uint32_t unit, ElmHeaders headers);
 
 // The answers of the unit whose answer counts, among those whose bytes begin with prefix.
 std::vector<QByteArray> EngineAnswers(const ElmReply &reply, ElmHeaders headers, const QByteArray &prefix,
                                       std::uint32_t *unit = nullptr);
 
+// The positive answers to service, unit by unit in address order. Fails on an adapter error, a
+// negative answer (7F service code; "answer pending", 78, only when no answer followed), a
+// required unit that did not answer, and when no unit answered at all.
+std::optional<std::map<std::uint32_t, std::vector<QByteArray>>>
+UnitAnswers(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
+            const std::vector<std::uint32_t> &required, QString *why);
+
 // Bytes A, B, C, D of a parameter: service 0x01 (current data) answers "41 pid A B C D",
-// service 0x02 (freeze frame) "42 pid frame A B C D". Bytes the answer lacks are 0; nothing
-// when no unit answered with at least one data byte.
+// service 0x02 (freeze frame) "42 pid frame A B C D". The answer must carry byteCount data
+// bytes; those it does not need are 0.
 std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
-                                                     std::uint8_t pid);
+                                                     std::uint8_t pid, int byteCount = 1, QString *why = nullptr);
 
-// The raw codes of a code read (service 0x03 stored, 0x07 pending): "0000" padding is dropped.
-// On CAN the answer carries the number of codes in its second byte. "NO DATA" means no codes.
-std::optional<QStringList> DtcCodes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service);
+// The raw codes of a code read (service 0x03 stored, 0x07 pending) of every unit, each code once,
+// in unit order; "0000" padding is dropped. On CAN the answer carries the number of codes in its
+// second byte and every unit must answer, so "NO DATA" is a failed read there; on the older
+// protocols it means no codes.
+std::optional<QStringList> DtcCodes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
+                                    const std::vector<std::uint32_t> &required = {}, QString *why = nullptr);
 
-// The VIN of service 0x09 PID 0x02: one answer on CAN, numbered four-byte pieces otherwise.
-std::optional<QString> VinText(const ElmReply &reply, ElmHeaders headers);
+// The monitor status (PID 0x01) of all units together: the lamp lit when any unit lights it, the
+// stored-code count their sum, a monitor supported when any unit supports it and complete only
+// when every unit that supports it has completed it.
+MonitorStatus CombinedMonitorStatus(const ElmReply &reply, ElmHeaders headers, QString *why = nullptr);
+
+// Whether every unit that answered the clearing (and every required unit) confirmed it (44).
+bool ClearConfirmed(const ElmReply &reply, ElmHeaders headers, const std::vector<std::uint32_t> &required,
+                    QString *why = nullptr);
+
+// The VIN of service 0x09 PID 0x02: one answer on CAN, pieces numbered from 1 otherwise. Exactly
+// 17 characters once the padding is dropped, or nothing.
+std::optional<QString> VinText(const ElmReply &reply, ElmHeaders headers, QString *why = nullptr);

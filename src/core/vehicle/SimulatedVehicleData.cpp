@@ -49,7 +49,7 @@ MonitorStatus Status()
 
 LinkIdentity Identity()
 {
-    return {QStringLiteral("QL-40"), QStringLiteral("$F1h"), QStringLiteral("ISO")};
+    return {QStringLiteral("QL-40"), QStringLiteral("$F1h"), QStringLiteral("ISO"), QStringLiteral(" (SAE J1850)")};
 }
 
 } // namespace SimulatedVehicleData

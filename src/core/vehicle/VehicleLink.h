@@ -36,11 +36,14 @@ struct LinkStep {
     QString line;
 };
 
-// What the report names of the connection: the interface, the answering module and the protocol.
+// What the report names of the connection: the interface, the answering module and the protocol,
+// and what the report prints after the protocol's name (the simulated link's bus; an adapter
+// describes its protocol fully in its name).
 struct LinkIdentity {
     QString interfaceName;
     QString moduleAddress;
     QString protocol;
+    QString protocolNote;
 };
 
 // The vehicle as the workstation reaches it: making the connection, one query per parameter
@@ -71,6 +74,10 @@ public:
     virtual bool ClearCodes() = 0;
     // The code that stored freeze frame 0 ("0000": no freeze frame stored).
     virtual std::optional<QString> ReadFreezeFrameCode() = 0;
+
+    // Why the last read or clearing that failed did so, in the operator's language ("CAN ERROR",
+    // "sterownik $7E9h nie odpowiedział"); empty when the link cannot tell.
+    virtual QString LastFailure() const { return {}; }
 
     // The fault memory as the inspection report lists it. A real vehicle has one fault memory,
     // so these are the two reads above; the simulated vehicle keeps a report memory of its own.

@@ -56,8 +56,21 @@ void DtcTab::ButtonDTCOdczytajClick()
     m_page.ButtonDTCOdczytaj->setEnabled(false);
     VehicleLink &vehicle = *m_context.state.Vehicle;
 
+    // Each read that fails is named in one message after the tab shows what did come.
+    QStringList failures;
+    auto failed = [&](std::uint16_t part) {
+        const QString why = vehicle.LastFailure();
+        failures << QStringLiteral("- ") + LoadMessage(part) + (why.isEmpty() ? QString() : QStringLiteral(": ") + why);
+    };
+
     const MonitorStatus status = vehicle.ReadMonitorStatus();
-    if (const std::optional<bool> lit = MilLit(status.ok ? status.milStatusWord : kMilNoAnswer)) {
+    if (!status.ok) {
+        // A lamp that could not be read is not shown at all, rather than as it was.
+        failed(SDTCPartMil);
+        m_page.LabelDTCMILStatus->hide();
+        m_page.ImageMILon->hide();
+        m_page.ImageMILoff->hide();
+    } else if (const std::optional<bool> lit = MilLit(status.milStatusWord)) {
         m_page.LabelDTCMILStatus->setText(LoadMessage(*lit ? SMILOn : SMILOff));
         m_page.LabelDTCMILStatus->show();
         m_page.ImageMILon->setVisible(*lit);
@@ -65,7 +78,11 @@ void DtcTab::ButtonDTCOdczytajClick()
     }
 
     const std::optional<QStringList> pending = vehicle.ReadPendingCodes();
+    if (!pending)
+        failed(SDTCPartPending);
     const std::optional<QStringList> stored = vehicle.ReadStoredCodes();
+    if (!stored)
+        failed(SDTCPartStored);
     showCount(m_page.LabelDTCPendCount, pending);
     showCount(m_page.LabelDTCStoredCount, stored);
     fillCodes(m_page.StringGridDTCPending, pending.value_or(QStringList()));
@@ -73,6 +90,10 @@ void DtcTab::ButtonDTCOdczytajClick()
 
     m_page.ButtonDTCOdczytaj->setEnabled(true);
     m_page.ButtonDTCKasuj->setEnabled(true);
+    if (!failures.isEmpty())
+        m_context.platform.dialogs.message(LoadMessage(SDTCReadFailed) + QStringLiteral("\r\n") +
+                                               failures.join(QStringLiteral("\r\n")),
+                                           MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void DtcTab::ButtonDTCKasujClick()
@@ -81,11 +102,16 @@ void DtcTab::ButtonDTCKasujClick()
                                                                   MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
-    // What the vehicle refused to clear stays on screen.
-    if (m_context.state.Vehicle->ClearCodes())
+    // What the vehicle refused to clear stays on screen, and the warning says who refused.
+    VehicleLink &vehicle = *m_context.state.Vehicle;
+    if (vehicle.ClearCodes()) {
         ResetDtcTab();
-    else
-        m_context.platform.dialogs.message(LoadMessage(SDTCClearFailed), MessageIcon::Warning, MessageButtons::Ok);
+        return;
+    }
+    const QString why = vehicle.LastFailure();
+    m_context.platform.dialogs.message(LoadMessage(SDTCClearFailed) +
+                                           (why.isEmpty() ? QString() : QStringLiteral("\r\n") + why),
+                                       MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void DtcTab::ResetDtcTab()

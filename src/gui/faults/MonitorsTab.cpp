@@ -1,6 +1,8 @@
 #include "gui/faults/MonitorsTab.h"
 
+#include "core/catalogue/MessageCatalogue.h"
 #include "core/platform/Clock.h"
+#include "core/platform/GuiDialogs.h"
 #include "core/platform/Platform.h"
 #include "core/state/TabContext.h"
 #include "gui/faults/MonitorsTabPage.h"
@@ -34,7 +36,12 @@ void MonitorsTab::ButtonMonitorReadClick()
     m_context.platform.clock.pause(kReadPauseMs);
     const MonitorStatus status = m_context.state.Vehicle->ReadMonitorStatus();
     if (!status.ok) {
-        ResetMonitorsTab(); // nothing known is shown as nothing
+        // Nothing known is shown as nothing, and the operator is told why.
+        ResetMonitorsTab();
+        const QString why = m_context.state.Vehicle->LastFailure();
+        m_context.platform.dialogs.message(LoadMessage(SMonReadFailed) +
+                                               (why.isEmpty() ? QString() : QStringLiteral("\r\n") + why),
+                                           MessageIcon::Warning, MessageButtons::Ok);
         return;
     }
     const Readiness readiness = DecodeReadiness(status.readiness);

@@ -65,8 +65,19 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
                                                           : std::make_unique<SimulatedVehicle>(platform.clock));
     m_vehicle = chosen.get();
     m_state.Vehicle = std::move(chosen);
-    makeAdapter = [](const AppSettings &settings) -> std::unique_ptr<VehicleLink> {
-        return std::make_unique<Elm327Vehicle>(settings.BaudRate);
+    makeAdapter = [this](const AppSettings &settings) -> std::unique_ptr<VehicleLink> {
+        auto adapter = std::make_unique<Elm327Vehicle>(settings.BaudRate);
+        adapter->setDebugLog([this](const QString &line) { appendDebugLine(line); });
+        // The protocol search may take half a minute; the window is repainted meanwhile, but
+        // takes no clicks.
+        adapter->setPump([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+        // Noticed inside a read: running loops end at their next check of Connected, and the
+        // window follows once the handler has returned.
+        adapter->setOnLinkLost([this] {
+            m_state.Connected = false;
+            QMetaObject::invokeMethod(this, &TMainForm::adapterLost, Qt::QueuedConnection);
+        });
+        return adapter;
     };
     m_pidReader = std::make_unique<PidReader>(PidReader{*m_state.Vehicle, platform.locale.decimalSeparator(),
                                                         [this](const QString &line) { appendDebugLine(line); }});

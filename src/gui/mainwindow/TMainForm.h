@@ -107,6 +107,7 @@ private:
     bool makeConnection(const QString &port);
     void showIdentification();
     void disconnectBranch(const QString &port);
+    void adapterLost();
     QString portLine(const QString &port, std::uint16_t stateMessage) const;
     void setConnectedControls(bool connected);
     void appendStatusLine(const QString &line);

@@ -75,6 +75,7 @@ void TMainForm::connectBranch(const QString &port)
         report.InterfaceName = identity.interfaceName;
         report.ModuleAddress = identity.moduleAddress;
         report.Protocol = identity.protocol;
+        report.ProtocolNote = identity.protocolNote;
     }
     showIdentification();
 
