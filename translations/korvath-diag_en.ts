@@ -1234,6 +1234,36 @@ Unspecified error</translation>
         <extracomment>Błąd: utracono połączenie z interfejsem na porcie %1 - sprawdź podłączenie i połącz ponownie</extracomment>
         <translation>Error: the connection to the interface on port %1 was lost - check the cable and connect again</translation>
     </message>
+    <message>
+        <source>SMonNmhcCat</source>
+        <extracomment>Monitor katalizatora NMHC</extracomment>
+        <translation>NMHC catalyst monitor</translation>
+    </message>
+    <message>
+        <source>SMonNoxScr</source>
+        <extracomment>Monitor układu redukcji NOx / SCR</extracomment>
+        <translation>NOx / SCR aftertreatment monitor</translation>
+    </message>
+    <message>
+        <source>SMonBoost</source>
+        <extracomment>Monitor układu ciśnienia doładowania</extracomment>
+        <translation>Boost pressure system monitor</translation>
+    </message>
+    <message>
+        <source>SMonExhaustSensor</source>
+        <extracomment>Monitor czujników spalin</extracomment>
+        <translation>Exhaust gas sensor monitor</translation>
+    </message>
+    <message>
+        <source>SMonPmFilter</source>
+        <extracomment>Monitor filtra cząstek stałych (DPF)</extracomment>
+        <translation>Particulate filter (DPF) monitor</translation>
+    </message>
+    <message>
+        <source>SMonEgrVvt</source>
+        <extracomment>Monitor układu EGR / VVT</extracomment>
+        <translation>EGR / VVT system monitor</translation>
+    </message>
 </context>
 <context>
     <name>MonitorsTabPage</name>

@@ -1,4 +1,5 @@
 #include "core/faults/Readiness.h"
+#include "core/catalogue/MessageCatalogue.h"
 
 #include <QStringList>
 
@@ -57,6 +58,20 @@ TEST(Readiness, AStatusBitWithoutSupportCountsAsUnsupported)
     EXPECT_EQ(readiness.nonContinuous, none.nonContinuous);
     EXPECT_EQ(tabTexts(readiness), QStringList(11, u"-/NIE"_s));
     EXPECT_EQ(reportTexts(readiness), QStringList(11, u"Brak"_s));
+}
+
+// Byte B bit 3: a compression-ignition engine, whose non-continuous monitors are others; the two
+// bits that name no monitor there are shown as unsupported whatever they say.
+TEST(Readiness, ACompressionIgnitionEngineHasItsOwnMonitors)
+{
+    const Readiness readiness = DecodeReadiness({0x08, 0xFF, 0x01});
+    EXPECT_TRUE(readiness.compressionIgnition);
+    EXPECT_EQ(reportTexts(readiness).mid(3),
+              (QStringList{u"Niezakończony"_s, u"Zakończony"_s, u"Brak"_s, u"Zakończony"_s, u"Brak"_s,
+                           u"Zakończony"_s, u"Zakończony"_s, u"Zakończony"_s}));
+    EXPECT_EQ(LoadMessage(NonContinuousMonitorNames(true)[6]), u"Monitor filtra cząstek stałych (DPF)"_s);
+    EXPECT_EQ(NonContinuousMonitorNames(false)[0], SMonCat);
+    EXPECT_FALSE(DecodeReadiness(kSimulatedReadinessBytes).compressionIgnition);
 }
 
 TEST(Readiness, MilWordTellsTheLampOrNoAnswer)

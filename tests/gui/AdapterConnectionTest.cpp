@@ -305,3 +305,29 @@ TEST_F(AdapterSessionTest, FailingReadsNeverShowACleanCar)
     EXPECT_FALSE(report.contains(QStringLiteral("Brak zarejestrowanych błędów")));
     EXPECT_FALSE(report.contains(QStringLiteral("Zapalona")));
 }
+
+TEST_F(AdapterSessionTest, ADieselShowsAndPrintsItsOwnMonitors)
+{
+    Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+    script.units[1].answers["0101"] = {QByteArray::fromHex("410100082501")}; // bit 2 of C names nothing
+    connectTo(script);
+    clickTab(4);
+    StringGrid *grid = main().TabMonitors->StringGridMonitorNonCont;
+    click(main().TabMonitors->ButtonMonitorRead);
+    EXPECT_EQ(grid->Cells(0, 1), QStringLiteral("Monitor katalizatora NMHC"));
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("Niezakończony"));
+    EXPECT_EQ(grid->Cells(0, 3), QStringLiteral("-"));
+    EXPECT_EQ(grid->Cells(1, 3), QStringLiteral("-"));
+    EXPECT_EQ(grid->Cells(0, 6), QStringLiteral("Monitor czujników spalin"));
+    EXPECT_EQ(grid->Cells(1, 6), QStringLiteral("Zakończony"));
+
+    const QString report = reportText();
+    EXPECT_TRUE(report.contains(QStringLiteral("NMHC Niezakończony"))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("EGS Zakończony")));
+    EXPECT_FALSE(report.contains(QStringLiteral("HCAT")));
+
+    // Another car afterwards: the names of a petrol engine again.
+    clickTab(0);
+    clickPolacz();
+    EXPECT_EQ(grid->Cells(0, 1), QStringLiteral("Monitor katalizatora"));
+}

@@ -22,7 +22,26 @@ Readiness DecodeReadiness(ReadinessBytes bytes)
         readiness.continuous[i] = monitorState(bytes.b, bytes.b, i, i + 4);
     for (unsigned i = 0; i < readiness.nonContinuous.size(); ++i)
         readiness.nonContinuous[i] = monitorState(bytes.c, bytes.d, i, i);
+    readiness.compressionIgnition = (bytes.b & 0x08) != 0;
+    const std::array<std::uint16_t, 8> names = NonContinuousMonitorNames(readiness.compressionIgnition);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == 0)
+            readiness.nonContinuous[i] = {};
     return readiness;
+}
+
+std::array<std::uint16_t, 8> NonContinuousMonitorNames(bool compressionIgnition)
+{
+    if (compressionIgnition)
+        return {SMonNmhcCat, SMonNoxScr, 0, SMonBoost, 0, SMonExhaustSensor, SMonPmFilter, SMonEgrVvt};
+    return {SMonCat, SMonHCat, SMonEVAP, SMonSecAir, SMonAC, SMonLambda, SMonHLambda, SMonEGR};
+}
+
+std::array<const char *, 8> ReportNonContinuousLabels(bool compressionIgnition)
+{
+    if (compressionIgnition)
+        return {"NMHC", "NOX", "", "BP", "", "EGS", "PM", "EGR"};
+    return {"CAT", "HCAT", "EVAP", "AIR", "AC", "O2S", "HO2S", "EGR"};
 }
 
 QString MonitorStatusText(MonitorState state)

@@ -30,14 +30,23 @@ struct MonitorState {
 struct Readiness {
     // Misfire, fuel system, components.
     std::array<MonitorState, 3> continuous;
-    // Catalyst, heated catalyst, EVAP, secondary air, air conditioning, oxygen sensors,
-    // oxygen sensor heaters, EGR.
+    // Spark ignition: catalyst, heated catalyst, EVAP, secondary air, air conditioning, oxygen
+    // sensors, oxygen sensor heaters, EGR. Compression ignition (byte B bit 3): NMHC catalyst,
+    // NOx/SCR aftertreatment, (none), boost pressure, (none), exhaust gas sensor, particulate
+    // filter, EGR/VVT.
     std::array<MonitorState, 8> nonContinuous;
+    bool compressionIgnition = false;
 };
 
 // The one readiness rule, shared by the monitors tab and the report. A status bit of a monitor
-// whose support bit is clear is ignored.
+// whose support bit is clear is ignored; so are the bits that name no monitor of a
+// compression-ignition engine.
 Readiness DecodeReadiness(ReadinessBytes bytes);
+
+// The names of the eight non-continuous monitors for the kind of engine (message ids; 0 where a
+// bit names no monitor), and their short labels on the report.
+std::array<std::uint16_t, 8> NonContinuousMonitorNames(bool compressionIgnition);
+std::array<const char *, 8> ReportNonContinuousLabels(bool compressionIgnition);
 
 // The monitors tab: column "Status" ("Zakończony", "Niezakończony", or "-" when unsupported)
 // and column "Aktywny" ("TAK" / "NIE").

@@ -49,6 +49,7 @@ void AssembleReportData(ReportData &report, const ReportVehicleFacts &facts, Pid
 
     clock.pause(kReportMonitorPauseMs);
     const Readiness readiness = DecodeReadiness(facts.Readiness);
+    report.CompressionIgnition = facts.StatusRead && readiness.compressionIgnition;
     for (std::size_t i = 0; i < readiness.continuous.size(); ++i)
         report.ContinuousMonitorTexts[i + 1] =
             facts.StatusRead ? ReportMonitorText(readiness.continuous[i]) : LoadMessage(PNotRead);

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/catalogue/ProgramVersion.h"
+#include "core/faults/Readiness.h"
 #include "core/report/ReportCanvas.h"
 #include "core/report/WrapText.h"
 
@@ -269,11 +270,11 @@ void ReportPage::monitors()
     const int rightX = x + m_g.MID;
     const auto &left = m_report.NonContinuousMonitorTexts;
     const auto &right = m_report.ContinuousMonitorTexts;
-    const char *leftLabels[] = {"CAT", "HCAT", "EVAP", "AIR", "AC", "O2S", "HO2S", "EGR"};
+    const std::array<const char *, 8> leftLabels = ReportNonContinuousLabels(m_report.CompressionIgnition);
     const char *rightLabels[] = {"MIS", "FUEL", "CC"};
     for (int i = 1; i <= 8; ++i) {
         const int after = i < 8 ? step() : step() + m_g.G;
-        const Cell leftLabel{x, QString::fromLatin1(leftLabels[i - 1]), true};
+        const Cell leftLabel{x, QString::fromLatin1(leftLabels[std::size_t(i - 1)]), true};
         const Cell leftStatus{x + offset, left[std::size_t(i)], false};
         if (i <= 3)
             row({leftLabel, leftStatus, {rightX, QString::fromLatin1(rightLabels[i - 1]), true},

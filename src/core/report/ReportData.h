@@ -31,6 +31,7 @@ struct ReportData {
     QString MilText;
     std::array<QString, 4> ContinuousMonitorTexts;    // slots 1-3 used
     std::array<QString, 9> NonContinuousMonitorTexts; // slots 1-8 used
+    bool CompressionIgnition = false;                 // which monitors slots 1-8 are
     QStringList PendingLines;
     QStringList StoredLines;
 };

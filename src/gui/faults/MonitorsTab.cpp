@@ -45,13 +45,23 @@ void MonitorsTab::ButtonMonitorReadClick()
         return;
     }
     const Readiness readiness = DecodeReadiness(status.readiness);
+    showNames(readiness.compressionIgnition);
     fill(m_page.StringGridMonitorCont, readiness.continuous);
     fill(m_page.StringGridMonitorNonCont, readiness.nonContinuous);
 }
 
 void MonitorsTab::ResetMonitorsTab()
 {
-    // Headers and monitor names stay.
+    // Headers stay; the names are those of a spark-ignition engine until a read says otherwise.
     m_page.StringGridMonitorCont->clearDataRows(1, 2);
     m_page.StringGridMonitorNonCont->clearDataRows(1, 2);
+    showNames(false);
+}
+
+void MonitorsTab::showNames(bool compressionIgnition)
+{
+    const std::array<std::uint16_t, 8> names = NonContinuousMonitorNames(compressionIgnition);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        m_page.StringGridMonitorNonCont->setCells(0, int(i) + 1,
+                                                  names[i] != 0 ? LoadMessage(names[i]) : QStringLiteral("-"));
 }

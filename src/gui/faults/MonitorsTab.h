@@ -18,6 +18,9 @@ public:
     void ResetMonitorsTab();
 
 private:
+    // Column 0 of the non-continuous grid: the monitors of the engine's kind.
+    void showNames(bool compressionIgnition);
+
     TabContext &m_context;
     MonitorsTabPage &m_page;
 };
