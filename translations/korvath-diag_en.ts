@@ -1530,6 +1530,10 @@ Unspecified error</translation>
         <source>Nie można rozpocząć wydruku na wybranej drukarce.</source>
         <translation>Cannot start printing on the chosen printer.</translation>
     </message>
+    <message>
+        <source>Nie udało się zapisać całego pliku %1 - sprawdź, czy na dysku jest miejsce.</source>
+        <translation>The file %1 could not be written whole - check that the disk has room.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

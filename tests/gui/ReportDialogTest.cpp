@@ -1,3 +1,4 @@
+#include "support/SmallFileSystem.h"
 #include "support/WorkstationFixture.h"
 
 #include "gui/mainwindow/TWaitForm.h"
@@ -204,4 +205,32 @@ TEST_F(ReportDialogTest, PreviewShowsThePagesAndKeepsTheDialogOpen)
     EXPECT_EQ(pagesInPreview(), 2);
     EXPECT_TRUE(dialog().isVisible());
     EXPECT_EQ(env.dialogs.printerDialogs, 0);
+}
+
+TEST_F(ReportDialogTest, AFullDiskLeavesNoCutReportAndSaysSo)
+{
+    SmallFileSystem disk(4096);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    disk.fillLeaving(8192);
+    const QString path = disk.filePath(u"protokol.pdf"_s);
+    dialog().show();
+    env.dialogs.printerAnswers = {true};
+    env.dialogs.onPrinterChosen = [path](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+    };
+    click(dialog().ButtonPrint);
+    EXPECT_EQ(env.dialogs.texts(),
+              QStringList{u"Nie udało się zapisać całego pliku %1 - sprawdź, czy na dysku jest miejsce."_s.arg(path)});
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).filter(u"protokol"_s), QStringList());
+
+    // With room on the disk again the same print gives the file under the chosen name.
+    QFile::remove(disk.filePath(u"filler"_s));
+    dialog().show();
+    env.dialogs.printerAnswers = {true};
+    click(dialog().ButtonPrint);
+    EXPECT_EQ(env.dialogs.texts().size(), 1) << env.dialogs.texts().join(u'|').toStdString();
+    EXPECT_GT(QFileInfo(path).size(), 1000);
 }

@@ -8,6 +8,7 @@
 #include "core/state/TabContext.h"
 #include "gui/mainwindow/TWaitForm.h"
 #include "gui/report/PrinterCanvas.h"
+#include "gui/report/WholeFilePrint.h"
 #include "gui/widgets/Controls.h"
 
 #include <QGroupBox>
@@ -142,9 +143,21 @@ void TFormRaport::ButtonPrintClick()
 
     prepareReport();
     GuiDialogs &dialogs = m_context.platform.dialogs;
-    if (dialogs.choosePrinter(*m_printer) && !printOn(*m_printer))
-        dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
-                        MessageButtons::Ok);
+    if (dialogs.choosePrinter(*m_printer)) {
+        switch (WholeFilePrint(*m_printer, [this](QPrinter &printer) { return printOn(printer); })) {
+        case PrintOutcome::Printed:
+            break;
+        case PrintOutcome::NotStarted:
+            dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
+                            MessageButtons::Ok);
+            break;
+        case PrintOutcome::NotWritten:
+            dialogs.message(tr("Nie udało się zapisać całego pliku %1 - sprawdź, czy na dysku jest miejsce.")
+                                .arg(m_printer->outputFileName()),
+                            MessageIcon::Error, MessageButtons::Ok);
+            break;
+        }
+    }
 
     m_printing = false;
     accept();
