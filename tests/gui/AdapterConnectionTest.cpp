@@ -310,6 +310,9 @@ TEST_F(AdapterSessionTest, ADieselShowsAndPrintsItsOwnMonitors)
 {
     Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
     script.units[1].answers["0101"] = {QByteArray::fromHex("410100082501")}; // bit 2 of C names nothing
+    // Its oxygen sensors are told in four banks (PID 1D), not in two (13).
+    script.units[1].answers["0100"] = {QByteArray::fromHex("4100BC1F8019")};
+    script.units[1].answers["011D"] = {QByteArray::fromHex("411D11")};
     connectTo(script);
     clickTab(4);
     StringGrid *grid = main().TabMonitors->StringGridMonitorNonCont;
@@ -325,6 +328,7 @@ TEST_F(AdapterSessionTest, ADieselShowsAndPrintsItsOwnMonitors)
     EXPECT_TRUE(report.contains(QStringLiteral("NMHC Niezakończony"))) << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("EGS Zakończony")));
     EXPECT_FALSE(report.contains(QStringLiteral("HCAT")));
+    EXPECT_TRUE(report.contains(QStringLiteral("Ilość czujników tlenu: 2 Lokalizacja czujników tlenu: B1S1 B3S1")));
 
     // Another car afterwards: the names of a petrol engine again.
     clickTab(0);

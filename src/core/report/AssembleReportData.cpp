@@ -35,7 +35,8 @@ QString O2SensorCountText(const QString &locations)
 void AssembleReportData(ReportData &report, const ReportVehicleFacts &facts, PidReader &reader, Clock &clock)
 {
     SensorSelection selection;
-    report.O2SensorLocations = FormatPidValue(reader, selection, kOxygenSensorsPid, PidMode::CurrentData);
+    const std::uint8_t o2Pid = facts.O2SensorsInFourBanks ? kOxygenSensorsFourBanksPid : kOxygenSensorsPid;
+    report.O2SensorLocations = FormatPidValue(reader, selection, o2Pid, PidMode::CurrentData);
     report.O2SensorCount = O2SensorCountText(report.O2SensorLocations);
 
     // A status that could not be read says so; an answer without the lamp leaves its text.

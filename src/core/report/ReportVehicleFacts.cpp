@@ -8,6 +8,7 @@ ReportVehicleFacts ReadReportVehicleFacts(VehicleLink &link)
     ReportVehicleFacts facts;
     const MonitorStatus status = link.ReadMonitorStatus();
     facts.StatusRead = status.ok;
+    facts.O2SensorsInFourBanks = link.SupportsPid(kOxygenSensorsFourBanksPid);
     if (status.ok) {
         facts.MilStatusWord = status.milStatusWord;
         facts.Readiness = status.readiness;

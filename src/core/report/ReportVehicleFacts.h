@@ -19,7 +19,11 @@ struct ReportVehicleFacts {
     bool StatusRead = true;
     bool StoredRead = true;
     bool PendingRead = true;
+    // The oxygen sensors are told by PID 0x1D (four banks) instead of 0x13.
+    bool O2SensorsInFourBanks = false;
 };
+
+inline constexpr std::uint8_t kOxygenSensorsFourBanksPid = 0x1D;
 
 // Asks the vehicle for the report's facts. What the vehicle does not give is marked unread, never
 // taken for an empty memory or a lamp that is out.

@@ -37,6 +37,7 @@ public:
     std::optional<QStringList> ReadReportStoredCodes() override;
     std::optional<QStringList> ReadReportPendingCodes() override;
     QString LastFailure() const override { return m_current->LastFailure(); }
+    bool SupportsPid(std::uint8_t pid) override { return m_current->SupportsPid(pid); }
 
 private:
     std::unique_ptr<VehicleLink> m_standard;

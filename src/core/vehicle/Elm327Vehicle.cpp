@@ -211,6 +211,19 @@ PidReply Elm327Vehicle::QueryPid(std::uint8_t number, PidMode mode, int byteCoun
     return reply;
 }
 
+bool Elm327Vehicle::SupportsPid(std::uint8_t number)
+{
+    if (number == 0)
+        return true;
+    // Bitmap 0x00 covers PIDs 0x01-0x20, 0x20 the next 32, and so on; PID base+1 is bit 31.
+    const int base = (number - 1) / 0x20 * 0x20;
+    const auto bitmap = pid(0x01, std::uint8_t(base), 4);
+    if (!bitmap)
+        return false;
+    const int bit = number - base - 1;
+    return ((*bitmap)[std::size_t(bit / 8)] >> (7 - bit % 8)) & 1;
+}
+
 MonitorStatus Elm327Vehicle::ReadMonitorStatus()
 {
     const ElmReply reply = query("0101");

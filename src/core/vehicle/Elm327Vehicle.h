@@ -46,6 +46,7 @@ public:
     bool ClearCodes() override;
     std::optional<QString> ReadFreezeFrameCode() override;
     QString LastFailure() const override { return m_failure; }
+    bool SupportsPid(std::uint8_t pid) override;
 
     ElmHeaders headers() const { return m_headers; }
     // Where the link writes what it does on its own (an adapter set up again after it reset

@@ -75,6 +75,10 @@ public:
     // The code that stored freeze frame 0 ("0000": no freeze frame stored).
     virtual std::optional<QString> ReadFreezeFrameCode() = 0;
 
+    // Whether the vehicle says it supports a PID of current data (its support bitmap); a link
+    // that cannot tell says no.
+    virtual bool SupportsPid(std::uint8_t /*pid*/) { return false; }
+
     // Why the last read or clearing that failed did so, in the operator's language ("CAN ERROR",
     // "sterownik $7E9h nie odpowiedział"); empty when the link cannot tell.
     virtual QString LastFailure() const { return {}; }
