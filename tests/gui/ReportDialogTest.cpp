@@ -34,6 +34,7 @@ protected:
         useScriptedVehicle = true;
         start();
         clickPolacz();
+        state().Settings.LogDirectory = dir.path(); // the printed reports' archive goes there
     }
 
     TFormRaport &dialog() { return workstation->raportForm(); }

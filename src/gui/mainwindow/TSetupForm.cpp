@@ -71,6 +71,7 @@ TSetupForm::TSetupForm(TMainForm &mainForm, QWidget *parent) : QDialog(parent), 
     }
 
     buildInterfaceGroup();
+    buildArchiveTab();
 
     ButtonOK = makeButton(this, "ButtonOK", tr("OK"), QRect(8, 248, 105, 25));
     ButtonOK->setDefault(true);
@@ -96,6 +97,7 @@ void TSetupForm::FormCreate()
     EditAdr1->setText(settings.Adres1);
     EditAdr2->setText(settings.Adres2);
     EditAdr3->setText(settings.Adres3);
+    EditArchiwum->setText(settings.ReportArchive);
     m_chosenPort = m_main.comPort().portName();
     showInterfaceSettings();
 }
@@ -147,6 +149,7 @@ bool TSetupForm::applyIfDirectoryValid()
     settings.Adres1 = EditAdr1->text();
     settings.Adres2 = EditAdr2->text();
     settings.Adres3 = EditAdr3->text();
+    settings.ReportArchive = EditArchiwum->text();
     if (!m_chosenPort.isEmpty())
         m_main.setPortName(m_chosenPort);
     applyInterface();

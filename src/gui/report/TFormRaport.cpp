@@ -8,6 +8,7 @@
 #include "core/state/TabContext.h"
 #include "gui/mainwindow/TWaitForm.h"
 #include "gui/report/PrinterCanvas.h"
+#include "gui/report/ReportArchiver.h"
 #include "gui/widgets/Controls.h"
 
 #include <QGroupBox>
@@ -142,9 +143,14 @@ void TFormRaport::ButtonPrintClick()
 
     prepareReport();
     GuiDialogs &dialogs = m_context.platform.dialogs;
-    if (dialogs.choosePrinter(*m_printer) && !printOn(*m_printer))
-        dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
-                        MessageButtons::Ok);
+    if (dialogs.choosePrinter(*m_printer)) {
+        if (printOn(*m_printer))
+            ReportArchiver::archivePrinted(m_context.platform, m_context.state.Settings, m_reportData,
+                                           RemarkLines(Memo->toPlainText()));
+        else
+            dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
+                            MessageButtons::Ok);
+    }
 
     m_printing = false;
     accept();
