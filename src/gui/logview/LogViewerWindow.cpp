@@ -96,11 +96,13 @@ LogViewerWindow::LogViewerWindow(Platform &platform, const QString &path, Sensor
     TableLog->verticalHeader()->setDefaultSectionSize(TableLog->fontMetrics().height() + 6);
     TableLog->verticalHeader()->hide();
     TableLog->horizontalHeader()->setDefaultSectionSize(150);
+    TableLog->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     TableLog->setColumnWidth(0, 170);
     SplitterLog->addWidget(ChartLog);
     SplitterLog->addWidget(TableLog);
     SplitterLog->setStretchFactor(0, 3);
     SplitterLog->setStretchFactor(1, 2);
+    SplitterLog->setSizes({400, 220});
     layout->addWidget(SplitterLog, 1);
 
     connect(m_chart, &LogChart::cursorMoved, this, &LogViewerWindow::showCursorAt);
@@ -185,6 +187,7 @@ void LogViewerWindow::buildParameters()
     LabelCzas = new QLabel(tr("Czas: -"), GroupBoxParametry);
     LabelCzas->setObjectName(QStringLiteral("LabelCzas"));
     LabelCzas->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelCzas->setMinimumWidth(LabelCzas->fontMetrics().horizontalAdvance(QStringLiteral("Czas: 2026-12-07 23:59:59.999")) + 8);
     ButtonCalosc = new QPushButton(tr("Cały log"), GroupBoxParametry);
     ButtonCalosc->setObjectName(QStringLiteral("ButtonCalosc"));
     setHint(ButtonCalosc, tr("Pokazuje na wykresie cały czas zapisu."));
