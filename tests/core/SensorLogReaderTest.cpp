@@ -198,6 +198,7 @@ TEST(SensorLogReader, RefusesWhatIsNoLogAndReadsALogAsFarAsItIsValid)
         EXPECT_EQ(result.line, c.line) << c.name;
         EXPECT_EQ(result.data.rowCount(), c.rows) << c.name;
         EXPECT_EQ(result.detail, QString::fromUtf8(c.detail)) << c.name;
+        EXPECT_EQ(result.data.columns.size(), std::size_t(result.data.pids.size())) << c.name;
         for (const auto &column : result.data.columns)
             EXPECT_EQ(qsizetype(column.size()), result.data.rowCount()) << c.name;
     }

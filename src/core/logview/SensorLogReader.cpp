@@ -101,10 +101,12 @@ private:
             else
                 data.pids.append(std::uint8_t(pid));
         });
-        if (!ok)
+        if (ok && !rest.empty() && !rest.ends_with(','))
+            ok = fail(LogProblem::UnknownPid, QString::fromLatin1(rest.substr(rest.rfind(',') + 1).substr(0, 20)));
+        if (!ok) {
+            data.pids.clear(); // a refused header names no column
             return false;
-        if (!rest.empty() && !rest.ends_with(','))
-            return fail(LogProblem::UnknownPid, QString::fromLatin1(rest.substr(rest.rfind(',') + 1).substr(0, 20)));
+        }
         data.columns.resize(std::size_t(data.pids.size()));
         m_headerRead = true;
         return true;
@@ -189,7 +191,8 @@ LogReadResult ReadSensorLog(QIODevice &device, qint64 maxValues)
     bool sawAnyByte = false;
     bool more = true;
     while (more) {
-        const QByteArray chunk = device.read(kChunkSize);
+        // No larger buffer than the rest of the file needs.
+        const QByteArray chunk = device.read(std::clamp<qint64>(device.bytesAvailable(), 4096, kChunkSize));
         if (chunk.isEmpty()) {
             more = false;
         } else {
