@@ -429,10 +429,6 @@
         <translation>Log chart</translation>
     </message>
     <message>
-        <source>Kółko myszy powiększa czas, przeciąganie go przesuwa, dwuklik pokazuje cały log; kliknięcie pokazuje wiersz w tabeli.</source>
-        <translation>The mouse wheel zooms the time, dragging moves it, a double click shows the whole log; a click shows the line in the table.</translation>
-    </message>
-    <message>
         <source>Wiersze logu</source>
         <translation>Log lines</translation>
     </message>
@@ -507,6 +503,10 @@
     <message>
         <source>Nie można zapisać wykresu w pliku %1.</source>
         <translation>Cannot save the chart in the file %1.</translation>
+    </message>
+    <message>
+        <source>Kółko myszy (klawisze + i -) powiększa czas, przeciąganie (strzałki) go przesuwa, dwuklik (Home) pokazuje cały log; kliknięcie pokazuje wiersz w tabeli.</source>
+        <translation>The mouse wheel (keys + and -) zooms the time, dragging (arrows) moves it, a double click (Home) shows the whole log; a click shows the line in the table.</translation>
     </message>
 </context>
 <context>
@@ -1520,7 +1520,7 @@ Unspecified error</translation>
     </message>
     <message>
         <source>Raportu %1 nie ma w spisie archiwum, więc podgląd wydruku go nie pokaże. Otworzyć plik PDF?</source>
-        <translation>The report %1 is not in the archive's index, so the print preview cannot show it. Open the PDF file?</translation>
+        <translation>The report %1 is not in the archive&apos;s index, so the print preview cannot show it. Open the PDF file?</translation>
     </message>
     <message>
         <source>Raport %1</source>
@@ -1539,7 +1539,7 @@ Unspecified error</translation>
     </message>
     <message>
         <source>Raport zapisano jako %1, ale spisu archiwum nie można uaktualnić.</source>
-        <translation>The report was saved as %1, but the archive's index cannot be updated.</translation>
+        <translation>The report was saved as %1, but the archive&apos;s index cannot be updated.</translation>
     </message>
     <message>
         <source>Raport wydrukowano, ale nie zapisano go w archiwum.</source>

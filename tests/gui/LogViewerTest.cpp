@@ -219,6 +219,15 @@ TEST_F(LogViewerTest, ZoomAndPanStayInsideTheLogAndDrawAFewPointsAPixel)
         gap = gap || std::isnan(it->value);
     EXPECT_TRUE(gap);
 
+    // The keyboard pans and zooms as the mouse does.
+    QTest::keyClick(&chart, Qt::Key_Right);
+    EXPECT_NEAR(chart.xAxis->range().lower, first + 121, 1e-6);
+    QTest::keyClick(&chart, Qt::Key_Minus);
+    EXPECT_NEAR(chart.xAxis->range().size(), 20, 1e-6); // twice as wide
+    QTest::keyClick(&chart, Qt::Key_Home);
+    EXPECT_DOUBLE_EQ(chart.xAxis->range().upper, last);
+
+    viewer->chart().setTimeRange(first + 120, first + 130);
     click(viewer->ButtonCalosc);
     EXPECT_DOUBLE_EQ(chart.xAxis->range().upper, last);
     viewer->close();

@@ -89,6 +89,8 @@ LogChart::LogChart(QCustomPlot &chart, const SensorLogData &data) : QObject(&cha
             emit clicked(timeAt(int(event->position().x())));
     });
     connect(&m_chart, &QCustomPlot::mouseDoubleClick, this, [this](QMouseEvent *) { showWholeLog(); });
+    m_chart.setFocusPolicy(Qt::StrongFocus);
+    m_chart.installEventFilter(this);
 
     showWholeLog();
 }
@@ -200,6 +202,35 @@ void LogChart::setCursor(double time)
     m_cursorLine->point2->setCoords(time, 1);
     m_cursorLine->setVisible(true);
     m_cursorLayer->replot();
+}
+
+bool LogChart::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != &m_chart || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    // The keyboard does what the mouse does: arrows pan by a tenth, + and - zoom, Home shows all.
+    const QCPRange range = m_chart.xAxis->range();
+    const double centre = range.center();
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Left:
+        setTimeRange(range.lower - range.size() / 10, range.upper - range.size() / 10);
+        return true;
+    case Qt::Key_Right:
+        setTimeRange(range.lower + range.size() / 10, range.upper + range.size() / 10);
+        return true;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        setTimeRange(centre - range.size() / 4, centre + range.size() / 4);
+        return true;
+    case Qt::Key_Minus:
+        setTimeRange(centre - range.size(), centre + range.size());
+        return true;
+    case Qt::Key_Home:
+        showWholeLog();
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
 }
 
 double LogChart::timeAt(int pixelX) const

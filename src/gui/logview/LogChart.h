@@ -42,6 +42,9 @@ public:
     // The time under a pixel column of the chart.
     double timeAt(int pixelX) const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     void cursorMoved(double time);
     void clicked(double time);

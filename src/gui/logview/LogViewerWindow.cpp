@@ -75,8 +75,8 @@ LogViewerWindow::LogViewerWindow(Platform &platform, const QString &path, Sensor
     ChartLog = new QCustomPlot(SplitterLog);
     ChartLog->setObjectName(QStringLiteral("ChartLog"));
     ChartLog->setAccessibleName(tr("Wykres logu"));
-    setHint(ChartLog, tr("Kółko myszy powiększa czas, przeciąganie go przesuwa, dwuklik pokazuje cały log; "
-                         "kliknięcie pokazuje wiersz w tabeli."));
+    setHint(ChartLog, tr("Kółko myszy (klawisze + i -) powiększa czas, przeciąganie (strzałki) go przesuwa, dwuklik "
+                         "(Home) pokazuje cały log; kliknięcie pokazuje wiersz w tabeli."));
     ChartLog->setAccessibleDescription(ChartLog->toolTip());
     ChartLog->setMinimumHeight(200);
     m_chart = new LogChart(*ChartLog, m_data);
