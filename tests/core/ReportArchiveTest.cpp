@@ -1,8 +1,8 @@
 #include "core/report/ReportArchive.h"
 #include "core/settings/SettingsIO.h"
 
-#include "support/FakeSettingsStore.h"
-#include "support/ScriptedDialogs.h"
+#include "support/core/FakeSettingsStore.h"
+#include "support/core/ScriptedDialogs.h"
 
 #include <QDir>
 #include <QFile>

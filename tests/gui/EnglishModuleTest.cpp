@@ -2,7 +2,7 @@
 // for translation today (lupdate's list of the window texts and the catalogue messages), so a
 // text added to the code without its English translation fails here.
 
-#include "support/WorkstationFixture.h"
+#include "support/gui/WorkstationFixture.h"
 
 #include "core/catalogue/LanguageModule.h"
 #include "core/catalogue/MessageCatalogue.h"

@@ -1,4 +1,4 @@
-#include "support/SensorsFixture.h"
+#include "support/gui/SensorsFixture.h"
 
 #include "core/livedata/Windows1250.h"
 #include "gui/logview/LogChart.h"

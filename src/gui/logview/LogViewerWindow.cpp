@@ -2,8 +2,8 @@
 
 #include "core/livedata/SensorTable.h"
 #include "core/measure/PlotRules.h"
-#include "core/platform/GuiDialogs.h"
-#include "core/platform/Platform.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
 #include "gui/logview/LogChart.h"
 #include "gui/logview/LogTableModel.h"
 #include "gui/widgets/Controls.h"

@@ -2,10 +2,9 @@
 // as a PDF. Empty means "raporty" inside the log directory, which follows that directory.
 #include "gui/mainwindow/TSetupForm.h"
 
-#include "core/platform/GuiDialogs.h"
-#include "core/platform/Platform.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
 #include "core/report/ReportArchive.h"
-#include "gui/mainwindow/TMainForm.h"
 #include "gui/widgets/Controls.h"
 
 #include <QDir>
@@ -41,7 +40,7 @@ void TSetupForm::buildArchiveTab()
 
     connect(ButtonArchiwumBrowse, &QPushButton::clicked, this, [this] {
         const QString start = EditArchiwum->text().isEmpty() ? EditLogDir->text() : EditArchiwum->text();
-        if (const auto chosen = m_main.platform().dialogs.chooseDirectory(start))
+        if (const auto chosen = m_platform.dialogs.chooseDirectory(start))
             EditArchiwum->setText(*chosen);
     });
     connect(ButtonArchiwumDomyslny, &QPushButton::clicked, EditArchiwum, &QLineEdit::clear);

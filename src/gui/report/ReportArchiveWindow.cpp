@@ -1,7 +1,7 @@
 #include "gui/report/ReportArchiveWindow.h"
 
-#include "core/platform/GuiDialogs.h"
-#include "core/platform/Platform.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
 #include "gui/report/PrinterCanvas.h"
 #include "gui/widgets/Controls.h"
 

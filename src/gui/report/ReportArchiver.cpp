@@ -1,8 +1,8 @@
 #include "gui/report/ReportArchiver.h"
 
 #include "core/platform/Clock.h"
-#include "core/platform/GuiDialogs.h"
-#include "core/platform/Platform.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
 #include "core/report/ReportArchive.h"
 #include "core/settings/AppSettings.h"
 #include "gui/report/PrinterCanvas.h"
