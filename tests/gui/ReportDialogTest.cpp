@@ -1,5 +1,5 @@
-#include "support/SmallFileSystem.h"
-#include "support/WorkstationFixture.h"
+#include "support/core/SmallFileSystem.h"
+#include "support/gui/WorkstationFixture.h"
 
 #include "gui/mainwindow/TWaitForm.h"
 #include "gui/report/TFormRaport.h"
@@ -35,6 +35,7 @@ protected:
         useScriptedVehicle = true;
         start();
         clickPolacz();
+        state().Settings.LogDirectory = dir.path(); // the printed reports' archive goes there
     }
 
     TFormRaport &dialog() { return workstation->raportForm(); }

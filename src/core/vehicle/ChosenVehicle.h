@@ -38,6 +38,7 @@ public:
     std::optional<QStringList> ReadReportPendingCodes() override;
     QString LastFailure() const override { return m_current->LastFailure(); }
     bool SupportsPid(std::uint8_t pid) override { return m_current->SupportsPid(pid); }
+    void SetEvents(LinkEvents events) override { m_current->SetEvents(std::move(events)); }
 
 private:
     std::unique_ptr<VehicleLink> m_standard;

@@ -47,6 +47,12 @@ public:
     std::optional<QString> ReadFreezeFrameCode() override;
     QString LastFailure() const override { return m_failure; }
     bool SupportsPid(std::uint8_t pid) override;
+    void SetEvents(LinkEvents events) override
+    {
+        setDebugLog(std::move(events.debugLine));
+        setPump(std::move(events.pump));
+        setOnLinkLost(std::move(events.lost));
+    }
 
     ElmHeaders headers() const { return m_headers; }
     // Where the link writes what it does on its own (an adapter set up again after it reset

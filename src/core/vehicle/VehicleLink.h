@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // The mode of a parameter query: the vehicle's current data or the freeze frame.
@@ -46,6 +47,15 @@ struct LinkIdentity {
     QString protocolNote;
 };
 
+// What a link tells the window on its own, between the window's requests: lines for the debug
+// log, a chance to repaint during a long wait, and that the link died underneath (called inside
+// the read that found out).
+struct LinkEvents {
+    std::function<void(const QString &)> debugLine;
+    std::function<void()> pump;
+    std::function<void()> lost;
+};
+
 // The vehicle as the workstation reaches it: making the connection, one query per parameter
 // (PID), and the fault memory, readiness and identification of the vehicle. Raw fault codes are
 // the two code bytes as four upper-case hexadecimal digits ("0103").
@@ -78,6 +88,9 @@ public:
     // Whether the vehicle says it supports a PID of current data (its support bitmap); a link
     // that cannot tell says no.
     virtual bool SupportsPid(std::uint8_t /*pid*/) { return false; }
+
+    // Where the link reports what happens on its own; a link without such events ignores them.
+    virtual void SetEvents(LinkEvents /*events*/) {}
 
     // Why the last read or clearing that failed did so, in the operator's language ("CAN ERROR",
     // "sterownik $7E9h nie odpowiedział"); empty when the link cannot tell.

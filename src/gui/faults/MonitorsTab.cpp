@@ -2,10 +2,10 @@
 
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/platform/Clock.h"
-#include "core/platform/GuiDialogs.h"
-#include "core/platform/Platform.h"
-#include "core/state/TabContext.h"
 #include "gui/faults/MonitorsTabPage.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
+#include "gui/state/TabContext.h"
 #include "gui/widgets/StringGrid.h"
 
 #include <QPushButton>

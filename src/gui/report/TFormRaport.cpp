@@ -1,14 +1,16 @@
 #include "gui/report/TFormRaport.h"
 
 #include "core/platform/Clock.h"
-#include "core/platform/GuiDialogs.h"
 #include "core/platform/LocaleFacts.h"
 #include "core/report/AssembleReportData.h"
 #include "core/report/PrintReport.h"
-#include "core/state/TabContext.h"
+#include "core/report/ReportVehicleFacts.h"
 #include "gui/mainwindow/TWaitForm.h"
+#include "gui/platform/GuiDialogs.h"
 #include "gui/report/PrinterCanvas.h"
+#include "gui/report/ReportArchiver.h"
 #include "gui/report/WholeFilePrint.h"
+#include "gui/state/TabContext.h"
 #include "gui/widgets/Controls.h"
 
 #include <QGroupBox>
@@ -123,7 +125,7 @@ void TFormRaport::prepareReport()
 {
     copyTypedData();
     showWaitNotice();
-    const ReportVehicleFacts facts = VehicleFacts ? VehicleFacts() : ReadReportVehicleFacts(*m_context.state.Vehicle);
+    const ReportVehicleFacts facts = ReadReportVehicleFacts(*m_context.state.Vehicle);
     AssembleReportData(m_reportData, facts, m_context.pidReader, m_context.platform.clock);
     if (m_waitForm != nullptr)
         m_waitForm->close();
@@ -146,6 +148,8 @@ void TFormRaport::ButtonPrintClick()
     if (dialogs.choosePrinter(*m_printer)) {
         switch (WholeFilePrint(*m_printer, [this](QPrinter &printer) { return printOn(printer); })) {
         case PrintOutcome::Printed:
+            ReportArchiver::archivePrinted(m_context.platform, m_context.state.Settings, m_reportData,
+                                           RemarkLines(Memo->toPlainText()));
             break;
         case PrintOutcome::NotStarted:
             dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,

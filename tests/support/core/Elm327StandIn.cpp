@@ -1,0 +1,391 @@
+#include "support/core/Elm327StandIn.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <stdexcept>
+
+namespace {
+
+QByteArray bytes(const char *hex)
+{
+    return QByteArray::fromHex(hex);
+}
+
+QByteArray compact(const QByteArray &text)
+{
+    QByteArray out;
+    for (const char c : text)
+        if (c != ' ')
+            out.append(c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c);
+    return out;
+}
+
+bool isObdRequest(const QByteArray &command)
+{
+    if (command.isEmpty() || command.size() % 2 != 0)
+        return false;
+    for (const char c : command)
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')))
+            return false;
+    return true;
+}
+
+QByteArray protocolName(int protocol)
+{
+    switch (protocol) {
+    case 6:
+        return "ISO 15765-4 (CAN 11/500)";
+    case 7:
+        return "ISO 15765-4 (CAN 29/500)";
+    case 3:
+        return "ISO 9141-2";
+    case 5:
+        return "ISO 14230-4 (KWP FAST)";
+    case 1:
+        return "SAE J1850 PWM";
+    default:
+        return "AUTOMATIC";
+    }
+}
+
+} // namespace
+
+Elm327StandIn::Script Elm327StandIn::DefaultScript()
+{
+    return ScriptFor(6);
+}
+
+Elm327StandIn::Script Elm327StandIn::ScriptFor(int protocol)
+{
+    const bool can = protocol == 6 || protocol == 7;
+    Unit engine;
+    engine.address = protocol == 6 ? 0x7E8 : protocol == 7 ? 0x18DAF110 : 0x10;
+    auto &a = engine.answers;
+    // Supported: 01 03 04 05 06 0C 0D 0E 0F 10 11 1C 20; 21 of the second range; none above.
+    a["0100"] = {bytes("4100BC1F8011")};
+    a["0120"] = {bytes("412080000000")};
+    a["0101"] = {bytes("410183076504")};
+    a["011C"] = {bytes("411C03")};
+    a["0103"] = {bytes("41030200")};
+    a["0104"] = {bytes("410480")};
+    a["0105"] = {bytes("41057B")};
+    a["0106"] = {bytes("410680")};
+    a["010C"] = {bytes("410C1AF8")};
+    a["010D"] = {bytes("410D32")};
+    a["010E"] = {bytes("410E90")};
+    a["010F"] = {bytes("410F46")};
+    a["0110"] = {bytes("411001F4")};
+    a["0111"] = {bytes("411133")};
+    a["0121"] = {bytes("41210010")};
+    a["020200"] = {bytes("4202000133")};
+    a["020300"] = {bytes("4203000200")};
+    a["020400"] = {bytes("42040099")};
+    a["020500"] = {bytes("4205005A")};
+    a["020C00"] = {bytes("420C000FA0")};
+    a["020D00"] = {bytes("420D0028")};
+    a["04"] = {bytes("44")};
+    const QByteArray vin = "WDB2030461A123456";
+    if (can) {
+        a["03"] = {bytes("4303013303000171")};
+        a["07"] = {bytes("47010420")};
+        a["0902"] = {bytes("490201") + vin};
+    } else {
+        // Three codes a message, padded with 0000; the VIN in five numbered pieces of four.
+        a["03"] = {bytes("43013303000171")};
+        a["07"] = {bytes("47042000000000")};
+        const QByteArray padded = QByteArray(3, '\0') + vin;
+        QList<QByteArray> pieces;
+        for (int i = 0; i < 5; ++i)
+            pieces << bytes("4902") + char(i + 1) + padded.mid(i * 4, 4);
+        a["0902"] = pieces;
+    }
+
+    // The gearbox holds no codes, says so, and clears.
+    Unit gearbox;
+    gearbox.address = protocol == 6 ? 0x7E9 : protocol == 7 ? 0x18DAF118 : 0x18;
+    gearbox.answers["0100"] = {bytes("410080000001")};
+    gearbox.answers["0101"] = {bytes("410100000000")};
+    gearbox.answers["03"] = {can ? bytes("4300") : bytes("43000000000000")};
+    gearbox.answers["07"] = {can ? bytes("4700") : bytes("47000000000000")};
+    gearbox.answers["04"] = {bytes("44")};
+
+    Script script;
+    script.protocol = protocol;
+    script.units = {gearbox, engine}; // the engine answers second: its answer must still count
+    return script;
+}
+
+Elm327StandIn::Elm327StandIn(Script script) : m_script(std::move(script))
+{
+    char name[128] = {};
+    if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
+        throw std::runtime_error("openpty failed");
+    termios raw{};
+    ::tcgetattr(m_slave, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(m_slave, TCSANOW, &raw);
+    m_portName = QString::fromLocal8Bit(name);
+    m_thread = std::thread([this] { run(); });
+}
+
+Elm327StandIn::~Elm327StandIn()
+{
+    m_stop = true;
+    m_thread.join();
+    unplug();
+}
+
+void Elm327StandIn::unplug()
+{
+    std::lock_guard lock(m_mutex);
+    if (m_master >= 0)
+        ::close(m_master);
+    if (m_slave >= 0)
+        ::close(m_slave);
+    m_master = m_slave = -1;
+}
+
+std::vector<QByteArray> Elm327StandIn::commands() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_commands;
+}
+
+void Elm327StandIn::run()
+{
+    while (!m_stop) {
+        int fd;
+        {
+            std::lock_guard lock(m_mutex);
+            fd = m_master;
+        }
+        if (fd < 0)
+            return;
+        {
+            std::lock_guard lock(m_mutex);
+            sendDue();
+        }
+        pollfd wanted{fd, POLLIN, 0};
+        if (::poll(&wanted, 1, 5) <= 0 || !(wanted.revents & POLLIN))
+            continue;
+        char buffer[256];
+        std::lock_guard lock(m_mutex);
+        if (m_master < 0)
+            return;
+        const ssize_t got = ::read(m_master, buffer, sizeof buffer);
+        for (ssize_t i = 0; i < got; ++i) {
+            if (buffer[i] == '\r') {
+                handle(m_pending);
+                m_pending.clear();
+            } else if (buffer[i] != '\n') {
+                m_pending.append(buffer[i]);
+            }
+        }
+    }
+}
+
+void Elm327StandIn::handle(const QByteArray &raw)
+{
+    const QByteArray command = compact(raw);
+    m_commands.push_back(command);
+    if (m_script.silent || command.isEmpty())
+        return;
+    QByteArray out;
+    if (m_echo)
+        out += raw + '\r';
+    out += m_script.noise;
+    bool prompt = true;
+    const QByteArray end = m_linefeeds ? "\r\n" : "\r";
+    const bool searching = m_script.searching && !m_searched && isObdRequest(command);
+    QList<QByteArray> lines = answerAt(command, &prompt);
+    int afterMs = 0;
+    if (const auto late = m_script.lateMs.find(command); late != m_script.lateMs.end())
+        afterMs = late->second;
+    if (searching && m_script.searchMs > 0 && !lines.isEmpty()) {
+        // "SEARCHING..." at once, the answer when the protocol is found.
+        send(out + lines.takeFirst() + end, 0);
+        out.clear();
+        afterMs += m_script.searchMs;
+    }
+    for (const QByteArray &text : lines)
+        out += text + end;
+    out += end;
+    if (prompt)
+        out += '>';
+    send(out, afterMs);
+}
+
+void Elm327StandIn::send(const QByteArray &out, int afterMs)
+{
+    if (afterMs <= 0 && m_held.empty()) {
+        ::write(m_master, out.constData(), size_t(out.size()));
+        return;
+    }
+    // One command at a time: what comes after a held answer waits for it.
+    auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(afterMs);
+    if (!m_held.empty())
+        due = std::max(due, std::prev(m_held.end())->first);
+    m_held.emplace(due, out);
+    sendDue();
+}
+
+void Elm327StandIn::sendDue()
+{
+    const auto now = std::chrono::steady_clock::now();
+    while (!m_held.empty() && m_held.begin()->first <= now && m_master >= 0) {
+        ::write(m_master, m_held.begin()->second.constData(), size_t(m_held.begin()->second.size()));
+        m_held.erase(m_held.begin());
+    }
+}
+
+QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *prompt)
+{
+    if (const auto fixed = m_script.fixed.find(command); fixed != m_script.fixed.end())
+        return fixed->second.split('\r');
+    if (m_script.unknown.count(command) != 0)
+        return {"?"};
+    if (m_script.okToEverything && command.startsWith("AT") && command != "ATZ" && command != "ATI"
+        && !command.startsWith("ATE") && !command.startsWith("ATH")) {
+        if (command.startsWith("ATS") && command.size() == 4)
+            m_spaces = command.endsWith('1');
+        return {"OK"};
+    }
+    if (command == "ATZ") {
+        m_echo = true;
+        m_linefeeds = false;
+        m_spaces = m_script.blanks;
+        m_headers = false;
+        m_searched = false;
+        return {"", m_script.identification};
+    }
+    if (command == "ATI")
+        return {m_script.identification};
+    if (command == "ATE0" || command == "ATE1") {
+        if (!m_script.keepsEcho)
+            m_echo = command.endsWith('1');
+        return {"OK"};
+    }
+    if (command == "ATL0" || command == "ATL1") {
+        m_linefeeds = command.endsWith('1');
+        return {"OK"};
+    }
+    if (command == "ATS0" || command == "ATS1") {
+        m_spaces = command.endsWith('1');
+        return {"OK"};
+    }
+    if (command == "ATH0" || command == "ATH1") {
+        m_headers = command.endsWith('1');
+        return {"OK"};
+    }
+    if (command.startsWith("ATSP")) {
+        m_searched = false;
+        return {"OK"};
+    }
+    if (command == "ATDPN")
+        return {"A" + QByteArray::number(m_script.protocol, 16).toUpper()};
+    if (command == "ATDP")
+        return {"AUTO, " + protocolName(m_script.protocol)};
+    if (command == "ATRV")
+        return {"12.6V"};
+    if (!isObdRequest(command))
+        return {"?"};
+    *prompt = !m_script.losesPrompt;
+    if (!m_hasReset && !m_script.resetsOn.isEmpty() && command == m_script.resetsOn) {
+        // A voltage dip: the adapter starts afresh, with its settings as after ATZ.
+        m_hasReset = true;
+        answerAt("ATZ", prompt);
+        *prompt = true;
+        return {"LV RESET", "", m_script.identification};
+    }
+    QList<QByteArray> lines;
+    if (m_script.searching && !m_searched)
+        lines << "SEARCHING...";
+    m_searched = true;
+    lines << obdAnswer(command);
+    return lines;
+}
+
+QList<QByteArray> Elm327StandIn::obdAnswer(const QByteArray &request)
+{
+    QList<QByteArray> lines;
+    for (const Unit &unit : m_script.units) {
+        const auto found = unit.answers.find(request);
+        if (found == unit.answers.end())
+            continue;
+        for (const QByteArray &message : found->second)
+            lines << framed(unit.address, message);
+    }
+    if (lines.isEmpty())
+        lines << "NO DATA";
+    return lines;
+}
+
+QList<QByteArray> Elm327StandIn::framed(std::uint32_t address, const QByteArray &message) const
+{
+    const int protocol = m_script.protocol;
+    QList<QByteArray> lines;
+    if (protocol != 6 && protocol != 7) {
+        // Three header bytes (priority or format, target, source), the message and a check byte:
+        // on ISO 9141-2 and ISO 14230-4 the sum of the bytes, on SAE J1850 their CRC-8.
+        const bool j1850 = protocol == 1 || protocol == 2;
+        const QByteArray header = protocol == 4 || protocol == 5 ? QByteArray(1, char(0x80 | message.size())) + '\xF1'
+                                  : protocol == 1                ? bytes("416B")
+                                                                 : bytes("486B");
+        const QByteArray frame = header + char(address) + message;
+        std::uint8_t check = 0;
+        if (j1850) {
+            std::uint8_t crc = 0xFF;
+            for (const char c : frame) {
+                crc ^= std::uint8_t(c);
+                for (int bit = 0; bit < 8; ++bit)
+                    crc = (crc & 0x80) ? std::uint8_t((crc << 1) ^ 0x1D) : std::uint8_t(crc << 1);
+            }
+            check = std::uint8_t(~crc);
+        } else {
+            for (const char c : frame)
+                check = std::uint8_t(check + std::uint8_t(c));
+        }
+        lines << line(m_headers ? frame + char(check) : message);
+        return lines;
+    }
+    const QByteArray header = protocol == 6 ? QByteArray::number(address, 16).toUpper()
+                                            : QByteArray::number(address, 16).toUpper().rightJustified(8, '0');
+    auto withHeader = [&](const QByteArray &data) {
+        QByteArray text = line(data);
+        if (!m_headers)
+            return text;
+        if (protocol == 7) // "18 DA F1 10" with blanks, as the adapter groups the identifier
+            return line(QByteArray::fromHex(header) + data);
+        return header + (m_spaces ? " " : "") + text;
+    };
+    if (message.size() <= 7) {
+        QByteArray frame = char(message.size()) + message;
+        if (m_headers)
+            frame = frame.leftJustified(8, '\0'); // padding, which the length byte excludes
+        lines << withHeader(frame);
+        return lines;
+    }
+    if (!m_headers)
+        lines << QByteArray::number(message.size(), 16).toUpper().rightJustified(3, '0');
+    QByteArray first;
+    first.append(char(0x10 | (message.size() >> 8))).append(char(message.size() & 0xFF)).append(message.left(6));
+    lines << (m_headers ? withHeader(first) : "0: " + line(message.left(6)));
+    int sequence = 1;
+    for (qsizetype at = 6; at < message.size(); at += 7, ++sequence) {
+        const QByteArray piece = message.mid(at, 7);
+        if (m_headers)
+            lines << withHeader((char(0x20 | (sequence & 0x0F)) + piece).leftJustified(8, '\0'));
+        else
+            lines << QByteArray::number(sequence & 0x0F, 16).toUpper() + ": " + line(piece);
+    }
+    return lines;
+}
+
+QByteArray Elm327StandIn::line(const QByteArray &data) const
+{
+    return data.toHex(m_spaces ? ' ' : '\0').toUpper();
+}

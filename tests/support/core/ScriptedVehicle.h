@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/vehicle/SimulatedVehicleData.h"
+#include "core/vehicle/VehicleLink.h"
+
+#include "core/platform/Clock.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+// A vehicle for tests: answers each query with the next scripted reply, or with `fallback`
+// when the script has run out, and records what was asked. With a clock each query takes
+// 100 ms on it, as the vehicle's does; onQuery(n) runs before the n-th answer (1-based).
+// The connection, fault memory, readiness and identification answer the simulated vehicle's
+// fixed data unless a test changes them, without pausing.
+class ScriptedVehicle final : public VehicleLink {
+public:
+    struct Query {
+        std::uint8_t pid;
+        PidMode mode;
+        int byteCount;
+    };
+
+    PidReply QueryPid(std::uint8_t pid, PidMode mode, int byteCount) override
+    {
+        queries.push_back({pid, mode, byteCount});
+        if (onQuery)
+            onQuery(int(queries.size()));
+        if (clock != nullptr)
+            clock->pause(100);
+        if (failing && failing(pid))
+            return {};
+        if (replies.empty())
+            return fallback;
+        const PidReply reply = replies.front();
+        replies.pop_front();
+        return reply;
+    }
+
+    void answer(std::uint8_t a, std::uint8_t b = 0, std::uint8_t c = 0, std::uint8_t d = 0)
+    {
+        replies.push_back({true, {a, b, c, d}});
+    }
+    void fail() { replies.push_back({false, {}}); }
+
+    LinkStep OpenPort(const QString &) override { return step(1, {}); }
+    LinkStep DetectInterface() override { return step(2, LoadMessage(SDetectedQL40)); }
+    LinkStep ConfigureInterface() override { return step(3, {}); }
+    LinkStep ContactVehicle() override { return step(4, {}); }
+    LinkIdentity Identity() const override { return SimulatedVehicleData::Identity(); }
+    void Close() override { ++closes; }
+
+    MonitorStatus ReadMonitorStatus() override { return status; }
+    std::optional<std::uint8_t> ReadObdStandard() override { return obdStandard; }
+    std::optional<QString> ReadVin() override { return vin; }
+    std::optional<QStringList> ReadStoredCodes() override { return storedCodes; }
+    std::optional<QStringList> ReadPendingCodes() override { return pendingCodes; }
+    bool ClearCodes() override
+    {
+        ++clears;
+        return clearAccepted;
+    }
+    std::optional<QString> ReadFreezeFrameCode() override { return freezeFrameCode; }
+
+    Clock *clock = nullptr;
+    // The connection step that fails with the line "step <n> failed": 1 opening the port,
+    // 2 detecting the interface, 3 configuring it, 4 contacting the vehicle; 0 none.
+    int failingStep = 0;
+    std::function<void(int)> onQuery;
+    std::function<bool(std::uint8_t)> failing; // PIDs whose reads fail
+    std::deque<PidReply> replies;
+    PidReply fallback{true, {0, 0, 0, 0}};
+    std::vector<Query> queries;
+
+    MonitorStatus status = SimulatedVehicleData::Status();
+    std::optional<std::uint8_t> obdStandard = SimulatedVehicleData::kObdStandard;
+    std::optional<QString> vin = SimulatedVehicleData::kVin;
+    std::optional<QStringList> storedCodes = SimulatedVehicleData::StoredCodes();
+    std::optional<QStringList> pendingCodes = SimulatedVehicleData::PendingCodes();
+    std::optional<QString> freezeFrameCode = SimulatedVehicleData::kFreezeFrameCode;
+    bool clearAccepted = true;
+    int clears = 0;
+    int closes = 0;
+
+private:
+    LinkStep step(int n, const QString &line) const
+    {
+        if (n == failingStep)
+            return {false, QStringLiteral("step %1 failed").arg(n)};
+        return {true, line};
+    }
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "support/gui/WorkstationFixture.h"
+
+#include "gui/measure/AccelTab.h"
+#include "gui/measure/AccelTabPage.h"
+#include "gui/measure/ChartSeries.h"
+#include "gui/measure/DynoTab.h"
+#include "gui/measure/DynoTabPage.h"
+#include "gui/measure/PlotTab.h"
+#include "gui/measure/PlotTabPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <initializer_list>
+
+// A connected workstation whose vehicle answers chosen bytes (0xFF unless scripted), for the
+// measurement tabs. Each run is started by a click and driven on the virtual clock; actions
+// scheduled with env.clock.at() happen inside the run's message pumping.
+class MeasureTabTest : public WorkstationTest {
+protected:
+    static constexpr int kPlotTab = 5;
+    static constexpr int kAccelTab = 6;
+    static constexpr int kDynoTab = 7;
+
+    void SetUp() override
+    {
+        useScriptedVehicle = true;
+        start();
+        clickPolacz();
+    }
+
+    PlotTabPage &plot() { return *main().TabPlot; }
+    AccelTabPage &accel() { return *main().TabAccel; }
+    DynoTabPage &dyno() { return *main().TabDyno; }
+
+    // Runs `action` at the first message pump `ms` after now.
+    void after(qint64 ms, std::function<void()> action) { env.clock.at(env.clock.now() + ms, std::move(action)); }
+
+    // The labels of the acceleration tab that are not hidden, by name.
+    QStringList shownAccelLabels()
+    {
+        QStringList shown;
+        for (QLabel *label : {accel().LabelMsg, accel().LabelMsg2, accel().LabelSpeed, accel().LabelTime,
+                              accel().LabelSpeedResult1, accel().LabelSpeedResult2})
+            if (!label->isHidden())
+                shown << label->objectName();
+        return shown;
+    }
+
+    // Clicks a radio button on its indicator (its middle may lie beyond its caption).
+    void clickRadio(QRadioButton *button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+
+    static QString text(const char *latin1) { return QString::fromLatin1(latin1); }
+};
