@@ -71,7 +71,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     EXPECT_EQ(report.ModuleAddress, QStringLiteral("$7E8h"));
     EXPECT_EQ(report.Protocol, QStringLiteral("ISO 15765-4 (CAN 11/500)"));
 
-    clickTab(1);
+    clickTab(main().TabDTC);
     DtcTabPage &dtc = *main().TabDTC;
     click(dtc.ButtonDTCOdczytaj);
     EXPECT_EQ(dtc.LabelDTCPendCount->text(), QStringLiteral("1"));
@@ -87,7 +87,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     EXPECT_TRUE(dtc.StringGridDTCStored->Cells(0, 1).isEmpty());
     EXPECT_EQ(standIn->commands().back(), QByteArray("04"));
 
-    clickTab(2);
+    clickTab(main().TabFreeze);
     FreezeTabPage &freeze = *main().TabFreeze;
     click(freeze.ButtonFreezeRead);
     EXPECT_EQ(freeze.LabeledEditDTCCode->text(), QStringLiteral("P0133"));
@@ -95,7 +95,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     EXPECT_EQ(freeze.StringGridFreezeParams->Cells(3, 10), QStringLiteral("1000")); // PID 0C
     EXPECT_EQ(freeze.StringGridFreezeParams->Cells(3, 3), QStringLiteral("50"));    // PID 05
 
-    clickTab(4);
+    clickTab(main().TabMonitors);
     click(main().TabMonitors->ButtonMonitorRead);
     EXPECT_EQ(main().TabMonitors->StringGridMonitorCont->Cells(1, 1), QStringLiteral("Zakończony"));
     EXPECT_EQ(main().TabMonitors->StringGridMonitorNonCont->Cells(1, 3), QStringLiteral("Niezakończony"));
@@ -132,7 +132,7 @@ TEST_F(AdapterConnectionTest, PullingTheAdapterOutDoesNotStopTheLiveLoopAndALate
     startWithAdapter();
     clickPolacz();
     ASSERT_TRUE(state().Connected);
-    clickTab(3);
+    clickTab(main().TabSensors);
 
     // Reads are counted by their debug-log lines. The adapter is pulled out after a few; the loop
     // goes on failing until every PID has failed three times and then waits idle, which is when
@@ -143,7 +143,7 @@ TEST_F(AdapterConnectionTest, PullingTheAdapterOutDoesNotStopTheLiveLoopAndALate
             return;
         standIn->unplug();
         env.clock.at(env.clock.now() + 1, [&] {
-            clickTab(0);
+            clickTab(main().TabMain);
             clickPolacz();
         });
     });

@@ -29,12 +29,7 @@ QString pdfText(const QString &path)
 
 class ReportDialogTest : public WorkstationTest {
 protected:
-    void SetUp() override
-    {
-        useScriptedVehicle = true;
-        start();
-        clickPolacz();
-    }
+    void SetUp() override { startConnected(); }
 
     TFormRaport &dialog() { return workstation->raportForm(); }
 

@@ -16,7 +16,7 @@ protected:
         useScriptedVehicle = true;
         start();
         clickPolacz();
-        clickTab(3);
+        clickTab(main().TabSensors);
     }
 
     SensorsTabPage &page() { return *main().TabSensors; }
