@@ -39,9 +39,8 @@ QLineEdit *addField(QWidget *box, const char *labelName, QLabel *&label, const Q
 } // namespace
 
 TFormRaport::TFormRaport(TabContext &context, QWidget *parent)
-    : QDialog(parent), m_context(context), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QDialog(parent), m_context(context)
 {
-    PrepareReportPrinter(*m_printer);
     setWindowTitle(tr("Wydruk protokołu komputerowej diagnostyki pojazdu"));
     setFont(pixelFont(this, 11, false));
     setFixedSize(kClientSize);
@@ -87,6 +86,15 @@ TFormRaport::TFormRaport(TabContext &context, QWidget *parent)
 }
 
 TFormRaport::~TFormRaport() = default;
+
+QPrinter &TFormRaport::printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        PrepareReportPrinter(*m_printer);
+    }
+    return *m_printer;
+}
 
 void TFormRaport::Button1Click()
 {
@@ -143,7 +151,7 @@ void TFormRaport::ButtonPrintClick()
 
     prepareReport();
     GuiDialogs &dialogs = m_context.platform.dialogs;
-    if (dialogs.choosePrinter(*m_printer) && !printOn(*m_printer))
+    if (dialogs.choosePrinter(printer()) && !printOn(printer()))
         dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
                         MessageButtons::Ok);
 
@@ -158,7 +166,7 @@ void TFormRaport::ButtonPreviewClick()
     m_printing = true;
 
     prepareReport();
-    QPrintPreviewDialog preview(m_printer.get(), this);
+    QPrintPreviewDialog preview(&printer(), this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *printer) { printOn(*printer); });
     preview.exec();
