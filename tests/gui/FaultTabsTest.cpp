@@ -17,7 +17,7 @@ namespace {
 QStringList gridRows(StringGrid *grid, int firstColumn = 0)
 {
     QStringList rows;
-    for (int row = 1; row < grid->RowCount(); ++row) {
+    for (int row = 1; row < grid->rowCountWithHeader(); ++row) {
         QStringList cells;
         for (int column = firstColumn; column < grid->columnCount(); ++column)
             cells << grid->Cells(column, row);

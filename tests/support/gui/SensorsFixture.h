@@ -34,7 +34,7 @@ protected:
     QStringList pidColumn()
     {
         QStringList pids;
-        for (int r = 1; r < grid().RowCount(); ++r)
+        for (int r = 1; r < grid().rowCountWithHeader(); ++r)
             pids << grid().Cells(2, r);
         return pids;
     }
