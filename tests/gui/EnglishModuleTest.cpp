@@ -9,6 +9,8 @@
 #include "gui/mainwindow/TAboutForm.h"
 #include "gui/mainwindow/TSetupForm.h"
 #include "gui/mainwindow/TWaitForm.h"
+#include "gui/logview/LogViewerWindow.h"
+#include "gui/report/ReportArchiveWindow.h"
 #include "gui/report/TFormRaport.h"
 
 #include <QAbstractButton>
@@ -21,6 +23,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -276,4 +279,18 @@ TEST_F(EnglishModuleTest, WithoutTheModuleTheWindowsStayPolish)
     EXPECT_FALSE(polishTexts(allWindowTexts()).isEmpty());
     EXPECT_EQ(main().TabMain->ButtonPolacz->text(), QStringLiteral("Połącz"));
     EXPECT_EQ(main().Pages->tabText(0), QStringLiteral("Główna"));
+}
+
+TEST_F(EnglishModuleTest, TheLogViewerAndTheReportArchiveAreInEnglish)
+{
+    QTemporaryDir dir;
+    SensorLogData log;
+    log.pids = {0x0C};
+    log.columns.resize(1);
+    LogViewerWindow viewer(env.platform, dir.filePath(QStringLiteral("log.csv")), std::move(log));
+    ReportArchiveWindow archive(env.platform, dir.path());
+    const QStringList texts = visibleTexts(viewer) + visibleTexts(archive);
+    EXPECT_TRUE(polishTexts(texts).isEmpty()) << polishTexts(texts).join(u'\n').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Export chart")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Report archive")));
 }

@@ -29,7 +29,11 @@ QString pdfText(const QString &path)
 
 class ReportDialogTest : public WorkstationTest {
 protected:
-    void SetUp() override { startConnected(); }
+    void SetUp() override
+    {
+        startConnected();
+        state().Settings.LogDirectory = dir.path(); // the printed reports' archive goes there
+    }
 
     TFormRaport &dialog() { return workstation->raportForm(); }
 

@@ -18,6 +18,7 @@
 #include "gui/mainwindow/DebugLogMemo.h"
 #include "gui/mainwindow/MainTab.h"
 #include "gui/mainwindow/MainTabPage.h"
+#include "gui/mainwindow/RecordsMenu.h"
 #include "gui/mainwindow/TAboutForm.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/mainwindow/TSetupForm.h"
@@ -106,6 +107,7 @@ void TMainForm::buildMenu()
     MnuPlik->setObjectName(QStringLiteral("MnuPlik"));
     MnuZakoncz = MnuPlik->addAction(tr("Zakończ"), this, &TMainForm::MnuZakonczClick);
     MnuZakoncz->setObjectName(QStringLiteral("MnuZakoncz"));
+    Records = new RecordsMenu(*MnuPlik, MnuZakoncz, m_platform, m_state.Settings, *this);
 
     MnuUstawienia = bar->addMenu(tr("Ustawienia"));
     MnuUstawienia->setObjectName(QStringLiteral("MnuUstawienia"));

@@ -31,6 +31,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QTimer;
+class RecordsMenu;
 class SensorsTab;
 class SensorsTabPage;
 class TAboutForm;
@@ -132,6 +133,7 @@ public:
 
     QMenu *MnuPlik = nullptr;
     QAction *MnuZakoncz = nullptr;
+    RecordsMenu *Records = nullptr; // "Otwórz log...", "Archiwum raportów..."
     QMenu *MnuUstawienia = nullptr;
     QAction *MnuKonfiguracja = nullptr;
     QMenu *MnuPomoc = nullptr;

@@ -87,6 +87,7 @@ TSetupForm::TSetupForm(AppSettings &settings, TComPort &port, Platform &platform
     }
 
     buildInterfaceGroup();
+    buildArchiveTab();
 
     ButtonOK = makeButton(this, "ButtonOK", tr("OK"), QRect(8, 248, 105, 25));
     ButtonOK->setDefault(true);
@@ -111,6 +112,7 @@ void TSetupForm::FormCreate()
     EditAdr1->setText(m_settings.Adres1);
     EditAdr2->setText(m_settings.Adres2);
     EditAdr3->setText(m_settings.Adres3);
+    EditArchiwum->setText(m_settings.ReportArchive);
     m_chosenPort = m_port.portName();
     showInterfaceSettings();
 }
@@ -155,6 +157,7 @@ bool TSetupForm::applyIfDirectoryValid()
     m_settings.Adres1 = EditAdr1->text();
     m_settings.Adres2 = EditAdr2->text();
     m_settings.Adres3 = EditAdr3->text();
+    m_settings.ReportArchive = EditArchiwum->text();
     if (!m_chosenPort.isEmpty()) {
         // The settings and the port follow the name together.
         m_settings.Port = m_chosenPort;

@@ -6,6 +6,7 @@ class QButtonGroup;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -53,6 +54,14 @@ public:
     QLineEdit *EditPort = nullptr;
     QComboBox *ComboBoxPredkosc = nullptr;
 
+    // The folder of the report archive.
+    QWidget *TabRaporty = nullptr;
+    QGroupBox *GroupBoxArchiwum = nullptr;
+    QLineEdit *EditArchiwum = nullptr;
+    QPushButton *ButtonArchiwumBrowse = nullptr;
+    QPushButton *ButtonArchiwumDomyslny = nullptr;
+    QLabel *LabelArchiwum = nullptr;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -60,6 +69,7 @@ private:
     void FormCreate();
     bool applyIfDirectoryValid();
     void buildInterfaceGroup();
+    void buildArchiveTab();
     void showInterfaceSettings();
     void applyInterface();
 

@@ -8,6 +8,7 @@
 #include "gui/mainwindow/TWaitForm.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/report/PrinterCanvas.h"
+#include "gui/report/ReportArchiver.h"
 #include "gui/state/TabContext.h"
 #include "gui/widgets/Controls.h"
 
@@ -151,9 +152,14 @@ void TFormRaport::ButtonPrintClick()
 
     prepareReport();
     GuiDialogs &dialogs = m_context.platform.dialogs;
-    if (dialogs.choosePrinter(printer()) && !printOn(printer()))
-        dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
-                        MessageButtons::Ok);
+    if (dialogs.choosePrinter(printer())) {
+        if (printOn(printer()))
+            ReportArchiver::archivePrinted(m_context.platform, m_context.state.Settings, m_reportData,
+                                           RemarkLines(Memo->toPlainText()));
+        else
+            dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
+                            MessageButtons::Ok);
+    }
 
     m_printing = false;
     accept();
