@@ -38,7 +38,7 @@ QStringList reportTexts(const Readiness &readiness)
 
 } // namespace
 
-TEST(Readiness, TheSimulatedBytesGiveTheTabAndReportTexts)
+TEST(ReadinessTest, TheSimulatedBytesGiveTheTabAndReportTexts)
 {
     const Readiness readiness = DecodeReadiness(kSimulatedReadinessBytes);
     EXPECT_EQ(tabTexts(readiness),
@@ -50,7 +50,7 @@ TEST(Readiness, TheSimulatedBytesGiveTheTabAndReportTexts)
                            u"Zakończony"_s, u"Brak"_s, u"Niezakończony"_s, u"Brak"_s, u"Niezakończony"_s}));
 }
 
-TEST(Readiness, AStatusBitWithoutSupportCountsAsUnsupported)
+TEST(ReadinessTest, AStatusBitWithoutSupportCountsAsUnsupported)
 {
     const Readiness readiness = DecodeReadiness({0xF8, 0x00, 0xFF}); // every bit but the support bits
     const Readiness none;
@@ -62,7 +62,7 @@ TEST(Readiness, AStatusBitWithoutSupportCountsAsUnsupported)
 
 // Byte B bit 3: a compression-ignition engine, whose non-continuous monitors are others; the two
 // bits that name no monitor there are shown as unsupported whatever they say.
-TEST(Readiness, ACompressionIgnitionEngineHasItsOwnMonitors)
+TEST(ReadinessTest, ACompressionIgnitionEngineHasItsOwnMonitors)
 {
     const Readiness readiness = DecodeReadiness({0x08, 0xFF, 0x01});
     EXPECT_TRUE(readiness.compressionIgnition);
@@ -74,7 +74,7 @@ TEST(Readiness, ACompressionIgnitionEngineHasItsOwnMonitors)
     EXPECT_FALSE(DecodeReadiness(kSimulatedReadinessBytes).compressionIgnition);
 }
 
-TEST(Readiness, MilWordTellsTheLampOrNoAnswer)
+TEST(ReadinessTest, MilWordTellsTheLampOrNoAnswer)
 {
     EXPECT_EQ(MilLit(kSimulatedMilStatusWord), true);
     EXPECT_EQ(MilLit(0x0000), false);

@@ -21,6 +21,20 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+namespace {
+
+// The text of a PDF file as pdftotext reads it, runs of white space made one blank.
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QStringLiteral("(pdftotext failed)");
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
 // The workstation with an ELM327 adapter chosen, the port being a link to the stand-in's
 // pseudo-terminal (so that an adapter plugged in again appears under the same name).
 class AdapterConnectionTest : public WorkstationTest {
@@ -50,6 +64,28 @@ protected:
     QString port() const { return folder.filePath(QStringLiteral("elm")); }
     QString portLine(const char *state) const { return QStringLiteral("Port %1 %2").arg(port(), QString::fromUtf8(state)); }
 
+    // Connects through the adapter with script, on the tab "Kody błędów" afterwards.
+    void connectTo(const Elm327StandIn::Script &script)
+    {
+        plugIn(script);
+        startWithAdapter();
+        clickPolacz();
+        ASSERT_TRUE(state().Connected);
+    }
+
+    // The report printed to a PDF file, as text.
+    QString reportText()
+    {
+        const QString path = folder.filePath(QStringLiteral("protokol.pdf"));
+        env.dialogs.printerAnswers = {true};
+        env.dialogs.onPrinterChosen = [path](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+        };
+        click(workstation->raportForm().ButtonPrint);
+        return pdfText(path);
+    }
+
     QTemporaryDir folder;
     std::unique_ptr<Elm327StandIn> standIn;
 };
@@ -73,7 +109,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     EXPECT_EQ(report.ModuleAddress, QStringLiteral("$7E8h"));
     EXPECT_EQ(report.Protocol, QStringLiteral("ISO 15765-4 (CAN 11/500)"));
 
-    clickTab(1);
+    clickTab(main().TabDTC);
     DtcTabPage &dtc = *main().TabDTC;
     click(dtc.ButtonDTCOdczytaj);
     EXPECT_EQ(dtc.LabelDTCPendCount->text(), QStringLiteral("1"));
@@ -89,7 +125,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     EXPECT_TRUE(dtc.StringGridDTCStored->Cells(0, 1).isEmpty());
     EXPECT_EQ(standIn->commands().back(), QByteArray("04"));
 
-    clickTab(2);
+    clickTab(main().TabFreeze);
     FreezeTabPage &freeze = *main().TabFreeze;
     click(freeze.ButtonFreezeRead);
     EXPECT_EQ(freeze.LabeledEditDTCCode->text(), QStringLiteral("P0133"));
@@ -97,7 +133,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     EXPECT_EQ(freeze.StringGridFreezeParams->Cells(3, 10), QStringLiteral("1000")); // PID 0C
     EXPECT_EQ(freeze.StringGridFreezeParams->Cells(3, 3), QStringLiteral("50"));    // PID 05
 
-    clickTab(4);
+    clickTab(main().TabMonitors);
     click(main().TabMonitors->ButtonMonitorRead);
     EXPECT_EQ(main().TabMonitors->StringGridMonitorCont->Cells(1, 1), QStringLiteral("Zakończony"));
     EXPECT_EQ(main().TabMonitors->StringGridMonitorNonCont->Cells(1, 3), QStringLiteral("Niezakończony"));
@@ -134,7 +170,7 @@ TEST_F(AdapterConnectionTest, PullingTheAdapterOutIsNoticedAtOnceAndALaterConnec
     startWithAdapter();
     clickPolacz();
     ASSERT_TRUE(state().Connected);
-    clickTab(3);
+    clickTab(main().TabSensors);
 
     // Reads are counted by their debug-log lines. The adapter is pulled out after a few: the
     // live loop ends with the first read that finds the port gone, and the window shows itself
@@ -190,46 +226,7 @@ TEST_F(AdapterConnectionTest, TheDialogChoosesTheInterfaceItsPortAndSpeed)
     EXPECT_EQ(statusLines().value(1), QStringLiteral("Wykryto interfejs ELM327 v1.5"));
 }
 
-namespace {
-
-// The text of a PDF file as pdftotext reads it, runs of white space made one blank.
-QString pdfText(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QStringLiteral("(pdftotext failed)");
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
-}
-
-} // namespace
-
-class AdapterSessionTest : public AdapterConnectionTest {
-protected:
-    // Connects through the adapter with script, on the tab "Kody błędów" afterwards.
-    void connectTo(const Elm327StandIn::Script &script)
-    {
-        plugIn(script);
-        startWithAdapter();
-        clickPolacz();
-        ASSERT_TRUE(state().Connected);
-    }
-
-    // The report printed to a PDF file, as text.
-    QString reportText()
-    {
-        const QString path = folder.filePath(QStringLiteral("protokol.pdf"));
-        env.dialogs.printerAnswers = {true};
-        env.dialogs.onPrinterChosen = [path](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-        };
-        click(workstation->raportForm().ButtonPrint);
-        return pdfText(path);
-    }
-};
-
-TEST_F(AdapterSessionTest, TwoUnitsShowTheirCodesAndARefusedClearKeepsThem)
+TEST_F(AdapterConnectionTest, TwoUnitsShowTheirCodesAndARefusedClearKeepsThem)
 {
     Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
     auto &gearbox = script.units[0].answers;
@@ -240,7 +237,7 @@ TEST_F(AdapterSessionTest, TwoUnitsShowTheirCodesAndARefusedClearKeepsThem)
     connectTo(script);
     EXPECT_EQ(main().TabMain->LabelDTCStatus->text(), QStringLiteral("4"));
 
-    clickTab(1);
+    clickTab(main().TabDTC);
     DtcTabPage &dtc = *main().TabDTC;
     click(dtc.ButtonDTCOdczytaj);
     QStringList stored;
@@ -268,7 +265,7 @@ TEST_F(AdapterSessionTest, TwoUnitsShowTheirCodesAndARefusedClearKeepsThem)
         << report.toStdString();
 }
 
-TEST_F(AdapterSessionTest, FailingReadsNeverShowACleanCar)
+TEST_F(AdapterConnectionTest, FailingReadsNeverShowACleanCar)
 {
     Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
     connectTo(script);
@@ -278,7 +275,7 @@ TEST_F(AdapterSessionTest, FailingReadsNeverShowACleanCar)
         s.units[0].answers.erase("07"); // the gearbox keeps quiet
     });
 
-    clickTab(1);
+    clickTab(main().TabDTC);
     DtcTabPage &dtc = *main().TabDTC;
     click(dtc.ButtonDTCOdczytaj);
     EXPECT_EQ(env.dialogs.texts().last(), QStringLiteral("Nie udało się odczytać pamięci usterek pojazdu:\r\n"
@@ -292,7 +289,7 @@ TEST_F(AdapterSessionTest, FailingReadsNeverShowACleanCar)
     EXPECT_TRUE(dtc.LabelDTCMILStatus->isHidden());
     EXPECT_TRUE(dtc.ImageMILoff->isHidden());
 
-    clickTab(4);
+    clickTab(main().TabMonitors);
     click(main().TabMonitors->ButtonMonitorRead);
     EXPECT_EQ(env.dialogs.texts().last(),
               QStringLiteral("Nie udało się odczytać stanu monitorów diagnostycznych.\r\nSTOPPED"));
@@ -306,7 +303,7 @@ TEST_F(AdapterSessionTest, FailingReadsNeverShowACleanCar)
     EXPECT_FALSE(report.contains(QStringLiteral("Zapalona")));
 }
 
-TEST_F(AdapterSessionTest, ADieselShowsAndPrintsItsOwnMonitors)
+TEST_F(AdapterConnectionTest, ADieselShowsAndPrintsItsOwnMonitors)
 {
     Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
     script.units[1].answers["0101"] = {QByteArray::fromHex("410100082501")}; // bit 2 of C names nothing
@@ -314,7 +311,7 @@ TEST_F(AdapterSessionTest, ADieselShowsAndPrintsItsOwnMonitors)
     script.units[1].answers["0100"] = {QByteArray::fromHex("4100BC1F8019")};
     script.units[1].answers["011D"] = {QByteArray::fromHex("411D11")};
     connectTo(script);
-    clickTab(4);
+    clickTab(main().TabMonitors);
     StringGrid *grid = main().TabMonitors->StringGridMonitorNonCont;
     click(main().TabMonitors->ButtonMonitorRead);
     EXPECT_EQ(grid->Cells(0, 1), QStringLiteral("Monitor katalizatora NMHC"));
@@ -331,7 +328,7 @@ TEST_F(AdapterSessionTest, ADieselShowsAndPrintsItsOwnMonitors)
     EXPECT_TRUE(report.contains(QStringLiteral("Ilość czujników tlenu: 2 Lokalizacja czujników tlenu: B1S1 B3S1")));
 
     // Another car afterwards: the names of a petrol engine again.
-    clickTab(0);
+    clickTab(main().TabMain);
     clickPolacz();
     EXPECT_EQ(grid->Cells(0, 1), QStringLiteral("Monitor katalizatora"));
 }
