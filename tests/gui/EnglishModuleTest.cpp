@@ -267,7 +267,7 @@ TEST_F(EnglishWorkstation, EveryWindowIsInEnglish)
     EXPECT_EQ(main().windowTitle(), QStringLiteral("Korvath Diag  1.1.2"));
     EXPECT_EQ(main().Pages->tabText(0), QStringLiteral("Main"));
     EXPECT_EQ(main().TabMain->ButtonPolacz->text(), QStringLiteral("Connect"));
-    EXPECT_EQ(main().menuBar()->actions().front()->text(), QStringLiteral("File"));
+    EXPECT_EQ(main().menuBar()->actions().front()->text(), QStringLiteral("&File"));
     EXPECT_EQ(workstation->aboutForm().StaticTextVersion->text(), QStringLiteral("Version 1.1.2"));
 
     // The tab gate's notice comes from the catalogue, in English too.

@@ -91,8 +91,13 @@ TEST_F(FaultTabsTest, ClearingAsksFirstAndEmptiesOnlyTheFaultCodes)
     EXPECT_EQ(dtc().StringGridDTCPending->Cells(0, 1), QStringLiteral("P0301"));
     EXPECT_TRUE(dtc().ButtonDTCKasuj->isEnabled());
 
+    // The vehicle's memory is empty after the clear; the main tab asks it again.
+    vehicle->status.milStatusWord = 0x0000;
+    vehicle->status.storedCodeCount = 0;
     env.dialogs.answers = {MessageAnswer::Yes};
     click(dtc().ButtonDTCKasuj);
+    EXPECT_EQ(main().TabMain->LabelMILStatus->text(), QStringLiteral("Zgaszona"));
+    EXPECT_EQ(main().TabMain->LabelDTCStatus->text(), QStringLiteral("0"));
     EXPECT_EQ(gridRows(dtc().StringGridDTCPending).join(QString()), QStringLiteral("||||||"));
     EXPECT_TRUE(dtc().StringGridDTCStored->Cells(1, 6).isEmpty());
     EXPECT_TRUE(dtc().LabelDTCPendCount->isHidden());
@@ -220,4 +225,23 @@ TEST_F(FaultTabsTest, FaultDataComeFromTheVehicleLinkWhateverItHolds)
     clickTab(4);
     click(monitors().ButtonMonitorRead);
     EXPECT_TRUE(monitors().StringGridMonitorCont->Cells(1, 1).isEmpty());
+}
+
+TEST_F(FaultTabsTest, EveryWaitShowsTheBusyCursorAndEndsWithoutIt)
+{
+    // Each blocking handler: the cursor while the vehicle is asked, the normal one afterwards.
+    std::vector<bool> busyWhileWaiting;
+    env.clock.onPause([&](qint64, int) {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        busyWhileWaiting.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
+    });
+    clickTab(2);
+    click(freeze().ButtonFreezeRead);
+    clickTab(4);
+    click(monitors().ButtonMonitorRead);
+    clickTab(0);
+    clickPolacz(); // the disconnection's pauses
+    ASSERT_GT(busyWhileWaiting.size(), 15u);
+    EXPECT_EQ(std::count(busyWhileWaiting.begin(), busyWhileWaiting.end(), false), 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

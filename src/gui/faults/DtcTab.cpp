@@ -8,6 +8,7 @@
 #include "core/state/TabContext.h"
 #include "gui/faults/DtcTabPage.h"
 #include "gui/widgets/StringGrid.h"
+#include "gui/widgets/BusyCursor.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -53,6 +54,7 @@ DtcTab::DtcTab(TabContext &context, DtcTabPage &page)
 
 void DtcTab::ButtonDTCOdczytajClick()
 {
+    const BusyCursor busy(m_page.ButtonDTCOdczytaj);
     m_page.ButtonDTCOdczytaj->setEnabled(false);
     VehicleLink &vehicle = *m_context.state.Vehicle;
 
@@ -81,9 +83,12 @@ void DtcTab::ButtonDTCKasujClick()
                                                                   MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
+    const BusyCursor busy(m_page.ButtonDTCKasuj);
     // What the vehicle refused to clear stays on screen.
-    if (m_context.state.Vehicle->ClearCodes())
+    if (m_context.state.Vehicle->ClearCodes()) {
         ResetDtcTab();
+        emit codesCleared();
+    }
     else
         m_context.platform.dialogs.message(LoadMessage(SDTCClearFailed), MessageIcon::Warning, MessageButtons::Ok);
 }

@@ -5,6 +5,7 @@
 #include "core/state/TabContext.h"
 #include "gui/faults/MonitorsTabPage.h"
 #include "gui/widgets/StringGrid.h"
+#include "gui/widgets/BusyCursor.h"
 
 #include <QPushButton>
 
@@ -31,6 +32,7 @@ MonitorsTab::MonitorsTab(TabContext &context, MonitorsTabPage &page) : QObject(&
 
 void MonitorsTab::ButtonMonitorReadClick()
 {
+    const BusyCursor busy(m_page.ButtonMonitorRead);
     m_context.platform.clock.pause(kReadPauseMs);
     const MonitorStatus status = m_context.state.Vehicle->ReadMonitorStatus();
     if (!status.ok) {

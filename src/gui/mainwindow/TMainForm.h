@@ -106,6 +106,7 @@ private:
     void connectBranch(const QString &port);
     bool makeConnection(const QString &port);
     void showIdentification();
+    void showFaultSummary();
     void disconnectBranch(const QString &port);
     QString portLine(const QString &port, std::uint16_t stateMessage) const;
     void setConnectedControls(bool connected);

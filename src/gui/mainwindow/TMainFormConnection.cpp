@@ -8,10 +8,12 @@
 #include "core/livedata/PidStatusTexts.h"
 #include "core/vehicle/ChosenVehicle.h"
 #include "core/platform/Clock.h"
+#include "core/platform/GuiDialogs.h"
 #include "core/platform/Platform.h"
 #include "gui/mainwindow/MainTabPage.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/report/TFormRaport.h"
+#include "gui/widgets/BusyCursor.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +34,7 @@ constexpr int kPortClosedMs = 1000;
 void TMainForm::ButtonPolaczClick()
 {
     // The button's caption tells the state: "Rozłącz" means a connection is up.
+    const BusyCursor busy(TabMain->ButtonPolacz);
     const QString port = ComPort->portName();
     if (TabMain->ButtonPolacz->text() != LoadMessage(SDisconnect))
         connectBranch(port);
@@ -96,10 +99,15 @@ bool TMainForm::makeConnection(const QString &port)
         appendStatusLine(line);
         TabMain->MemoStatus->repaint();
     };
+    // The reason of a failure is also put in front of the operator, who may not be watching the log.
+    auto tell = [this](const QString &reason) {
+        m_platform.dialogs.message(reason, MessageIcon::Error, MessageButtons::Ok);
+    };
     const LinkStep opened = m_vehicle->OpenPort(port);
     if (!opened.ok) {
         log(opened.line);
         m_vehicle->Close();
+        tell(opened.line);
         return false;
     }
     log(portLine(port, SOpen));
@@ -117,6 +125,7 @@ bool TMainForm::makeConnection(const QString &port)
             log(result.line);
             m_vehicle->Close();
             log(portLine(port, SClosed));
+            tell(result.line);
             return false;
         }
         log(entry.doneMessage != 0 ? LoadMessage(entry.doneMessage) : result.line);
@@ -127,15 +136,20 @@ bool TMainForm::makeConnection(const QString &port)
 void TMainForm::showIdentification()
 {
     // What the vehicle does not answer is shown as unknown ("?") or left empty.
-    const MonitorStatus status = m_vehicle->ReadMonitorStatus();
-    const std::optional<bool> lit = MilLit(status.ok ? status.milStatusWord : kMilNoAnswer);
-    TabMain->LabelMILStatus->setText(lit ? LoadMessage(*lit ? SMILOn : SMILOff) : QStringLiteral("?"));
-    TabMain->LabelDTCStatus->setText(status.ok ? QString::number(status.storedCodeCount) : QStringLiteral("?"));
+    showFaultSummary();
     const std::optional<std::uint8_t> standard = m_vehicle->ReadObdStandard();
     TabMain->LabeledEditOBDStd->setText(standard ? ObdStandardText(*standard) : QString());
     TabMain->LabeledEditVIN->setText(m_vehicle->ReadVin().value_or(QString()));
     TabMain->LabelMILStatus->show();
     TabMain->LabelDTCStatus->show();
+}
+
+void TMainForm::showFaultSummary()
+{
+    const MonitorStatus status = m_vehicle->ReadMonitorStatus();
+    const std::optional<bool> lit = MilLit(status.ok ? status.milStatusWord : kMilNoAnswer);
+    TabMain->LabelMILStatus->setText(lit ? LoadMessage(*lit ? SMILOn : SMILOff) : QStringLiteral("?"));
+    TabMain->LabelDTCStatus->setText(status.ok ? QString::number(status.storedCodeCount) : QStringLiteral("?"));
 }
 
 void TMainForm::disconnectBranch(const QString &port)

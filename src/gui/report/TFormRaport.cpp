@@ -8,6 +8,7 @@
 #include "core/state/TabContext.h"
 #include "gui/mainwindow/TWaitForm.h"
 #include "gui/report/PrinterCanvas.h"
+#include "gui/widgets/BusyCursor.h"
 #include "gui/widgets/Controls.h"
 
 #include <QGroupBox>
@@ -113,13 +114,13 @@ void TFormRaport::showWaitNotice()
 {
     if (m_waitForm == nullptr)
         return;
-    m_waitForm->show();
-    m_waitForm->repaint();
+    m_waitForm->showPainted();
     m_context.platform.clock.processEvents();
 }
 
 void TFormRaport::prepareReport()
 {
+    const BusyCursor busy;
     copyTypedData();
     showWaitNotice();
     const ReportVehicleFacts facts = VehicleFacts ? VehicleFacts() : ReadReportVehicleFacts(*m_context.state.Vehicle);

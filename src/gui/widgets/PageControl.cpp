@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QStatusTipEvent>
 
 GatedTabBar::GatedTabBar(QWidget *parent) : QTabBar(parent)
@@ -80,20 +81,18 @@ PageControl::PageControl(QWidget *parent)
     : QTabWidget(parent), m_bar(new GatedTabBar(this))
 {
     setTabBar(m_bar);
-}
-
-void PageControl::keyPressEvent(QKeyEvent *event)
-{
-    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-    if (ctrl && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown)) {
-        m_bar->requestIndex(m_bar->neighbour(+1));
-        event->accept();
-        return;
+    const struct {
+        QKeyCombination keys;
+        int step;
+    } moves[] = {{Qt::CTRL | Qt::Key_Tab, +1},
+                 {Qt::CTRL | Qt::Key_PageDown, +1},
+                 {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+                 {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+                 {Qt::CTRL | Qt::Key_PageUp, -1}};
+    for (const auto &move : moves) {
+        auto *shortcut = new QShortcut(QKeySequence(move.keys), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int step = move.step;
+        connect(shortcut, &QShortcut::activated, this, [this, step] { m_bar->requestIndex(m_bar->neighbour(step)); });
     }
-    if (ctrl && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp)) {
-        m_bar->requestIndex(m_bar->neighbour(-1));
-        event->accept();
-        return;
-    }
-    QTabWidget::keyPressEvent(event);
 }

@@ -32,14 +32,13 @@ private:
     int m_hintTab = -1;
 };
 
+// Ctrl+Tab and Ctrl+PgDown move to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp to the previous
+// one, from wherever the focus is in the window (grids and edits keep their own use of Tab).
 class PageControl final : public QTabWidget {
     Q_OBJECT
 public:
     explicit PageControl(QWidget *parent = nullptr);
     GatedTabBar *gatedTabBar() const { return m_bar; }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     GatedTabBar *m_bar;

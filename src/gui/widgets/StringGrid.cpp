@@ -16,6 +16,7 @@ StringGrid::StringGrid(QWidget *parent, const char *name, const QRect &geometry,
     setSelectionMode(QAbstractItemView::NoSelection);
     setItemDelegate(new PlainCell(this));
     setWordWrap(false);
+    setTabKeyNavigation(false); // Tab and Shift+Tab move on to the next control, as everywhere
     setTextElideMode(Qt::ElideNone); // texts too long for their cell are clipped
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
