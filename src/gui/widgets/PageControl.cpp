@@ -96,3 +96,19 @@ PageControl::PageControl(QWidget *parent)
         connect(shortcut, &QShortcut::activated, this, [this, step] { m_bar->requestIndex(m_bar->neighbour(step)); });
     }
 }
+
+void PageControl::keyPressEvent(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    int step = 0;
+    if (ctrl && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown))
+        step = +1;
+    else if (ctrl && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp))
+        step = -1;
+    if (step == 0) {
+        QTabWidget::keyPressEvent(event);
+        return;
+    }
+    m_bar->requestIndex(m_bar->neighbour(step));
+    event->accept();
+}

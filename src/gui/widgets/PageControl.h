@@ -40,6 +40,10 @@ public:
     explicit PageControl(QWidget *parent = nullptr);
     GatedTabBar *gatedTabBar() const { return m_bar; }
 
+protected:
+    // The same keys arriving at the page control itself also pass the gate.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     GatedTabBar *m_bar;
 };
