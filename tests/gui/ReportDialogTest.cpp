@@ -197,7 +197,10 @@ TEST_F(ReportDialogTest, PreviewShowsThePagesAndKeepsTheDialogOpen)
     dialog().show();
     auto pagesInPreview = [&] {
         int pages = -1;
-        QTimer::singleShot(0, &dialog(), [&] {
+        // A timer, not a queued call: the notice's painting runs the queued calls but no timers.
+        QTimer whenShown;
+        whenShown.setSingleShot(true);
+        whenShown.callOnTimeout(&dialog(), [&] {
             auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
             if (preview == nullptr)
                 return;
@@ -205,6 +208,7 @@ TEST_F(ReportDialogTest, PreviewShowsThePagesAndKeepsTheDialogOpen)
                 pages = view->pageCount();
             preview->reject();
         });
+        whenShown.start(0);
         click(dialog().ButtonPreview);
         return pages;
     };

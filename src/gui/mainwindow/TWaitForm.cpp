@@ -33,9 +33,11 @@ void TWaitForm::showPainted()
     show();
     QElapsedTimer waited;
     waited.start();
+    // Neither input nor timers run meanwhile: the operator waits, and so do the measurements.
+    constexpr auto kWindowEventsOnly = QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
     while (!(windowHandle() != nullptr && windowHandle()->isExposed()) && waited.elapsed() < kMaxMapWaitMs)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        QCoreApplication::processEvents(kWindowEventsOnly, 10);
     repaint();
     // Hands the painted pixels to the window system before the program stops answering.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(kWindowEventsOnly);
 }
