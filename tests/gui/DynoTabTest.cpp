@@ -206,3 +206,19 @@ TEST_F(DynoTest, WrongParametersAreReportedAndNothingStarts)
     }
     EXPECT_EQ(env.tones.beeps.size(), tonesBefore);
 }
+
+TEST_F(DynoTest, AResultBeyondTheIntegerRangeShowsTheOverRangeMarkNotItsLastDigits)
+{
+    type(dyno().EditDyno_G, "900000000000");
+    QStringList shown;
+    after(3000, [&] {
+        shown = results();
+        for (QLineEdit *field : {dyno().EditDyno_Moment, dyno().EditDyno_Moc})
+            shown << QString::number(field->cursorPosition());
+        click(dyno().ButtonStartDyno);
+    });
+    click(dyno().ButtonStartDyno);
+    ASSERT_EQ(shown.size(), 6);
+    EXPECT_EQ(shown[0], QStringLiteral("####"));
+    EXPECT_EQ(shown[4], QStringLiteral("0")); // the text shows from its start
+}
