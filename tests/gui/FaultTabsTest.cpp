@@ -131,6 +131,11 @@ TEST_F(FaultTabsTest, TheFreezeFrameReadsFifteenParametersInFreezeFrameMode)
     click(freeze().ButtonFreezeRead);
     EXPECT_EQ(env.clock.now(), 1500);
     EXPECT_EQ(env.clock.pumps(), pumps);
+    // A text wider than its column is shortened on screen and whole in the cell's tool-tip.
+    StringGrid *grid = freeze().StringGridFreezeParams;
+    grid->setColumnWidth(1, 40);
+    EXPECT_EQ(grid->item(9, 1)->toolTip(), grid->Cells(1, 10));
+    EXPECT_EQ(grid->textElideMode(), Qt::ElideRight);
     ASSERT_EQ(vehicle->queries.size(), 15u);
     for (const auto &query : vehicle->queries)
         EXPECT_EQ(query.mode, FreezeFrame);
