@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/platform/DiskLogFiles.h"
 #include "core/platform/FileSettingsStore.h"
-#include "core/platform/Platform.h"
 #include "core/platform/SystemLocaleFacts.h"
+#include "core/platform/SystemSerialPorts.h"
+#include "core/vehicle/Elm327AdapterFactory.h"
 #include "gui/mainwindow/KorvathApplication.h"
+#include "gui/platform/Platform.h"
 #include "gui/platform/QtDialogs.h"
 #include "gui/platform/SystemTones.h"
 
@@ -12,13 +15,16 @@
 // The real platform services for a benchmark, with the settings kept in a scratch folder and
 // the given clock.
 struct BenchPlatform {
-    explicit BenchPlatform(Clock &clock) : platform{clock, tones, dialogs, settings, locale} {}
+    explicit BenchPlatform(Clock &clock) : platform{clock, tones, dialogs, settings, locale, ports, logFiles, adapters} {}
 
     SystemLocaleFacts locale;
     SystemTones tones;
     QtDialogs dialogs;
     QTemporaryDir dir;
     FileSettingsStore settings{dir.filePath(QStringLiteral("Ulmora.conf"))};
+    SystemSerialPorts ports;
+    DiskLogFiles logFiles;
+    Elm327AdapterFactory adapters;
     Platform platform;
 };
 

@@ -3,7 +3,6 @@
 // dyno sample apart from its 200 ms pause. Everything runs on a virtual clock: pauses and the
 // vehicle's answers take no real time, so only the program's own work is measured.
 #include "BenchPlatform.h"
-#include "ProcessMeasures.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Tones.h"
 #include "gui/mainwindow/MainTabPage.h"
@@ -13,6 +12,7 @@
 #include "gui/measure/PlotTab.h"
 #include "gui/measure/PlotTabPage.h"
 #include "gui/widgets/PageControl.h"
+#include "ProcessMeasures.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -62,7 +62,7 @@ struct Bench {
     BenchClock clock;
     SilentTones tones;
     BenchPlatform real{clock};
-    Platform platform{clock, tones, real.dialogs, real.settings, real.locale};
+    Platform platform{clock, tones, real.dialogs, real.settings, real.locale, real.ports, real.logFiles, real.adapters};
     Workstation workstation{platform};
     TMainForm &main = workstation.mainForm();
 

@@ -1,12 +1,15 @@
-#include "gui/mainwindow/KorvathApplication.h"
 #include "core/catalogue/LanguageModule.h"
 #include "core/catalogue/ToolkitTranslation.h"
+#include "core/platform/DiskLogFiles.h"
 #include "core/platform/FileSettingsStore.h"
-#include "core/platform/Platform.h"
 #include "core/platform/SystemClock.h"
 #include "core/platform/SystemLocaleFacts.h"
+#include "core/platform/SystemSerialPorts.h"
+#include "core/vehicle/Elm327AdapterFactory.h"
+#include "gui/mainwindow/KorvathApplication.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/mainwindow/Workstation.h"
+#include "gui/platform/Platform.h"
 #include "gui/platform/QtDialogs.h"
 #include "gui/platform/SystemTones.h"
 
@@ -32,7 +35,10 @@ int main(int argc, char *argv[])
     SystemTones tones;
     QtDialogs dialogs;
     FileSettingsStore settings;
-    Platform platform{clock, tones, dialogs, settings, locale};
+    SystemSerialPorts ports;
+    DiskLogFiles logFiles;
+    Elm327AdapterFactory adapters;
+    Platform platform{clock, tones, dialogs, settings, locale, ports, logFiles, adapters};
 
     int status = 0;
     try {

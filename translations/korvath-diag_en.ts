@@ -359,6 +359,164 @@
     </message>
 </context>
 <context>
+    <name>LogTableModel</name>
+    <message>
+        <source>Czas</source>
+        <translation>Time</translation>
+    </message>
+</context>
+<context>
+    <name>LogViewerWindow</name>
+    <message>
+        <source>Pliku nie można otworzyć do odczytu.</source>
+        <translation>The file cannot be opened for reading.</translation>
+    </message>
+    <message>
+        <source>Plik jest pusty.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Wiersz 1: brak nagłówka &quot;Ulmora Log&quot; - to nie jest log czujników tego programu.</source>
+        <translation>Line 1: no &quot;Ulmora Log&quot; header - this is not a sensor log of this program.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: nagłówek zawiera nieznany PID &quot;%2&quot;.</source>
+        <translation>Line %1: the header names an unknown PID &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: PID &quot;%2&quot; występuje w nagłówku dwukrotnie.</source>
+        <translation>Line %1: the header names PID &quot;%2&quot; twice.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1 jest za długi jak na log czujników.</source>
+        <translation>Line %1 is too long for a sensor log.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: liczba pól %2, a nagłówek zapowiada %3.</source>
+        <translation>Line %1: %2 fields, while the header calls for %3.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: &quot;%2&quot; nie jest znacznikiem czasu.</source>
+        <translation>Line %1: &quot;%2&quot; is not a time stamp.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: czas %2 jest wcześniejszy niż w poprzednim wierszu.</source>
+        <translation>Line %1: the time %2 is earlier than in the line before.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: log jest za duży, by wczytać go w całości.</source>
+        <translation>Line %1: the log is too large to be read whole.</translation>
+    </message>
+    <message>
+        <source>Nie można wyświetlić logu %1.</source>
+        <translation>Cannot show the log %1.</translation>
+    </message>
+    <message>
+        <source>Log %1 wczytano tylko w części.</source>
+        <translation>Only part of the log %1 was read.</translation>
+    </message>
+    <message>
+        <source>Pokazano dane do wiersza %1.</source>
+        <translation>The data up to line %1 are shown.</translation>
+    </message>
+    <message>
+        <source>Log czujników - %1</source>
+        <translation>Sensor log - %1</translation>
+    </message>
+    <message>
+        <source>, od %1 do %2</source>
+        <translation>, from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Plik: %1, wiersze danych: %2</source>
+        <translation>File: %1, data lines: %2</translation>
+    </message>
+    <message>
+        <source>Wykres logu</source>
+        <translation>Log chart</translation>
+    </message>
+    <message>
+        <source>Wiersze logu</source>
+        <translation>Log lines</translation>
+    </message>
+    <message>
+        <source>Wartości zapisane w logu, wiersz po wierszu.</source>
+        <translation>The values recorded in the log, line by line.</translation>
+    </message>
+    <message>
+        <source>  Parametry na wykresie  </source>
+        <translation>  Charted parameters  </translation>
+    </message>
+    <message>
+        <source>(brak)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>purpurowy</source>
+        <translation>fuchsia</translation>
+    </message>
+    <message>
+        <source>czerwony</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>zielony</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>żółty</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>błękitny</source>
+        <translation>aqua</translation>
+    </message>
+    <message>
+        <source>Parametr %1:</source>
+        <translation>Parameter %1:</translation>
+    </message>
+    <message>
+        <source>Parametr %1</source>
+        <translation>Parameter %1</translation>
+    </message>
+    <message>
+        <source>Czas: -</source>
+        <translation>Time: -</translation>
+    </message>
+    <message>
+        <source>Cały log</source>
+        <translation>Whole log</translation>
+    </message>
+    <message>
+        <source>Pokazuje na wykresie cały czas zapisu.</source>
+        <translation>Shows the whole recording time on the chart.</translation>
+    </message>
+    <message>
+        <source>Eksportuj wykres</source>
+        <translation>Export chart</translation>
+    </message>
+    <message>
+        <source>Zapisuje wykres w pliku PNG lub PDF.</source>
+        <translation>Saves the chart in a PNG or PDF file.</translation>
+    </message>
+    <message>
+        <source>Czas: %1</source>
+        <translation>Time: %1</translation>
+    </message>
+    <message>
+        <source>Obraz PNG (*.png);;Dokument PDF (*.pdf)</source>
+        <translation>PNG image (*.png);;PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać wykresu w pliku %1.</source>
+        <translation>Cannot save the chart in the file %1.</translation>
+    </message>
+    <message>
+        <source>Kółko myszy (klawisze + i -) powiększa czas, przeciąganie (strzałki) go przesuwa, dwuklik (Home) pokazuje cały log; kliknięcie pokazuje wiersz w tabeli.</source>
+        <translation>The mouse wheel (keys + and -) zooms the time, dragging (arrows) moves it, a double click (Home) shows the whole log; a click shows the line in the table.</translation>
+    </message>
+</context>
+<context>
     <name>MainTabPage</name>
     <message>
         <source>  Informacje o usterkach  </source>
@@ -1299,6 +1457,103 @@ Unspecified error</translation>
     </message>
 </context>
 <context>
+    <name>RecordsMenu</name>
+    <message>
+        <source>Otwórz log...</source>
+        <translation>Open log...</translation>
+    </message>
+    <message>
+        <source>Pokazuje zapisany log czujników na wykresie i w tabeli.</source>
+        <translation>Shows a recorded sensor log on a chart and in a table.</translation>
+    </message>
+    <message>
+        <source>Archiwum raportów...</source>
+        <translation>Report archive...</translation>
+    </message>
+    <message>
+        <source>Wydrukowane protokoły, od najnowszego.</source>
+        <translation>The printed reports, newest first.</translation>
+    </message>
+    <message>
+        <source>Otwórz log</source>
+        <translation>Open log</translation>
+    </message>
+    <message>
+        <source>Logi czujników (*.csv);;Wszystkie pliki (*)</source>
+        <translation>Sensor logs (*.csv);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportArchiveWindow</name>
+    <message>
+        <source>Archiwum raportów</source>
+        <translation>Report archive</translation>
+    </message>
+    <message>
+        <source>Katalog: %1</source>
+        <translation>Folder: %1</translation>
+    </message>
+    <message>
+        <source>Data wydruku</source>
+        <translation>Printed</translation>
+    </message>
+    <message>
+        <source>Nr rejestracyjny</source>
+        <translation>Registration no.</translation>
+    </message>
+    <message>
+        <source>Marka</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>Plik</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Wydrukowane raporty</source>
+        <translation>Printed reports</translation>
+    </message>
+    <message>
+        <source>Raporty od najnowszego; dwuklik pokazuje raport w podglądzie wydruku.</source>
+        <translation>Reports, newest first; a double click shows a report in the print preview.</translation>
+    </message>
+    <message>
+        <source>Podgląd</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Raportu %1 nie ma w spisie archiwum, więc podgląd wydruku go nie pokaże. Otworzyć plik PDF?</source>
+        <translation>The report %1 is not in the archive&apos;s index, so the print preview cannot show it. Open the PDF file?</translation>
+    </message>
+    <message>
+        <source>Raport %1</source>
+        <translation>Report %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportArchiver</name>
+    <message>
+        <source>Nie można utworzyć katalogu archiwum raportów %1.</source>
+        <translation>Cannot create the report archive folder %1.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać raportu w archiwum %1.</source>
+        <translation>Cannot save the report in the archive %1.</translation>
+    </message>
+    <message>
+        <source>Raport zapisano jako %1, ale spisu archiwum nie można uaktualnić.</source>
+        <translation>The report was saved as %1, but the archive&apos;s index cannot be updated.</translation>
+    </message>
+    <message>
+        <source>Raport wydrukowano, ale nie zapisano go w archiwum.</source>
+        <translation>The report was printed, but not saved in the archive.</translation>
+    </message>
+</context>
+<context>
     <name>SensorTable</name>
     <message>
         <source>Status układu paliwowego 1/2</source>
@@ -1958,6 +2213,38 @@ Unspecified error</translation>
     <message>
         <source>Prędkość:</source>
         <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Raporty</source>
+        <translation>Reports</translation>
+    </message>
+    <message>
+        <source>  Archiwum wydrukowanych raportów  </source>
+        <translation>  Archive of printed reports  </translation>
+    </message>
+    <message>
+        <source>katalog &quot;raporty&quot; w katalogu logów</source>
+        <translation>folder &quot;raporty&quot; in the log folder</translation>
+    </message>
+    <message>
+        <source>Katalog archiwum raportów</source>
+        <translation>Report archive folder</translation>
+    </message>
+    <message>
+        <source>Każdy wydrukowany raport jest zapisywany w tym katalogu jako plik PDF.</source>
+        <translation>Every printed report is saved in this folder as a PDF file.</translation>
+    </message>
+    <message>
+        <source>Domyślny</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Raporty w katalogu &quot;raporty&quot; w katalogu logów.</source>
+        <translation>Reports in the folder &quot;raporty&quot; in the log folder.</translation>
+    </message>
+    <message>
+        <source>Raporty są zapisywane jako RRRR-MM-DD_GGMM_NUMER-REJESTRACYJNY.pdf i nigdy nie zastępują wcześniejszych.</source>
+        <translation>Reports are saved as YYYY-MM-DD_HHMM_REGISTRATION-NUMBER.pdf and never replace earlier ones.</translation>
     </message>
 </context>
 <context>

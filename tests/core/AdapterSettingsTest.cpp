@@ -1,8 +1,8 @@
 #include "core/settings/SettingsIO.h"
 
-#include "support/FakeSettingsStore.h"
-#include "support/QtPrinters.h"
-#include "support/ScriptedDialogs.h"
+#include "support/core/FakeSettingsStore.h"
+#include "support/core/QtPrinters.h"
+#include "support/core/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 

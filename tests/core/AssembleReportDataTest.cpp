@@ -3,9 +3,9 @@
 #include "core/livedata/FormatPidValue.h"
 #include "core/vehicle/SimulatedVehicle.h"
 
-#include "support/QtPrinters.h"
-#include "support/ScriptedVehicle.h"
-#include "support/VirtualClock.h"
+#include "support/core/QtPrinters.h"
+#include "support/core/ScriptedVehicle.h"
+#include "support/core/VirtualClock.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <QMap>
 #include <QStringList>
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "core/livedata/SensorSelection.h"
 #include "core/vehicle/Elm327Vehicle.h"
 
-#include "support/Elm327StandIn.h"
-#include "support/QtPrinters.h"
+#include "support/core/Elm327StandIn.h"
+#include "support/core/QtPrinters.h"
 
 #include <QElapsedTimer>
 

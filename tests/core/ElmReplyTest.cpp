@@ -1,7 +1,7 @@
 #include "core/vehicle/ElmReply.h"
 #include "core/vehicle/ObdAnswer.h"
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/SensorSelection.h"
 
-#include "support/QtPrinters.h"
-#include "support/ScriptedVehicle.h"
+#include "support/core/QtPrinters.h"
+#include "support/core/ScriptedVehicle.h"
 
 #include <gtest/gtest.h>
 

@@ -2,14 +2,14 @@
 #include "core/platform/IniValues.h"
 #include "core/settings/SettingsIO.h"
 
-#include "support/ScriptedDialogs.h"
+#include "support/core/ScriptedDialogs.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

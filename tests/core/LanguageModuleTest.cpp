@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

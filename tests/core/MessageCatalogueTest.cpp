@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

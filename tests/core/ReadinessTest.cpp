@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

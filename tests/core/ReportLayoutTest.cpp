@@ -1,8 +1,8 @@
 #include "core/report/PrintReport.h"
 #include "core/report/WrapText.h"
 
-#include "support/QtPrinters.h"
-#include "support/RecordingCanvas.h"
+#include "support/core/QtPrinters.h"
+#include "support/core/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 #include "core/livedata/SensorLog.h"
 #include "core/livedata/Windows1250.h"
+#include "core/platform/DiskLogFiles.h"
 
-#include "support/QtPrinters.h"
-#include "support/ShortWriteFile.h"
-#include "support/SmallFileSystem.h"
+#include "support/core/QtPrinters.h"
+#include "support/core/ShortWriteFile.h"
+#include "support/core/SmallFileSystem.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -11,6 +12,12 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+DiskLogFiles logFiles;
+
+} // namespace
 
 TEST(SensorLog, NamesAndStampsFollowTheLocalTime)
 {
@@ -30,11 +37,11 @@ TEST(SensorLog, ANewLogNeverTakesTheNameOfAnExistingOne)
     const QString first = SensorLog::newPath(dir.path(), when);
     EXPECT_EQ(QFileInfo(first).fileName(), QStringLiteral("log20261207134501.csv"));
     SensorLog log;
-    ASSERT_TRUE(log.create(first, {0x0C}));
+    ASSERT_TRUE(log.create(logFiles, first, {0x0C}));
     const QString second = SensorLog::newPath(dir.path(), when);
     EXPECT_EQ(QFileInfo(second).fileName(), QStringLiteral("log20261207134501-2.csv"));
     SensorLog other;
-    EXPECT_FALSE(other.create(first, {0x0C})); // an existing file is never opened for writing
+    EXPECT_FALSE(other.create(logFiles, first, {0x0C})); // an existing file is never opened for writing
 }
 
 TEST(SensorLog, WritesValuesInHeaderOrderWithPointsAndEmptyFieldsForMissingPids)
@@ -118,7 +125,7 @@ TEST(SensorLog, AFullDiskLeavesTheLogEndingWithACompleteLine)
         GTEST_SKIP() << disk.reason().toStdString();
     const QString path = disk.filePath(QStringLiteral("log20261208100514.csv"));
     SensorLog log;
-    ASSERT_TRUE(log.create(path, {0x04, 0x0C}));
+    ASSERT_TRUE(log.create(logFiles, path, {0x04, 0x0C}));
     const int written = fillLog(log, 100000);
     log.close();
     const QByteArray bytes = fileBytes(path);
@@ -132,7 +139,7 @@ TEST(SensorLog, AFullDiskLeavesTheLogEndingWithACompleteLine)
     disk.fillLeaving(0);
     const QString next = disk.filePath(QStringLiteral("log20261208100515.csv"));
     SensorLog again;
-    EXPECT_FALSE(again.create(next, {0x04, 0x0C}));
+    EXPECT_FALSE(again.create(logFiles, next, {0x04, 0x0C}));
     EXPECT_FALSE(QFile::exists(next));
 }
 

@@ -1,6 +1,6 @@
 #include "core/livedata/SensorSelection.h"
 
-#include "support/ScriptedVehicle.h"
+#include "support/core/ScriptedVehicle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/livedata/SensorTable.h"
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -2,15 +2,15 @@
 #include "core/platform/FileSettingsStore.h"
 #include "core/settings/SettingsIO.h"
 
-#include "support/FakeSettingsStore.h"
-#include "support/ScriptedDialogs.h"
+#include "support/core/FakeSettingsStore.h"
+#include "support/core/ScriptedDialogs.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "core/vehicle/SimRandom.h"
 #include "core/vehicle/SimulatedVehicle.h"
 
-#include "support/VirtualClock.h"
+#include "support/core/VirtualClock.h"
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

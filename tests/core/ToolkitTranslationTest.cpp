@@ -2,7 +2,7 @@
 #include "core/catalogue/ToolkitTranslation.h"
 #include "core/platform/LanguageAbbreviation.h"
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

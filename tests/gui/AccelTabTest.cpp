@@ -1,4 +1,4 @@
-#include "support/MeasureFixture.h"
+#include "support/gui/MeasureFixture.h"
 
 #include <qcustomplot.h>
 

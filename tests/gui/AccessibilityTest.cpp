@@ -1,4 +1,4 @@
-#include "support/WorkstationFixture.h"
+#include "support/gui/WorkstationFixture.h"
 
 #include "core/catalogue/MessageCatalogue.h"
 

@@ -1,6 +1,6 @@
 #include "gui/widgets/Anchors.h"
 
-#include "support/QtPrinters.h"
+#include "support/core/QtPrinters.h"
 
 #include <QCoreApplication>
 #include <QWidget>

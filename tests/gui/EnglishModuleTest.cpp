@@ -2,7 +2,7 @@
 // for translation today (lupdate's list of the window texts and the catalogue messages), so a
 // text added to the code without its English translation fails here.
 
-#include "support/WorkstationFixture.h"
+#include "support/gui/WorkstationFixture.h"
 
 #include "core/catalogue/LanguageModule.h"
 #include "core/catalogue/MessageCatalogue.h"
@@ -16,6 +16,8 @@
 #include "gui/livedata/SensorsTabPage.h"
 #include "gui/measure/PlotTabPage.h"
 #include "gui/widgets/StringGrid.h"
+#include "gui/logview/LogViewerWindow.h"
+#include "gui/report/ReportArchiveWindow.h"
 #include "gui/report/TFormRaport.h"
 
 #include <QAbstractButton>
@@ -30,6 +32,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -341,4 +344,18 @@ TEST_F(EnglishWorkstation, WhatTheVehicleGivesIsShownInEnglish)
 
     // A code the table lacks gets the English fallback.
     EXPECT_EQ(LookupDtcDescription(QStringLiteral("P9999")), QStringLiteral("No description of the code in the database"));
+}
+
+TEST_F(EnglishWorkstation, TheLogViewerAndTheReportArchiveAreInEnglish)
+{
+    QTemporaryDir dir;
+    SensorLogData log;
+    log.pids = {0x0C};
+    log.columns.resize(1);
+    LogViewerWindow viewer(env.platform, dir.filePath(QStringLiteral("log.csv")), std::move(log));
+    ReportArchiveWindow archive(env.platform, dir.path());
+    const QStringList texts = visibleTexts(viewer) + visibleTexts(archive);
+    EXPECT_TRUE(polishTexts(texts).isEmpty()) << polishTexts(texts).join(u'\n').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Export chart")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Report archive")));
 }

@@ -1,4 +1,4 @@
-#include "support/WorkstationFixture.h"
+#include "support/gui/WorkstationFixture.h"
 
 #include "gui/faults/DtcTabPage.h"
 #include "gui/livedata/SensorsTabPage.h"

@@ -1,6 +1,6 @@
 // The workstation driven with the keyboard alone, as an operator without a mouse does.
 
-#include "support/WorkstationFixture.h"
+#include "support/gui/WorkstationFixture.h"
 
 #include "gui/faults/DtcTabPage.h"
 #include "gui/faults/FreezeTabPage.h"

@@ -1,6 +1,6 @@
 // Closing the window or "Zakończ" while a measurement runs inside its button's handler: the
 // handler returns and nothing touches a destroyed object (the sanitizer run proves the latter).
-#include "support/MeasureFixture.h"
+#include "support/gui/MeasureFixture.h"
 
 #include <QAction>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "support/WorkstationFixture.h"
+#include "support/gui/WorkstationFixture.h"
 
 #include "gui/mainwindow/TWaitForm.h"
 #include "gui/report/TFormRaport.h"
@@ -34,6 +34,7 @@ protected:
         useScriptedVehicle = true;
         start();
         clickPolacz();
+        state().Settings.LogDirectory = dir.path(); // the printed reports' archive goes there
     }
 
     TFormRaport &dialog() { return workstation->raportForm(); }

@@ -1,9 +1,9 @@
-#include "support/SensorsFixture.h"
+#include "support/gui/SensorsFixture.h"
 
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/livedata/Windows1250.h"
-#include "support/ShortWriteFile.h"
-#include "support/SmallFileSystem.h"
+#include "support/core/ShortWriteFile.h"
+#include "support/core/SmallFileSystem.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -141,11 +141,11 @@ TEST_F(SensorLogTest, AnExistingLogIsNeverReplaced)
 TEST_F(SensorLogTest, AFailedWriteEndsLoggingWithOneMessage)
 {
     FailingDevice *device = nullptr;
-    tab().setLogDeviceFactory([&device](const QString &) {
+    env.logFiles.make = [&device](const QString &) {
         auto failing = std::make_unique<FailingDevice>(60);
         device = failing.get();
         return failing;
-    });
+    };
     vehicle->onQuery = [this](int query) {
         if (query == 5)
             click(page().ButtonLogToFile);
@@ -211,10 +211,10 @@ void expectWholeLines(const QByteArray &bytes)
 TEST_F(SensorLogTest, ALineCutShortByTheDiskIsTakenBackAndLoggingEnds)
 {
     QString path;
-    tab().setLogDeviceFactory([&path](const QString &logPath) {
+    env.logFiles.make = [&path](const QString &logPath) {
         path = logPath;
         return std::make_unique<ShortWriteFile>(logPath, 400); // the header and a few lines
-    });
+    };
     vehicle->onQuery = [this](int query) {
         if (query == 4)
             click(page().ButtonLogToFile);

@@ -1,4 +1,4 @@
-#include "support/SensorsFixture.h"
+#include "support/gui/SensorsFixture.h"
 
 #include "gui/mainwindow/DebugLogMemo.h"
 

@@ -1,4 +1,4 @@
-#include "support/WorkstationFixture.h"
+#include "support/gui/WorkstationFixture.h"
 
 #include "core/catalogue/MessageCatalogue.h"
 #include "gui/mainwindow/TComPort.h"
@@ -100,7 +100,7 @@ TEST_F(SetupFormTest, BrowsingReplacesTheDirectoryOnlyWhenConfirmed)
 
 TEST_F(SetupFormTest, ThePortChoiceBecomesThePortOfTheConnectionLog)
 {
-    setup().setPortLister([] { return QStringList{QStringLiteral("ttyS0"), QStringLiteral("ttyUSB1")}; });
+    env.ports.ports = {QStringLiteral("ttyS0"), QStringLiteral("ttyUSB1")};
     setup().show(); // lists the ports
     auto *current = setup().findChild<QRadioButton *>(QStringLiteral("RadioPort_COM1"));
     ASSERT_NE(current, nullptr);

@@ -1,6 +1,7 @@
 #include "core/livedata/SensorLog.h"
 
 #include "core/livedata/Windows1250.h"
+#include "core/platform/LogFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,16 +40,17 @@ QString SensorLog::timeStampField(const QDateTime &when)
                              time.minute(), time.second(), time.msec());
 }
 
-bool SensorLog::create(const QString &path, const QList<std::uint8_t> &pids)
+bool SensorLog::create(LogFiles &files, const QString &path, const QList<std::uint8_t> &pids)
 {
-    // Unbuffered: each line goes to the file in the write that reports whether it got there.
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+    std::unique_ptr<QIODevice> device = files.create(path);
+    if (!device)
         return false;
+    const bool onDisk = qobject_cast<QFileDevice *>(device.get()) != nullptr;
     m_path = path;
-    if (start(std::move(file), pids))
+    if (start(std::move(device), pids))
         return true;
-    QFile::remove(path); // not even the header fitted: an empty file is no log
+    if (onDisk)
+        QFile::remove(path); // not even the header fitted: an empty file is no log
     return false;
 }
 

@@ -9,6 +9,8 @@
 #include <map>
 #include <memory>
 
+class LogFiles;
+
 // The sensor log file: a header line naming the logged PIDs, then one line per acquisition
 // pass with its time stamp and the values in header order, comma-separated, Windows-1250,
 // CR LF. Each line reaches the file when it is complete. A pass that began before the header
@@ -24,9 +26,9 @@ public:
     // as %4d%02d%02d%02d%02d%02d%02d, (so milliseconds below 100 have two digits).
     static QString timeStampField(const QDateTime &when);
 
-    // Creates the file (never replacing one) and writes the header; false when that fails, and
-    // a file that could not take the header is removed again.
-    bool create(const QString &path, const QList<std::uint8_t> &pids);
+    // Creates the file in files (never replacing one) and writes the header; false when that
+    // fails, and a file that could not take the header is removed again.
+    bool create(LogFiles &files, const QString &path, const QList<std::uint8_t> &pids);
     // Takes over an open device and writes the header to it; false when that fails.
     bool start(std::unique_ptr<QIODevice> device, const QList<std::uint8_t> &pids);
     void close();

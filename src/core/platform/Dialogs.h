@@ -9,7 +9,7 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No, Closed };
 
 // Modal dialogs that the logic needs: message boxes and the choice of a directory.
-// Printer choice lives with the windows (GuiDialogs), as it needs the printer object.
+// Printer choice lives with the windows, as it needs the printer object.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;

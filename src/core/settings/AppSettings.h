@@ -23,6 +23,8 @@ struct AppSettings {
     QString Adres3;
     VehicleInterface Interface = VehicleInterface::Simulator;
     int BaudRate = kDefaultAdapterBaudRate;
+    // The folder of the printed reports' archive; empty: "raporty" inside LogDirectory.
+    QString ReportArchive;
 };
 
 // The longest workshop name or address line the operator can type.

@@ -18,6 +18,7 @@ const QString kAdres2 = QStringLiteral("Adres2");
 const QString kAdres3 = QStringLiteral("Adres3");
 const QString kInterfejs = QStringLiteral("Interfejs");
 const QString kPredkosc = QStringLiteral("Predkosc");
+const QString kArchiwum = QStringLiteral("ArchiwumRaportow");
 const QString kSimulatorName = QStringLiteral("Symulator");
 const QString kElm327Name = QStringLiteral("ELM327");
 
@@ -63,6 +64,7 @@ void LoadSettings(const SettingsStore &store, Dialogs &dialogs, AppSettings &set
         settings.Adres2 = store.readString(kAdres2);
         settings.Adres3 = store.readString(kAdres3);
         readInterface(store, settings);
+        settings.ReportArchive = store.readString(kArchiwum);
     } catch (const SettingsError &error) {
         dialogs.showMessage(error.text());
     }
@@ -82,6 +84,10 @@ void SaveSettings(SettingsStore &store, Dialogs &dialogs, const AppSettings &set
         store.writeString(kAdres2, settings.Adres2);
         store.writeString(kAdres3, settings.Adres3);
         writeInterface(store, settings);
+        // Like the interface: stored once chosen, so the store of a workstation that keeps its
+        // reports in the default folder holds no more than it did before the archive existed.
+        if (!settings.ReportArchive.isEmpty() || !store.readString(kArchiwum).isEmpty())
+            store.writeString(kArchiwum, settings.ReportArchive);
         store.commit();
     } catch (const SettingsError &error) {
         dialogs.showMessage(error.text());

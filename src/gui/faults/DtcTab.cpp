@@ -3,10 +3,10 @@
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/faults/Readiness.h"
 #include "core/faults/TDtcList.h"
-#include "core/platform/GuiDialogs.h"
-#include "core/platform/Platform.h"
-#include "core/state/TabContext.h"
 #include "gui/faults/DtcTabPage.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
+#include "gui/state/TabContext.h"
 #include "gui/widgets/StringGrid.h"
 #include "gui/widgets/BusyCursor.h"
 

@@ -4,8 +4,8 @@
 #include "core/faults/TDtcList.h"
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/SensorTable.h"
-#include "core/state/TabContext.h"
 #include "gui/faults/FreezeTabPage.h"
+#include "gui/state/TabContext.h"
 #include "gui/widgets/StringGrid.h"
 #include "gui/widgets/BusyCursor.h"
 

@@ -1,9 +1,9 @@
 #include "gui/faults/MonitorsTab.h"
 
 #include "core/platform/Clock.h"
-#include "core/platform/Platform.h"
-#include "core/state/TabContext.h"
 #include "gui/faults/MonitorsTabPage.h"
+#include "gui/platform/Platform.h"
+#include "gui/state/TabContext.h"
 #include "gui/widgets/StringGrid.h"
 #include "gui/widgets/BusyCursor.h"
 

@@ -4,12 +4,12 @@
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/SensorTable.h"
 #include "core/platform/Clock.h"
-#include "core/platform/GuiDialogs.h"
-#include "core/platform/Platform.h"
-#include "core/state/TabContext.h"
 #include "gui/livedata/SensorCheckColumn.h"
 #include "gui/livedata/SensorGridCell.h"
 #include "gui/livedata/SensorsTabPage.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
+#include "gui/state/TabContext.h"
 #include "gui/widgets/StringGrid.h"
 
 #include <QCheckBox>
@@ -311,7 +311,7 @@ void SensorsTab::openSensorLog()
             pids << std::uint8_t(pid);
 
     const QString path = SensorLog::newPath(state.Settings.LogDirectory, m_context.platform.clock.localNow());
-    const bool opened = m_logDevices ? m_log.start(m_logDevices(path), pids) : m_log.create(path, pids);
+    const bool opened = m_log.create(m_context.platform.logFiles, path, pids);
     if (!opened) {
         // Nothing could be written: logging does not pretend to run.
         CloseSensorLog();

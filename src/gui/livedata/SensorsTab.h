@@ -5,10 +5,8 @@
 #include <QObject>
 #include <QPoint>
 
-#include <functional>
 #include <memory>
 
-class QIODevice;
 class SensorCheckColumn;
 class SensorsTabPage;
 struct TabContext;
@@ -43,9 +41,6 @@ public:
     void ResetSensorGrid();
     void CloseSensorLog();
 
-    // Where log files are written; tests hand in a device that fails on demand.
-    using LogDeviceFactory = std::function<std::unique_ptr<QIODevice>(const QString &path)>;
-    void setLogDeviceFactory(LogDeviceFactory factory) { m_logDevices = std::move(factory); }
     const SensorLog &log() const { return m_log; }
     // The painter of the check-box column, which knows what each row's box shows on screen.
     const SensorCheckColumn &checkColumn() const { return *m_checkColumn; }
@@ -68,7 +63,6 @@ private:
     TabContext &m_context;
     SensorsTabPage &m_page;
     SensorLog m_log;
-    LogDeviceFactory m_logDevices;
     QObject *m_gridViewport = nullptr;
     SensorCheckColumn *m_checkColumn = nullptr;
     bool m_loopActive = false;

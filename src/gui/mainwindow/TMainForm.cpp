@@ -3,13 +3,9 @@
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/catalogue/ProgramVersion.h"
 #include "core/platform/Clock.h"
-#include "core/platform/GuiDialogs.h"
 #include "core/platform/LocaleFacts.h"
-#include "core/platform/Platform.h"
 #include "core/settings/SettingsIO.h"
-#include "core/state/TabContext.h"
 #include "core/vehicle/ChosenVehicle.h"
-#include "core/vehicle/Elm327Vehicle.h"
 #include "core/vehicle/SimulatedVehicle.h"
 #include "gui/faults/DtcTab.h"
 #include "gui/faults/DtcTabPage.h"
@@ -20,7 +16,9 @@
 #include "gui/livedata/SensorsTab.h"
 #include "gui/livedata/SensorsTabPage.h"
 #include "gui/mainwindow/DebugLogMemo.h"
+#include "gui/mainwindow/MainTab.h"
 #include "gui/mainwindow/MainTabPage.h"
+#include "gui/mainwindow/RecordsMenu.h"
 #include "gui/mainwindow/TAboutForm.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/mainwindow/TSetupForm.h"
@@ -31,7 +29,10 @@
 #include "gui/measure/DynoTabPage.h"
 #include "gui/measure/PlotTab.h"
 #include "gui/measure/PlotTabPage.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
 #include "gui/report/TFormRaport.h"
+#include "gui/state/TabContext.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/FocusRing.h"
 #include "gui/widgets/Mnemonics.h"
@@ -68,17 +69,12 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
                                                           : std::make_unique<SimulatedVehicle>(platform.clock));
     m_vehicle = chosen.get();
     m_state.Vehicle = std::move(chosen);
-    makeAdapter = [](const AppSettings &settings) -> std::unique_ptr<VehicleLink> {
-        return std::make_unique<Elm327Vehicle>(settings.BaudRate);
-    };
     m_pidReader = std::make_unique<PidReader>(PidReader{*m_state.Vehicle, platform.locale.decimalSeparator(),
                                                         [this](const QString &line) { appendDebugLine(line); }});
     m_tabContext = std::make_unique<TabContext>(TabContext{platform, m_state, *m_pidReader});
     resize(800, 600);
 
     ComPort = new TComPort(this);
-    connect(ComPort, &TComPort::AfterOpen, this, &TMainForm::ComPortAfterOpen);
-    connect(ComPort, &TComPort::AfterClose, this, &TMainForm::ComPortAfterClose);
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
 
@@ -118,6 +114,7 @@ void TMainForm::buildMenu()
     MnuZakoncz = MnuPlik->addAction(Mnemonics().mark(tr("Zakończ")), this, &TMainForm::MnuZakonczClick);
     MnuZakoncz->setObjectName(QStringLiteral("MnuZakoncz"));
     MnuZakoncz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    Records = new RecordsMenu(*MnuPlik, MnuZakoncz, m_platform, m_state.Settings, *this);
 
     MnuUstawienia = bar->addMenu(titles.mark(tr("Ustawienia")));
     MnuUstawienia->setObjectName(QStringLiteral("MnuUstawienia"));
@@ -180,12 +177,34 @@ void TMainForm::buildTabs()
         }
     }
     Pages->gatedTabBar()->setGate([this] { return PageControlChanging(); });
+    m_mainTab = new MainTab(*m_tabContext, *TabMain, *m_vehicle, *ComPort);
+    connectMainTab();
     m_dtcTab = new DtcTab(*m_tabContext, *TabDTC);
     // After a clear the main tab asks the vehicle again, so the two tabs never disagree.
-    connect(m_dtcTab, &DtcTab::codesCleared, this, &TMainForm::showFaultSummary);
+    connect(m_dtcTab, &DtcTab::codesCleared, m_mainTab, &MainTab::showFaultSummary);
     m_freezeTab = new FreezeTab(*m_tabContext, *TabFreeze);
     m_sensorsTab = new SensorsTab(*m_tabContext, *TabSensors);
     m_monitorsTab = new MonitorsTab(*m_tabContext, *TabMonitors);
+}
+
+// What the window does when the main tab connects or disconnects.
+void TMainForm::connectMainTab()
+{
+    connect(ComPort, &TComPort::AfterOpen, m_mainTab, &MainTab::ComPortAfterOpen);
+    connect(ComPort, &TComPort::AfterClose, m_mainTab, &MainTab::ComPortAfterClose);
+    // The settings stay as they are while a connection is up.
+    connect(m_mainTab, &MainTab::connectedShown, this,
+            [this](bool connected) { MnuUstawienia->menuAction()->setEnabled(!connected); });
+    connect(m_mainTab, &MainTab::linkIdentified, this, [this](const LinkIdentity &identity) {
+        if (m_raport == nullptr)
+            return;
+        ReportData &report = m_raport->reportData();
+        report.InterfaceName = identity.interfaceName;
+        report.ModuleAddress = identity.moduleAddress;
+        report.Protocol = identity.protocol;
+    });
+    connect(m_mainTab, &MainTab::disconnected, this, &TMainForm::ResetAllTabs);
+    connect(TabMain->ButtonPrintReport, &QPushButton::clicked, this, &TMainForm::ButtonPrintReportClick);
 }
 
 void TMainForm::createChartSeries()
@@ -254,15 +273,6 @@ void TMainForm::FormCreate()
     m_dynoTab->SetDynoDefaults();
     LoadSettings(m_platform.settings, m_platform.dialogs, m_state.Settings);
     ComPort->setPortName(m_state.Settings.Port);
-
-    connect(TabMain->ButtonPolacz, &QPushButton::clicked, this, &TMainForm::ButtonPolaczClick);
-    connect(TabMain->ButtonPrintReport, &QPushButton::clicked, this, &TMainForm::ButtonPrintReportClick);
-}
-
-void TMainForm::setPortName(const QString &name)
-{
-    m_state.Settings.Port = name;
-    ComPort->setPortName(name);
 }
 
 bool TMainForm::PageControlChanging()
@@ -281,7 +291,7 @@ bool TMainForm::PageControlChanging()
 
 void TMainForm::ResetAllTabs()
 {
-    ResetIdentification();
+    m_mainTab->ResetIdentification();
     m_dtcTab->ResetDtcTab();
     m_freezeTab->ResetFreezeFrameTab();
     m_sensorsTab->ResetSensorGrid();

@@ -6,7 +6,6 @@
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class AccelTab;
@@ -21,6 +20,7 @@ class MonitorsTab;
 class DynoTab;
 class DynoTabPage;
 class FreezeTabPage;
+class MainTab;
 class MainTabPage;
 class MonitorsTabPage;
 class PageControl;
@@ -31,6 +31,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QTimer;
+class RecordsMenu;
 class SensorsTab;
 class SensorsTabPage;
 class TAboutForm;
@@ -54,12 +55,12 @@ public:
     void attachDialogs(TAboutForm *about, TSetupForm *setup, TFormRaport *raport);
 
     MainState &state() { return m_state; }
-    Platform &platform() { return m_platform; }
     TComPort &comPort() { return *ComPort; }
     // Reads PIDs from the vehicle for every tab, logging each read to the debug log.
     PidReader &pidReader() { return *m_pidReader; }
     // What the tabs reach of the main window.
     TabContext &tabContext() { return *m_tabContext; }
+    MainTab &mainTab() { return *m_mainTab; }
     SensorsTab &sensorsTab() { return *m_sensorsTab; }
     DtcTab &dtcTab() { return *m_dtcTab; }
     FreezeTab &freezeTab() { return *m_freezeTab; }
@@ -70,28 +71,19 @@ public:
 
     // Tab gate: whether the operator may leave the current tab now.
     bool PageControlChanging();
-    void ButtonPolaczClick();
     void ButtonPrintReportClick();
     void MnuZakonczClick();
     void MnuKonfiguracjaClick();
     void MnuOprogramieClick();
-    void ComPortAfterOpen();
-    void ComPortAfterClose();
 
     void ResetAllTabs();
-    void ResetIdentification();
 
     // Appends a line to the hidden debug log.
     void appendDebugLine(const QString &line);
 
-    // The serial port's name: the settings and the port follow it together.
-    void setPortName(const QString &name);
-
     // The vehicle link the tabs use; each connection chooses the simulated vehicle or an
     // adapter by the settings.
     ChosenVehicle &vehicle() { return *m_vehicle; }
-    // Makes the adapter link for a connection; an ELM327 adapter unless replaced.
-    std::function<std::unique_ptr<VehicleLink>(const AppSettings &)> makeAdapter;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -103,15 +95,7 @@ private:
     void createChartSeries();
     void createMeasureTabs();
     void fillGridHeaders();
-    void connectBranch(const QString &port);
-    bool makeConnection(const QString &port);
-    void showIdentification();
-    void showFaultSummary();
-    void disconnectBranch(const QString &port);
-    QString portLine(const QString &port, std::uint16_t stateMessage) const;
-    void setConnectedControls(bool connected);
-    void appendStatusLine(const QString &line);
-    void replaceLastStatusLine(const QString &line);
+    void connectMainTab();
 
     Platform &m_platform;
     MainState m_state;
@@ -123,6 +107,7 @@ private:
     std::unique_ptr<PidReader> m_pidReader;
     std::unique_ptr<TabContext> m_tabContext;
     // The behaviour of the tabs, each owned by its page.
+    MainTab *m_mainTab = nullptr;
     DtcTab *m_dtcTab = nullptr;
     FreezeTab *m_freezeTab = nullptr;
     SensorsTab *m_sensorsTab = nullptr;
@@ -148,6 +133,7 @@ public:
 
     QMenu *MnuPlik = nullptr;
     QAction *MnuZakoncz = nullptr;
+    RecordsMenu *Records = nullptr; // "Otwórz log...", "Archiwum raportów..."
     QMenu *MnuUstawienia = nullptr;
     QAction *MnuKonfiguracja = nullptr;
     QMenu *MnuPomoc = nullptr;

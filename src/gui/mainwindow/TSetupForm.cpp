@@ -1,15 +1,17 @@
 #include "gui/mainwindow/TSetupForm.h"
 
 #include "core/catalogue/MessageCatalogue.h"
-#include "core/platform/GuiDialogs.h"
-#include "core/platform/Platform.h"
+#include "core/platform/SerialPorts.h"
+#include "core/settings/AppSettings.h"
 #include "core/settings/SettingsIO.h"
 #include "gui/mainwindow/TComPort.h"
-#include "gui/mainwindow/TMainForm.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
 #include "gui/widgets/Controls.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -19,10 +21,24 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSerialPortInfo>
 #include <QTabWidget>
 
-TSetupForm::TSetupForm(TMainForm &mainForm, QWidget *parent) : QDialog(parent), m_main(mainForm)
+namespace {
+
+QLabel *labelFor(QWidget *parent, const char *name, const QString &text, int y, QWidget *control)
+{
+    QLabel *label = makeLabel(parent, name, text, 12, y);
+    label->setBuddy(control);
+    QString spoken = text;
+    spoken.remove(u':');
+    control->setAccessibleName(spoken);
+    return label;
+}
+
+} // namespace
+
+TSetupForm::TSetupForm(AppSettings &settings, TComPort &port, Platform &platform, QWidget *parent)
+    : QDialog(parent), m_settings(settings), m_port(port), m_platform(platform)
 {
     setObjectName(QStringLiteral("SetupForm"));
     setWindowTitle(tr("Konfiguracja"));
@@ -71,6 +87,7 @@ TSetupForm::TSetupForm(TMainForm &mainForm, QWidget *parent) : QDialog(parent), 
     }
 
     buildInterfaceGroup();
+    buildArchiveTab();
 
     ButtonOK = makeButton(this, "ButtonOK", tr("OK"), QRect(8, 248, 105, 25));
     ButtonOK->setDefault(true);
@@ -90,13 +107,13 @@ TSetupForm::TSetupForm(TMainForm &mainForm, QWidget *parent) : QDialog(parent), 
 
 void TSetupForm::FormCreate()
 {
-    const AppSettings &settings = m_main.state().Settings;
-    EditLogDir->setText(settings.LogDirectory);
-    EditNazwa->setText(settings.Nazwa);
-    EditAdr1->setText(settings.Adres1);
-    EditAdr2->setText(settings.Adres2);
-    EditAdr3->setText(settings.Adres3);
-    m_chosenPort = m_main.comPort().portName();
+    EditLogDir->setText(m_settings.LogDirectory);
+    EditNazwa->setText(m_settings.Nazwa);
+    EditAdr1->setText(m_settings.Adres1);
+    EditAdr2->setText(m_settings.Adres2);
+    EditAdr3->setText(m_settings.Adres3);
+    EditArchiwum->setText(m_settings.ReportArchive);
+    m_chosenPort = m_port.portName();
     showInterfaceSettings();
 }
 
@@ -113,13 +130,7 @@ void TSetupForm::listPorts()
         m_portButtons->removeButton(button);
         delete button;
     }
-    QStringList names;
-    if (m_portLister) {
-        names = m_portLister();
-    } else {
-        for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-            names << info.portName();
-    }
+    QStringList names = m_platform.ports.names();
     if (!m_chosenPort.isEmpty() && !names.contains(m_chosenPort))
         names.prepend(m_chosenPort);
     constexpr int kColumns = 3;
@@ -138,17 +149,20 @@ bool TSetupForm::applyIfDirectoryValid()
 {
     const QString directory = EditLogDir->text();
     if (directory.isEmpty() || !QFileInfo(directory).isDir()) {
-        m_main.platform().dialogs.showMessage(LoadMessage(SBadDir));
+        m_platform.dialogs.showMessage(LoadMessage(SBadDir));
         return false;
     }
-    AppSettings &settings = m_main.state().Settings;
-    settings.LogDirectory = directory;
-    settings.Nazwa = EditNazwa->text();
-    settings.Adres1 = EditAdr1->text();
-    settings.Adres2 = EditAdr2->text();
-    settings.Adres3 = EditAdr3->text();
-    if (!m_chosenPort.isEmpty())
-        m_main.setPortName(m_chosenPort);
+    m_settings.LogDirectory = directory;
+    m_settings.Nazwa = EditNazwa->text();
+    m_settings.Adres1 = EditAdr1->text();
+    m_settings.Adres2 = EditAdr2->text();
+    m_settings.Adres3 = EditAdr3->text();
+    m_settings.ReportArchive = EditArchiwum->text();
+    if (!m_chosenPort.isEmpty()) {
+        // The settings and the port follow the name together.
+        m_settings.Port = m_chosenPort;
+        m_port.setPortName(m_chosenPort);
+    }
     applyInterface();
     return true;
 }
@@ -163,13 +177,56 @@ void TSetupForm::ButtonSaveClick()
 {
     if (!applyIfDirectoryValid())
         return;
-    Platform &platform = m_main.platform();
-    SaveSettings(platform.settings, platform.dialogs, m_main.state().Settings);
+    SaveSettings(m_platform.settings, m_platform.dialogs, m_settings);
     accept();
 }
 
 void TSetupForm::ButtonLogDirBrowseClick()
 {
-    if (const auto chosen = m_main.platform().dialogs.chooseDirectory(QDir::currentPath()))
+    if (const auto chosen = m_platform.dialogs.chooseDirectory(QDir::currentPath()))
         EditLogDir->setText(*chosen);
+}
+
+// The choice of the vehicle interface: the simulated vehicle or an ELM327-compatible adapter,
+// the port name (also one the port list does not show, such as a Bluetooth or virtual port) and
+// the adapter's line speed.
+void TSetupForm::buildInterfaceGroup()
+{
+    GroupBoxInterfejs = makeGroupBox(TabOgolne, "GroupBoxInterfejs", tr("  Interfejs  "), QRect(344, 8, 353, 173));
+
+    ComboBoxInterfejs = placed(new QComboBox(GroupBoxInterfejs), "ComboBoxInterfejs", QRect(100, 22, 237, 22));
+    ComboBoxInterfejs->addItems({tr("Symulator"), tr("ELM327")});
+    setHint(ComboBoxInterfejs, tr("Symulator pojazdu lub interfejs zgodny z ELM327 podłączony do portu szeregowego."));
+    labelFor(GroupBoxInterfejs, "LabelInterfejs", tr("Interfejs:"), 26, ComboBoxInterfejs);
+
+    EditPort = placed(new QLineEdit(GroupBoxInterfejs), "EditPort", QRect(100, 60, 237, 21));
+    setHint(EditPort, tr("Nazwa portu interfejsu, np. /dev/ttyUSB0 lub /dev/rfcomm0."));
+    labelFor(GroupBoxInterfejs, "LabelPort", tr("Port:"), 63, EditPort);
+    connect(EditPort, &QLineEdit::textEdited, this, [this](const QString &text) { m_chosenPort = text.trimmed(); });
+
+    ComboBoxPredkosc = placed(new QComboBox(GroupBoxInterfejs), "ComboBoxPredkosc", QRect(100, 98, 237, 22));
+    for (const int rate : kAdapterBaudRates)
+        ComboBoxPredkosc->addItem(QString::number(rate), rate);
+    setHint(ComboBoxPredkosc, tr("Prędkość portu szeregowego interfejsu (zwykle 38400)."));
+    labelFor(GroupBoxInterfejs, "LabelPredkosc", tr("Prędkość:"), 102, ComboBoxPredkosc);
+
+    // The speed matters to an adapter only.
+    connect(ComboBoxInterfejs, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ComboBoxPredkosc->setEnabled(index == 1); });
+    ComboBoxPredkosc->setEnabled(false);
+}
+
+void TSetupForm::showInterfaceSettings()
+{
+    ComboBoxInterfejs->setCurrentIndex(m_settings.Interface == VehicleInterface::Elm327 ? 1 : 0);
+    const int speed = ComboBoxPredkosc->findData(m_settings.BaudRate);
+    ComboBoxPredkosc->setCurrentIndex(speed >= 0 ? speed : ComboBoxPredkosc->findData(kDefaultAdapterBaudRate));
+    EditPort->setText(m_chosenPort);
+}
+
+void TSetupForm::applyInterface()
+{
+    m_settings.Interface =
+        ComboBoxInterfejs->currentIndex() == 1 ? VehicleInterface::Elm327 : VehicleInterface::Simulator;
+    m_settings.BaudRate = ComboBoxPredkosc->currentData().toInt();
 }

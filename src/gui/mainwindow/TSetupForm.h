@@ -2,23 +2,26 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QButtonGroup;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class TMainForm;
+class TComPort;
+struct AppSettings;
+struct Platform;
 
 // The configuration dialog: the serial port, the log directory and the workshop's name and
 // address. "OK" applies the values for this run, "Zapisz ustawienia" also stores them.
 class TSetupForm final : public QDialog {
     Q_OBJECT
 public:
-    explicit TSetupForm(TMainForm &mainForm, QWidget *parent = nullptr);
+    // settings: those of the run, which "OK" changes; port: the serial port, which follows the
+    // port chosen; platform: the settings store, the dialogs and the system's serial ports.
+    TSetupForm(AppSettings &settings, TComPort &port, Platform &platform, QWidget *parent = nullptr);
 
     void ButtonOKClick();
     void ButtonSaveClick();
@@ -28,9 +31,6 @@ public:
     QString chosenPort() const { return m_chosenPort; }
     // Lists the system's serial ports in the port-choice group, marking the chosen one.
     void listPorts();
-    // Where the names of the system's serial ports come from (tests hand in their own).
-    using PortLister = std::function<QStringList()>;
-    void setPortLister(PortLister lister) { m_portLister = std::move(lister); }
 
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabOgolne = nullptr;
@@ -54,6 +54,14 @@ public:
     QLineEdit *EditPort = nullptr;
     QComboBox *ComboBoxPredkosc = nullptr;
 
+    // The folder of the report archive.
+    QWidget *TabRaporty = nullptr;
+    QGroupBox *GroupBoxArchiwum = nullptr;
+    QLineEdit *EditArchiwum = nullptr;
+    QPushButton *ButtonArchiwumBrowse = nullptr;
+    QPushButton *ButtonArchiwumDomyslny = nullptr;
+    QLabel *LabelArchiwum = nullptr;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -61,12 +69,14 @@ private:
     void FormCreate();
     bool applyIfDirectoryValid();
     void buildInterfaceGroup();
+    void buildArchiveTab();
     void showInterfaceSettings();
     void applyInterface();
 
-    TMainForm &m_main;
+    AppSettings &m_settings;
+    TComPort &m_port;
+    Platform &m_platform;
     QString m_chosenPort;
     QButtonGroup *m_portButtons = nullptr;
     QGridLayout *m_portGrid = nullptr;
-    PortLister m_portLister;
 };

@@ -20,7 +20,7 @@ Workstation::Workstation(Platform &platform, std::unique_ptr<VehicleLink> vehicl
     : m_pictures((registerPictures(), true)),
       m_main(std::make_unique<TMainForm>(platform, std::move(vehicle))),
       m_about(std::make_unique<TAboutForm>(m_main.get())),
-      m_setup(std::make_unique<TSetupForm>(*m_main, m_main.get())),
+      m_setup(std::make_unique<TSetupForm>(m_main->state().Settings, m_main->comPort(), platform, m_main.get())),
       m_raport(std::make_unique<TFormRaport>(m_main->tabContext(), m_main.get())),
       m_wait(std::make_unique<TWaitForm>(m_main.get()))
 {

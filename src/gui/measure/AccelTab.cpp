@@ -2,12 +2,12 @@
 
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/platform/Clock.h"
-#include "core/platform/GuiDialogs.h"
-#include "core/platform/Platform.h"
 #include "core/platform/Tones.h"
-#include "core/state/TabContext.h"
 #include "gui/measure/AccelTabPage.h"
 #include "gui/measure/ChartSeries.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
+#include "gui/state/TabContext.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,13 +4,13 @@
 #include "core/measure/DynoRun.h"
 #include "core/measure/NumberParsing.h"
 #include "core/platform/Clock.h"
-#include "core/platform/GuiDialogs.h"
 #include "core/platform/LocaleFacts.h"
-#include "core/platform/Platform.h"
 #include "core/platform/Tones.h"
-#include "core/state/TabContext.h"
 #include "gui/measure/ChartSeries.h"
 #include "gui/measure/DynoTabPage.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
+#include "gui/state/TabContext.h"
 
 #include <QLabel>
 #include <QLineEdit>

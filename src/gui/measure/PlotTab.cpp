@@ -5,10 +5,10 @@
 #include "core/livedata/SensorTable.h"
 #include "core/measure/PlotRules.h"
 #include "core/platform/Clock.h"
-#include "core/platform/Platform.h"
-#include "core/state/TabContext.h"
 #include "gui/measure/ChartSeries.h"
 #include "gui/measure/PlotTabPage.h"
+#include "gui/platform/Platform.h"
+#include "gui/state/TabContext.h"
 
 #include <QCheckBox>
 #include <QComboBox>

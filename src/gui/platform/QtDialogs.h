@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/GuiDialogs.h"
+#include "gui/platform/GuiDialogs.h"
 
 class QWidget;
 

@@ -1,14 +1,16 @@
 #include "gui/report/TFormRaport.h"
 
 #include "core/platform/Clock.h"
-#include "core/platform/GuiDialogs.h"
 #include "core/platform/LocaleFacts.h"
 #include "core/report/AssembleReportData.h"
 #include "core/report/PrintReport.h"
-#include "core/state/TabContext.h"
+#include "core/report/ReportVehicleFacts.h"
 #include "gui/mainwindow/TWaitForm.h"
+#include "gui/platform/GuiDialogs.h"
 #include "gui/report/PrinterCanvas.h"
 #include "gui/widgets/BusyCursor.h"
+#include "gui/report/ReportArchiver.h"
+#include "gui/state/TabContext.h"
 #include "gui/widgets/Controls.h"
 
 #include <QGroupBox>
@@ -123,7 +125,7 @@ void TFormRaport::prepareReport()
     const BusyCursor busy;
     copyTypedData();
     showWaitNotice();
-    const ReportVehicleFacts facts = VehicleFacts ? VehicleFacts() : ReadReportVehicleFacts(*m_context.state.Vehicle);
+    const ReportVehicleFacts facts = ReadReportVehicleFacts(*m_context.state.Vehicle);
     AssembleReportData(m_reportData, facts, m_context.pidReader, m_context.platform.clock);
     if (m_waitForm != nullptr)
         m_waitForm->close();
@@ -143,9 +145,14 @@ void TFormRaport::ButtonPrintClick()
 
     prepareReport();
     GuiDialogs &dialogs = m_context.platform.dialogs;
-    if (dialogs.choosePrinter(*m_printer) && !printOn(*m_printer))
-        dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
-                        MessageButtons::Ok);
+    if (dialogs.choosePrinter(*m_printer)) {
+        if (printOn(*m_printer))
+            ReportArchiver::archivePrinted(m_context.platform, m_context.state.Settings, m_reportData,
+                                           RemarkLines(Memo->toPlainText()));
+        else
+            dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
+                            MessageButtons::Ok);
+    }
 
     m_printing = false;
     accept();

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/report/ReportData.h"
-#include "core/report/ReportVehicleFacts.h"
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
 class QGroupBox;
@@ -38,10 +36,6 @@ public:
     void Button1Click();
     // "Podgląd": the same report in a print preview; the dialog stays open.
     void ButtonPreviewClick();
-
-    // Where the vehicle's MIL word, fault memory and readiness bytes come from at each print:
-    // the vehicle link unless a test says otherwise.
-    std::function<ReportVehicleFacts()> VehicleFacts;
 
     QGroupBox *GroupBox1 = nullptr;
     QGroupBox *GroupBox2 = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/platform/Tones.h"
-#include "support/VirtualClock.h"
+#include "support/core/VirtualClock.h"
 
 #include <utility>
 #include <vector>

@@ -1,8 +1,11 @@
 #pragma once
 
+class AdapterFactory;
 class Clock;
 class GuiDialogs;
 class LocaleFacts;
+class LogFiles;
+class SerialPorts;
 class SettingsStore;
 class Tones;
 
@@ -14,4 +17,7 @@ struct Platform {
     GuiDialogs &dialogs;
     SettingsStore &settings;
     LocaleFacts &locale;
+    SerialPorts &ports;
+    LogFiles &logFiles;
+    AdapterFactory &adapters;
 };

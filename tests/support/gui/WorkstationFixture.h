@@ -4,8 +4,8 @@
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/mainwindow/Workstation.h"
 #include "gui/widgets/PageControl.h"
-#include "support/ScriptedVehicle.h"
-#include "support/TestPlatform.h"
+#include "support/core/ScriptedVehicle.h"
+#include "support/gui/TestPlatform.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/WorkstationFixture.h"
+#include "support/gui/WorkstationFixture.h"
 
 #include "gui/livedata/SensorsTab.h"
 #include "gui/livedata/SensorsTabPage.h"

@@ -1,4 +1,4 @@
-#include "support/Elm327StandIn.h"
+#include "support/core/Elm327StandIn.h"
 
 #include <fcntl.h>
 #include <poll.h>

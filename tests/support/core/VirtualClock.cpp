@@ -1,4 +1,4 @@
-#include "support/VirtualClock.h"
+#include "support/core/VirtualClock.h"
 
 void VirtualClock::pause(int ms)
 {

@@ -45,10 +45,10 @@ public:
     }
     void fail() { replies.push_back({false, {}}); }
 
-    LinkStep OpenPort(const QString &) override { return {}; }
-    LinkStep DetectInterface() override { return {true, LoadMessage(SDetectedQL40)}; }
-    LinkStep ConfigureInterface() override { return {}; }
-    LinkStep ContactVehicle() override { return {}; }
+    LinkStep OpenPort(const QString &) override { return step(1, {}); }
+    LinkStep DetectInterface() override { return step(2, LoadMessage(SDetectedQL40)); }
+    LinkStep ConfigureInterface() override { return step(3, {}); }
+    LinkStep ContactVehicle() override { return step(4, {}); }
     LinkIdentity Identity() const override { return SimulatedVehicleData::Identity(); }
     void Close() override { ++closes; }
 
@@ -65,6 +65,9 @@ public:
     std::optional<QString> ReadFreezeFrameCode() override { return freezeFrameCode; }
 
     Clock *clock = nullptr;
+    // The connection step that fails with the line "step <n> failed": 1 opening the port,
+    // 2 detecting the interface, 3 configuring it, 4 contacting the vehicle; 0 none.
+    int failingStep = 0;
     std::function<void(int)> onQuery;
     std::function<bool(std::uint8_t)> failing; // PIDs whose reads fail
     std::deque<PidReply> replies;
@@ -80,4 +83,12 @@ public:
     bool clearAccepted = true;
     int clears = 0;
     int closes = 0;
+
+private:
+    LinkStep step(int n, const QString &line) const
+    {
+        if (n == failingStep)
+            return {false, QStringLiteral("step %1 failed").arg(n)};
+        return {true, line};
+    }
 };

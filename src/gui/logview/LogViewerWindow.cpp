@@ -1,0 +1,277 @@
+#include "gui/logview/LogViewerWindow.h"
+
+#include "core/livedata/SensorTable.h"
+#include "core/measure/PlotRules.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
+#include "gui/logview/LogChart.h"
+#include "gui/logview/LogTableModel.h"
+#include "gui/widgets/Controls.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <qcustomplot.h>
+
+namespace {
+
+// Parameters shown when a log is opened.
+constexpr int kInitialTraces = 3;
+
+} // namespace
+
+LogViewerWindow *LogViewerWindow::open(Platform &platform, const QString &path, QWidget *parent)
+{
+    LogReadResult result = ReadSensorLogFile(path);
+    const QString fileName = QFileInfo(path).fileName();
+    if (result.refused()) {
+        platform.dialogs.message(tr("Nie można wyświetlić logu %1.").arg(fileName) + u'\n' + problemText(result),
+                                 MessageIcon::Error, MessageButtons::Ok);
+        return nullptr;
+    }
+    const LogProblem problem = result.problem;
+    const qint64 lastLine = result.data.lineOfRow(result.data.rowCount() - 1);
+    auto *window = new LogViewerWindow(platform, path, std::move(result.data), parent);
+    window->show();
+    if (problem != LogProblem::None)
+        platform.dialogs.message(tr("Log %1 wczytano tylko w części.").arg(fileName) + u'\n' + problemText(result) +
+                                     u'\n' + tr("Pokazano dane do wiersza %1.").arg(lastLine),
+                                 MessageIcon::Warning, MessageButtons::Ok);
+    return window;
+}
+
+LogViewerWindow::LogViewerWindow(Platform &platform, const QString &path, SensorLogData data, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_path(path), m_data(std::move(data))
+{
+    setObjectName(QStringLiteral("LogViewer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QString fileName = QFileInfo(path).fileName();
+    setWindowTitle(tr("Log czujników - %1").arg(fileName));
+    resize(960, 700);
+
+    auto *layout = new QVBoxLayout(this);
+    QString span;
+    if (m_data.rowCount() > 0)
+        span = tr(", od %1 do %2")
+                   .arg(LogTableModel::timeText(m_data.times.front()), LogTableModel::timeText(m_data.times.back()));
+    LabelPlik = new QLabel(tr("Plik: %1, wiersze danych: %2").arg(fileName).arg(m_data.rowCount()) + span, this);
+    LabelPlik->setObjectName(QStringLiteral("LabelPlik"));
+    layout->addWidget(LabelPlik);
+
+    buildParameters();
+    layout->addWidget(GroupBoxParametry);
+
+    SplitterLog = new QSplitter(Qt::Vertical, this);
+    SplitterLog->setObjectName(QStringLiteral("SplitterLog"));
+    ChartLog = new QCustomPlot(SplitterLog);
+    ChartLog->setObjectName(QStringLiteral("ChartLog"));
+    ChartLog->setAccessibleName(tr("Wykres logu"));
+    setHint(ChartLog, tr("Kółko myszy (klawisze + i -) powiększa czas, przeciąganie (strzałki) go przesuwa, dwuklik "
+                         "(Home) pokazuje cały log; kliknięcie pokazuje wiersz w tabeli."));
+    ChartLog->setAccessibleDescription(ChartLog->toolTip());
+    ChartLog->setMinimumHeight(200);
+    m_chart = new LogChart(*ChartLog, m_data);
+
+    TableLog = new QTableView(SplitterLog);
+    TableLog->setObjectName(QStringLiteral("TableLog"));
+    TableLog->setAccessibleName(tr("Wiersze logu"));
+    setHint(TableLog, tr("Wartości zapisane w logu, wiersz po wierszu."));
+    TableLog->setAccessibleDescription(TableLog->toolTip());
+    m_model = new LogTableModel(path, m_data, TableLog);
+    TableLog->setModel(m_model);
+    TableLog->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TableLog->setSelectionMode(QAbstractItemView::SingleSelection);
+    TableLog->setWordWrap(false);
+    // Fixed row heights: the table never measures its (possibly millions of) rows.
+    TableLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    TableLog->verticalHeader()->setDefaultSectionSize(TableLog->fontMetrics().height() + 6);
+    TableLog->verticalHeader()->hide();
+    TableLog->horizontalHeader()->setDefaultSectionSize(150);
+    TableLog->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    TableLog->setColumnWidth(0, 170);
+    SplitterLog->addWidget(ChartLog);
+    SplitterLog->addWidget(TableLog);
+    SplitterLog->setStretchFactor(0, 3);
+    SplitterLog->setStretchFactor(1, 2);
+    SplitterLog->setSizes({400, 220});
+    layout->addWidget(SplitterLog, 1);
+
+    connect(m_chart, &LogChart::cursorMoved, this, &LogViewerWindow::showCursorAt);
+    connect(m_chart, &LogChart::clicked, this, [this](double time) {
+        const qsizetype row = rowAt(time);
+        if (row >= 0) {
+            TableLog->selectRow(int(row));
+            TableLog->scrollTo(m_model->index(int(row), 0), QAbstractItemView::PositionAtCenter);
+        }
+    });
+    connect(TableLog->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    rowChosen(current.row());
+            });
+    connect(ButtonCalosc, &QPushButton::clicked, m_chart, &LogChart::showWholeLog);
+    connect(ButtonEksport, &QPushButton::clicked, this, &LogViewerWindow::ButtonEksportClick);
+
+    // The first few parameters that have a number to show.
+    int shown = 0;
+    for (qsizetype column = 0; column < m_data.pids.size() && shown < kInitialTraces; ++column) {
+        if (!IsUnplottablePid(m_data.pids[column]))
+            chooseParameter(shown++, m_data.pids[column]);
+    }
+}
+
+LogViewerWindow::~LogViewerWindow() = default;
+
+void LogViewerWindow::buildParameters()
+{
+    GroupBoxParametry = new QGroupBox(tr("  Parametry na wykresie  "), this);
+    GroupBoxParametry->setObjectName(QStringLiteral("GroupBoxParametry"));
+    auto *grid = new QGridLayout(GroupBoxParametry);
+
+    // Every list offers the log's parameters in header order, status texts left out.
+    QStringList entries{tr("(brak)")};
+    m_listColumns = {-1};
+    for (qsizetype column = 0; column < m_data.pids.size(); ++column) {
+        const std::uint8_t pid = m_data.pids[column];
+        if (IsUnplottablePid(pid))
+            continue;
+        entries << PidDescription(pid);
+        m_listColumns << int(column);
+    }
+
+    const QString colourNames[kTraceCount] = {tr("purpurowy"), tr("czerwony"), tr("zielony"), tr("żółty"),
+                                              tr("błękitny")};
+    for (int k = 0; k < kTraceCount; ++k) {
+        const QString number = QString::number(k + 1);
+        LabelParametr[k] = new QLabel(tr("Parametr %1:").arg(k + 1), GroupBoxParametry);
+        LabelParametr[k]->setObjectName(QStringLiteral("LabelParametr") + number);
+
+        ShapeLog[k] = new QFrame(GroupBoxParametry);
+        ShapeLog[k]->setObjectName(QStringLiteral("ShapeLog") + number);
+        ShapeLog[k]->setFixedSize(40, 5);
+        ShapeLog[k]->setAutoFillBackground(true);
+        QPalette palette = ShapeLog[k]->palette();
+        palette.setColor(QPalette::Window, LogChart::traceColour(k));
+        ShapeLog[k]->setPalette(palette);
+        ShapeLog[k]->setAccessibleName(colourNames[k]);
+
+        ComboBoxLog[k] = new QComboBox(GroupBoxParametry);
+        ComboBoxLog[k]->setObjectName(QStringLiteral("ComboBoxLog") + number);
+        ComboBoxLog[k]->addItems(entries);
+        ComboBoxLog[k]->setMinimumContentsLength(40);
+        ComboBoxLog[k]->setAccessibleName(tr("Parametr %1").arg(k + 1));
+        LabelParametr[k]->setBuddy(ComboBoxLog[k]);
+
+        LabelWartosc[k] = new QLabel(GroupBoxParametry);
+        LabelWartosc[k]->setObjectName(QStringLiteral("LabelWartosc") + number);
+        LabelWartosc[k]->setMinimumWidth(160);
+        LabelWartosc[k]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+        grid->addWidget(LabelParametr[k], k, 0);
+        grid->addWidget(ShapeLog[k], k, 1);
+        grid->addWidget(ComboBoxLog[k], k, 2);
+        grid->addWidget(LabelWartosc[k], k, 3);
+        connect(ComboBoxLog[k], &QComboBox::currentIndexChanged, this, [this, k] { parameterChosen(k); });
+    }
+    grid->setColumnStretch(3, 1);
+
+    LabelCzas = new QLabel(tr("Czas: -"), GroupBoxParametry);
+    LabelCzas->setObjectName(QStringLiteral("LabelCzas"));
+    LabelCzas->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelCzas->setMinimumWidth(LabelCzas->fontMetrics().horizontalAdvance(QStringLiteral("Czas: 2026-12-07 23:59:59.999")) + 8);
+    ButtonCalosc = new QPushButton(tr("Cały log"), GroupBoxParametry);
+    ButtonCalosc->setObjectName(QStringLiteral("ButtonCalosc"));
+    setHint(ButtonCalosc, tr("Pokazuje na wykresie cały czas zapisu."));
+    ButtonEksport = new QPushButton(tr("Eksportuj wykres"), GroupBoxParametry);
+    ButtonEksport->setObjectName(QStringLiteral("ButtonEksport"));
+    setHint(ButtonEksport, tr("Zapisuje wykres w pliku PNG lub PDF."));
+    grid->addWidget(LabelCzas, 0, 4);
+    grid->addWidget(ButtonCalosc, 3, 4);
+    grid->addWidget(ButtonEksport, 4, 4);
+}
+
+bool LogViewerWindow::chooseParameter(int trace, std::uint8_t pid)
+{
+    const qsizetype column = m_data.pids.indexOf(pid);
+    const qsizetype entry = m_listColumns.indexOf(int(column));
+    if (column < 0 || entry < 0)
+        return false;
+    ComboBoxLog.at(std::size_t(trace))->setCurrentIndex(int(entry));
+    return true;
+}
+
+void LogViewerWindow::parameterChosen(int trace)
+{
+    const int column = m_listColumns.value(ComboBoxLog[std::size_t(trace)]->currentIndex(), -1);
+    if (column < 0) {
+        m_chart->setTrace(trace, std::nullopt, QString());
+    } else {
+        m_chart->setTrace(trace, column, PidUnit(m_data.pids[column]));
+    }
+    if (const auto cursor = m_chart->cursor())
+        showCursorAt(*cursor);
+    else
+        LabelWartosc[std::size_t(trace)]->clear();
+}
+
+qsizetype LogViewerWindow::rowAt(double time) const
+{
+    const auto after = std::upper_bound(m_data.times.begin(), m_data.times.end(), time);
+    return qsizetype(after - m_data.times.begin()) - 1;
+}
+
+void LogViewerWindow::showCursorAt(double time)
+{
+    m_chart->setCursor(time);
+    const qsizetype row = rowAt(time);
+    LabelCzas->setText(tr("Czas: %1").arg(LogTableModel::timeText(time)));
+    for (int k = 0; k < kTraceCount; ++k) {
+        QLabel *label = LabelWartosc[std::size_t(k)];
+        const auto column = m_chart->traceColumn(k);
+        if (!column || row < 0) {
+            label->clear();
+            continue;
+        }
+        const QString unit = PidUnit(m_data.pids[*column]);
+        const QString value = m_model->valueText(row, *column);
+        label->setText(value.isEmpty() || unit.isEmpty() ? value : value + u' ' + unit);
+    }
+}
+
+void LogViewerWindow::rowChosen(qsizetype row)
+{
+    const double time = m_data.times.at(std::size_t(row));
+    const QCPRange range = ChartLog->xAxis->range();
+    if (!range.contains(time))
+        m_chart->setTimeRange(time - range.size() / 2, time + range.size() / 2);
+    showCursorAt(time);
+}
+
+void LogViewerWindow::ButtonEksportClick()
+{
+    const QFileInfo log(m_path);
+    const QString suggested = log.dir().filePath(log.completeBaseName() + QStringLiteral(".png"));
+    QString target;
+    if (chooseExportFile)
+        target = chooseExportFile(suggested);
+    else
+        target = QFileDialog::getSaveFileName(this, tr("Eksportuj wykres"), suggested,
+                                              tr("Obraz PNG (*.png);;Dokument PDF (*.pdf)"));
+    if (target.isEmpty())
+        return;
+    const bool pdf = target.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    const bool saved = pdf ? ChartLog->savePdf(target, ChartLog->width(), ChartLog->height())
+                           : ChartLog->savePng(target, ChartLog->width(), ChartLog->height());
+    if (!saved)
+        m_platform.dialogs.message(tr("Nie można zapisać wykresu w pliku %1.").arg(target), MessageIcon::Error,
+                                   MessageButtons::Ok);
+}

@@ -1,0 +1,201 @@
+#include "gui/mainwindow/MainTab.h"
+
+#include "core/catalogue/MessageCatalogue.h"
+#include "core/faults/Readiness.h"
+#include "core/livedata/PidStatusTexts.h"
+#include "core/platform/AdapterFactory.h"
+#include "core/platform/Clock.h"
+#include "core/vehicle/ChosenVehicle.h"
+#include "gui/mainwindow/MainTabPage.h"
+#include "gui/mainwindow/TComPort.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
+#include "gui/state/TabContext.h"
+#include "gui/widgets/BusyCursor.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace {
+
+constexpr int kModulesDisconnectMs = 500;
+constexpr int kDisconnectedMs = 1000;
+constexpr int kPortClosedMs = 1000;
+
+} // namespace
+
+MainTab::MainTab(TabContext &context, MainTabPage &page, ChosenVehicle &vehicle, TComPort &port)
+    : QObject(&page), m_context(context), m_page(page), m_vehicle(vehicle), m_port(port)
+{
+    connect(m_page.ButtonPolacz, &QPushButton::clicked, this, &MainTab::ButtonPolaczClick);
+}
+
+void MainTab::ButtonPolaczClick()
+{
+    // The button's caption tells the state: "Rozłącz" means a connection is up.
+    const BusyCursor busy(m_page.ButtonPolacz);
+    const QString port = m_port.portName();
+    if (m_page.ButtonPolacz->text() != LoadMessage(SDisconnect))
+        connectBranch(port);
+    else
+        disconnectBranch(port);
+}
+
+QString MainTab::portLine(const QString &port, std::uint16_t stateMessage) const
+{
+    return LoadMessage(SPort) + u' ' + port + u' ' + LoadMessage(stateMessage);
+}
+
+void MainTab::appendStatusLine(const QString &line)
+{
+    m_page.MemoStatus->appendPlainText(line);
+}
+
+void MainTab::replaceLastStatusLine(const QString &line)
+{
+    QTextCursor cursor(m_page.MemoStatus->document()->lastBlock());
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText(line);
+}
+
+void MainTab::setConnectedControls(bool connected)
+{
+    m_page.ButtonPolacz->setText(LoadMessage(connected ? SDisconnect : SConnect));
+    m_page.ButtonPrintReport->setEnabled(connected);
+    emit connectedShown(connected);
+}
+
+void MainTab::connectBranch(const QString &port)
+{
+    ResetIdentification();
+    if (!makeConnection(port))
+        return;
+
+    emit linkIdentified(m_vehicle.Identity());
+    showIdentification();
+
+    setConnectedControls(true);
+    m_context.state.BusyCount = 0;
+    m_context.state.Connected = true;
+}
+
+bool MainTab::makeConnection(const QString &port)
+{
+    const AppSettings &settings = m_context.state.Settings;
+    if (settings.Interface == VehicleInterface::Elm327)
+        m_vehicle.chooseAdapter(m_context.platform.adapters.makeAdapter(settings));
+    else
+        m_vehicle.chooseStandard();
+
+    // Each step is logged as it ends; an adapter can take seconds, so the log is repainted at
+    // once. A failed step says why, and the port is closed again.
+    auto log = [this](const QString &line) {
+        appendStatusLine(line);
+        m_page.MemoStatus->repaint();
+    };
+    // The reason of a failure is also put in front of the operator, who may not be watching the log.
+    auto tell = [this](const QString &reason) {
+        m_context.platform.dialogs.message(reason, MessageIcon::Error, MessageButtons::Ok);
+    };
+    const LinkStep opened = m_vehicle.OpenPort(port);
+    if (!opened.ok) {
+        log(opened.line);
+        m_vehicle.Close();
+        tell(opened.line);
+        return false;
+    }
+    log(portLine(port, SOpen));
+
+    using Step = LinkStep (VehicleLink::*)();
+    const struct {
+        Step step;
+        std::uint16_t doneMessage; // 0: the step's own line
+    } steps[] = {{&VehicleLink::DetectInterface, 0},
+                 {&VehicleLink::ConfigureInterface, SIfaceConfigured},
+                 {&VehicleLink::ContactVehicle, SVehCommOK}};
+    for (const auto &entry : steps) {
+        const LinkStep result = (m_vehicle.*entry.step)();
+        if (!result.ok) {
+            log(result.line);
+            m_vehicle.Close();
+            log(portLine(port, SClosed));
+            tell(result.line);
+            return false;
+        }
+        log(entry.doneMessage != 0 ? LoadMessage(entry.doneMessage) : result.line);
+    }
+    return true;
+}
+
+void MainTab::showIdentification()
+{
+    // What the vehicle does not answer is shown as unknown ("?") or left empty.
+    showFaultSummary();
+    const std::optional<std::uint8_t> standard = m_vehicle.ReadObdStandard();
+    m_page.LabeledEditOBDStd->setText(standard ? ObdStandardText(*standard) : QString());
+    m_page.LabeledEditVIN->setText(m_vehicle.ReadVin().value_or(QString()));
+    m_page.LabelMILStatus->show();
+    m_page.LabelDTCStatus->show();
+}
+
+void MainTab::showFaultSummary()
+{
+    const MonitorStatus status = m_vehicle.ReadMonitorStatus();
+    const std::optional<bool> lit = MilLit(status.ok ? status.milStatusWord : kMilNoAnswer);
+    m_page.LabelMILStatus->setText(lit ? LoadMessage(*lit ? SMILOn : SMILOff) : QStringLiteral("?"));
+    m_page.LabelDTCStatus->setText(status.ok ? QString::number(status.storedCodeCount) : QStringLiteral("?"));
+}
+
+void MainTab::disconnectBranch(const QString &port)
+{
+    // Cleared first, so that running loops end at their next check.
+    m_context.state.Connected = false;
+
+    // The pauses block without pumping messages, so no handler runs in between; the log is
+    // repainted directly so that the operator still sees each step.
+    const QString pending = LoadMessage(SModDiscPend);
+    appendStatusLine(pending);
+    m_page.MemoStatus->repaint();
+    m_context.platform.clock.pause(kModulesDisconnectMs);
+
+    replaceLastStatusLine(pending + QStringLiteral("  ") + LoadMessage(SDisconnected));
+    m_page.MemoStatus->repaint();
+    m_context.platform.clock.pause(kDisconnectedMs);
+
+    m_vehicle.Close();
+    appendStatusLine(portLine(port, SClosed));
+    m_page.MemoStatus->repaint();
+    m_context.platform.clock.pause(kPortClosedMs);
+
+    emit disconnected(); // every tab is emptied, this one's identification first
+    setConnectedControls(false);
+    m_page.MemoStatus->clear();
+}
+
+void MainTab::ResetIdentification()
+{
+    m_page.MemoStatus->clear();
+    m_page.LabelMILStatus->setText(QString());
+    m_page.LabelDTCStatus->setText(QString());
+    m_page.LabeledEditOBDStd->setText(QString());
+    m_page.LabeledEditVIN->setText(QString());
+    m_page.LabelMILStatus->hide();
+    m_page.LabelDTCStatus->hide();
+}
+
+void MainTab::ComPortAfterOpen()
+{
+    m_page.ButtonPolacz->setText(LoadMessage(SDisconnect));
+    m_page.ButtonPrintReport->setEnabled(true);
+    emit connectedShown(true);
+    m_page.MemoStatus->clear();
+}
+
+void MainTab::ComPortAfterClose()
+{
+    setConnectedControls(false);
+}

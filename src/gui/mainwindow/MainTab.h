@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/vehicle/VehicleLink.h"
+
+#include <QObject>
+
+#include <cstdint>
+
+class ChosenVehicle;
+class MainTabPage;
+class TComPort;
+struct TabContext;
+
+// The behaviour of the "Główna" tab: "Połącz" runs the connection sequence through the steps of
+// the vehicle link, logging each, and fills the identification; "Rozłącz" runs the timed
+// disconnection and closes the link. What the rest of the window does about it (the settings
+// menu, emptying the other tabs, the report's link facts) it learns from the signals.
+class MainTab final : public QObject {
+    Q_OBJECT
+public:
+    // vehicle: the link of the tabs, which each connection points at the simulated vehicle or an
+    // adapter by the settings; port: the serial port whose name the log shows.
+    MainTab(TabContext &context, MainTabPage &page, ChosenVehicle &vehicle, TComPort &port);
+
+    void ButtonPolaczClick();
+    void ResetIdentification();
+    void ComPortAfterOpen();
+    void ComPortAfterClose();
+    // Reads the lamp and the number of stored codes from the vehicle again.
+    void showFaultSummary();
+
+Q_SIGNALS:
+    // The link is up; identity names the interface, the answering module and the protocol.
+    void linkIdentified(const LinkIdentity &identity);
+    // The controls now show a connection (true) or none (false).
+    void connectedShown(bool connected);
+    // The link is closed; the other tabs are to be emptied.
+    void disconnected();
+
+private:
+    void connectBranch(const QString &port);
+    bool makeConnection(const QString &port);
+    void showIdentification();
+    void disconnectBranch(const QString &port);
+    QString portLine(const QString &port, std::uint16_t stateMessage) const;
+    void setConnectedControls(bool connected);
+    void appendStatusLine(const QString &line);
+    void replaceLastStatusLine(const QString &line);
+
+    TabContext &m_context;
+    MainTabPage &m_page;
+    ChosenVehicle &m_vehicle;
+    TComPort &m_port;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/report/ReportArchive.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+struct Platform;
+
+// The archive of printed reports: the reports of the archive folder, newest first, with their
+// registration number, make and date; "Podgląd" (or a double click) shows the chosen one again
+// in the print preview, from where it can be printed once more.
+class ReportArchiveWindow final : public QDialog {
+    Q_OBJECT
+public:
+    ReportArchiveWindow(Platform &platform, const QString &directory, QWidget *parent = nullptr);
+
+    const QList<ArchivedReport> &reports() const { return m_reports; }
+    // Reads the folder again.
+    void refresh();
+    void ButtonPodgladClick();
+
+    QLabel *LabelKatalog = nullptr;
+    QTreeWidget *ListArchiwum = nullptr;
+    QPushButton *ButtonPodglad = nullptr;
+    QPushButton *ButtonZamknij = nullptr;
+
+private:
+    Platform &m_platform;
+    QString m_directory;
+    QList<ArchivedReport> m_reports;
+};

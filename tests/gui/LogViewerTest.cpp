@@ -1,0 +1,267 @@
+#include "support/gui/SensorsFixture.h"
+
+#include "core/livedata/Windows1250.h"
+#include "gui/logview/LogChart.h"
+#include "gui/logview/LogViewerWindow.h"
+#include "gui/mainwindow/RecordsMenu.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <qcustomplot.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Sends a mouse event to the chart as the pointer would, at a time of its axis.
+void pointAt(QCustomPlot &chart, double time, QEvent::Type type = QEvent::MouseMove,
+             Qt::MouseButton button = Qt::NoButton)
+{
+    const QPointF position(chart.xAxis->coordToPixel(time), chart.axisRect()->center().y());
+    QMouseEvent event(type, position, chart.mapToGlobal(position), button,
+                      type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
+    QCoreApplication::sendEvent(&chart, &event);
+}
+
+double secondsOf(const QDateTime &local)
+{
+    return double(local.date().startOfDay(Qt::UTC).toMSecsSinceEpoch() + local.time().msecsSinceStartOfDay()) / 1000;
+}
+
+} // namespace
+
+class LogViewerTest : public SensorsTabTest {
+protected:
+    void SetUp() override
+    {
+        SensorsTabTest::SetUp();
+        state().Settings.LogDirectory = logDir.path();
+    }
+
+    QString writeLog(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = logDir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+
+    // "Plik" -> "Otwórz log..." with path chosen in the file dialog; the viewer it opened.
+    LogViewerWindow *openLog(const QString &path)
+    {
+        QString askedIn;
+        main().Records->chooseLogFile = [&askedIn, path](const QString &directory) {
+            askedIn = directory;
+            return path;
+        };
+        main().Records->MnuOtworzLog->trigger();
+        EXPECT_EQ(askedIn, logDir.path());
+        LogViewerWindow *found = nullptr;
+        for (auto *window : main().findChildren<LogViewerWindow *>())
+            if (!window->property("seen").toBool())
+                found = window;
+        if (found != nullptr)
+            found->setProperty("seen", true);
+        return found;
+    }
+
+    QTemporaryDir logDir;
+};
+
+TEST_F(LogViewerTest, ALogRecordedOnTheSensorsTabOpensWithItsChartAndCursorReadout)
+{
+    // Nine reads a pass, 100 ms each, after 300 ms of detection: passes start at 300, 1200 and
+    // 2100 ms after 13:45:01; the first is not logged.
+    vehicle->onQuery = [this](int query) {
+        if (query == 5)
+            click(page().ButtonLogToFile);
+        if (query == 34)
+            click(page().ButtonStart);
+    };
+    click(page().ButtonStart);
+    const QString path = logDir.filePath(u"log20261207134501.csv"_s);
+    ASSERT_TRUE(QFile::exists(path));
+
+    LogViewerWindow *viewer = openLog(path);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(env.dialogs.shown.empty());
+    EXPECT_EQ(viewer->data().rowCount(), 2);
+    // The first three numeric parameters are shown; the fuel status (03) is offered in no list.
+    EXPECT_EQ(viewer->ComboBoxLog[0]->currentText(), u"Wartość obciążenia (wyliczona)"_s);
+    EXPECT_EQ(viewer->ComboBoxLog[1]->currentText(), u"Temperatura płynu chłodzącego"_s);
+    EXPECT_EQ(viewer->ComboBoxLog[2]->currentText(), u"Krótkoterminowa korekta wtrysku Bank 1/3"_s);
+    EXPECT_EQ(viewer->ComboBoxLog[3]->currentIndex(), 0);
+    EXPECT_EQ(viewer->ComboBoxLog[0]->findText(u"Status układu paliwowego 1/2"_s), -1);
+    EXPECT_EQ(viewer->chart().valueAxis(1).label(), u"st C"_s);
+    EXPECT_FALSE(viewer->chart().valueAxis(3).visible());
+    ASSERT_EQ(viewer->chart().graph(0).dataCount(), 2);
+    EXPECT_DOUBLE_EQ(viewer->chart().graph(0).data()->at(0)->value, 100.0);
+
+    // The pointer at the second row: every shown value with its unit, and the time.
+    const double second = secondsOf(QDateTime(QDate(2026, 12, 7), QTime(13, 45, 3, 100)));
+    pointAt(*viewer->ChartLog, second + 0.2);
+    EXPECT_TRUE(viewer->LabelCzas->text().startsWith(u"Czas: 2026-12-07 13:45:03."_s)) << viewer->LabelCzas->text().toStdString();
+    EXPECT_EQ(viewer->LabelWartosc[0]->text(), u"100.00 %"_s);
+    EXPECT_EQ(viewer->LabelWartosc[1]->text(), u"215 st C"_s);
+    EXPECT_TRUE(viewer->LabelWartosc[3]->text().isEmpty());
+
+    // A parameter chosen later reads out at the cursor at once.
+    ASSERT_TRUE(viewer->chooseParameter(3, 0x0C));
+    EXPECT_EQ(viewer->LabelWartosc[3]->text(), u"16383 obr/min"_s);
+    EXPECT_FALSE(viewer->chooseParameter(4, 0x03));
+
+    // The table holds the rows as the file does; a click on the chart selects the row.
+    QTableView *table = viewer->TableLog;
+    EXPECT_EQ(table->model()->rowCount(), 2);
+    EXPECT_EQ(table->model()->headerData(5, Qt::Horizontal).toString(), u"0C Prędkość obrotowa silnika [obr/min]"_s);
+    EXPECT_EQ(table->model()->index(0, 0).data().toString(), u"2026-12-07 13:45:02.200"_s);
+    EXPECT_TRUE(table->model()->index(0, 1).data().toString().startsWith(u"brak sprzężenia"_s));
+    pointAt(*viewer->ChartLog, second + 0.1, QEvent::MouseButtonPress, Qt::LeftButton);
+    pointAt(*viewer->ChartLog, second + 0.1, QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_EQ(table->currentIndex().row(), 1);
+    table->selectRow(0);
+    EXPECT_EQ(viewer->LabelCzas->text(), u"Czas: 2026-12-07 13:45:02.200"_s);
+    viewer->close();
+}
+
+TEST_F(LogViewerTest, WhatIsNoLogIsRefusedAndABrokenLogShownUpToTheBreak)
+{
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        bool shown;
+        const char *message; // "" for none
+    } cases[] = {
+        {"pusty.csv", QByteArray(), false, "Nie można wyświetlić logu pusty.csv.\nPlik jest pusty."},
+        {"arkusz.csv", "Data;Temperatura\r\n1;2\r\n", false,
+         "Nie można wyświetlić logu arkusz.csv.\nWiersz 1: brak nagłówka \"Ulmora Log\" - to nie jest log czujników "
+         "tego programu."},
+        {"obraz.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), false, "Wiersz 1: brak nagłówka"},
+        {"pid.csv", "Ulmora Log,0C,99,\r\n20261207120000100,800,1,\r\n", false,
+         "Wiersz 1: nagłówek zawiera nieznany PID \"99\"."},
+        {"pola.csv", "Ulmora Log,0C,0D,\r\n20261207120000100,800,0,\r\n20261207120000200,800,\r\n", true,
+         "Log pola.csv wczytano tylko w części.\nWiersz 3: liczba pól 2, a nagłówek zapowiada 3.\nPokazano dane do "
+         "wiersza 2."},
+        {"czas.csv", "Ulmora Log,0C,\r\n20261207120000100,800,\r\nxx,800,\r\n", true,
+         "Wiersz 3: \"xx\" nie jest znacznikiem czasu."},
+        {"dobry.csv", "Ulmora Log,0C,\r\n20261207235959900,800,\r\n20261208000000100,900,\r\n", true, ""},
+    };
+    for (const auto &c : cases) {
+        env.dialogs.shown.clear();
+        const QString path = writeLog(QString::fromLatin1(c.name), c.bytes);
+        LogViewerWindow *viewer = openLog(path);
+        EXPECT_EQ(viewer != nullptr, c.shown) << c.name;
+        const QString expected = QString::fromUtf8(c.message);
+        if (expected.isEmpty()) {
+            EXPECT_TRUE(env.dialogs.shown.empty()) << c.name;
+        } else {
+            ASSERT_EQ(env.dialogs.shown.size(), 1u) << c.name;
+            EXPECT_TRUE(env.dialogs.shown[0].text.contains(expected)) << env.dialogs.shown[0].text.toStdString();
+            EXPECT_EQ(env.dialogs.shown[0].icon, c.shown ? MessageIcon::Warning : MessageIcon::Error) << c.name;
+        }
+        if (viewer != nullptr)
+            viewer->close();
+    }
+}
+
+TEST_F(LogViewerTest, ZoomAndPanStayInsideTheLogAndDrawAFewPointsAPixel)
+{
+    QByteArray bytes = "Ulmora Log,0C,0D,\r\n";
+    const QDateTime start(QDate(2026, 12, 7), QTime(23, 0, 0));
+    for (int row = 0; row < 20000; ++row) {
+        const QDateTime when = start.addMSecs(qint64(row) * 250); // runs past midnight
+        bytes += QString::asprintf("%s,%d,%s,\r\n",
+                                   when.toString(u"yyyyMMddHHmmsszzz"_s).toLatin1().constData(), 800 + row % 2000,
+                                   row % 1000 == 500 ? "" : "50")
+                     .toLatin1();
+    }
+    LogViewerWindow *viewer = openLog(writeLog(u"dlugi.csv"_s, bytes));
+    ASSERT_NE(viewer, nullptr);
+    viewer->resize(900, 700);
+    QCustomPlot &chart = *viewer->ChartLog;
+    chart.replot();
+    const double first = secondsOf(start);
+    const double last = first + 19999 * 0.25;
+    EXPECT_DOUBLE_EQ(chart.xAxis->range().lower, first);
+    EXPECT_DOUBLE_EQ(chart.xAxis->range().upper, last);
+    const int width = chart.axisRect()->width();
+    EXPECT_LE(chart.graph(0)->dataCount(), 3 * width + 2);
+
+    // Zooming in with the wheel narrows the range around the pointer; dragging past the end
+    // stops at the end.
+    const QPointF centre = chart.axisRect()->center();
+    QWheelEvent wheel(centre, chart.mapToGlobal(centre), QPoint(), QPoint(0, 120 * 5), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&chart, &wheel);
+    const QCPRange zoomed = chart.xAxis->range();
+    EXPECT_LT(zoomed.size(), (last - first) / 2);
+    EXPECT_GT(zoomed.lower, first);
+    EXPECT_LE(chart.graph(0)->dataCount(), 3 * width + 2);
+
+    viewer->chart().setTimeRange(last - 10, last + 1000);
+    EXPECT_DOUBLE_EQ(chart.xAxis->range().upper, last);
+    EXPECT_NEAR(chart.xAxis->range().size(), 1010, 1e-6);
+    viewer->chart().setTimeRange(first + 100, first + 100.1);
+    EXPECT_NEAR(chart.xAxis->range().size(), 0.5, 1e-6); // never narrower than a few rows
+    EXPECT_LE(chart.graph(0)->dataCount(), 5);
+
+    // A gap stays a gap at every zoom.
+    viewer->chart().setTimeRange(first + 120, first + 130);
+    bool gap = false;
+    for (auto it = chart.graph(1)->data()->constBegin(); it != chart.graph(1)->data()->constEnd(); ++it)
+        gap = gap || std::isnan(it->value);
+    EXPECT_TRUE(gap);
+
+    // The keyboard pans and zooms as the mouse does.
+    QTest::keyClick(&chart, Qt::Key_Right);
+    EXPECT_NEAR(chart.xAxis->range().lower, first + 121, 1e-6);
+    QTest::keyClick(&chart, Qt::Key_Minus);
+    EXPECT_NEAR(chart.xAxis->range().size(), 20, 1e-6); // twice as wide
+    QTest::keyClick(&chart, Qt::Key_Home);
+    EXPECT_DOUBLE_EQ(chart.xAxis->range().upper, last);
+
+    viewer->chart().setTimeRange(first + 120, first + 130);
+    click(viewer->ButtonCalosc);
+    EXPECT_DOUBLE_EQ(chart.xAxis->range().upper, last);
+    viewer->close();
+}
+
+TEST_F(LogViewerTest, TheChartIsExportedToPngAndPdf)
+{
+    LogViewerWindow *viewer =
+        openLog(writeLog(u"eksport.csv"_s, "Ulmora Log,0C,\r\n20261207120000100,800,\r\n20261207120001100,900,\r\n"));
+    ASSERT_NE(viewer, nullptr);
+    QString suggested;
+    QString target;
+    viewer->chooseExportFile = [&](const QString &proposal) {
+        suggested = proposal;
+        return target;
+    };
+    target = logDir.filePath(u"wykres.png"_s);
+    click(viewer->ButtonEksport);
+    EXPECT_EQ(suggested, logDir.filePath(u"eksport.png"_s));
+    target = logDir.filePath(u"wykres.PDF"_s);
+    click(viewer->ButtonEksport);
+    target.clear(); // cancelled
+    click(viewer->ButtonEksport);
+    QFile png(logDir.filePath(u"wykres.png"_s));
+    QFile pdf(logDir.filePath(u"wykres.PDF"_s));
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(png.read(4) == "\x89PNG");
+    EXPECT_TRUE(pdf.read(4) == "%PDF");
+    EXPECT_TRUE(env.dialogs.shown.empty());
+
+    target = logDir.filePath(u"brak/katalogu/wykres.png"_s);
+    click(viewer->ButtonEksport);
+    ASSERT_EQ(env.dialogs.shown.size(), 1u);
+    EXPECT_EQ(env.dialogs.shown[0].icon, MessageIcon::Error);
+    viewer->close();
+}

@@ -1,0 +1,134 @@
+#include "support/gui/WorkstationFixture.h"
+
+#include "core/report/ReportArchive.h"
+#include "gui/mainwindow/RecordsMenu.h"
+#include "gui/mainwindow/TSetupForm.h"
+#include "gui/report/ReportArchiveWindow.h"
+#include "gui/report/TFormRaport.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+class ReportArchiveWindowTest : public WorkstationTest {
+protected:
+    void SetUp() override
+    {
+        useScriptedVehicle = true;
+        start();
+        clickPolacz();
+        state().Settings.LogDirectory = dir.path();
+    }
+
+    TFormRaport &dialog() { return workstation->raportForm(); }
+    QString archive() { return dir.filePath(u"raporty"_s); }
+
+    // Prints the report for a registration number on a PDF "printer".
+    void print(const QString &registration, const QString &make = {})
+    {
+        dialog().show();
+        dialog().Edit3->setText(registration);
+        dialog().Edit1->setText(make);
+        env.dialogs.printerAnswers = {true};
+        env.dialogs.onPrinterChosen = [this](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath(u"drukarka.pdf"_s));
+        };
+        click(dialog().ButtonPrint);
+    }
+
+    QStringList archived() { return QDir(archive()).entryList(QDir::Files, QDir::Name); }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(ReportArchiveWindowTest, EveryPrintedReportIsKeptAndNoneReplaced)
+{
+    print(u"wx 12345"_s);
+    print(u"wx 12345"_s); // the same minute
+    env.dialogs.printerAnswers = {false};
+    dialog().show();
+    click(dialog().ButtonPrint); // cancelled: nothing printed, nothing kept
+
+    // The virtual clock starts at 2026-12-07 13:45:01 and the assembly takes 0.6 s a report.
+    EXPECT_EQ(archived(), (QStringList{u"2026-12-07_1345_WX_12345-2.pdf"_s, u"2026-12-07_1345_WX_12345.pdf"_s,
+                                       u"archiwum.ini"_s}));
+    EXPECT_GT(QFileInfo(QDir(archive()).filePath(u"2026-12-07_1345_WX_12345.pdf"_s)).size(), 1000);
+    EXPECT_TRUE(env.dialogs.shown.empty());
+}
+
+TEST_F(ReportArchiveWindowTest, AReportThatCannotBeKeptIsStillPrintedAndTheOperatorTold)
+{
+    // The archive folder's name is taken by a file.
+    state().Settings.ReportArchive = dir.filePath(u"zajety"_s);
+    QFile taken(state().Settings.ReportArchive);
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.close();
+    print(u"KR 1"_s);
+    EXPECT_TRUE(QFileInfo(dir.filePath(u"drukarka.pdf"_s)).size() > 1000);
+    ASSERT_EQ(env.dialogs.shown.size(), 1u);
+    EXPECT_EQ(env.dialogs.shown[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(env.dialogs.shown[0].text.startsWith(u"Raport wydrukowano, ale nie zapisano go w archiwum."_s));
+    EXPECT_FALSE(dialog().isVisible());
+}
+
+TEST_F(ReportArchiveWindowTest, TheArchiveListsTheNewestFirstAndShowsAReportAgain)
+{
+    print(u"wx 1"_s, u"fiat"_s);
+    env.clock.advance(3 * 60 * 1000);
+    print(u"po 2"_s, u"škoda"_s);
+
+    QStringList rows;
+    int previewPages = -1;
+    QTimer::singleShot(0, &main(), [&] {
+        auto *window = qobject_cast<ReportArchiveWindow *>(QApplication::activeModalWidget());
+        if (window == nullptr)
+            return;
+        for (int i = 0; i < window->ListArchiwum->topLevelItemCount(); ++i) {
+            QStringList cells;
+            for (int column = 0; column < 3; ++column)
+                cells << window->ListArchiwum->topLevelItem(i)->text(column);
+            rows << cells.join(u'|');
+        }
+        QTimer::singleShot(0, window, [&previewPages, window] {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            if (preview != nullptr) {
+                if (auto *view = preview->findChild<QPrintPreviewWidget *>())
+                    previewPages = view->pageCount();
+                preview->reject();
+            }
+            window->accept();
+        });
+        click(window->ButtonPodglad);
+    });
+    main().Records->MnuArchiwum->trigger();
+
+    EXPECT_EQ(rows, (QStringList{u"2026-12-07 13:48|PO 2|ŠKODA"_s, u"2026-12-07 13:45|WX 1|FIAT"_s}));
+    EXPECT_EQ(previewPages, 1);
+}
+
+TEST_F(ReportArchiveWindowTest, TheArchiveFolderIsChosenInTheConfigurationDialog)
+{
+    TSetupForm &setup = workstation->setupForm();
+    EXPECT_TRUE(setup.EditArchiwum->text().isEmpty());
+    env.dialogs.directories = {dir.filePath(u"archiwum"_s)};
+    setup.ButtonArchiwumBrowse->click();
+    EXPECT_EQ(setup.EditArchiwum->text(), dir.filePath(u"archiwum"_s));
+    setup.EditLogDir->setText(dir.path());
+    setup.ButtonOK->click();
+    EXPECT_EQ(state().Settings.ReportArchive, dir.filePath(u"archiwum"_s));
+
+    print(u"WX 9"_s);
+    EXPECT_EQ(QDir(dir.filePath(u"archiwum"_s)).entryList({u"*.pdf"_s}).size(), 1);
+
+    setup.ButtonArchiwumDomyslny->click();
+    setup.ButtonOK->click();
+    EXPECT_TRUE(state().Settings.ReportArchive.isEmpty());
+}
