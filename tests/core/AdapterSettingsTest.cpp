@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(AdapterSettings, OlderStoresMeanTheSimulatorAndUnknownSpeedsTheDefault)
+TEST(AdapterSettingsTest, OlderStoresMeanTheSimulatorAndUnknownSpeedsTheDefault)
 {
     ScriptedDialogs dialogs;
     FakeSettingsStore older;
@@ -31,7 +31,7 @@ TEST(AdapterSettings, OlderStoresMeanTheSimulatorAndUnknownSpeedsTheDefault)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST(AdapterSettings, AreStoredOnceAnAdapterWasChosenAndFromThenOn)
+TEST(AdapterSettingsTest, AreStoredOnceAnAdapterWasChosenAndFromThenOn)
 {
     ScriptedDialogs dialogs;
     FakeSettingsStore store;

@@ -98,7 +98,7 @@ TEST_F(AssembleReportDataTest, MilWithoutAnswerKeepsTheLastTextAndEmptyMemoryGiv
 
 // The report asks the vehicle link for its facts: the simulated vehicle gives its own report
 // memory, an adapter its one fault memory, and a vehicle that does not answer gives nothing.
-TEST(ReportVehicleFactsTest, ComeFromTheVehicleLink)
+TEST_F(AssembleReportDataTest, VehicleFactsComeFromTheVehicleLink)
 {
     VirtualClock clock;
     SimulatedVehicle simulated(clock);

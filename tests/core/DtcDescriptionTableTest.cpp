@@ -66,7 +66,7 @@ QString trailingBlanksTally(QChar system)
 
 } // namespace
 
-TEST(DtcDescriptionTable, CoversExactlyTheListedCodesInAscendingOrder)
+TEST(DtcDescriptionTableTest, CoversExactlyTheListedCodesInAscendingOrder)
 {
     QStringList codes;
     QMap<QString, int> perSystem;
@@ -81,14 +81,14 @@ TEST(DtcDescriptionTable, CoversExactlyTheListedCodesInAscendingOrder)
     EXPECT_EQ(codes, expectedCodes());
 }
 
-TEST(DtcDescriptionTable, KeepsTrailingBlanksOnlyOnPowertrainRows)
+TEST(DtcDescriptionTableTest, KeepsTrailingBlanksOnlyOnPowertrainRows)
 {
     EXPECT_EQ(trailingBlanksTally(u'P'), QStringLiteral("0:29 1:835 2:145 3:13"));
     EXPECT_EQ(trailingBlanksTally(u'B'), QStringLiteral("0:253"));
     EXPECT_EQ(trailingBlanksTally(u'C'), QStringLiteral("0:185"));
 }
 
-TEST(DtcDescriptionTable, HoldsOnlyTextsAWindows1250PrinterCanShow)
+TEST(DtcDescriptionTableTest, HoldsOnlyTextsAWindows1250PrinterCanShow)
 {
     const QString polish = QStringLiteral("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
     for (const DtcDescriptionRow &row : DtcDescriptionTable()) {
@@ -99,7 +99,7 @@ TEST(DtcDescriptionTable, HoldsOnlyTextsAWindows1250PrinterCanShow)
     }
 }
 
-TEST(DtcDescriptionTable, LookupGivesTheStoredTextOfTheFirstRow)
+TEST(DtcDescriptionTableTest, LookupGivesTheStoredTextOfTheFirstRow)
 {
     const struct {
         const char16_t *code;
@@ -135,7 +135,7 @@ TEST(DtcDescriptionTable, LookupGivesTheStoredTextOfTheFirstRow)
     EXPECT_EQ(QString::fromUtf16(table.back().description), QStringLiteral("Żądania immobilizera "));
 }
 
-TEST(DtcDescriptionTable, LookupMatchesTheWholeCodeCaseSensitively)
+TEST(DtcDescriptionTableTest, LookupMatchesTheWholeCodeCaseSensitively)
 {
     const QString none = QStringLiteral("Brak opisu kodu w bazie");
     for (const char16_t *code : {u"U0100", u"p0103", u"P0103 ", u"P010", u"P01030", u"", u"P0016"})

@@ -22,7 +22,7 @@ QStringList walk(TDtcList &list)
 
 } // namespace
 
-TEST(DtcList, NextCountsDownToZeroOverTheEntries)
+TEST(DtcListTest, NextCountsDownToZeroOverTheEntries)
 {
     TDtcList list;
     for (int i = 1; i <= 12; ++i)
@@ -38,7 +38,7 @@ TEST(DtcList, NextCountsDownToZeroOverTheEntries)
     EXPECT_EQ(list.Next(), -1);
 }
 
-TEST(DtcList, CurrentCodeIsEmptyUnlessTheCursorStandsOnAnEntry)
+TEST(DtcListTest, CurrentCodeIsEmptyUnlessTheCursorStandsOnAnEntry)
 {
     TDtcList list;
     EXPECT_EQ(list.Cursor(), -1);
@@ -64,7 +64,7 @@ TEST(DtcList, CurrentCodeIsEmptyUnlessTheCursorStandsOnAnEntry)
     EXPECT_EQ(list.CurrentCode(), QStringLiteral("P0103")); // duplicates stay
 }
 
-TEST(DtcList, TheFiftyFirstAddDoublesTheSlotsAndKeepsTheEntries)
+TEST(DtcListTest, TheFiftyFirstAddDoublesTheSlotsAndKeepsTheEntries)
 {
     TDtcList list;
     QStringList expected;
@@ -89,7 +89,7 @@ TEST(DtcList, TheFiftyFirstAddDoublesTheSlotsAndKeepsTheEntries)
     EXPECT_EQ(walk(list).mid(0, 51), expected);
 }
 
-TEST(DtcList, ConvertsRawTextsIncludingMalformedOnes)
+TEST(DtcListTest, ConvertsRawTextsIncludingMalformedOnes)
 {
     const struct {
         const char16_t *raw;
@@ -111,7 +111,7 @@ TEST(DtcList, ConvertsRawTextsIncludingMalformedOnes)
     EXPECT_EQ(walk(list), expected);
 }
 
-TEST(DtcList, DescribeIgnoresTheListState)
+TEST(DtcListTest, DescribeIgnoresTheListState)
 {
     TDtcList list;
     list.Add(QStringLiteral("0420"));

@@ -46,10 +46,10 @@ TEST(DynoTest, CoefficientsOfTheDefaultVehicle)
 {
     const DynoCoefficients k = DynoCoefficients::of(defaults());
     EXPECT_NEAR(k.rd, 0.26, 1e-12);
-    EXPECT_NEAR(k.kRoll, 14.2412, 5e-5);
-    EXPECT_NEAR(k.kAero, 0.00327926, 5e-9);
-    EXPECT_NEAR(k.kInert, 29.8614, 5e-5);
-    EXPECT_NEAR(k.kSpeed, 0.0205063, 5e-8);
+    EXPECT_NEAR(k.rollTorque, 14.2412, 5e-5);
+    EXPECT_NEAR(k.aeroTorque, 0.00327926, 5e-9);
+    EXPECT_NEAR(k.inertiaTorque, 29.8614, 5e-5);
+    EXPECT_NEAR(k.speedPerRpm, 0.0205063, 5e-8);
 }
 
 TEST(DynoTest, WorkedRunOfTheDefaultVehicle)

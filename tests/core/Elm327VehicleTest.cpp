@@ -42,9 +42,9 @@ QString value(Elm327Vehicle &link, SensorSelection &selection, std::uint8_t pid,
 
 } // namespace
 
-class Elm327Session : public ::testing::TestWithParam<int> {};
+class Elm327VehicleTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(Elm327Session, ReadsEverythingTheWorkstationShows)
+TEST_P(Elm327VehicleTest, ReadsEverythingTheWorkstationShows)
 {
     Elm327StandIn standIn(Elm327StandIn::ScriptFor(GetParam()));
     Elm327Vehicle link(38400, kPatient);
@@ -106,12 +106,12 @@ TEST_P(Elm327Session, ReadsEverythingTheWorkstationShows)
     EXPECT_FALSE(link.QueryPid(0x0C, CurrentData, 2).ok);
 }
 
-INSTANTIATE_TEST_SUITE_P(Protocols, Elm327Session, ::testing::Values(6, 7, 3),
+INSTANTIATE_TEST_SUITE_P(Protocols, Elm327VehicleTest, ::testing::Values(6, 7, 3),
                          [](const auto &info) { return info.param == 6   ? std::string("Can11")
                                                        : info.param == 7 ? std::string("Can29")
                                                                          : std::string("Iso9141"); });
 
-TEST(Elm327Adapter, AnswersSensiblyToWhatAdaptersDo)
+TEST(Elm327VehicleTest, AnswersSensiblyToWhatAdaptersDo)
 {
     using Script = Elm327StandIn::Script;
     const struct {
@@ -157,7 +157,7 @@ TEST(Elm327Adapter, AnswersSensiblyToWhatAdaptersDo)
     }
 }
 
-TEST(Elm327Adapter, GivesUpOnASilentAdapterAfterItsTimeout)
+TEST(Elm327VehicleTest, GivesUpOnASilentAdapterAfterItsTimeout)
 {
     Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
     script.silent = true;
@@ -184,7 +184,7 @@ TEST(Elm327Adapter, GivesUpOnASilentAdapterAfterItsTimeout)
     EXPECT_EQ(selection.FailCount[0x0D], 0);
 }
 
-TEST(Elm327Adapter, ReadsAnAnswerWhosePromptWasLost)
+TEST(Elm327VehicleTest, ReadsAnAnswerWhosePromptWasLost)
 {
     Elm327StandIn standIn;
     Elm327Vehicle link(38400, ElmTimeouts{3000, kShort.replyMs, 3000});
@@ -196,7 +196,7 @@ TEST(Elm327Adapter, ReadsAnAnswerWhosePromptWasLost)
     EXPECT_EQ(link.ReadVin(), QStringLiteral("WDB2030461A123456"));
 }
 
-TEST(Elm327Adapter, FailsAtOnceOnceTheAdapterIsPulledOut)
+TEST(Elm327VehicleTest, FailsAtOnceOnceTheAdapterIsPulledOut)
 {
     Elm327StandIn standIn;
     Elm327Vehicle link(38400, kPatient);
@@ -216,7 +216,7 @@ TEST(Elm327Adapter, FailsAtOnceOnceTheAdapterIsPulledOut)
     EXPECT_TRUE(link.QueryPid(0x0D, CurrentData, 1).ok);
 }
 
-TEST(Elm327Adapter, SaysWhyThePortDidNotOpen)
+TEST(Elm327VehicleTest, SaysWhyThePortDidNotOpen)
 {
     Elm327Vehicle link;
     EXPECT_EQ(link.OpenPort(QStringLiteral("/dev/ttyKORVATH9")).line,

@@ -18,7 +18,7 @@ std::array<std::uint8_t, 4> pidOf(const char *received, ElmHeaders headers, std:
 
 } // namespace
 
-TEST(ElmReply, ReadsTheSameAnswerInEveryLineShape)
+TEST(ElmReplyTest, ReadsTheSameAnswerInEveryLineShape)
 {
     const std::array<std::uint8_t, 4> rpm{0x1A, 0xF8, 0, 0};
     const struct {
@@ -45,7 +45,7 @@ TEST(ElmReply, ReadsTheSameAnswerInEveryLineShape)
     EXPECT_EQ(pidOf("7E8 05 42 0C 00 0F A0\r", ElmHeaders::Can11, 0x02), (std::array<std::uint8_t, 4>{0x0F, 0xA0, 0, 0}));
 }
 
-TEST(ElmReply, TellsTheAdapterStatusLines)
+TEST(ElmReplyTest, TellsTheAdapterStatusLines)
 {
     const struct {
         const char *received;
@@ -70,7 +70,7 @@ TEST(ElmReply, TellsTheAdapterStatusLines)
     EXPECT_EQ(ParseElmReply("\r\rELM327 v1.5\r\r", "ATZ", ElmHeaders::Can11).lines, QStringList{"ELM327 V1.5"});
 }
 
-TEST(ElmReply, TakesTheEngineUnitsAnswerWhenSeveralUnitsAnswer)
+TEST(ElmReplyTest, TakesTheEngineUnitsAnswerWhenSeveralUnitsAnswer)
 {
     const char *received = "7E9 06 41 00 80 00 00 01\r7E8 06 41 00 BE 3F A8 13\r7EA 06 41 00 80 00 00 00\r";
     std::uint32_t unit = 0;
@@ -85,7 +85,7 @@ TEST(ElmReply, TakesTheEngineUnitsAnswerWhenSeveralUnitsAnswer)
     EXPECT_EQ(pidOf("7E8 03 41 0D 32\r", ElmHeaders::Can11, 0x01, 0x0C)[0], 0xEE);
 }
 
-TEST(ElmReply, JoinsCanFramesIntoOneAnswerPerUnit)
+TEST(ElmReplyTest, JoinsCanFramesIntoOneAnswerPerUnit)
 {
     // The VIN of two units, their frames interleaved; the gearbox loses a frame.
     const char *received = "7E8 10 14 49 02 01 57 44 42\r"
@@ -106,7 +106,7 @@ TEST(ElmReply, JoinsCanFramesIntoOneAnswerPerUnit)
               QStringLiteral("W2030461A123456"));
 }
 
-TEST(ElmReply, ReadsFaultCodesOfEachProtocol)
+TEST(ElmReplyTest, ReadsFaultCodesOfEachProtocol)
 {
     EXPECT_EQ(DtcCodes(ParseElmReply("7E8 06 43 02 01 33 C1 05\r", "03", ElmHeaders::Can11), ElmHeaders::Can11, 0x03),
               (QStringList{"0133", "C105"}));
@@ -123,7 +123,7 @@ TEST(ElmReply, ReadsFaultCodesOfEachProtocol)
     EXPECT_EQ(DtcCodes(ParseElmReply("CAN ERROR\r", "03", ElmHeaders::Can11), ElmHeaders::Can11, 0x03), std::nullopt);
 }
 
-TEST(ElmReply, ChoosesTheHeaderFormatByProtocolNumber)
+TEST(ElmReplyTest, ChoosesTheHeaderFormatByProtocolNumber)
 {
     EXPECT_EQ(ElmHeadersForProtocol(QStringLiteral("A6")), ElmHeaders::Can11);
     EXPECT_EQ(ElmHeadersForProtocol(QStringLiteral("8")), ElmHeaders::Can11);

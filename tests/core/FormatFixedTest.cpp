@@ -13,7 +13,7 @@ QString F(long double x, int precision, int decimals)
 
 } // namespace
 
-TEST(FormatFixed, WritesExactlyTheGivenDecimals)
+TEST(FormatFixedTest, WritesExactlyTheGivenDecimals)
 {
     EXPECT_EQ(F(45.098L, 3, 2), QStringLiteral("45,10"));
     EXPECT_EQ(F(0.45L, 1, 3), QStringLiteral("0,450"));
@@ -24,7 +24,7 @@ TEST(FormatFixed, WritesExactlyTheGivenDecimals)
     EXPECT_EQ(F(7.5L, 18, 2), QStringLiteral("7,50"));
 }
 
-TEST(FormatFixed, RoundsHalfAwayFromZero)
+TEST(FormatFixedTest, RoundsHalfAwayFromZero)
 {
     EXPECT_EQ(F(0.125L, 3, 2), QStringLiteral("0,13"));
     EXPECT_EQ(F(-0.125L, 3, 2), QStringLiteral("-0,13"));
@@ -35,7 +35,7 @@ TEST(FormatFixed, RoundsHalfAwayFromZero)
     EXPECT_EQ(F(-0.004L, 3, 2), QStringLiteral("0,00"));
 }
 
-TEST(FormatFixed, CarriesIntoANewDigitAndSwitchesToScientificBeyondPrecision)
+TEST(FormatFixedTest, CarriesIntoANewDigitAndSwitchesToScientificBeyondPrecision)
 {
     EXPECT_EQ(F(99.96L, 3, 2), QStringLiteral("100,00"));
     EXPECT_EQ(F(999.4L, 3, 2), QStringLiteral("999,00"));
@@ -47,7 +47,7 @@ TEST(FormatFixed, CarriesIntoANewDigitAndSwitchesToScientificBeyondPrecision)
     EXPECT_EQ(F(5177.0L, 2, 2), QStringLiteral("5,2E3"));
 }
 
-TEST(FormatFixed, HoldsPrecisionBetweenTwoAndEighteenAndUsesTheGivenSeparator)
+TEST(FormatFixedTest, HoldsPrecisionBetweenTwoAndEighteenAndUsesTheGivenSeparator)
 {
     EXPECT_EQ(F(158.0L, 0, 2), F(158.0L, 2, 2));
     EXPECT_EQ(F(123456789012345678901.0L, 40, 2), F(123456789012345678901.0L, 18, 2));

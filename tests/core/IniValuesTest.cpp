@@ -38,7 +38,7 @@ QString text(const QByteArray &file, const QString &key)
 
 } // namespace
 
-TEST(IniValues, AHandEditedValueReadsAsItStands)
+TEST(IniValuesTest, AHandEditedValueReadsAsItStands)
 {
     const QByteArray file = "[General]\n"
                             "LogDirectory=/data/logs,x\n"
@@ -51,7 +51,7 @@ TEST(IniValues, AHandEditedValueReadsAsItStands)
     EXPECT_EQ(text(file, QStringLiteral("Adres2")), QStringLiteral("a,b \"c\""));
 }
 
-TEST(IniValues, OnlyTheGeneralSectionCountsAndTheLastLineWins)
+TEST(IniValuesTest, OnlyTheGeneralSectionCountsAndTheLastLineWins)
 {
     const QByteArray file = "Port=ttyS0\n"
                             "; Port=commented\n"
@@ -68,7 +68,7 @@ TEST(IniValues, OnlyTheGeneralSectionCountsAndTheLastLineWins)
     EXPECT_FALSE(find(QByteArray(), QStringLiteral("Port")).has_value());
 }
 
-TEST(IniValues, TypedValuesOtherThanTextAreNotText)
+TEST(IniValuesTest, TypedValuesOtherThanTextAreNotText)
 {
     EXPECT_EQ(decodeIniValue("@ByteArray(\\x1\\x2)").kind, IniValue::Kind::NotText);
     EXPECT_EQ(decodeIniValue("@Variant(\\0\\0\\0\\x7f)").kind, IniValue::Kind::NotText);
@@ -79,7 +79,7 @@ TEST(IniValues, TypedValuesOtherThanTextAreNotText)
 }
 
 // Whatever QSettings writes, the store reads back unchanged.
-TEST(IniValues, TextsWrittenByQSettingsReadBackUnchanged)
+TEST(IniValuesTest, TextsWrittenByQSettingsReadBackUnchanged)
 {
     const QStringList texts = {
         QStringLiteral("Zakład \"Łęcki\", Kraków"), QStringLiteral("  lead and trail  "),
@@ -101,7 +101,7 @@ TEST(IniValues, TextsWrittenByQSettingsReadBackUnchanged)
 }
 
 // A value far longer than any setting is refused as a damaged file's, not kept for the session.
-TEST(IniValues, AnOverlongValueIsRefusedAndReadingStopsThere)
+TEST(IniValuesTest, AnOverlongValueIsRefusedAndReadingStopsThere)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Ulmora.conf"));

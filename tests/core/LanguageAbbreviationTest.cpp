@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(LanguageAbbreviation, FollowsTheWindowsNamesOfLanguageAndCountry)
+TEST(LanguageAbbreviationTest, FollowsTheWindowsNamesOfLanguageAndCountry)
 {
     const struct {
         QLocale::Language language;

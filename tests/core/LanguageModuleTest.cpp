@@ -50,7 +50,7 @@ private:
 
 } // namespace
 
-TEST(LanguageModule, NamesTheModuleAfterTheProgramFile)
+TEST(LanguageModuleTest, NamesTheModuleAfterTheProgramFile)
 {
     EXPECT_EQ(LanguageModule::modulePath(QStringLiteral("C:/Ulmora/Ulmora.exe"), QStringLiteral("PLK")),
               QStringLiteral("C:/Ulmora/Ulmora.PLK"));
@@ -60,7 +60,7 @@ TEST(LanguageModule, NamesTheModuleAfterTheProgramFile)
               QStringLiteral("/opt/v1.1/korvath-diag.DE"));
 }
 
-TEST(LanguageModule, PrefersThreeLettersThenTwoThenNone)
+TEST(LanguageModuleTest, PrefersThreeLettersThenTwoThenNone)
 {
     ProgramFolder folder;
     folder.addModule(QStringLiteral("lang_english.qm"), QStringLiteral("korvath-diag.ENU"));
@@ -79,7 +79,7 @@ TEST(LanguageModule, PrefersThreeLettersThenTwoThenNone)
     EXPECT_EQ(LanguageModule::choose(folder.program(), QString()), nullptr);
 }
 
-TEST(LanguageModule, UnreadableOrForeignFilesAreSkippedSilently)
+TEST(LanguageModuleTest, UnreadableOrForeignFilesAreSkippedSilently)
 {
     ProgramFolder folder;
     folder.addDirectory(QStringLiteral("korvath-diag.CSY")); // cannot be read as a file
@@ -92,7 +92,7 @@ TEST(LanguageModule, UnreadableOrForeignFilesAreSkippedSilently)
     EXPECT_EQ(LanguageModule::choose(folder.program(), QStringLiteral("SKY")), nullptr);
 }
 
-TEST(LanguageModule, ReplacesMessagesAndWindowTextsWhileActive)
+TEST(LanguageModuleTest, ReplacesMessagesAndWindowTextsWhileActive)
 {
     ProgramFolder folder;
     folder.addModule(QStringLiteral("lang_english.qm"), QStringLiteral("korvath-diag.ENU"));
@@ -113,7 +113,7 @@ TEST(LanguageModule, ReplacesMessagesAndWindowTextsWhileActive)
     EXPECT_EQ(QCoreApplication::translate("TMainForm", "Główna"), QStringLiteral("Główna"));
 }
 
-TEST(LanguageModule, AModuleWithoutCatalogueTextsIsRefused)
+TEST(LanguageModuleTest, AModuleWithoutCatalogueTextsIsRefused)
 {
     ProgramFolder folder;
     QFile real(kDataDir + QStringLiteral("/lang_english.qm"));
@@ -138,7 +138,7 @@ TEST(LanguageModule, AModuleWithoutCatalogueTextsIsRefused)
     EXPECT_EQ(LoadMessage(SConnect), QStringLiteral("Połącz"));
 }
 
-TEST(LanguageModule, AnOversizedFileIsRefusedWithoutBeingRead)
+TEST(LanguageModuleTest, AnOversizedFileIsRefusedWithoutBeingRead)
 {
     ProgramFolder folder;
     folder.addModule(QStringLiteral("lang_english.qm"), QStringLiteral("korvath-diag.ENU"));
@@ -182,7 +182,7 @@ qsizetype sectionAt(const QByteArray &bytes, char tag)
 
 // Files that would make the translation reader read outside them are refused before it sees
 // them: every one of these crashed the program (or loaded other files) when taken.
-TEST(LanguageModule, AModuleWithLengthsOrOffsetsOutsideTheFileIsRefused)
+TEST(LanguageModuleTest, AModuleWithLengthsOrOffsetsOutsideTheFileIsRefused)
 {
     const QByteArray real = moduleBytes(QStringLiteral("lang_german.qm"));
     const qsizetype hashes = sectionAt(real, 0x42);

@@ -7,7 +7,7 @@
 
 #include <limits>
 
-TEST(NumberParsingTest, LeadingNumberReadsTheCLocaleNumberAtTheStart)
+TEST(MeasureRulesTest, LeadingNumberReadsTheCLocaleNumberAtTheStart)
 {
     const struct {
         const char16_t *text;
@@ -23,7 +23,7 @@ TEST(NumberParsingTest, LeadingNumberReadsTheCLocaleNumberAtTheStart)
         EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf16(c.text)), c.value) << QString::fromUtf16(c.text).toStdString();
 }
 
-TEST(NumberParsingTest, LeadingIntegerStopsAtTheFirstNonDigitAndSaturates)
+TEST(MeasureRulesTest, LeadingIntegerStopsAtTheFirstNonDigitAndSaturates)
 {
     EXPECT_EQ(LeadingInteger(QStringLiteral("17a5")), 17);
     EXPECT_EQ(LeadingInteger(QStringLiteral("  -140mm")), -140);
@@ -34,7 +34,7 @@ TEST(NumberParsingTest, LeadingIntegerStopsAtTheFirstNonDigitAndSaturates)
     EXPECT_EQ(LeadingInteger(QStringLiteral("-99999999999999999999")), std::numeric_limits<int>::min());
 }
 
-TEST(NumberParsingTest, StrictLocaleRealAcceptsOnlyAWholeNumberInTheUsersFormat)
+TEST(MeasureRulesTest, StrictLocaleRealAcceptsOnlyAWholeNumberInTheUsersFormat)
 {
     EXPECT_EQ(StrictLocaleReal(QStringLiteral("4,78"), u','), 4.78);
     EXPECT_EQ(StrictLocaleReal(QStringLiteral(" 1600 "), u','), 1600.0);
@@ -45,7 +45,7 @@ TEST(NumberParsingTest, StrictLocaleRealAcceptsOnlyAWholeNumberInTheUsersFormat)
         EXPECT_FALSE(StrictLocaleReal(QString::fromLatin1(bad), u',')) << bad;
 }
 
-TEST(NumberParsingTest, GeneralFormatIsShortestWithTheUsersSeparator)
+TEST(MeasureRulesTest, GeneralFormatIsShortestWithTheUsersSeparator)
 {
     EXPECT_EQ(GeneralFormat(1600, u','), QStringLiteral("1600"));
     EXPECT_EQ(GeneralFormat(4.78, u','), QStringLiteral("4,78"));
@@ -55,7 +55,7 @@ TEST(NumberParsingTest, GeneralFormatIsShortestWithTheUsersSeparator)
     EXPECT_EQ(GeneralFormat(0.016, u'.'), QStringLiteral("0.016"));
 }
 
-TEST(NumberParsingTest, TruncToIntTruncatesTowardZeroAndSaturates)
+TEST(MeasureRulesTest, TruncToIntTruncatesTowardZeroAndSaturates)
 {
     EXPECT_EQ(TruncToInt(96.99), 96);
     EXPECT_EQ(TruncToInt(-2.7), -2);
@@ -65,7 +65,7 @@ TEST(NumberParsingTest, TruncToIntTruncatesTowardZeroAndSaturates)
     EXPECT_EQ(TruncToInt(std::numeric_limits<double>::quiet_NaN()), 0);
 }
 
-TEST(PlotRulesTest, ParameterListHoldsSupportedNumericPidsInOrder)
+TEST(MeasureRulesTest, ParameterListHoldsSupportedNumericPidsInOrder)
 {
     SensorSelection selection;
     for (int pid = 0; pid < SensorSelection::kSize; ++pid)
@@ -86,7 +86,7 @@ TEST(PlotRulesTest, ParameterListHoldsSupportedNumericPidsInOrder)
     EXPECT_EQ(some.back(), 0x4D);
 }
 
-TEST(PlotRulesTest, SelectorTextsAreClampedIntegers)
+TEST(MeasureRulesTest, SelectorTextsAreClampedIntegers)
 {
     const struct {
         const char *text;
@@ -115,7 +115,7 @@ std::vector<int> speedsOf(SpeedRange range)
 
 } // namespace
 
-TEST(AccelRulesTest, StepRuleAndStepCountsOfTheRanges)
+TEST(MeasureRulesTest, StepRuleAndStepCountsOfTheRanges)
 {
     const struct {
         SpeedRange range;
@@ -142,7 +142,7 @@ TEST(AccelRulesTest, StepRuleAndStepCountsOfTheRanges)
     EXPECT_EQ(speeds[27], 81);
 }
 
-TEST(AccelRulesTest, TimeTextShowsSecondsAndMillisecondsWithMinutesInFront)
+TEST(MeasureRulesTest, TimeTextShowsSecondsAndMillisecondsWithMinutesInFront)
 {
     const struct {
         std::uint32_t ms;
@@ -155,7 +155,7 @@ TEST(AccelRulesTest, TimeTextShowsSecondsAndMillisecondsWithMinutesInFront)
         EXPECT_EQ(AccelTimeText(c.ms), QString::fromLatin1(c.text)) << c.ms;
 }
 
-TEST(AccelRulesTest, CrossingIsInterpolatedWithinTheLastStep)
+TEST(MeasureRulesTest, CrossingIsInterpolatedWithinTheLastStep)
 {
     // 98 -> 100 at end 100: the step's end; 8 -> 12 at end 10: halfway.
     EXPECT_EQ(AccelCrossingElapsed(1000, 5000, 5150, 100, 99, 100), 4150u);
@@ -166,7 +166,7 @@ TEST(AccelRulesTest, CrossingIsInterpolatedWithinTheLastStep)
     EXPECT_EQ(AccelCrossingElapsed(0xFFFFFF00u, 0xFFFFFFF0u, 0x86u, 10, 8, 12), 0xF0u + 0x4Bu);
 }
 
-TEST(AccelRulesTest, TypedRangesAreCheckedEndFirst)
+TEST(MeasureRulesTest, TypedRangesAreCheckedEndFirst)
 {
     EXPECT_EQ(TypedSpeed(QString()), 0);
     EXPECT_EQ(TypedSpeed(QStringLiteral("050")), 50);

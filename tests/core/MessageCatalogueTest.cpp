@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(MessageCatalogue, HoldsEveryMessageOnceWithItsOwnId)
+TEST(MessageCatalogueTest, HoldsEveryMessageOnceWithItsOwnId)
 {
     const auto catalogue = MessageCatalogue();
     ASSERT_EQ(catalogue.size(), 146u);
@@ -24,7 +24,7 @@ TEST(MessageCatalogue, HoldsEveryMessageOnceWithItsOwnId)
     EXPECT_EQ(QString::fromLatin1(catalogue.back().name), QStringLiteral("SDTCClearFailed"));
 }
 
-TEST(MessageCatalogue, KeepsBlanksAndLineBreaksExactly)
+TEST(MessageCatalogueTest, KeepsBlanksAndLineBreaksExactly)
 {
     EXPECT_EQ(LoadMessage(SModDiscPend), QStringLiteral("Trwa rozłączanie modułów... "));
     EXPECT_EQ(LoadMessage(SDisconnected), QStringLiteral(" rozłączono"));
@@ -49,7 +49,7 @@ TEST(MessageCatalogue, KeepsBlanksAndLineBreaksExactly)
               QStringLiteral("Nie można nawiązać komunikacji z pojazdem.\r\nMożliwe uszkodzenie interfejsu"));
 }
 
-TEST(MessageCatalogue, AnswersByIdAndGivesNothingForAnUnknownId)
+TEST(MessageCatalogueTest, AnswersByIdAndGivesNothingForAnUnknownId)
 {
     EXPECT_EQ(LoadMessage(65520), QStringLiteral("Korvath Diag"));
     EXPECT_EQ(LoadMessage(65444), QStringLiteral("EOBD (Europa)"));

@@ -37,7 +37,7 @@ QStringList reportTexts(const Readiness &readiness)
 
 } // namespace
 
-TEST(Readiness, TheSimulatedBytesGiveTheTabAndReportTexts)
+TEST(ReadinessTest, TheSimulatedBytesGiveTheTabAndReportTexts)
 {
     const Readiness readiness = DecodeReadiness(kSimulatedReadinessBytes);
     EXPECT_EQ(tabTexts(readiness),
@@ -49,7 +49,7 @@ TEST(Readiness, TheSimulatedBytesGiveTheTabAndReportTexts)
                            u"Zakończony"_s, u"Brak"_s, u"Niezakończony"_s, u"Brak"_s, u"Niezakończony"_s}));
 }
 
-TEST(Readiness, AStatusBitWithoutSupportCountsAsUnsupported)
+TEST(ReadinessTest, AStatusBitWithoutSupportCountsAsUnsupported)
 {
     const Readiness readiness = DecodeReadiness({0xF8, 0x00, 0xFF}); // every bit but the support bits
     const Readiness none;
@@ -59,7 +59,7 @@ TEST(Readiness, AStatusBitWithoutSupportCountsAsUnsupported)
     EXPECT_EQ(reportTexts(readiness), QStringList(11, u"Brak"_s));
 }
 
-TEST(Readiness, MilWordTellsTheLampOrNoAnswer)
+TEST(ReadinessTest, MilWordTellsTheLampOrNoAnswer)
 {
     EXPECT_EQ(MilLit(kSimulatedMilStatusWord), true);
     EXPECT_EQ(MilLit(0x0000), false);

@@ -21,7 +21,7 @@ void touch(const QString &path)
 
 } // namespace
 
-TEST(ReportArchive, NamesAReportByItsTimeAndRegistrationInAFileNameAnySystemTakes)
+TEST(ReportArchiveTest, NamesAReportByItsTimeAndRegistrationInAFileNameAnySystemTakes)
 {
     const QDateTime when(QDate(2026, 12, 8), QTime(14, 32, 59));
     const struct {
@@ -47,7 +47,7 @@ TEST(ReportArchive, NamesAReportByItsTimeAndRegistrationInAFileNameAnySystemTake
               QStringLiteral("/srv/archiwum"));
 }
 
-TEST(ReportArchive, NeverTakesTheNameOfAnExistingReport)
+TEST(ReportArchiveTest, NeverTakesTheNameOfAnExistingReport)
 {
     QTemporaryDir dir;
     const QString name = QStringLiteral("2026-12-08_1432_WX12345.pdf");
@@ -58,7 +58,7 @@ TEST(ReportArchive, NeverTakesTheNameOfAnExistingReport)
     EXPECT_EQ(FreeArchivePath(dir.path(), name), dir.filePath(QStringLiteral("2026-12-08_1432_WX12345-3.pdf")));
 }
 
-TEST(ReportArchive, ListsReportsNewestFirstWithTheDataTheyWerePrintedWith)
+TEST(ReportArchiveTest, ListsReportsNewestFirstWithTheDataTheyWerePrintedWith)
 {
     QTemporaryDir dir;
     ReportData first;
@@ -99,7 +99,7 @@ TEST(ReportArchive, ListsReportsNewestFirstWithTheDataTheyWerePrintedWith)
     EXPECT_TRUE(ListArchivedReports(dir.filePath(QStringLiteral("brak"))).isEmpty());
 }
 
-TEST(ReportArchive, ItsFolderIsStoredOnceChosenAndFromThenOn)
+TEST(ReportArchiveTest, ItsFolderIsStoredOnceChosenAndFromThenOn)
 {
     ScriptedDialogs dialogs;
     FakeSettingsStore store;

@@ -19,7 +19,7 @@ DiskLogFiles logFiles;
 
 } // namespace
 
-TEST(SensorLog, NamesAndStampsFollowTheLocalTime)
+TEST(SensorLogFileTest, NamesAndStampsFollowTheLocalTime)
 {
     const QDateTime early(QDate(2026, 3, 7), QTime(12, 5, 7, 45));
     const QDateTime late(QDate(2026, 3, 7), QTime(12, 5, 7, 450));
@@ -30,7 +30,7 @@ TEST(SensorLog, NamesAndStampsFollowTheLocalTime)
               QStringLiteral("2026030700000005,"));
 }
 
-TEST(SensorLog, ANewLogNeverTakesTheNameOfAnExistingOne)
+TEST(SensorLogFileTest, ANewLogNeverTakesTheNameOfAnExistingOne)
 {
     QTemporaryDir dir;
     const QDateTime when(QDate(2026, 12, 7), QTime(13, 45, 1));
@@ -44,7 +44,7 @@ TEST(SensorLog, ANewLogNeverTakesTheNameOfAnExistingOne)
     EXPECT_FALSE(other.create(logFiles, first, {0x0C})); // an existing file is never opened for writing
 }
 
-TEST(SensorLog, WritesValuesInHeaderOrderWithPointsAndEmptyFieldsForMissingPids)
+TEST(SensorLogFileTest, WritesValuesInHeaderOrderWithPointsAndEmptyFieldsForMissingPids)
 {
     auto buffer = std::make_unique<QBuffer>();
     buffer->open(QIODevice::WriteOnly);
@@ -66,7 +66,7 @@ TEST(SensorLog, WritesValuesInHeaderOrderWithPointsAndEmptyFieldsForMissingPids)
     EXPECT_EQ(out->data(), expected);
 }
 
-TEST(Windows1250, EncodesPolishLettersAndReplacesWhatItLacks)
+TEST(SensorLogFileTest, EncodesPolishLettersAndReplacesWhatItLacks)
 {
     EXPECT_EQ(toWindows1250(QStringLiteral("ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ")),
               QByteArray("\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF \xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF"));
@@ -98,7 +98,7 @@ int fillLog(SensorLog &log, int limit)
 
 } // namespace
 
-TEST(SensorLog, ALineThatFitsOnlyInPartIsCutBack)
+TEST(SensorLogFileTest, ALineThatFitsOnlyInPartIsCutBack)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("log.csv"));
@@ -118,7 +118,7 @@ TEST(SensorLog, ALineThatFitsOnlyInPartIsCutBack)
     EXPECT_EQ(fileBytes(second), QByteArray());
 }
 
-TEST(SensorLog, AFullDiskLeavesTheLogEndingWithACompleteLine)
+TEST(SensorLogFileTest, AFullDiskLeavesTheLogEndingWithACompleteLine)
 {
     SmallFileSystem disk(16);
     if (!disk.mounted())
@@ -143,7 +143,7 @@ TEST(SensorLog, AFullDiskLeavesTheLogEndingWithACompleteLine)
     EXPECT_FALSE(QFile::exists(next));
 }
 
-TEST(SensorLog, AValueWithALineBreakStaysOnItsLine)
+TEST(SensorLogFileTest, AValueWithALineBreakStaysOnItsLine)
 {
     auto buffer = std::make_unique<QBuffer>();
     buffer->open(QIODevice::WriteOnly);

@@ -30,7 +30,7 @@ QByteArray log(const char *text)
 
 } // namespace
 
-TEST(LogValue, ChartsTheNumberAFieldHoldsAndLeavesAGapOtherwise)
+TEST(SensorLogReaderTest, ChartsTheNumberAFieldHoldsAndLeavesAGapOtherwise)
 {
     const struct {
         const char *field;
@@ -62,7 +62,7 @@ TEST(LogValue, ChartsTheNumberAFieldHoldsAndLeavesAGapOtherwise)
     }
 }
 
-TEST(LogValue, TimeStampsReadBothMillisecondWidthsAndRefuseImpossibleDates)
+TEST(SensorLogReaderTest, TimeStampsReadBothMillisecondWidthsAndRefuseImpossibleDates)
 {
     const long long noon = *LogTimeStampMs("20261207120507000");
     const struct {
@@ -97,7 +97,7 @@ TEST(LogValue, TimeStampsReadBothMillisecondWidthsAndRefuseImpossibleDates)
     EXPECT_EQ(*LogTimeStampMs("19700101000000000"), 0);
 }
 
-TEST(SensorLogReader, ReadsWhatTheLogWriterWritesIntoColumns)
+TEST(SensorLogReaderTest, ReadsWhatTheLogWriterWritesIntoColumns)
 {
     QByteArray written;
     {
@@ -154,7 +154,7 @@ TEST(SensorLogReader, ReadsWhatTheLogWriterWritesIntoColumns)
     EXPECT_TRUE(texts.row(3).isEmpty());
 }
 
-TEST(SensorLogReader, RefusesWhatIsNoLogAndReadsALogAsFarAsItIsValid)
+TEST(SensorLogReaderTest, RefusesWhatIsNoLogAndReadsALogAsFarAsItIsValid)
 {
     const struct {
         const char *name;
@@ -208,7 +208,7 @@ TEST(SensorLogReader, RefusesWhatIsNoLogAndReadsALogAsFarAsItIsValid)
     EXPECT_EQ(readBytes(log("Ulmora Log,0C,0D,\r\n55,\r\n20261207120000100,800,0,\r\n")).data.lineOfRow(0), 3);
 }
 
-TEST(SensorLogReader, KeepsNoMoreValuesThanItsBound)
+TEST(SensorLogReaderTest, KeepsNoMoreValuesThanItsBound)
 {
     QByteArray bytes = log("Ulmora Log,0C,0D,\r\n");
     for (int i = 0; i < 10; ++i)
@@ -219,7 +219,7 @@ TEST(SensorLogReader, KeepsNoMoreValuesThanItsBound)
     EXPECT_EQ(result.line, 6);
 }
 
-TEST(Envelope, DrawsEveryRowWhenZoomedInAndTheExtremesOfEachPixelWhenZoomedOut)
+TEST(SensorLogReaderTest, DrawsEveryRowWhenZoomedInAndTheExtremesOfEachPixelWhenZoomedOut)
 {
     std::vector<double> times;
     std::vector<float> values;
@@ -265,7 +265,7 @@ TEST(Envelope, DrawsEveryRowWhenZoomedInAndTheExtremesOfEachPixelWhenZoomedOut)
     EXPECT_FALSE(ColumnRange({NAN, NAN}).any);
 }
 
-TEST(Windows1250, ReadsBackWhatItWrites)
+TEST(SensorLogReaderTest, ReadsBackWhatItWrites)
 {
     const QString polish = QStringLiteral("Zażółć gęślą jaźń ŁÓDŹ ŚĆ „€”");
     EXPECT_EQ(fromWindows1250(toWindows1250(polish)), polish);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SensorSelection, StartsWithTheDefaultNineAndTheSevenFixedPidsUnsupported)
+TEST(SensorSelectionTest, StartsWithTheDefaultNineAndTheSevenFixedPidsUnsupported)
 {
     const SensorSelection selection;
     std::vector<int> selected;
@@ -20,7 +20,7 @@ TEST(SensorSelection, StartsWithTheDefaultNineAndTheSevenFixedPidsUnsupported)
     }
 }
 
-TEST(SensorSelection, BulkOperationsCoverEveryPidAndIgnoreOthers)
+TEST(SensorSelectionTest, BulkOperationsCoverEveryPidAndIgnoreOthers)
 {
     SensorSelection selection;
     selection.InvertSelection();
@@ -40,7 +40,7 @@ TEST(SensorSelection, BulkOperationsCoverEveryPidAndIgnoreOthers)
     EXPECT_FALSE(selection.IsSelected(0xFF));
 }
 
-TEST(SensorSelection, ClearingRestoresSupportAndCountsButNotTheFixedPids)
+TEST(SensorSelectionTest, ClearingRestoresSupportAndCountsButNotTheFixedPids)
 {
     SensorSelection selection;
     selection.SetSupported(0x0D, false);
@@ -53,7 +53,7 @@ TEST(SensorSelection, ClearingRestoresSupportAndCountsButNotTheFixedPids)
     EXPECT_FALSE(selection.IsSupported(0x1C));
 }
 
-TEST(DetectSupportedPids, ReadsTheThreeBitmapsMostSignificantBitFirst)
+TEST(SensorSelectionTest, ReadsTheThreeBitmapsMostSignificantBitFirst)
 {
     SensorSelection selection;
     ScriptedVehicle vehicle;
@@ -77,7 +77,7 @@ TEST(DetectSupportedPids, ReadsTheThreeBitmapsMostSignificantBitFirst)
     EXPECT_EQ(selection.FailCount[0x05], 0);
 }
 
-TEST(DetectSupportedPids, AFailedBitmapMarksItsRangeUnsupported)
+TEST(SensorSelectionTest, AFailedBitmapMarksItsRangeUnsupported)
 {
     SensorSelection selection;
     ScriptedVehicle vehicle;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SensorTable, DescribesEveryPidUpToFourE)
+TEST(SensorTableTest, DescribesEveryPidUpToFourE)
 {
     EXPECT_EQ(PidDescription(0x0C), QStringLiteral("Prędkość obrotowa silnika"));
     EXPECT_EQ(PidUnit(0x0C), QStringLiteral("obr/min"));
@@ -17,7 +17,7 @@ TEST(SensorTable, DescribesEveryPidUpToFourE)
     EXPECT_EQ(PidUnit(0xFF), QString());
 }
 
-TEST(SensorTable, BitmapAndStatusPidsHaveNoTexts)
+TEST(SensorTableTest, BitmapAndStatusPidsHaveNoTexts)
 {
     for (std::uint8_t pid : {0x00, 0x01, 0x02, 0x20, 0x40, 0x41}) {
         EXPECT_TRUE(PidDescription(pid).isEmpty()) << int(pid);
@@ -25,7 +25,7 @@ TEST(SensorTable, BitmapAndStatusPidsHaveNoTexts)
     }
 }
 
-TEST(SensorTable, OxygenSensorRunsAreToldApartByTheirUnits)
+TEST(SensorTableTest, OxygenSensorRunsAreToldApartByTheirUnits)
 {
     EXPECT_EQ(PidDescription(0x1B), QStringLiteral("Napięcie czujnika tlenu Bank 2 Czujnik 4 / korekta wtrysku"));
     EXPECT_EQ(PidUnit(0x14), QStringLiteral("V / %"));

@@ -39,7 +39,7 @@ FakeSettingsStore filledStore()
 
 } // namespace
 
-TEST(LoadSettings, MissingStoreKeepsDefaultsWithoutAWord)
+TEST(SettingsTest, MissingStoreKeepsDefaultsWithoutAWord)
 {
     FakeSettingsStore store;
     store.present = false;
@@ -52,7 +52,7 @@ TEST(LoadSettings, MissingStoreKeepsDefaultsWithoutAWord)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST(LoadSettings, ReadsAllSixValuesAlsoFromAStoreThatCannotBeWritten)
+TEST(SettingsTest, ReadsAllSixValuesAlsoFromAStoreThatCannotBeWritten)
 {
     FakeSettingsStore store = filledStore();
     store.writable = false; // an operator without write access keeps the workshop's data
@@ -66,7 +66,7 @@ TEST(LoadSettings, ReadsAllSixValuesAlsoFromAStoreThatCannotBeWritten)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST(LoadSettings, EmptyPortKeepsComOneButMissingValuesReplaceDefaults)
+TEST(SettingsTest, EmptyPortKeepsComOneButMissingValuesReplaceDefaults)
 {
     FakeSettingsStore store;
     store.values = {{QStringLiteral("Port"), QString()}, {QStringLiteral("Nazwa"), QStringLiteral("Warsztat")}};
@@ -78,7 +78,7 @@ TEST(LoadSettings, EmptyPortKeepsComOneButMissingValuesReplaceDefaults)
     EXPECT_EQ(settings.Nazwa, QStringLiteral("Warsztat"));
 }
 
-TEST(LoadSettings, UnreadableStoreReportsAndKeepsDefaults)
+TEST(SettingsTest, UnreadableStoreReportsAndKeepsDefaults)
 {
     FakeSettingsStore store = filledStore();
     store.readable = false;
@@ -90,7 +90,7 @@ TEST(LoadSettings, UnreadableStoreReportsAndKeepsDefaults)
     EXPECT_EQ(settings.LogDirectory, QStringLiteral("/srv/logs"));
 }
 
-TEST(LoadSettings, AValueThatIsNotTextEndsReadingKeepingWhatCameBefore)
+TEST(SettingsTest, AValueThatIsNotTextEndsReadingKeepingWhatCameBefore)
 {
     FakeSettingsStore store = filledStore();
     store.notText = {QStringLiteral("Adres1")};
@@ -104,7 +104,7 @@ TEST(LoadSettings, AValueThatIsNotTextEndsReadingKeepingWhatCameBefore)
     EXPECT_TRUE(settings.Adres2.isEmpty());
 }
 
-TEST(SaveSettings, WritesTheSixValuesInOrder)
+TEST(SettingsTest, WritesTheSixValuesInOrder)
 {
     FakeSettingsStore store;
     store.present = false;
@@ -120,7 +120,7 @@ TEST(SaveSettings, WritesTheSixValuesInOrder)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST(SaveSettings, StoreThatCannotBeWrittenReportsIt)
+TEST(SettingsTest, StoreThatCannotBeWrittenReportsIt)
 {
     FakeSettingsStore store = filledStore();
     store.writable = false;
@@ -130,7 +130,7 @@ TEST(SaveSettings, StoreThatCannotBeWrittenReportsIt)
     EXPECT_TRUE(store.written.isEmpty());
 }
 
-TEST(FileSettingsStore, RoundTripsTextsAndRejectsOtherValues)
+TEST(SettingsTest, RoundTripsTextsAndRejectsOtherValues)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Ulmora.conf"));
@@ -162,7 +162,7 @@ TEST(FileSettingsStore, RoundTripsTextsAndRejectsOtherValues)
     EXPECT_EQ(store.readString(QStringLiteral("Missing")), QString());
 }
 
-TEST(FileSettingsStore, AFileSavedInAGroupWritableFolderStaysWritableForTheGroup)
+TEST(SettingsTest, AFileSavedInAGroupWritableFolderStaysWritableForTheGroup)
 {
     const mode_t oldMask = ::umask(022); // a user's usual mask: new files are not group-writable
     for (const bool groupFolder : {true, false}) {
@@ -184,7 +184,7 @@ TEST(FileSettingsStore, AFileSavedInAGroupWritableFolderStaysWritableForTheGroup
     ::umask(oldMask);
 }
 
-TEST(FileSettingsStore, AStoreThatIsNoFileCannotBeRead)
+TEST(SettingsTest, AStoreThatIsNoFileCannotBeRead)
 {
     QTemporaryDir dir;
     FileSettingsStore store(dir.path()); // a directory stands where the file should be

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SimRandom, StartsTheFixedSequence)
+TEST(SimulatedVehicleTest, StartsTheFixedSequence)
 {
     SimRandom random;
     const int expected[] = {346, 130, 10982, 1090, 11656, 7117, 17595, 6415};
@@ -15,7 +15,7 @@ TEST(SimRandom, StartsTheFixedSequence)
         EXPECT_EQ(random(), value);
 }
 
-TEST(SimulatedVehicle, AnswersFromTheGeneratorAfterAHundredMilliseconds)
+TEST(SimulatedVehicleTest, AnswersFromTheGeneratorAfterAHundredMilliseconds)
 {
     VirtualClock clock;
     SimRandom random;
@@ -33,7 +33,7 @@ TEST(SimulatedVehicle, AnswersFromTheGeneratorAfterAHundredMilliseconds)
     EXPECT_EQ(clock.pumps(), 0); // the pause does not pump messages
 }
 
-TEST(SimulatedVehicle, NeverAnswers255AndRepeatsAcrossRuns)
+TEST(SimulatedVehicleTest, NeverAnswers255AndRepeatsAcrossRuns)
 {
     VirtualClock clock;
     SimRandom first;

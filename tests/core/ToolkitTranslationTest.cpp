@@ -56,7 +56,7 @@ TEST_F(ToolkitTranslationTest, AMissingTranslationLeavesQtsEnglish)
     EXPECT_EQ(lookIn(), QStringLiteral("Look in:"));
 }
 
-TEST(LanguageAbbreviation, NamesTheLanguageItStandsFor)
+TEST_F(ToolkitTranslationTest, NamesTheLanguageItStandsFor)
 {
     EXPECT_EQ(localeOfWindowsAbbreviation(QStringLiteral("PLK")).language(), QLocale::Polish);
     const QLocale austrian = localeOfWindowsAbbreviation(QStringLiteral("DEA"));

@@ -4,14 +4,12 @@
 
 namespace {
 
-class AccelTest : public MeasureTabTest {
+class AccelTabTest : public MeasureTabTest {
 protected:
     void SetUp() override
     {
         MeasureTabTest::SetUp();
-        clickTab(kAccelTab);
-        tonesBefore = env.tones.beeps.size();
-        pausesBefore = env.clock.pauses().size();
+        openMeasureTab(main().TabAccel);
     }
 
     ChartSeries &series() { return *main().AccelSeries; }
@@ -23,14 +21,6 @@ protected:
         accel().MaskEditVkonc->setText(text(end));
     }
 
-    std::vector<std::pair<int, int>> tones() const
-    {
-        return {env.tones.beeps.begin() + std::ptrdiff_t(tonesBefore), env.tones.beeps.end()};
-    }
-    std::vector<int> pauses() const
-    {
-        return {env.clock.pauses().begin() + std::ptrdiff_t(pausesBefore), env.clock.pauses().end()};
-    }
     std::vector<double> speeds()
     {
         std::vector<double> values;
@@ -38,16 +28,13 @@ protected:
             values.push_back(series().y(i));
         return values;
     }
-
-    std::size_t tonesBefore = 0;
-    std::size_t pausesBefore = 0;
 };
 
 const std::vector<std::pair<int, int>> kFullRunTones{{1000, 100}, {1000, 100}, {1000, 100}, {1000, 200}, {1000, 1000}};
 
 } // namespace
 
-TEST_F(AccelTest, ZeroToHundredGuidesTheDriverAndTimesTheRun)
+TEST_F(AccelTabTest, ZeroToHundredGuidesTheDriverAndTimesTheRun)
 {
     QStringList seen;
     QStringList shownWhileMeasuring;
@@ -101,7 +88,7 @@ TEST_F(AccelTest, ZeroToHundredGuidesTheDriverAndTimesTheRun)
     EXPECT_TRUE(accel().RadioButtonSpd4->isEnabled());
 }
 
-TEST_F(AccelTest, TheFixedRangesCountTheirSteps)
+TEST_F(AccelTabTest, TheFixedRangesCountTheirSteps)
 {
     const struct {
         QRadioButton *button;
@@ -130,7 +117,7 @@ TEST_F(AccelTest, TheFixedRangesCountTheirSteps)
     }
 }
 
-TEST_F(AccelTest, TypedRangesRunFromTheirFieldsAndEndWithinTheLastStep)
+TEST_F(AccelTabTest, TypedRangesRunFromTheirFieldsAndEndWithinTheLastStep)
 {
     EXPECT_FALSE(accel().MaskEditVpocz->isEnabled());
     chooseTyped("0", "10");
@@ -153,7 +140,7 @@ TEST_F(AccelTest, TypedRangesRunFromTheirFieldsAndEndWithinTheLastStep)
     EXPECT_FALSE(accel().MaskEditVkonc->isEnabled());
 }
 
-TEST_F(AccelTest, WrongTypedRangesAreRefusedWithTheirBoxes)
+TEST_F(AccelTabTest, WrongTypedRangesAreRefusedWithTheirBoxes)
 {
     chooseTyped("60", "");
     click(accel().ButtonAccelStart);
@@ -171,7 +158,7 @@ TEST_F(AccelTest, WrongTypedRangesAreRefusedWithTheirBoxes)
     EXPECT_TRUE(shownAccelLabels().isEmpty());
 }
 
-TEST_F(AccelTest, CancelWhileSlowingDownEndsAtOnce)
+TEST_F(AccelTabTest, CancelWhileSlowingDownEndsAtOnce)
 {
     after(1000, [&] { click(accel().ButtonAccelStart); });
     click(accel().ButtonAccelStart);
@@ -183,7 +170,7 @@ TEST_F(AccelTest, CancelWhileSlowingDownEndsAtOnce)
     EXPECT_EQ(pauses(), std::vector<int>(5, 200));
 }
 
-TEST_F(AccelTest, CancelDuringThePromptTakesEffectAfterTheFirstMeasurementStep)
+TEST_F(AccelTabTest, CancelDuringThePromptTakesEffectAfterTheFirstMeasurementStep)
 {
     // The pump after the three beeps (4000 + 600 ms) delivers the cancel.
     QStringList shownAfterCancel;
@@ -203,13 +190,13 @@ TEST_F(AccelTest, CancelDuringThePromptTakesEffectAfterTheFirstMeasurementStep)
     EXPECT_EQ(accel().ButtonAccelStart->text(), QStringLiteral("Rozpocznij pomiar"));
 }
 
-TEST_F(AccelTest, ResultsStayUntilATabChangeEmptiesThem)
+TEST_F(AccelTabTest, ResultsStayUntilATabChangeEmptiesThem)
 {
     chooseTyped("0", "10");
     click(accel().ButtonAccelStart);
     ASSERT_EQ(shownAccelLabels().size(), 2);
-    clickTab(kPlotTab);
-    EXPECT_EQ(main().Pages->currentIndex(), kPlotTab);
+    clickTab(main().TabPlot);
+    EXPECT_EQ(currentPage(), main().TabPlot);
     EXPECT_TRUE(shownAccelLabels().isEmpty());
     EXPECT_EQ(series().count(), 0);
     EXPECT_TRUE(accel().RadioButtonSpd4->isChecked()); // the chosen range stays

@@ -58,12 +58,12 @@ TEST_F(AccessibilityTest, PressingATabGoesThroughTheTabGate)
     QAccessibleActionInterface *press = bar->child(1)->actionInterface();
     ASSERT_NE(press, nullptr);
     press->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(main().Pages->currentIndex(), 0);
+    EXPECT_EQ(currentPage(), main().TabMain);
     EXPECT_EQ(env.dialogs.texts(), QStringList{LoadMessage(STabMsg)});
 
     clickPolacz();
     press->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(main().Pages->currentIndex(), 1);
+    EXPECT_EQ(currentPage(), main().TabDTC);
     EXPECT_TRUE(bar->child(1)->state().selected);
 }
 

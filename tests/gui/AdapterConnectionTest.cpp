@@ -72,7 +72,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     EXPECT_EQ(report.ModuleAddress, QStringLiteral("$7E8h"));
     EXPECT_EQ(report.Protocol, QStringLiteral("ISO 15765-4 (CAN 11/500)"));
 
-    clickTab(1);
+    clickTab(main().TabDTC);
     DtcTabPage &dtc = *main().TabDTC;
     click(dtc.ButtonDTCOdczytaj);
     EXPECT_EQ(dtc.LabelDTCPendCount->text(), QStringLiteral("1"));
@@ -89,7 +89,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     const std::vector<QByteArray> sent = standIn->commands();
     EXPECT_NE(std::find(sent.begin(), sent.end(), QByteArray("04")), sent.end());
 
-    clickTab(2);
+    clickTab(main().TabFreeze);
     FreezeTabPage &freeze = *main().TabFreeze;
     click(freeze.ButtonFreezeRead);
     EXPECT_EQ(freeze.LabeledEditDTCCode->text(), QStringLiteral("P0133"));
@@ -97,7 +97,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     EXPECT_EQ(freeze.StringGridFreezeParams->Cells(3, 10), QStringLiteral("1000")); // PID 0C
     EXPECT_EQ(freeze.StringGridFreezeParams->Cells(3, 3), QStringLiteral("50"));    // PID 05
 
-    clickTab(4);
+    clickTab(main().TabMonitors);
     click(main().TabMonitors->ButtonMonitorRead);
     EXPECT_EQ(main().TabMonitors->StringGridMonitorCont->Cells(1, 1), QStringLiteral("Zakończony"));
     EXPECT_EQ(main().TabMonitors->StringGridMonitorNonCont->Cells(1, 3), QStringLiteral("Niezakończony"));
@@ -141,7 +141,7 @@ TEST_F(AdapterConnectionTest, PullingTheAdapterOutDoesNotStopTheLiveLoopAndALate
     startWithAdapter();
     clickPolacz();
     ASSERT_TRUE(state().Connected);
-    clickTab(3);
+    clickTab(main().TabSensors);
 
     // Reads are counted by their debug-log lines. The adapter is pulled out after a few; the loop
     // goes on failing until every PID has failed three times and then waits idle, which is when
@@ -152,7 +152,7 @@ TEST_F(AdapterConnectionTest, PullingTheAdapterOutDoesNotStopTheLiveLoopAndALate
             return;
         standIn->unplug();
         env.clock.at(env.clock.now() + 1, [&] {
-            clickTab(0);
+            clickTab(main().TabMain);
             clickPolacz();
         });
     });

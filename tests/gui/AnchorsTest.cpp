@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Anchors, ControlsKeepTheirDistancesToTheAnchoredEdges)
+TEST(AnchorsTest, ControlsKeepTheirDistancesToTheAnchoredEdges)
 {
     QWidget parent;
     parent.resize(400, 300);

@@ -2,7 +2,9 @@
 
 #include <QTimer>
 
-TEST_F(WorkstationTest, ClosingTheWindowEndsEveryRunningLoop)
+class ClosingTest : public WorkstationTest {};
+
+TEST_F(ClosingTest, ClosingTheWindowEndsEveryRunningLoop)
 {
     clickPolacz();
     state().SensorsRunning = true;
@@ -17,7 +19,7 @@ TEST_F(WorkstationTest, ClosingTheWindowEndsEveryRunningLoop)
     EXPECT_EQ(env.clock.now(), 10);
 }
 
-TEST_F(WorkstationTest, ZakonczEndsTheProgramWithStatusZeroFromInsideALoop)
+TEST_F(ClosingTest, ZakonczEndsTheProgramWithStatusZeroFromInsideALoop)
 {
     clickPolacz();
     bool loopEnded = false;

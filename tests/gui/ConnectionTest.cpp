@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QMenu>
 
-TEST_F(WorkstationTest, ConnectingWritesFourLogLinesAndTheIdentification)
+class ConnectionTest : public WorkstationTest {};
+
+TEST_F(ConnectionTest, ConnectingWritesFourLogLinesAndTheIdentification)
 {
     env.settings.present = true;
     env.settings.values[QStringLiteral("Port")] = QStringLiteral("ttyUSB3");
@@ -37,7 +39,7 @@ TEST_F(WorkstationTest, ConnectingWritesFourLogLinesAndTheIdentification)
     EXPECT_EQ(report.Protocol, QStringLiteral("ISO"));
 }
 
-TEST_F(WorkstationTest, DisconnectingRunsItsTimedSequenceWithoutPumpingMessages)
+TEST_F(ConnectionTest, DisconnectingRunsItsTimedSequenceWithoutPumpingMessages)
 {
     clickPolacz();
     std::vector<std::pair<qint64, QStringList>> seen;
@@ -70,12 +72,12 @@ TEST_F(WorkstationTest, DisconnectingRunsItsTimedSequenceWithoutPumpingMessages)
     // The report keeps the identification of the last connection.
     EXPECT_EQ(workstation->raportForm().reportData().InterfaceName, QStringLiteral("QL-40"));
 
-    clickTab(2);
-    EXPECT_EQ(main().Pages->currentIndex(), 0);
+    clickTab(main().TabFreeze);
+    EXPECT_EQ(currentPage(), main().TabMain);
     EXPECT_EQ(env.dialogs.texts(), QStringList{LoadMessage(STabMsg)});
 }
 
-TEST_F(WorkstationTest, ConnectionStateClearsBeforeTheDisconnectPauses)
+TEST_F(ConnectionTest, ConnectionStateClearsBeforeTheDisconnectPauses)
 {
     clickPolacz();
     state().SensorsRunning = true;
@@ -85,7 +87,7 @@ TEST_F(WorkstationTest, ConnectionStateClearsBeforeTheDisconnectPauses)
     EXPECT_FALSE(connectedDuringPause);
 }
 
-TEST_F(WorkstationTest, TheButtonCaptionDecidesBetweenConnectingAndDisconnecting)
+TEST_F(ConnectionTest, TheButtonCaptionDecidesBetweenConnectingAndDisconnecting)
 {
     main().TabMain->ButtonPolacz->setText(LoadMessage(SDisconnect));
     clickPolacz();

@@ -22,7 +22,7 @@ void append(DebugLogMemo &memo, int first, int last)
 
 } // namespace
 
-TEST(DebugLogMemo, AHiddenMemoKeepsItsLastLinesWithoutLayingThemOut)
+TEST(DebugLogMemoTest, AHiddenMemoKeepsItsLastLinesWithoutLayingThemOut)
 {
     DebugLogMemo memo(5);
     append(memo, 1, 8);

@@ -6,14 +6,12 @@
 
 namespace {
 
-class DynoTest : public MeasureTabTest {
+class DynoTabTest : public MeasureTabTest {
 protected:
     void SetUp() override
     {
         MeasureTabTest::SetUp();
-        clickTab(kDynoTab);
-        tonesBefore = env.tones.beeps.size();
-        pausesBefore = env.clock.pauses().size();
+        openMeasureTab(main().TabDyno);
     }
 
     ChartSeries &powerLine() { return *main().DynoPowerLine; }
@@ -49,9 +47,6 @@ protected:
         else
             QTest::keyClicks(edit, text(value));
     }
-
-    std::size_t tonesBefore = 0;
-    std::size_t pausesBefore = 0;
 };
 
 const QStringList kDefaults{QStringLiteral("1600"),  QStringLiteral("4,78"), QStringLiteral("0,5"),
@@ -61,7 +56,7 @@ const QStringList kDefaults{QStringLiteral("1600"),  QStringLiteral("4,78"), QSt
 
 } // namespace
 
-TEST_F(DynoTest, TheDefaultVehicleGivesTheWorkedCurvesAndMaxima)
+TEST_F(DynoTabTest, TheDefaultVehicleGivesTheWorkedCurvesAndMaxima)
 {
     EXPECT_EQ(defaultsShown(), kDefaults);
     QStringList during;
@@ -78,11 +73,8 @@ TEST_F(DynoTest, TheDefaultVehicleGivesTheWorkedCurvesAndMaxima)
     // Start beep, then 200 ms to each of the 106 samples; the fourth sample is shown at 1000 ms.
     EXPECT_EQ(during, (QStringList{text("1551"), QStringLiteral("Przerwij pomiar"), text("shown"), text("hidden")}));
     EXPECT_TRUE(fieldsLocked);
-    const std::vector<int> pauses(env.clock.pauses().begin() + std::ptrdiff_t(pausesBefore), env.clock.pauses().end());
-    EXPECT_EQ(pauses, std::vector<int>(106, 200));
-    const std::vector<std::pair<int, int>> tones(env.tones.beeps.begin() + std::ptrdiff_t(tonesBefore),
-                                                 env.tones.beeps.end());
-    EXPECT_EQ(tones, (std::vector<std::pair<int, int>>{{1000, 200}, {1000, 1000}}));
+    EXPECT_EQ(pauses(), std::vector<int>(106, 200));
+    EXPECT_EQ(tones(), (std::vector<std::pair<int, int>>{{1000, 200}, {1000, 1000}}));
 
     ASSERT_EQ(powerLine().count(), 104);
     ASSERT_EQ(torqueLine().count(), 104);
@@ -118,7 +110,7 @@ TEST_F(DynoTest, TheDefaultVehicleGivesTheWorkedCurvesAndMaxima)
         EXPECT_TRUE(edit->isEnabled()) << edit->objectName().toStdString();
 }
 
-TEST_F(DynoTest, CancelKeepsThePartialCurvesWithoutMarkersAndEmptiesTheResults)
+TEST_F(DynoTabTest, CancelKeepsThePartialCurvesWithoutMarkersAndEmptiesTheResults)
 {
     after(3000, [&] { click(dyno().ButtonStartDyno); });
     click(dyno().ButtonStartDyno);
@@ -128,24 +120,24 @@ TEST_F(DynoTest, CancelKeepsThePartialCurvesWithoutMarkersAndEmptiesTheResults)
     EXPECT_EQ(powerPeak().count(), 0);
     EXPECT_EQ(torquePeak().count(), 0);
     EXPECT_EQ(results(), QStringList(4, QString()));
-    EXPECT_EQ(env.tones.beeps.size() - tonesBefore, 1u); // no end beep
+    EXPECT_EQ(tones().size(), 1u); // no end beep
     EXPECT_TRUE(dyno().LabelRPM->isHidden());
     EXPECT_FALSE(dyno().ButtonDynoReset->isHidden());
     EXPECT_EQ(dyno().ButtonStartDyno->text(), QStringLiteral("Rozpocznij pomiar"));
     EXPECT_TRUE(dyno().EditDyno_G->isEnabled());
 }
 
-TEST_F(DynoTest, ATabChangeOrTheResetButtonClearsCurvesMarkersAndResults)
+TEST_F(DynoTabTest, ATabChangeOrTheResetButtonClearsCurvesMarkersAndResults)
 {
     click(dyno().ButtonStartDyno);
     ASSERT_EQ(torquePeak().count(), 1);
-    clickTab(kPlotTab);
-    EXPECT_EQ(main().Pages->currentIndex(), kPlotTab);
+    clickTab(main().TabPlot);
+    EXPECT_EQ(currentPage(), main().TabPlot);
     for (ChartSeries *series : {&powerLine(), &powerPeak(), &torqueLine(), &torquePeak()})
         EXPECT_EQ(series->count(), 0);
     EXPECT_EQ(results(), QStringList(4, QString()));
 
-    clickTab(kDynoTab);
+    clickTab(main().TabDyno);
     click(dyno().ButtonStartDyno);
     type(dyno().EditDyno_G, "1200");
     type(dyno().EditDyno_B, "1800");
@@ -157,7 +149,46 @@ TEST_F(DynoTest, ATabChangeOrTheResetButtonClearsCurvesMarkersAndResults)
     EXPECT_EQ(torquePeak().count(), 0);
 }
 
-TEST_F(DynoTest, FrontalAreaFollowsTheBodySize)
+TEST_F(DynoTabTest, ATabClickRefusedDuringTheRunLeavesTheRunDisplayAlone)
+{
+    bool rpmShown = false;
+    QWidget *pageAfterClick = nullptr;
+    after(3000, [&] {
+        clickTab(main().TabPlot);
+        rpmShown = !dyno().LabelRPM->isHidden();
+        pageAfterClick = currentPage();
+    });
+    click(dyno().ButtonStartDyno);
+    EXPECT_EQ(pageAfterClick, main().TabDyno);
+    EXPECT_TRUE(rpmShown);
+    EXPECT_EQ(powerLine().count(), 104);
+    EXPECT_EQ(results(), (QStringList{text("185"), text("3599"), text("80"), text("4563")}));
+}
+
+TEST_F(DynoTabTest, RozlaczEmptiesTheAccelerationAndDynoTabs)
+{
+    // The tab gate empties both tabs on the way to "Główna" already; here the pages are changed
+    // past the gate, so that only the disconnection can empty them.
+    click(dyno().ButtonStartDyno);
+    main().Pages->setCurrentWidget(main().TabAccel);
+    clickRadio(accel().RadioButtonSpd4);
+    accel().MaskEditVpocz->setText(text("0"));
+    accel().MaskEditVkonc->setText(text("10"));
+    click(accel().ButtonAccelStart);
+    main().Pages->setCurrentWidget(main().TabMain);
+    ASSERT_EQ(shownAccelLabels().size(), 2);
+    ASSERT_GT(main().AccelSeries->count(), 0);
+    ASSERT_EQ(torquePeak().count(), 1);
+
+    clickPolacz();
+    EXPECT_TRUE(shownAccelLabels().isEmpty());
+    EXPECT_EQ(main().AccelSeries->count(), 0);
+    for (ChartSeries *series : {&powerLine(), &powerPeak(), &torqueLine(), &torquePeak()})
+        EXPECT_EQ(series->count(), 0);
+    EXPECT_EQ(results(), QStringList(4, QString()));
+}
+
+TEST_F(DynoTabTest, FrontalAreaFollowsTheBodySize)
 {
     const struct {
         const char *B, *H, *h1, *F;
@@ -177,7 +208,7 @@ TEST_F(DynoTest, FrontalAreaFollowsTheBodySize)
     EXPECT_TRUE(dyno().EditDyno_F->isReadOnly());
 }
 
-TEST_F(DynoTest, WrongParametersAreReportedAndNothingStarts)
+TEST_F(DynoTabTest, WrongParametersAreReportedAndNothingStarts)
 {
     const struct {
         QLineEdit *edit;
@@ -204,10 +235,10 @@ TEST_F(DynoTest, WrongParametersAreReportedAndNothingStarts)
         EXPECT_EQ(powerLine().count(), 0);
         EXPECT_EQ(c.edit->text(), text(c.value));
     }
-    EXPECT_EQ(env.tones.beeps.size(), tonesBefore);
+    EXPECT_TRUE(tones().empty());
 }
 
-TEST_F(DynoTest, AResultBeyondTheIntegerRangeShowsTheOverRangeMarkNotItsLastDigits)
+TEST_F(DynoTabTest, AResultBeyondTheIntegerRangeShowsTheOverRangeMarkNotItsLastDigits)
 {
     type(dyno().EditDyno_G, "900000000000");
     QStringList shown;

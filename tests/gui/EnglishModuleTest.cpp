@@ -133,80 +133,6 @@ std::string describe(const QString &context, const QString &source, const QStrin
     return QStringLiteral("%1 \"%2\" -> \"%3\"").arg(context, source, shown).toStdString();
 }
 
-class EnglishModule : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(module.load(kEnglishModule)) << kEnglishModule.toStdString(); }
-    LanguageModule module;
-};
-
-} // namespace
-
-TEST_F(EnglishModule, TranslatesEveryTextOfTheSourcesAndEveryCatalogueMessage)
-{
-    const std::vector<SourceText> texts = sourceTexts();
-    // The list holds the window texts of every window and all catalogue messages.
-    for (const CatalogueEntry &entry : MessageCatalogue()) {
-        const QString name = QString::fromLatin1(entry.name);
-        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                                [&](const SourceText &t) { return t.context == u"MessageCatalogue" && t.source == name; }))
-            << entry.name;
-    }
-    for (const char *context : {"TMainForm", "MainTabPage", "TAboutForm", "TSetupForm", "TFormRaport", "TWaitForm"})
-        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const SourceText &t) { return t.context == QLatin1String(context); }))
-            << context;
-
-    QStringList untranslated;
-    for (const SourceText &text : texts)
-        if (translated(module, text).isEmpty())
-            untranslated << QStringLiteral("%1: \"%2\"").arg(text.context, text.source);
-    EXPECT_TRUE(untranslated.isEmpty()) << "Texts without an English translation (refresh and fill in "
-                                           "translations/korvath-diag_en.ts):\n"
-                                        << untranslated.join(u'\n').toStdString();
-}
-
-TEST_F(EnglishModule, KeepsLineBreaksPlaceholdersAndEdgeBlanks)
-{
-    for (const CatalogueEntry &entry : MessageCatalogue()) {
-        const QString polish = QString::fromUtf16(entry.text);
-        const QString english = module.messageText(entry.name);
-        EXPECT_TRUE(TextShape(english) == TextShape(polish)) << describe(QStringLiteral("MessageCatalogue"), polish, english);
-        EXPECT_LE(english.size(), kMaxMessageLength) << entry.name;
-    }
-    for (const SourceText &text : sourceTexts()) {
-        if (text.context == u"MessageCatalogue")
-            continue;
-        const QString english = translated(module, text);
-        EXPECT_TRUE(TextShape(english) == TextShape(text.source)) << describe(text.context, text.source, english);
-    }
-}
-
-TEST_F(EnglishModule, IsChosenBesideTheProgramForEveryEnglishLocaleOnly)
-{
-    for (const char *abbreviation : {"ENU", "ENG", "ENA", "EN"}) {
-        const auto chosen = LanguageModule::choose(kProgram, QString::fromLatin1(abbreviation));
-        ASSERT_NE(chosen, nullptr) << abbreviation;
-        EXPECT_EQ(QFileInfo(chosen->path()), QFileInfo(kEnglishModule)) << abbreviation;
-    }
-    EXPECT_EQ(LanguageModule::choose(kProgram, QStringLiteral("PLK")), nullptr);
-    EXPECT_EQ(LanguageModule::choose(kProgram, QString()), nullptr);
-}
-
-TEST_F(EnglishModule, MessagesKeepTheirLayoutInEnglish)
-{
-    LanguageModule::activate(&module);
-    EXPECT_EQ(LoadMessage(STabMsg), QStringLiteral("To reach the other functions of the program, \r\n"
-                                                   "    connect to the vehicle first \r\n"
-                                                   "           by pressing the \"Connect\" button "));
-    EXPECT_EQ(LoadMessage(SModDiscPend) + QStringLiteral("ECU") + LoadMessage(SDisconnected),
-              QStringLiteral("Disconnecting modules... ECU disconnected"));
-    EXPECT_EQ(LoadMessage(SDTCClearWrng).split(QStringLiteral("\r\n")).size(), 11);
-    EXPECT_EQ(LoadMessage(PStopka3), QStringLiteral("https://www.korvath.pl"));
-    LanguageModule::activate(nullptr);
-    EXPECT_EQ(LoadMessage(SConnect), QStringLiteral("Połącz"));
-}
-
-namespace {
-
 // Every text a user reads on the windows: captions, titles, tab and menu texts, hints.
 QStringList visibleTexts(const QWidget &window)
 {
@@ -252,11 +178,12 @@ QStringList polishTexts(const QStringList &texts)
     return texts.filter(polishLetter);
 }
 
-class EnglishWorkstation : public WorkstationTest {
+// The English module loaded and active, and the windows started in its language.
+class EnglishModuleTest : public WorkstationTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(module.load(kEnglishModule));
+        ASSERT_TRUE(module.load(kEnglishModule)) << kEnglishModule.toStdString();
         LanguageModule::activate(&module);
         start();
     }
@@ -279,9 +206,75 @@ protected:
     LanguageModule module;
 };
 
+
 } // namespace
 
-TEST_F(EnglishWorkstation, EveryWindowIsInEnglish)
+TEST_F(EnglishModuleTest, TranslatesEveryTextOfTheSourcesAndEveryCatalogueMessage)
+{
+    const std::vector<SourceText> texts = sourceTexts();
+    // The list holds the window texts of every window and all catalogue messages.
+    for (const CatalogueEntry &entry : MessageCatalogue()) {
+        const QString name = QString::fromLatin1(entry.name);
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                                [&](const SourceText &t) { return t.context == u"MessageCatalogue" && t.source == name; }))
+            << entry.name;
+    }
+    for (const char *context : {"TMainForm", "MainTabPage", "TAboutForm", "TSetupForm", "TFormRaport", "TWaitForm"})
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const SourceText &t) { return t.context == QLatin1String(context); }))
+            << context;
+
+    QStringList untranslated;
+    for (const SourceText &text : texts)
+        if (translated(module, text).isEmpty())
+            untranslated << QStringLiteral("%1: \"%2\"").arg(text.context, text.source);
+    EXPECT_TRUE(untranslated.isEmpty()) << "Texts without an English translation (refresh and fill in "
+                                           "translations/korvath-diag_en.ts):\n"
+                                        << untranslated.join(u'\n').toStdString();
+}
+
+TEST_F(EnglishModuleTest, KeepsLineBreaksPlaceholdersAndEdgeBlanks)
+{
+    for (const CatalogueEntry &entry : MessageCatalogue()) {
+        const QString polish = QString::fromUtf16(entry.text);
+        const QString english = module.messageText(entry.name);
+        EXPECT_TRUE(TextShape(english) == TextShape(polish)) << describe(QStringLiteral("MessageCatalogue"), polish, english);
+        EXPECT_LE(english.size(), kMaxMessageLength) << entry.name;
+    }
+    for (const SourceText &text : sourceTexts()) {
+        if (text.context == u"MessageCatalogue")
+            continue;
+        const QString english = translated(module, text);
+        EXPECT_TRUE(TextShape(english) == TextShape(text.source)) << describe(text.context, text.source, english);
+    }
+}
+
+TEST_F(EnglishModuleTest, IsChosenBesideTheProgramForEveryEnglishLocaleOnly)
+{
+    for (const char *abbreviation : {"ENU", "ENG", "ENA", "EN"}) {
+        const auto chosen = LanguageModule::choose(kProgram, QString::fromLatin1(abbreviation));
+        ASSERT_NE(chosen, nullptr) << abbreviation;
+        EXPECT_EQ(QFileInfo(chosen->path()), QFileInfo(kEnglishModule)) << abbreviation;
+    }
+    EXPECT_EQ(LanguageModule::choose(kProgram, QStringLiteral("PLK")), nullptr);
+    EXPECT_EQ(LanguageModule::choose(kProgram, QString()), nullptr);
+}
+
+TEST_F(EnglishModuleTest, MessagesKeepTheirLayoutInEnglish)
+{
+    LanguageModule::activate(&module);
+    EXPECT_EQ(LoadMessage(STabMsg), QStringLiteral("To reach the other functions of the program, \r\n"
+                                                   "    connect to the vehicle first \r\n"
+                                                   "           by pressing the \"Connect\" button "));
+    EXPECT_EQ(LoadMessage(SModDiscPend) + QStringLiteral("ECU") + LoadMessage(SDisconnected),
+              QStringLiteral("Disconnecting modules... ECU disconnected"));
+    EXPECT_EQ(LoadMessage(SDTCClearWrng).split(QStringLiteral("\r\n")).size(), 11);
+    EXPECT_EQ(LoadMessage(PStopka3), QStringLiteral("https://www.korvath.pl"));
+    LanguageModule::activate(nullptr);
+    EXPECT_EQ(LoadMessage(SConnect), QStringLiteral("Połącz"));
+}
+
+
+TEST_F(EnglishModuleTest, EveryWindowIsInEnglish)
 {
     const QStringList texts = allWindowTexts();
     EXPECT_GT(texts.size(), 150);
@@ -294,12 +287,12 @@ TEST_F(EnglishWorkstation, EveryWindowIsInEnglish)
     EXPECT_EQ(workstation->aboutForm().StaticTextVersion->text(), QStringLiteral("Version 1.1.2"));
 
     // The tab gate's notice comes from the catalogue, in English too.
-    clickTab(1);
+    clickTab(main().TabDTC);
     ASSERT_EQ(env.dialogs.shown.size(), 1u);
     EXPECT_TRUE(env.dialogs.shown.front().text.startsWith(QStringLiteral("To reach the other functions")));
 }
 
-TEST_F(EnglishWorkstation, WithoutTheModuleTheWindowsStayPolish)
+TEST_F(EnglishModuleTest, WithoutTheModuleTheWindowsStayPolish)
 {
     LanguageModule::activate(nullptr);
     start();
@@ -308,28 +301,28 @@ TEST_F(EnglishWorkstation, WithoutTheModuleTheWindowsStayPolish)
     EXPECT_EQ(main().Pages->tabText(0), QStringLiteral("Główna"));
 }
 
-TEST_F(EnglishWorkstation, WhatTheVehicleGivesIsShownInEnglish)
+TEST_F(EnglishModuleTest, WhatTheVehicleGivesIsShownInEnglish)
 {
     // Every tab filled: fault codes with their titles, the freeze frame, live sensors, the
     // monitors and the plot's parameter lists.
     clickPolacz();
-    clickTab(1);
+    clickTab(main().TabDTC);
     click(main().TabDTC->ButtonDTCOdczytaj);
     EXPECT_EQ(main().TabDTC->StringGridDTCPending->Cells(1, 1), QStringLiteral("Cylinder 1 Misfire Detected"));
-    clickTab(2);
+    clickTab(main().TabFreeze);
     click(main().TabFreeze->ButtonFreezeRead);
     EXPECT_EQ(main().TabFreeze->StringGridFreezeParams->Cells(1, 10), QStringLiteral("Engine speed"));
     EXPECT_EQ(main().TabFreeze->StringGridFreezeParams->Cells(2, 10), QStringLiteral("rpm"));
-    clickTab(3);
+    clickTab(main().TabSensors);
     QStringList whileReading;
     env.clock.at(env.clock.now() + 3000, [&] {
         whileReading = allWindowTexts();
         click(main().TabSensors->ButtonStart);
     });
     click(main().TabSensors->ButtonStart);
-    clickTab(4);
+    clickTab(main().TabMonitors);
     click(main().TabMonitors->ButtonMonitorRead);
-    clickTab(5);
+    clickTab(main().TabPlot);
     QStringList whilePlotting;
     env.clock.at(env.clock.now() + 1000, [&] {
         whilePlotting = allWindowTexts();
@@ -346,7 +339,7 @@ TEST_F(EnglishWorkstation, WhatTheVehicleGivesIsShownInEnglish)
     EXPECT_EQ(LookupDtcDescription(QStringLiteral("P9999")), QStringLiteral("No description of the code in the database"));
 }
 
-TEST_F(EnglishWorkstation, TheLogViewerAndTheReportArchiveAreInEnglish)
+TEST_F(EnglishModuleTest, TheLogViewerAndTheReportArchiveAreInEnglish)
 {
     QTemporaryDir dir;
     SensorLogData log;

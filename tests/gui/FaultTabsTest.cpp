@@ -17,7 +17,7 @@ namespace {
 QStringList gridRows(StringGrid *grid, int firstColumn = 0)
 {
     QStringList rows;
-    for (int row = 1; row < grid->RowCount(); ++row) {
+    for (int row = 1; row < grid->rowCountWithHeader(); ++row) {
         QStringList cells;
         for (int column = firstColumn; column < grid->columnCount(); ++column)
             cells << grid->Cells(column, row);
@@ -30,12 +30,7 @@ QStringList gridRows(StringGrid *grid, int firstColumn = 0)
 
 class FaultTabsTest : public WorkstationTest {
 protected:
-    void SetUp() override
-    {
-        useScriptedVehicle = true;
-        start();
-        clickPolacz();
-    }
+    void SetUp() override { startConnected(); }
     DtcTabPage &dtc() { return *main().TabDTC; }
     FreezeTabPage &freeze() { return *main().TabFreeze; }
     MonitorsTabPage &monitors() { return *main().TabMonitors; }
@@ -43,7 +38,7 @@ protected:
 
 TEST_F(FaultTabsTest, ReadingTheFaultMemoryDealsTheCodesToBothGrids)
 {
-    clickTab(1);
+    clickTab(main().TabDTC);
     for (int read = 0; read < 2; ++read) {
         click(dtc().ButtonDTCOdczytaj);
         EXPECT_EQ(gridRows(dtc().StringGridDTCPending),
@@ -77,9 +72,9 @@ TEST_F(FaultTabsTest, ReadingTheFaultMemoryDealsTheCodesToBothGrids)
 
 TEST_F(FaultTabsTest, ClearingAsksFirstAndEmptiesOnlyTheFaultCodes)
 {
-    clickTab(4);
+    clickTab(main().TabMonitors);
     click(monitors().ButtonMonitorRead);
-    clickTab(1);
+    clickTab(main().TabDTC);
     click(dtc().ButtonDTCOdczytaj);
 
     env.dialogs.answers = {MessageAnswer::No};
@@ -111,7 +106,7 @@ TEST_F(FaultTabsTest, ClearingAsksFirstAndEmptiesOnlyTheFaultCodes)
 
 TEST_F(FaultTabsTest, TheLampFollowsBitSevenAndANonAnswerChangesNothing)
 {
-    clickTab(1);
+    clickTab(main().TabDTC);
     vehicle->status.milStatusWord = 0x0002;
     click(dtc().ButtonDTCOdczytaj);
     EXPECT_EQ(dtc().LabelDTCMILStatus->text(), QStringLiteral("Zgaszona"));
@@ -126,7 +121,7 @@ TEST_F(FaultTabsTest, TheLampFollowsBitSevenAndANonAnswerChangesNothing)
 
 TEST_F(FaultTabsTest, TheFreezeFrameReadsFifteenParametersInFreezeFrameMode)
 {
-    clickTab(2);
+    clickTab(main().TabFreeze);
     const int pumps = env.clock.pumps();
     click(freeze().ButtonFreezeRead);
     EXPECT_EQ(env.clock.now(), 1500);
@@ -154,7 +149,7 @@ TEST_F(FaultTabsTest, TheFreezeFrameReadsFifteenParametersInFreezeFrameMode)
 
 TEST_F(FaultTabsTest, MonitorsShowTheReadinessAfterHalfASecond)
 {
-    clickTab(4);
+    clickTab(main().TabMonitors);
     for (int read = 1; read <= 2; ++read) {
         click(monitors().ButtonMonitorRead);
         EXPECT_EQ(env.clock.now(), 500 * read);
@@ -176,13 +171,13 @@ TEST_F(FaultTabsTest, MonitorsShowTheReadinessAfterHalfASecond)
 
 TEST_F(FaultTabsTest, DisconnectingEmptiesTheThreeTabsButKeepsHeadersAndNames)
 {
-    clickTab(1);
+    clickTab(main().TabDTC);
     click(dtc().ButtonDTCOdczytaj);
-    clickTab(2);
+    clickTab(main().TabFreeze);
     click(freeze().ButtonFreezeRead);
-    clickTab(4);
+    clickTab(main().TabMonitors);
     click(monitors().ButtonMonitorRead);
-    clickTab(0);
+    clickTab(main().TabMain);
     clickPolacz();
 
     EXPECT_TRUE(dtc().StringGridDTCPending->Cells(0, 1).isEmpty());
@@ -203,7 +198,7 @@ TEST_F(FaultTabsTest, FaultDataComeFromTheVehicleLinkWhateverItHolds)
     vehicle->storedCodes = QStringList{"0101", "0102", "0103", "0104", "0105", "0106", "0107", "0108"};
     vehicle->pendingCodes = std::nullopt; // not answered
     vehicle->clearAccepted = false;
-    clickTab(1);
+    clickTab(main().TabDTC);
     click(dtc().ButtonDTCOdczytaj);
     EXPECT_EQ(dtc().LabelDTCStoredCount->text(), QStringLiteral("8"));
     EXPECT_EQ(dtc().LabelDTCPendCount->text(), QStringLiteral("?"));
@@ -217,7 +212,7 @@ TEST_F(FaultTabsTest, FaultDataComeFromTheVehicleLinkWhateverItHolds)
 
     // A freeze frame of another code takes the description table's text; "0000" means none.
     vehicle->freezeFrameCode = QStringLiteral("0300");
-    clickTab(2);
+    clickTab(main().TabFreeze);
     click(freeze().ButtonFreezeRead);
     EXPECT_EQ(freeze().LabeledEditDTCCode->text(), QStringLiteral("P0300"));
     EXPECT_EQ(freeze().LabeledEditDTCDesc->text(), TDtcList::Describe(QStringLiteral("P0300")));
@@ -227,7 +222,7 @@ TEST_F(FaultTabsTest, FaultDataComeFromTheVehicleLinkWhateverItHolds)
 
     // Monitors the vehicle does not report stay empty.
     vehicle->status.ok = false;
-    clickTab(4);
+    clickTab(main().TabMonitors);
     click(monitors().ButtonMonitorRead);
     EXPECT_TRUE(monitors().StringGridMonitorCont->Cells(1, 1).isEmpty());
 }
@@ -240,11 +235,11 @@ TEST_F(FaultTabsTest, EveryWaitShowsTheBusyCursorAndEndsWithoutIt)
         const QCursor *cursor = QGuiApplication::overrideCursor();
         busyWhileWaiting.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
     });
-    clickTab(2);
+    clickTab(main().TabFreeze);
     click(freeze().ButtonFreezeRead);
-    clickTab(4);
+    clickTab(main().TabMonitors);
     click(monitors().ButtonMonitorRead);
-    clickTab(0);
+    clickTab(main().TabMain);
     clickPolacz(); // the disconnection's pauses
     ASSERT_GT(busyWhileWaiting.size(), 15u);
     EXPECT_EQ(std::count(busyWhileWaiting.begin(), busyWhileWaiting.end(), false), 0);

@@ -24,7 +24,9 @@ int textIndent(StringGrid &grid, int column, int row)
 
 } // namespace
 
-TEST_F(WorkstationTest, TheSensorGridDrawsItsTextsAtTheCellCornerTheOtherGridsAsQtDoes)
+class GridLayoutTest : public WorkstationTest {};
+
+TEST_F(GridLayoutTest, TheSensorGridDrawsItsTextsAtTheCellCornerTheOtherGridsAsQtDoes)
 {
     StringGrid *sensors = main().TabSensors->StringGridSensors;
     sensors->resize(sensors->size()); // laid out without being on screen
@@ -36,7 +38,7 @@ TEST_F(WorkstationTest, TheSensorGridDrawsItsTextsAtTheCellCornerTheOtherGridsAs
     EXPECT_GE(dtcIndent, 3);
 }
 
-TEST_F(WorkstationTest, EveryGridHeaderIsOneRowHigh)
+TEST_F(GridLayoutTest, EveryGridHeaderIsOneRowHigh)
 {
     const QList<StringGrid *> grids = main().findChildren<StringGrid *>();
     ASSERT_EQ(grids.size(), 6);

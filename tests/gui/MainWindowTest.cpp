@@ -15,7 +15,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
-TEST_F(WorkstationTest, MainWindowStartsOnTheMainTabWithItsTexts)
+class MainWindowTest : public WorkstationTest {};
+
+TEST_F(MainWindowTest, MainWindowStartsOnTheMainTabWithItsTexts)
 {
     EXPECT_EQ(main().windowTitle(), QStringLiteral("Korvath Diag  1.1.2"));
     EXPECT_EQ(main().size(), QSize(800, 600));
@@ -46,7 +48,7 @@ TEST_F(WorkstationTest, MainWindowStartsOnTheMainTabWithItsTexts)
     EXPECT_EQ(main().MnuZakoncz->text(), QStringLiteral("&Zakończ"));
 }
 
-TEST_F(WorkstationTest, CreationFillsGridHeadersAndSelectorsAndTheSettingsDefaults)
+TEST_F(MainWindowTest, CreationFillsGridHeadersAndSelectorsAndTheSettingsDefaults)
 {
     auto *sensors = control<StringGrid>("StringGridSensors");
     EXPECT_EQ(sensors->Cells(0, 0), QString());
@@ -74,13 +76,13 @@ TEST_F(WorkstationTest, CreationFillsGridHeadersAndSelectorsAndTheSettingsDefaul
     EXPECT_TRUE(env.dialogs.shown.empty());
 }
 
-TEST_F(WorkstationTest, AboutBoxShowsTheVersion)
+TEST_F(MainWindowTest, AboutBoxShowsTheVersion)
 {
     EXPECT_EQ(workstation->aboutForm().StaticTextVersion->text(), QStringLiteral("Wersja 1.1.2"));
     EXPECT_EQ(workstation->aboutForm().windowTitle(), QStringLiteral("O Programie"));
 }
 
-TEST_F(WorkstationTest, StatusBarShowsTheHintUnderThePointer)
+TEST_F(MainWindowTest, StatusBarShowsTheHintUnderThePointer)
 {
     QWidget *button = main().TabMain->ButtonPolacz;
     QStatusTipEvent tip(button->statusTip());
@@ -88,7 +90,7 @@ TEST_F(WorkstationTest, StatusBarShowsTheHintUnderThePointer)
     EXPECT_EQ(main().statusBar()->currentMessage(), QStringLiteral("Kliknij przycisk aby połączyć się z samochodem"));
 }
 
-TEST_F(WorkstationTest, ALanguageModuleReplacesWindowTextsAndMessages)
+TEST_F(MainWindowTest, ALanguageModuleReplacesWindowTextsAndMessages)
 {
     LanguageModule module;
     ASSERT_TRUE(module.load(QStringLiteral(KORVATH_TEST_DATA_DIR "/lang_english.qm")));
@@ -102,7 +104,7 @@ TEST_F(WorkstationTest, ALanguageModuleReplacesWindowTextsAndMessages)
     EXPECT_EQ(main().Pages->tabText(2), QStringLiteral("Zamrożone ramki")); // not in the module
 }
 
-TEST_F(WorkstationTest, TheMainWindowStartsCentredOnTheDesktop)
+TEST_F(MainWindowTest, TheMainWindowStartsCentredOnTheDesktop)
 {
     const QRect desktop = QApplication::primaryScreen()->availableGeometry();
     ASSERT_GT(desktop.width(), main().width()); // else any place would be the centre
@@ -113,7 +115,7 @@ TEST_F(WorkstationTest, TheMainWindowStartsCentredOnTheDesktop)
     EXPECT_LE(std::abs(offset.y()), frame.height() / 2 + 1);
 }
 
-TEST_F(WorkstationTest, EveryTabCarriesItsHintTheDebugTabNone)
+TEST_F(MainWindowTest, EveryTabCarriesItsHintTheDebugTabNone)
 {
     const QStringList hints{QStringLiteral("Główny ekran programu."),
                             QStringLiteral("Odczytywanie i kasowanie kodów błędów"),
@@ -128,7 +130,7 @@ TEST_F(WorkstationTest, EveryTabCarriesItsHintTheDebugTabNone)
     }
 }
 
-TEST_F(WorkstationTest, TheStatusBarShowsTheNearestHintUnderThePointer)
+TEST_F(MainWindowTest, TheStatusBarShowsTheNearestHintUnderThePointer)
 {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
     QStatusBar *bar = main().statusBar();
@@ -156,7 +158,7 @@ TEST_F(WorkstationTest, TheStatusBarShowsTheNearestHintUnderThePointer)
     EXPECT_EQ(bar->currentMessage(), QStringLiteral("Główny ekran programu."));
 }
 
-TEST_F(WorkstationTest, EveryTextOfTheAboutBoxIsFullyVisible)
+TEST_F(MainWindowTest, EveryTextOfTheAboutBoxIsFullyVisible)
 {
     TAboutForm &about = workstation->aboutForm();
     const QList<QLabel *> labels = about.findChildren<QLabel *>();
@@ -179,7 +181,7 @@ TEST_F(WorkstationTest, EveryTextOfTheAboutBoxIsFullyVisible)
     EXPECT_EQ(texts, 4);
 }
 
-TEST_F(WorkstationTest, PortNotificationsSwitchTheConnectionControls)
+TEST_F(MainWindowTest, PortNotificationsSwitchTheConnectionControls)
 {
     MainTabPage *tab = main().TabMain;
     tab->MemoStatus->setPlainText(QStringLiteral("poprzednie połączenie"));

@@ -9,26 +9,30 @@ namespace {
 
 struct Loop {
     const char *name;
-    int tab;
+    QWidget *(*page)(TMainForm &);
     QPushButton *(*button)(TMainForm &);
     bool MainState::*flag;
 };
 
 const Loop kLoops[] = {
-    {"plot", 5, [](TMainForm &m) { return m.TabPlot->ButtonPlotStart; }, &MainState::PlotRunning},
-    {"accel", 6, [](TMainForm &m) { return m.TabAccel->ButtonAccelStart; }, &MainState::AccelRunning},
-    {"dyno", 7, [](TMainForm &m) { return m.TabDyno->ButtonStartDyno; }, &MainState::DynoRunning},
+    {"plot", [](TMainForm &m) -> QWidget * { return m.TabPlot; }, [](TMainForm &m) { return m.TabPlot->ButtonPlotStart; },
+     &MainState::PlotRunning},
+    {"accel", [](TMainForm &m) -> QWidget * { return m.TabAccel; },
+     [](TMainForm &m) { return m.TabAccel->ButtonAccelStart; }, &MainState::AccelRunning},
+    {"dyno", [](TMainForm &m) -> QWidget * { return m.TabDyno; }, [](TMainForm &m) { return m.TabDyno->ButtonStartDyno; },
+     &MainState::DynoRunning},
 };
 
 } // namespace
 
-TEST_F(MeasureTabTest, ClosingTheWindowInsideEachMeasurementEndsIt)
+class MeasureClosingTest : public MeasureTabTest {};
+
+TEST_F(MeasureClosingTest, ClosingTheWindowInsideEachMeasurementEndsIt)
 {
     // 3000 ms falls in the plot's read loop, the acceleration test's slow-down and the dyno run.
     for (const Loop &loop : kLoops) {
-        start();
-        clickPolacz();
-        clickTab(loop.tab);
+        startConnected();
+        clickTab(loop.page(main()));
         bool wasRunning = false;
         after(3000, [&] {
             wasRunning = state().*loop.flag;
@@ -43,12 +47,11 @@ TEST_F(MeasureTabTest, ClosingTheWindowInsideEachMeasurementEndsIt)
     }
 }
 
-TEST_F(MeasureTabTest, ZakonczInsideEachMeasurementEndsTheProgramWithStatusZero)
+TEST_F(MeasureClosingTest, ZakonczInsideEachMeasurementEndsTheProgramWithStatusZero)
 {
     for (const Loop &loop : kLoops) {
-        start();
-        clickPolacz();
-        clickTab(loop.tab);
+        startConnected();
+        clickTab(loop.page(main()));
         bool handlerReturned = false;
         after(3000, [&] { main().MnuZakoncz->trigger(); });
         QTimer::singleShot(0, &main(), [&] {

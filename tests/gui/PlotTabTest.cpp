@@ -8,12 +8,12 @@
 
 namespace {
 
-class PlotTest : public MeasureTabTest {
+class PlotTabTest : public MeasureTabTest {
 protected:
     void SetUp() override
     {
         MeasureTabTest::SetUp();
-        clickTab(kPlotTab);
+        clickTab(main().TabPlot);
     }
 
     ChartSeries &trace(int k) { return *main().PlotSeries[std::size_t(k)]; }
@@ -37,7 +37,7 @@ protected:
 
 } // namespace
 
-TEST_F(PlotTest, ListsHoldTheSupportedNumericPidsInOrderWithoutPreselection)
+TEST_F(PlotTabTest, ListsHoldTheSupportedNumericPidsInOrderWithoutPreselection)
 {
     vehicle->failing = [](std::uint8_t pid) { return pid == 0x40; }; // the third bitmap: 0x41.. unsupported
     QList<QStringList> lists;
@@ -63,7 +63,7 @@ TEST_F(PlotTest, ListsHoldTheSupportedNumericPidsInOrderWithoutPreselection)
     EXPECT_EQ(vehicle->queries.size(), 3u); // the bitmaps; nothing chosen, nothing read
 }
 
-TEST_F(PlotTest, EachTraceHoldsNPlusOnePoints)
+TEST_F(PlotTabTest, EachTraceHoldsNPlusOnePoints)
 {
     for (int sizeEntry : {0, 4}) {
         plot().ComboBoxSerSize->setCurrentIndex(sizeEntry);
@@ -86,7 +86,7 @@ TEST_F(PlotTest, EachTraceHoldsNPlusOnePoints)
     }
 }
 
-TEST_F(PlotTest, ReadsValuesIntoTheNewestPointAndTicksScrollThem)
+TEST_F(PlotTabTest, ReadsValuesIntoTheNewestPointAndTicksScrollThem)
 {
     plot().ComboBoxFreq->setCurrentIndex(2);
     QStringList values;
@@ -128,7 +128,7 @@ TEST_F(PlotTest, ReadsValuesIntoTheNewestPointAndTicksScrollThem)
     EXPECT_EQ(vehicle->queries[5].pid, 0x14);
 }
 
-TEST_F(PlotTest, ASwitchedOffTraceTurnsBlackShowsZeroAndKeepsItsUnit)
+TEST_F(PlotTabTest, ASwitchedOffTraceTurnsBlackShowsZeroAndKeepsItsUnit)
 {
     std::vector<QString> off;
     std::vector<QString> on;
@@ -151,7 +151,7 @@ TEST_F(PlotTest, ASwitchedOffTraceTurnsBlackShowsZeroAndKeepsItsUnit)
     EXPECT_EQ(on, (std::vector<QString>{text("#00ff00"), text("16383"), text("obr/min"), text("16383")}));
 }
 
-TEST_F(PlotTest, StopEmptiesTheTabAndRestoresTheSelectors)
+TEST_F(PlotTabTest, StopEmptiesTheTabAndRestoresTheSelectors)
 {
     plot().ComboBoxSerSize->setCurrentIndex(4);
     plot().ComboBoxFreq->setCurrentIndex(9);
@@ -180,7 +180,7 @@ TEST_F(PlotTest, StopEmptiesTheTabAndRestoresTheSelectors)
     }
 }
 
-TEST_F(PlotTest, ADroppedConnectionEndsTheLoopButLeavesTheRunStateUntilStop)
+TEST_F(PlotTabTest, ADroppedConnectionEndsTheLoopButLeavesTheRunStateUntilStop)
 {
     after(400, [&] { state().Connected = false; });
     click(plot().ButtonPlotStart); // returns once the loop has seen the connection gone
@@ -193,7 +193,7 @@ TEST_F(PlotTest, ADroppedConnectionEndsTheLoopButLeavesTheRunStateUntilStop)
     EXPECT_EQ(plot().ButtonPlotStart->text(), text("Start"));
 }
 
-TEST_F(PlotTest, StopAndStartWithinOnePumpContinueInTheSameLoop)
+TEST_F(PlotTabTest, StopAndStartWithinOnePumpContinueInTheSameLoop)
 {
     int passesAfterRestart = 0;
     after(350, [&] {

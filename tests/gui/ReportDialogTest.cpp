@@ -31,9 +31,7 @@ class ReportDialogTest : public WorkstationTest {
 protected:
     void SetUp() override
     {
-        useScriptedVehicle = true;
-        start();
-        clickPolacz();
+        startConnected();
         state().Settings.LogDirectory = dir.path(); // the printed reports' archive goes there
     }
 

@@ -93,7 +93,7 @@ TEST_F(SensorLogTest, LoggingLocksTheSelectionAndForceMode)
                   && !page().ButtonInvert->isEnabled() && !page().CheckBoxForceMode->isEnabled()
                   && !page().CheckBoxForceMode->isChecked() && !page().ButtonResetSupported->isEnabled()
                   && page().ButtonLogToFile->text() == QStringLiteral("Koniec zapisu");
-            clickTab(1); // refused silently while logging
+            clickTab(main().TabDTC); // refused silently while logging
         }
         if (query == 20)
             click(page().ButtonLogToFile);
@@ -102,7 +102,7 @@ TEST_F(SensorLogTest, LoggingLocksTheSelectionAndForceMode)
     };
     click(page().ButtonStart);
     EXPECT_TRUE(locked);
-    EXPECT_EQ(main().Pages->currentIndex(), 3);
+    EXPECT_EQ(currentPage(), main().TabSensors);
     EXPECT_TRUE(page().ButtonSelectAll->isEnabled());
     EXPECT_FALSE(page().CheckBoxForceMode->isChecked());
     EXPECT_TRUE(env.dialogs.shown.empty());

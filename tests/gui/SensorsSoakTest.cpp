@@ -22,7 +22,9 @@ long residentKilobytes()
 
 // A day of live reading must not grow the program: grid cells are reused, the debug log keeps
 // its last lines only and log lines go straight to the file.
-TEST_F(SensorsTabTest, MemoryStaysFlatOverTenThousandPasses)
+class SensorsSoakTest : public SensorsTabTest {};
+
+TEST_F(SensorsSoakTest, MemoryStaysFlatOverTenThousandPasses)
 {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizer's own bookkeeping grows with every allocation";

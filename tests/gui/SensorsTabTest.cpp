@@ -84,16 +84,16 @@ TEST_F(SensorsTabTest, WithNothingSelectedTheSupportedPidsAreListedFromTheFirstR
 
 TEST_F(SensorsTabTest, LeavingTheTabOrDisconnectingEndsTheLoop)
 {
-    runUntilQuery(8, [&] { clickTab(1); });
-    EXPECT_EQ(main().Pages->currentIndex(), 1);
+    runUntilQuery(8, [&] { clickTab(main().TabDTC); });
+    EXPECT_EQ(currentPage(), main().TabDTC);
     EXPECT_FALSE(state().SensorsRunning);
     EXPECT_EQ(vehicle->queries.size(), 8u);
     EXPECT_TRUE(pidColumn().join(QString()).isEmpty());
 
-    clickTab(3);
+    clickTab(main().TabSensors);
     vehicle->queries.clear();
     runUntilQuery(5, [&] {
-        clickTab(0);
+        clickTab(main().TabMain);
         clickPolacz();
     });
     EXPECT_FALSE(state().Connected);

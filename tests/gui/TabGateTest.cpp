@@ -4,11 +4,14 @@
 
 #include <QKeyEvent>
 
-TEST_F(WorkstationTest, BeforeConnectingEveryOtherTabIsRefusedWithTheNotice)
+class TabGateTest : public WorkstationTest {};
+
+TEST_F(TabGateTest, BeforeConnectingEveryOtherTabIsRefusedWithTheNotice)
 {
-    for (int index = 1; index <= 7; ++index) {
-        clickTab(index);
-        EXPECT_EQ(main().Pages->currentIndex(), 0) << index;
+    for (QWidget *page : std::initializer_list<QWidget *>{main().TabDTC, main().TabFreeze, main().TabSensors,
+                          main().TabMonitors, main().TabPlot, main().TabAccel, main().TabDyno}) {
+        clickTab(page);
+        EXPECT_EQ(currentPage(), main().TabMain) << page->objectName().toStdString();
     }
     ASSERT_EQ(env.dialogs.shown.size(), 7u);
     for (const auto &shown : env.dialogs.shown) {
@@ -18,46 +21,47 @@ TEST_F(WorkstationTest, BeforeConnectingEveryOtherTabIsRefusedWithTheNotice)
     }
     // The keyboard passes the same gate.
     QTest::keyClick(main().Pages->tabBar(), Qt::Key_Right);
-    EXPECT_EQ(main().Pages->currentIndex(), 0);
+    EXPECT_EQ(currentPage(), main().TabMain);
     EXPECT_EQ(env.dialogs.shown.size(), 8u);
 }
 
-TEST_F(WorkstationTest, ConnectedChangesAreAllowedAndStopTheLiveSensorLoop)
+TEST_F(TabGateTest, ConnectedChangesAreAllowedAndStopTheLiveSensorLoop)
 {
     clickPolacz();
     state().SensorsRunning = true;
-    clickTab(3);
-    EXPECT_EQ(main().Pages->currentIndex(), 3);
+    clickTab(main().TabSensors);
+    EXPECT_EQ(currentPage(), main().TabSensors);
     EXPECT_FALSE(state().SensorsRunning);
     QTest::keyClick(main().Pages, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(main().Pages->currentIndex(), 4);
+    EXPECT_EQ(currentPage(), main().TabMonitors);
     EXPECT_TRUE(env.dialogs.shown.empty());
 }
 
-TEST_F(WorkstationTest, RunningMeasurementsKeepTheOperatorOnTheirTabSilently)
+TEST_F(TabGateTest, RunningMeasurementsKeepTheOperatorOnTheirTabSilently)
 {
     clickPolacz();
-    clickTab(5);
+    clickTab(main().TabPlot);
     bool MainState::*flags[] = {&MainState::SensorLogActive, &MainState::PlotRunning, &MainState::AccelRunning,
                                 &MainState::DynoRunning};
     for (bool MainState::*flag : flags) {
         state().*flag = true;
-        clickTab(1);
+        clickTab(main().TabDTC);
         QTest::keyClick(main().Pages->tabBar(), Qt::Key_Left);
-        EXPECT_EQ(main().Pages->currentIndex(), 5);
+        EXPECT_EQ(currentPage(), main().TabPlot);
         state().*flag = false;
     }
     EXPECT_TRUE(env.dialogs.shown.empty());
 }
 
-TEST_F(WorkstationTest, TheDebugTabCannotBeReached)
+TEST_F(TabGateTest, TheDebugTabCannotBeReached)
 {
     clickPolacz();
-    clickTab(7);
-    ASSERT_EQ(main().Pages->currentIndex(), 7);
+    clickTab(main().TabDyno);
+    ASSERT_EQ(currentPage(), main().TabDyno);
     QTest::keyClick(main().Pages->tabBar(), Qt::Key_Right);
     QTest::keyClick(main().Pages, Qt::Key_Tab, Qt::ControlModifier);
-    main().Pages->gatedTabBar()->requestIndex(8);
-    EXPECT_EQ(main().Pages->currentIndex(), 7);
-    EXPECT_FALSE(main().Pages->isTabVisible(8));
+    const int debugTab = main().Pages->indexOf(main().TabDebug);
+    main().Pages->gatedTabBar()->requestIndex(debugTab);
+    EXPECT_EQ(currentPage(), main().TabDyno);
+    EXPECT_FALSE(main().Pages->isTabVisible(debugTab));
 }

@@ -6,6 +6,8 @@
 
 namespace {
 
+// 9.0, not 9.81: the workstation's curves have always been worked out with it, and a truer value
+// would shift every result against the reports printed before.
 constexpr double kGravity = 9.0;
 constexpr double kAeroFactor = 0.0471;
 constexpr double kSpeedFactor = 0.377;
@@ -18,10 +20,10 @@ DynoCoefficients DynoCoefficients::of(const DynoParameters &p)
 {
     DynoCoefficients k;
     k.rd = p.rStat * 1.04 * 0.001;
-    k.kRoll = p.G * p.f * k.rd * kGravity / (p.i * p.eta);
-    k.kAero = kAeroFactor * p.Cx * p.F * k.rd / (p.i * p.eta);
-    k.kInert = p.delta * p.G * k.rd / (p.i * p.eta * 3.6);
-    k.kSpeed = kSpeedFactor * k.rd / p.i;
+    k.rollTorque = p.G * p.f * k.rd * kGravity / (p.i * p.eta);
+    k.aeroTorque = kAeroFactor * p.Cx * p.F * k.rd / (p.i * p.eta);
+    k.inertiaTorque = p.delta * p.G * k.rd / (p.i * p.eta * 3.6);
+    k.speedPerRpm = kSpeedFactor * k.rd / p.i;
     return k;
 }
 
@@ -42,8 +44,8 @@ DynoSample DynoSampler::next(std::uint32_t tick)
     sample.n = m_n;
     sample.rising = m_n > nPrev;
     sample.nAvg = TruncToInt((std::int64_t(nPrev) + m_n) * 0.5);
-    const double vPrev = nPrev * m_k.kSpeed;
-    const double v = m_n * m_k.kSpeed;
+    const double vPrev = nPrev * m_k.speedPerRpm;
+    const double v = m_n * m_k.speedPerRpm;
     const double vAvg = (vPrev + v) * 0.5;
     const double dv = v - vPrev;
     const double dt = std::uint32_t(m_tick - previousTick) * 0.001;
@@ -55,7 +57,7 @@ DynoSample DynoSampler::next(std::uint32_t tick)
     if (!sample.rising)
         return sample;
     if (dt > 0) {
-        m_T = TruncToInt((m_k.kAero * vAvg * vAvg + m_k.kRoll) + m_k.kInert * dv / dt);
+        m_T = TruncToInt((m_k.aeroTorque * vAvg * vAvg + m_k.rollTorque) + m_k.inertiaTorque * dv / dt);
         m_P = TruncToInt(double(std::int64_t(m_T) * sample.nAvg) * kPowerFactor);
     }
     if (m_T > m_Tmax) {

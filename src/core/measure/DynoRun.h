@@ -8,11 +8,11 @@
 // engine-speed profile and the torque and power of each pair of samples.
 
 struct DynoCoefficients {
-    double rd = 0;     // dynamic wheel radius, m
-    double kRoll = 0;  // rolling-resistance torque at the engine, Nm
-    double kAero = 0;  // air-drag torque at the engine per (km/h)², Nm
-    double kInert = 0; // inertia torque at the engine per km/h gained per second, Nm
-    double kSpeed = 0; // road speed per engine rev/min, km/h
+    double rd = 0;            // dynamic wheel radius, m
+    double rollTorque = 0;    // rolling-resistance torque at the engine, Nm
+    double aeroTorque = 0;    // air-drag torque at the engine per (km/h)², Nm
+    double inertiaTorque = 0; // inertia torque at the engine per km/h gained per second, Nm
+    double speedPerRpm = 0;   // road speed per engine rev/min, km/h
 
     static DynoCoefficients of(const DynoParameters &p);
 };

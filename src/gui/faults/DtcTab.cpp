@@ -28,7 +28,7 @@ void fillCodes(StringGrid *grid, const QStringList &rawCodes)
     for (const QString &raw : rawCodes)
         list.Add(raw);
     list.Reset();
-    for (int row = 1; row < grid->RowCount(); ++row) {
+    for (int row = 1; row < grid->rowCountWithHeader(); ++row) {
         const bool onCode = list.Next() > 0;
         grid->setCells(0, row, onCode ? list.CurrentCode() : QString());
         grid->setCells(1, row, onCode ? list.CurrentDescription() : QString());

@@ -3,9 +3,9 @@
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/PageGeometry.h"
 #include "gui/widgets/StringGrid.h"
+#include "gui/widgets/SvgPixmap.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,7 +15,7 @@ namespace {
 QLabel *makeLampImage(QWidget *parent, const char *name, const QString &resource)
 {
     auto *image = placed(new QLabel(parent), name, QRect(16, 32, 113, 81));
-    image->setPixmap(QIcon(resource).pixmap(QSize(113, 81)));
+    image->setPixmap(svgPixmap(resource, QSize(113, 81)));
     image->hide();
     return image;
 }

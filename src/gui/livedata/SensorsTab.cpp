@@ -263,7 +263,7 @@ void SensorsTab::runPass()
 void SensorsTab::invalidateGrid()
 {
     StringGrid *grid = m_page.StringGridSensors;
-    for (int row = 1; row < grid->RowCount(); ++row)
+    for (int row = 1; row < grid->rowCountWithHeader(); ++row)
         if (m_checkColumn->outdated(row))
             grid->viewport()->update(grid->visualRect(grid->model()->index(row - 1, 0)));
 }

@@ -3,9 +3,9 @@
 #include "gui/widgets/Anchors.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/PageGeometry.h"
+#include "gui/widgets/SvgPixmap.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,7 +19,7 @@ MainTabPage::MainTabPage(QWidget *parent) : QWidget(parent)
     anchor(GroupBoxMain, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
 
     ImageKorvath = placed(new QLabel(GroupBoxMain), "ImageKorvath", QRect(16, 24, 420, 82));
-    ImageKorvath->setPixmap(QIcon(QStringLiteral(":/logo.svg")).pixmap(QSize(420, 82)));
+    ImageKorvath->setPixmap(svgPixmap(QStringLiteral(":/logo.svg"), QSize(420, 82)));
     ImageKorvath->setScaledContents(true);
 
     GroupBoxInfoMain = makeGroupBox(GroupBoxMain, "GroupBoxInfoMain", QString(), QRect(16, 116, 420, 285));

@@ -3,9 +3,9 @@
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/catalogue/ProgramVersion.h"
 #include "gui/widgets/Controls.h"
+#include "gui/widgets/SvgPixmap.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -38,10 +38,10 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     setPalette(palette);
 
     auto *logo = placed(new QLabel(this), "Image1", QRect(16, 8, 521, 89));
-    logo->setPixmap(QIcon(QStringLiteral(":/logo.svg")).pixmap(QSize(521, 89)));
+    logo->setPixmap(svgPixmap(QStringLiteral(":/logo.svg"), QSize(521, 89)));
     logo->setScaledContents(true);
     auto *picture = placed(new QLabel(this), "Image2", QRect(8, 146, 177, 137));
-    picture->setPixmap(QIcon(QStringLiteral(":/about.svg")).pixmap(QSize(177, 137)));
+    picture->setPixmap(svgPixmap(QStringLiteral(":/about.svg"), QSize(177, 137)));
     picture->setScaledContents(true);
 
     // The maker's line spans the box under the logo; the program's texts stand beside the picture.

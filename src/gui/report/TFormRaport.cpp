@@ -41,9 +41,8 @@ QLineEdit *addField(QWidget *box, const char *labelName, QLabel *&label, const Q
 } // namespace
 
 TFormRaport::TFormRaport(TabContext &context, QWidget *parent)
-    : QDialog(parent), m_context(context), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QDialog(parent), m_context(context)
 {
-    PrepareReportPrinter(*m_printer);
     setWindowTitle(tr("Wydruk protokołu komputerowej diagnostyki pojazdu"));
     setFont(pixelFont(this, 11, false));
     setFixedSize(kClientSize);
@@ -89,6 +88,15 @@ TFormRaport::TFormRaport(TabContext &context, QWidget *parent)
 }
 
 TFormRaport::~TFormRaport() = default;
+
+QPrinter &TFormRaport::printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        PrepareReportPrinter(*m_printer);
+    }
+    return *m_printer;
+}
 
 void TFormRaport::Button1Click()
 {
@@ -145,8 +153,8 @@ void TFormRaport::ButtonPrintClick()
 
     prepareReport();
     GuiDialogs &dialogs = m_context.platform.dialogs;
-    if (dialogs.choosePrinter(*m_printer)) {
-        if (printOn(*m_printer))
+    if (dialogs.choosePrinter(printer())) {
+        if (printOn(printer()))
             ReportArchiver::archivePrinted(m_context.platform, m_context.state.Settings, m_reportData,
                                            RemarkLines(Memo->toPlainText()));
         else
@@ -165,7 +173,7 @@ void TFormRaport::ButtonPreviewClick()
     m_printing = true;
 
     prepareReport();
-    QPrintPreviewDialog preview(m_printer.get(), this);
+    QPrintPreviewDialog preview(&printer(), this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *printer) { printOn(*printer); });
     preview.exec();

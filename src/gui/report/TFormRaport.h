@@ -30,7 +30,8 @@ public:
 
     ReportData &reportData() { return m_reportData; }
     // The printer the print dialog offers and prints on; it keeps the operator's last choice.
-    QPrinter &printer() { return *m_printer; }
+    // Made at the first print, so that the printing system is not loaded at start-up.
+    QPrinter &printer();
 
     void ButtonPrintClick();
     void Button1Click();

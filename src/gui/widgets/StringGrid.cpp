@@ -45,7 +45,7 @@ QString StringGrid::Cells(int column, int row) const
 
 void StringGrid::setCells(int column, int row, const QString &text)
 {
-    if (column < 0 || column >= columnCount() || row < 0 || row >= RowCount())
+    if (column < 0 || column >= columnCount() || row < 0 || row >= rowCountWithHeader())
         return;
     if (row == 0) {
         horizontalHeaderItem(column)->setText(text);
@@ -64,7 +64,7 @@ void StringGrid::setCells(int column, int row, const QString &text)
 
 void StringGrid::clearDataRows(int firstColumn, int lastColumn)
 {
-    for (int row = 1; row < RowCount(); ++row)
+    for (int row = 1; row < rowCountWithHeader(); ++row)
         for (int column = firstColumn; column <= lastColumn; ++column)
             setCells(column, row, QString());
 }

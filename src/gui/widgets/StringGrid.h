@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 // A text grid addressed like the window layouts address it: Cells(column, row), with row 0 the
-// fixed header row and rows 1 .. RowCount()-1 the data rows. The header row is the table's
+// fixed header row and rows 1 .. rowCountWithHeader()-1 the data rows. The header row is the table's
 // header; the data rows are the table's rows. Columns can be resized and moved by the user.
 class StringGrid : public QTableWidget {
     Q_OBJECT
@@ -14,7 +14,7 @@ public:
                int rowHeight, std::initializer_list<int> columnWidths);
 
     // Rows including the header row.
-    int RowCount() const { return rowCount() + 1; }
+    int rowCountWithHeader() const { return rowCount() + 1; }
 
     QString Cells(int column, int row) const;
     void setCells(int column, int row, const QString &text);

@@ -23,15 +23,23 @@
 // scheduled with env.clock.at() happen inside the run's message pumping.
 class MeasureTabTest : public WorkstationTest {
 protected:
-    static constexpr int kPlotTab = 5;
-    static constexpr int kAccelTab = 6;
-    static constexpr int kDynoTab = 7;
+    void SetUp() override { startConnected(); }
 
-    void SetUp() override
+    // Opens the tab of page and notes the tones and pauses so far: tones() and pauses() then
+    // list those of the measurement alone.
+    void openMeasureTab(QWidget *page)
     {
-        useScriptedVehicle = true;
-        start();
-        clickPolacz();
+        clickTab(page);
+        tonesBefore = env.tones.beeps.size();
+        pausesBefore = env.clock.pauses().size();
+    }
+    std::vector<std::pair<int, int>> tones() const
+    {
+        return {env.tones.beeps.begin() + std::ptrdiff_t(tonesBefore), env.tones.beeps.end()};
+    }
+    std::vector<int> pauses() const
+    {
+        return {env.clock.pauses().begin() + std::ptrdiff_t(pausesBefore), env.clock.pauses().end()};
     }
 
     PlotTabPage &plot() { return *main().TabPlot; }
@@ -59,4 +67,7 @@ protected:
     }
 
     static QString text(const char *latin1) { return QString::fromLatin1(latin1); }
+
+    std::size_t tonesBefore = 0;
+    std::size_t pausesBefore = 0;
 };

@@ -16,7 +16,7 @@ protected:
         useScriptedVehicle = true;
         start();
         clickPolacz();
-        clickTab(3);
+        clickTab(main().TabSensors);
     }
 
     SensorsTabPage &page() { return *main().TabSensors; }
@@ -34,7 +34,7 @@ protected:
     QStringList pidColumn()
     {
         QStringList pids;
-        for (int r = 1; r < grid().RowCount(); ++r)
+        for (int r = 1; r < grid().rowCountWithHeader(); ++r)
             pids << grid().Cells(2, r);
         return pids;
     }

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "gui/faults/DtcTabPage.h"
+#include "gui/faults/FreezeTabPage.h"
+#include "gui/faults/MonitorsTabPage.h"
+#include "gui/livedata/SensorsTabPage.h"
 #include "gui/mainwindow/MainTabPage.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/mainwindow/Workstation.h"
+#include "gui/measure/AccelTabPage.h"
+#include "gui/measure/DynoTabPage.h"
+#include "gui/measure/PlotTabPage.h"
 #include "gui/widgets/PageControl.h"
 #include "support/core/ScriptedVehicle.h"
 #include "support/gui/TestPlatform.h"
@@ -35,6 +42,14 @@ protected:
         main().show();
     }
 
+    // Starts with the scripted vehicle and connects to it, as the tab tests begin.
+    void startConnected()
+    {
+        useScriptedVehicle = true;
+        start();
+        clickPolacz();
+    }
+
     TMainForm &main() { return workstation->mainForm(); }
     MainState &state() { return main().state(); }
 
@@ -49,11 +64,13 @@ protected:
     void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     void clickPolacz() { click(main().TabMain->ButtonPolacz); }
 
-    void clickTab(int index)
+    // Clicks the tab of page in the tab bar, passing the tab gate as the operator does.
+    void clickTab(QWidget *page)
     {
         QTabBar *bar = main().Pages->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(main().Pages->indexOf(page)).center());
     }
+    QWidget *currentPage() { return main().Pages->currentWidget(); }
 
     QStringList statusLines()
     {
