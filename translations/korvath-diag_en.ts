@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>DtcDescriptionTable</name>
+    <message>
+        <source>Brak opisu kodu w bazie</source>
+        <translation>No description of the code in the database</translation>
+    </message>
+</context>
+<context>
     <name>DtcTabPage</name>
     <message>
         <source>  Kody  błędów  </source>
@@ -1639,6 +1646,345 @@ Unspecified error</translation>
     <message>
         <source>Raport wydrukowano, ale nie zapisano go w archiwum.</source>
         <translation>The report was printed, but not saved in the archive.</translation>
+    </message>
+</context>
+<context>
+    <name>SensorTable</name>
+    <message>
+        <source>Status układu paliwowego 1/2</source>
+        <translation>Fuel system status 1/2</translation>
+    </message>
+    <message>
+        <source>Wartość obciążenia (wyliczona)</source>
+        <translation>Calculated engine load value</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Temperatura płynu chłodzącego</source>
+        <translation>Engine coolant temperature</translation>
+    </message>
+    <message>
+        <source>st C</source>
+        <translation>deg C</translation>
+    </message>
+    <message>
+        <source>Krótkoterminowa korekta wtrysku Bank 1/3</source>
+        <translation>Short term fuel trim Bank 1/3</translation>
+    </message>
+    <message>
+        <source>Długoterminowa korekta wtrysku Bank 1/3</source>
+        <translation>Long term fuel trim Bank 1/3</translation>
+    </message>
+    <message>
+        <source>Krótkoterminowa korekta wtrysku Bank 2/4</source>
+        <translation>Short term fuel trim Bank 2/4</translation>
+    </message>
+    <message>
+        <source>Długoterminowa korekta wtrysku Bank 2/4</source>
+        <translation>Long term fuel trim Bank 2/4</translation>
+    </message>
+    <message>
+        <source>Ciśnienie paliwa</source>
+        <translation>Fuel pressure</translation>
+    </message>
+    <message>
+        <source>kPa</source>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>Bezwzględne ciśnienie w kolektorze dolotowym</source>
+        <translation>Intake manifold absolute pressure</translation>
+    </message>
+    <message>
+        <source>Prędkość obrotowa silnika</source>
+        <translation>Engine speed</translation>
+    </message>
+    <message>
+        <source>obr/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>Prędkość pojazdu</source>
+        <translation>Vehicle speed</translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Kąt wyprzedzenia zapłonu</source>
+        <translation>Ignition timing advance</translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>Temp. zasysanego powietrza</source>
+        <translation>Intake air temperature</translation>
+    </message>
+    <message>
+        <source>Przepływ powietrza (czujnik MAF)</source>
+        <translation>Air flow rate (MAF sensor)</translation>
+    </message>
+    <message>
+        <source>mg/s</source>
+        <translation>mg/s</translation>
+    </message>
+    <message>
+        <source>Kąt otwarcia przepustnicy (TPS)</source>
+        <translation>Throttle position (TPS)</translation>
+    </message>
+    <message>
+        <source>Stan systemu powietrza wtórnego</source>
+        <translation>Secondary air status</translation>
+    </message>
+    <message>
+        <source>Lokalizacja czujników tlenu (Bank 1-2, czujnik 1-4)</source>
+        <translation>Oxygen sensors present (Bank 1-2, sensor 1-4)</translation>
+    </message>
+    <message>
+        <source>Napięcie czujnika tlenu Bank 1 Czujnik 1 / korekta wtrysku</source>
+        <translation>Oxygen sensor voltage Bank 1 Sensor 1 / fuel trim</translation>
+    </message>
+    <message>
+        <source>V / %</source>
+        <translation>V / %</translation>
+    </message>
+    <message>
+        <source>Napięcie czujnika tlenu Bank 1 Czujnik 2 / korekta wtrysku</source>
+        <translation>Oxygen sensor voltage Bank 1 Sensor 2 / fuel trim</translation>
+    </message>
+    <message>
+        <source>Napięcie czujnika tlenu Bank 1 Czujnik 3 / korekta wtrysku</source>
+        <translation>Oxygen sensor voltage Bank 1 Sensor 3 / fuel trim</translation>
+    </message>
+    <message>
+        <source>Napięcie czujnika tlenu Bank 1 Czujnik 4 / korekta wtrysku</source>
+        <translation>Oxygen sensor voltage Bank 1 Sensor 4 / fuel trim</translation>
+    </message>
+    <message>
+        <source>Napięcie czujnika tlenu Bank 2 Czujnik 1 / korekta wtrysku</source>
+        <translation>Oxygen sensor voltage Bank 2 Sensor 1 / fuel trim</translation>
+    </message>
+    <message>
+        <source>Napięcie czujnika tlenu Bank 2 Czujnik 2 / korekta wtrysku</source>
+        <translation>Oxygen sensor voltage Bank 2 Sensor 2 / fuel trim</translation>
+    </message>
+    <message>
+        <source>Napięcie czujnika tlenu Bank 2 Czujnik 3 / korekta wtrysku</source>
+        <translation>Oxygen sensor voltage Bank 2 Sensor 3 / fuel trim</translation>
+    </message>
+    <message>
+        <source>Napięcie czujnika tlenu Bank 2 Czujnik 4 / korekta wtrysku</source>
+        <translation>Oxygen sensor voltage Bank 2 Sensor 4 / fuel trim</translation>
+    </message>
+    <message>
+        <source>Standard OBDII</source>
+        <translation>OBD standard</translation>
+    </message>
+    <message>
+        <source>Lokalizacja czujników tlenu (Bank 1-4, czujnik 1-2)</source>
+        <translation>Oxygen sensors present (Bank 1-4, sensor 1-2)</translation>
+    </message>
+    <message>
+        <source>Status urządzenia odbioru mocy</source>
+        <translation>Power take-off status</translation>
+    </message>
+    <message>
+        <source>Czas pracy silnika</source>
+        <translation>Run time since engine start</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Dystans od zapalenia MIL</source>
+        <translation>Distance travelled with MIL on</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Względne ciśnienie paliwa</source>
+        <translation>Fuel rail pressure relative to manifold vacuum</translation>
+    </message>
+    <message>
+        <source>Ciśnienie paliwa (diesel)</source>
+        <translation>Fuel rail pressure (diesel)</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 1 Czujnik 1 [WR]</source>
+        <translation>O2 sensor Bank 1 Sensor 1 [WR]</translation>
+    </message>
+    <message>
+        <source>lambda / V</source>
+        <translation>lambda / V</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 1 Czujnik 2 [WR]</source>
+        <translation>O2 sensor Bank 1 Sensor 2 [WR]</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 1 Czujnik 3 [WR]</source>
+        <translation>O2 sensor Bank 1 Sensor 3 [WR]</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 1 Czujnik 4 [WR]</source>
+        <translation>O2 sensor Bank 1 Sensor 4 [WR]</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 2 Czujnik 1 [WR]</source>
+        <translation>O2 sensor Bank 2 Sensor 1 [WR]</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 2 Czujnik 2 [WR]</source>
+        <translation>O2 sensor Bank 2 Sensor 2 [WR]</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 2 Czujnik 3 [WR]</source>
+        <translation>O2 sensor Bank 2 Sensor 3 [WR]</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 2 Czujnik 4 [WR]</source>
+        <translation>O2 sensor Bank 2 Sensor 4 [WR]</translation>
+    </message>
+    <message>
+        <source>Zadana wartość wysterowania zaworu EGR</source>
+        <translation>Commanded EGR</translation>
+    </message>
+    <message>
+        <source>Błąd wysterowania zaworu EGR</source>
+        <translation>EGR error</translation>
+    </message>
+    <message>
+        <source>Zadana wartość wysterowania zaworu EVAP</source>
+        <translation>Commanded evaporative purge</translation>
+    </message>
+    <message>
+        <source>Poziom paliwa</source>
+        <translation>Fuel level input</translation>
+    </message>
+    <message>
+        <source>Ilość uruchomień silnika od kasowania błędów</source>
+        <translation>Warm-ups since codes cleared</translation>
+    </message>
+    <message>
+        <source>Dystans od momentu kasowania błędów</source>
+        <translation>Distance travelled since codes cleared</translation>
+    </message>
+    <message>
+        <source>Ciśnienie w układzie EVAP</source>
+        <translation>Evaporative system vapour pressure</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>Ciśnienie atmosferyczne</source>
+        <translation>Barometric pressure</translation>
+    </message>
+    <message>
+        <source>lambda / mA</source>
+        <translation>lambda / mA</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 3 Czujnik 1 [WR]</source>
+        <translation>O2 sensor Bank 3 Sensor 1 [WR]</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 3 Czujnik 2 [WR]</source>
+        <translation>O2 sensor Bank 3 Sensor 2 [WR]</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 4 Czujnik 1 [WR]</source>
+        <translation>O2 sensor Bank 4 Sensor 1 [WR]</translation>
+    </message>
+    <message>
+        <source>Czujnik O2 Bank 4 Czujnik 2 [WR]</source>
+        <translation>O2 sensor Bank 4 Sensor 2 [WR]</translation>
+    </message>
+    <message>
+        <source>Temp. Katalizatora Bank 1 Czujnik 1</source>
+        <translation>Catalyst temperature Bank 1 Sensor 1</translation>
+    </message>
+    <message>
+        <source>Temp. Katalizatora Bank 2 Czujnik 1</source>
+        <translation>Catalyst temperature Bank 2 Sensor 1</translation>
+    </message>
+    <message>
+        <source>Temp. Katalizatora Bank 1 Czujnik 2</source>
+        <translation>Catalyst temperature Bank 1 Sensor 2</translation>
+    </message>
+    <message>
+        <source>Temp. Katalizatora Bank 2 Czujnik 2</source>
+        <translation>Catalyst temperature Bank 2 Sensor 2</translation>
+    </message>
+    <message>
+        <source>Napięcie zasilania ECU</source>
+        <translation>Control module voltage</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Bezwzględna wartość obciążenia</source>
+        <translation>Absolute load value</translation>
+    </message>
+    <message>
+        <source>Zadana wartość współczynnika lambda</source>
+        <translation>Commanded equivalence ratio (lambda)</translation>
+    </message>
+    <message>
+        <source>Względne położenie przepustnicy (TPS)</source>
+        <translation>Relative throttle position (TPS)</translation>
+    </message>
+    <message>
+        <source>Temperatura powietrza (otoczenia)</source>
+        <translation>Ambient air temperature</translation>
+    </message>
+    <message>
+        <source>Bezwzględne położenie przepustnicy B</source>
+        <translation>Absolute throttle position B</translation>
+    </message>
+    <message>
+        <source>Bezwzględne położenie przepustnicy C</source>
+        <translation>Absolute throttle position C</translation>
+    </message>
+    <message>
+        <source>Bezwzględne położenie przepustnicy D</source>
+        <translation>Absolute throttle position D</translation>
+    </message>
+    <message>
+        <source>Bezwzględne położenie przepustnicy E</source>
+        <translation>Absolute throttle position E</translation>
+    </message>
+    <message>
+        <source>Bezwzględne położenie przepustnicy F</source>
+        <translation>Absolute throttle position F</translation>
+    </message>
+    <message>
+        <source>Zadane wysterowanie elektronicznej przepustnicy</source>
+        <translation>Commanded throttle actuator</translation>
+    </message>
+    <message>
+        <source>Czas od zapalenia się MIL</source>
+        <translation>Time run with MIL on</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Czas od kasowania kodów błędów</source>
+        <translation>Time since codes cleared</translation>
     </message>
 </context>
 <context>

@@ -141,3 +141,17 @@ TEST(DtcDescriptionTableTest, LookupMatchesTheWholeCodeCaseSensitively)
     for (const char16_t *code : {u"U0100", u"p0103", u"P0103 ", u"P010", u"P01030", u"", u"P0016"})
         EXPECT_EQ(LookupDtcDescription(QString::fromUtf16(code)), none) << QString::fromUtf16(code).toStdString();
 }
+
+TEST(DtcDescriptionTableTest, TheEnglishTableHoldsTheSameCodesRowForRow)
+{
+    const auto polish = DtcDescriptionTable();
+    const auto english = EnglishDtcDescriptionTable();
+    ASSERT_EQ(english.size(), polish.size());
+    for (std::size_t row = 0; row < polish.size(); ++row) {
+        EXPECT_EQ(QStringView(english[row].code), QStringView(polish[row].code)) << row;
+        const QString title = QString::fromUtf16(english[row].description);
+        EXPECT_FALSE(title.trimmed().isEmpty()) << row;
+    }
+    // Without an English module the Polish table answers, trailing blank and all.
+    EXPECT_EQ(LookupDtcDescription(QStringLiteral("P0301")), QStringLiteral("Cylinder 1 - wykryte wypadanie zapłonów "));
+}

@@ -117,3 +117,15 @@ TEST_F(DirectoryDialogTest, ADirectoryThatCannotBeMadeIsReportedAndNothingChosen
     ASSERT_EQ(boxTexts.size(), 2);
     EXPECT_TRUE(boxTexts[1].contains(QStringLiteral("Nie można utworzyć katalogu")));
 }
+
+TEST_F(DirectoryDialogTest, EnterInAConfirmationAnswersNo)
+{
+    // The question before the fault memory is cleared: Enter must never say Yes.
+    QTimer::singleShot(0, [] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialogs.message(QStringLiteral("Skasować?"), MessageIcon::Warning, MessageButtons::YesNo),
+              MessageAnswer::No);
+}

@@ -237,3 +237,19 @@ TEST_F(DynoTabTest, WrongParametersAreReportedAndNothingStarts)
     }
     EXPECT_TRUE(tones().empty());
 }
+
+TEST_F(DynoTabTest, AResultBeyondTheIntegerRangeShowsTheOverRangeMarkNotItsLastDigits)
+{
+    type(dyno().EditDyno_G, "900000000000");
+    QStringList shown;
+    after(3000, [&] {
+        shown = results();
+        for (QLineEdit *field : {dyno().EditDyno_Moment, dyno().EditDyno_Moc})
+            shown << QString::number(field->cursorPosition());
+        click(dyno().ButtonStartDyno);
+    });
+    click(dyno().ButtonStartDyno);
+    ASSERT_EQ(shown.size(), 6);
+    EXPECT_EQ(shown[0], QStringLiteral("####"));
+    EXPECT_EQ(shown[4], QStringLiteral("0")); // the text shows from its start
+}

@@ -6,14 +6,23 @@
 
 #include "core/catalogue/LanguageModule.h"
 #include "core/catalogue/MessageCatalogue.h"
+#include "core/faults/DtcDescriptionTable.h"
 #include "gui/mainwindow/TAboutForm.h"
 #include "gui/mainwindow/TSetupForm.h"
 #include "gui/mainwindow/TWaitForm.h"
+#include "gui/faults/DtcTabPage.h"
+#include "gui/faults/FreezeTabPage.h"
+#include "gui/faults/MonitorsTabPage.h"
+#include "gui/livedata/SensorsTabPage.h"
+#include "gui/measure/PlotTabPage.h"
+#include "gui/widgets/StringGrid.h"
 #include "gui/logview/LogViewerWindow.h"
 #include "gui/report/ReportArchiveWindow.h"
 #include "gui/report/TFormRaport.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QTableWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -147,6 +156,17 @@ QStringList visibleTexts(const QWidget &window)
             texts << menu->title();
         for (const QAction *action : widget->actions())
             texts << action->text() << action->toolTip() << action->statusTip();
+        if (const auto *grid = qobject_cast<const QTableWidget *>(widget))
+            for (int column = 0; column < grid->columnCount(); ++column) {
+                if (const QTableWidgetItem *header = grid->horizontalHeaderItem(column))
+                    texts << header->text();
+                for (int row = 0; row < grid->rowCount(); ++row)
+                    if (const QTableWidgetItem *cell = grid->item(row, column))
+                        texts << cell->text() << cell->toolTip();
+            }
+        if (const auto *list = qobject_cast<const QComboBox *>(widget))
+            for (int index = 0; index < list->count(); ++index)
+                texts << list->itemText(index);
     }
     texts.removeAll(QString());
     return texts;
@@ -263,7 +283,7 @@ TEST_F(EnglishModuleTest, EveryWindowIsInEnglish)
     EXPECT_EQ(main().windowTitle(), QStringLiteral("Korvath Diag  1.1.2"));
     EXPECT_EQ(main().Pages->tabText(0), QStringLiteral("Main"));
     EXPECT_EQ(main().TabMain->ButtonPolacz->text(), QStringLiteral("Connect"));
-    EXPECT_EQ(main().menuBar()->actions().front()->text(), QStringLiteral("File"));
+    EXPECT_EQ(main().menuBar()->actions().front()->text(), QStringLiteral("&File"));
     EXPECT_EQ(workstation->aboutForm().StaticTextVersion->text(), QStringLiteral("Version 1.1.2"));
 
     // The tab gate's notice comes from the catalogue, in English too.
@@ -279,6 +299,44 @@ TEST_F(EnglishModuleTest, WithoutTheModuleTheWindowsStayPolish)
     EXPECT_FALSE(polishTexts(allWindowTexts()).isEmpty());
     EXPECT_EQ(main().TabMain->ButtonPolacz->text(), QStringLiteral("Połącz"));
     EXPECT_EQ(main().Pages->tabText(0), QStringLiteral("Główna"));
+}
+
+TEST_F(EnglishModuleTest, WhatTheVehicleGivesIsShownInEnglish)
+{
+    // Every tab filled: fault codes with their titles, the freeze frame, live sensors, the
+    // monitors and the plot's parameter lists.
+    clickPolacz();
+    clickTab(main().TabDTC);
+    click(main().TabDTC->ButtonDTCOdczytaj);
+    EXPECT_EQ(main().TabDTC->StringGridDTCPending->Cells(1, 1), QStringLiteral("Cylinder 1 Misfire Detected"));
+    clickTab(main().TabFreeze);
+    click(main().TabFreeze->ButtonFreezeRead);
+    EXPECT_EQ(main().TabFreeze->StringGridFreezeParams->Cells(1, 10), QStringLiteral("Engine speed"));
+    EXPECT_EQ(main().TabFreeze->StringGridFreezeParams->Cells(2, 10), QStringLiteral("rpm"));
+    clickTab(main().TabSensors);
+    QStringList whileReading;
+    env.clock.at(env.clock.now() + 3000, [&] {
+        whileReading = allWindowTexts();
+        click(main().TabSensors->ButtonStart);
+    });
+    click(main().TabSensors->ButtonStart);
+    clickTab(main().TabMonitors);
+    click(main().TabMonitors->ButtonMonitorRead);
+    clickTab(main().TabPlot);
+    QStringList whilePlotting;
+    env.clock.at(env.clock.now() + 1000, [&] {
+        whilePlotting = allWindowTexts();
+        click(main().TabPlot->ButtonPlotStart);
+    });
+    click(main().TabPlot->ButtonPlotStart);
+    const QStringList texts = whileReading + whilePlotting;
+
+    EXPECT_TRUE(texts.contains(QStringLiteral("Vehicle speed")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Fuel system status 1/2")));
+    EXPECT_TRUE(polishTexts(texts).isEmpty()) << polishTexts(texts).join(u'\n').toStdString();
+
+    // A code the table lacks gets the English fallback.
+    EXPECT_EQ(LookupDtcDescription(QStringLiteral("P9999")), QStringLiteral("No description of the code in the database"));
 }
 
 TEST_F(EnglishModuleTest, TheLogViewerAndTheReportArchiveAreInEnglish)

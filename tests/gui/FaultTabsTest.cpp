@@ -86,8 +86,13 @@ TEST_F(FaultTabsTest, ClearingAsksFirstAndEmptiesOnlyTheFaultCodes)
     EXPECT_EQ(dtc().StringGridDTCPending->Cells(0, 1), QStringLiteral("P0301"));
     EXPECT_TRUE(dtc().ButtonDTCKasuj->isEnabled());
 
+    // The vehicle's memory is empty after the clear; the main tab asks it again.
+    vehicle->status.milStatusWord = 0x0000;
+    vehicle->status.storedCodeCount = 0;
     env.dialogs.answers = {MessageAnswer::Yes};
     click(dtc().ButtonDTCKasuj);
+    EXPECT_EQ(main().TabMain->LabelMILStatus->text(), QStringLiteral("Zgaszona"));
+    EXPECT_EQ(main().TabMain->LabelDTCStatus->text(), QStringLiteral("0"));
     EXPECT_EQ(gridRows(dtc().StringGridDTCPending).join(QString()), QStringLiteral("||||||"));
     EXPECT_TRUE(dtc().StringGridDTCStored->Cells(1, 6).isEmpty());
     EXPECT_TRUE(dtc().LabelDTCPendCount->isHidden());
@@ -121,6 +126,11 @@ TEST_F(FaultTabsTest, TheFreezeFrameReadsFifteenParametersInFreezeFrameMode)
     click(freeze().ButtonFreezeRead);
     EXPECT_EQ(env.clock.now(), 1500);
     EXPECT_EQ(env.clock.pumps(), pumps);
+    // A text wider than its column is shortened on screen and whole in the cell's tool-tip.
+    StringGrid *grid = freeze().StringGridFreezeParams;
+    grid->setColumnWidth(1, 40);
+    EXPECT_EQ(grid->item(9, 1)->toolTip(), grid->Cells(1, 10));
+    EXPECT_EQ(grid->textElideMode(), Qt::ElideRight);
     ASSERT_EQ(vehicle->queries.size(), 15u);
     for (const auto &query : vehicle->queries)
         EXPECT_EQ(query.mode, FreezeFrame);
@@ -215,4 +225,23 @@ TEST_F(FaultTabsTest, FaultDataComeFromTheVehicleLinkWhateverItHolds)
     clickTab(main().TabMonitors);
     click(monitors().ButtonMonitorRead);
     EXPECT_TRUE(monitors().StringGridMonitorCont->Cells(1, 1).isEmpty());
+}
+
+TEST_F(FaultTabsTest, EveryWaitShowsTheBusyCursorAndEndsWithoutIt)
+{
+    // Each blocking handler: the cursor while the vehicle is asked, the normal one afterwards.
+    std::vector<bool> busyWhileWaiting;
+    env.clock.onPause([&](qint64, int) {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        busyWhileWaiting.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
+    });
+    clickTab(main().TabFreeze);
+    click(freeze().ButtonFreezeRead);
+    clickTab(main().TabMonitors);
+    click(monitors().ButtonMonitorRead);
+    clickTab(main().TabMain);
+    clickPolacz(); // the disconnection's pauses
+    ASSERT_GT(busyWhileWaiting.size(), 15u);
+    EXPECT_EQ(std::count(busyWhileWaiting.begin(), busyWhileWaiting.end(), false), 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

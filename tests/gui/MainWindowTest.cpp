@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, MainWindowStartsOnTheMainTabWithItsTexts)
     EXPECT_EQ(tab->GroupBoxStatus->title(), QStringLiteral("  Status połączenia  "));
     EXPECT_TRUE(statusLines().isEmpty());
     EXPECT_TRUE(main().MnuUstawienia->menuAction()->isEnabled());
-    EXPECT_EQ(main().MnuZakoncz->text(), QStringLiteral("Zakończ"));
+    EXPECT_EQ(main().MnuZakoncz->text(), QStringLiteral("&Zakończ"));
 }
 
 TEST_F(MainWindowTest, CreationFillsGridHeadersAndSelectorsAndTheSettingsDefaults)

@@ -63,11 +63,26 @@ TEST_F(ReportDialogTest, PrintingToPdfGivesTheWholeReportAsText)
     dialog().Edit1->setText(u"škoda"_s);
     dialog().Memo->setPlainText(u"Wymienić świece zapłonowe."_s);
 
+    // What the screen holds of the notice while the report is assembled: its texts, not an
+    // empty frame. The busy cursor is up meanwhile.
     bool noticeShown = false;
-    vehicle->onQuery = [&](int) { noticeShown = workstation->waitForm().isVisible(); };
+    int noticeInkPixels = 0;
+    bool busy = false;
+    vehicle->onQuery = [&](int) {
+        TWaitForm &notice = workstation->waitForm();
+        noticeShown = notice.isVisible();
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(notice.winId()).toImage();
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                noticeInkPixels += qGray(screen.pixel(x, y)) < 96 ? 1 : 0;
+        busy = QGuiApplication::overrideCursor() != nullptr;
+    };
     const QString path = printToPdf();
 
     EXPECT_TRUE(noticeShown);
+    EXPECT_GT(noticeInkPixels, 100);
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(workstation->waitForm().isVisible());
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(env.clock.now(), 100 + 500); // the oxygen sensor read and the monitors' pause
@@ -182,7 +197,10 @@ TEST_F(ReportDialogTest, PreviewShowsThePagesAndKeepsTheDialogOpen)
     dialog().show();
     auto pagesInPreview = [&] {
         int pages = -1;
-        QTimer::singleShot(0, &dialog(), [&] {
+        // A timer, not a queued call: the notice's painting runs the queued calls but no timers.
+        QTimer whenShown;
+        whenShown.setSingleShot(true);
+        whenShown.callOnTimeout(&dialog(), [&] {
             auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
             if (preview == nullptr)
                 return;
@@ -190,6 +208,7 @@ TEST_F(ReportDialogTest, PreviewShowsThePagesAndKeepsTheDialogOpen)
                 pages = view->pageCount();
             preview->reject();
         });
+        whenShown.start(0);
         click(dialog().ButtonPreview);
         return pages;
     };

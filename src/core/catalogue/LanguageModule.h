@@ -31,6 +31,8 @@ public:
 
     QString path() const { return m_path; }
     QTranslator &translator() { return *m_translator; }
+    // The language the module is written in ("en_US"), as its file states it.
+    QString language() const { return m_translator->language(); }
 
     // The module's text of a message, empty when the module lacks it.
     QString messageText(const char *name) const;

@@ -1,11 +1,28 @@
 #include "core/faults/DtcDescriptionTable.h"
 
+#include "core/catalogue/LanguageModule.h"
+
+#include <QCoreApplication>
+
 namespace {
 
-// Generated at build time from resources/dtc_descriptions.txt by cmake/EmbedDtcTable.cmake.
+// Generated at build time from resources/dtc_descriptions.txt and dtc_descriptions_en.txt by
+// cmake/EmbedDtcTable.cmake.
 constexpr DtcDescriptionRow kRows[] = {
 #include "dtc_table.inc"
 };
+
+constexpr DtcDescriptionRow kEnglishRows[] = {
+#include "dtc_table_en.inc"
+};
+
+static_assert(std::size(kRows) == std::size(kEnglishRows), "the two tables hold the same codes");
+
+bool englishModuleActive()
+{
+    const LanguageModule *module = LanguageModule::active();
+    return module != nullptr && module->language().startsWith(QLatin1String("en"));
+}
 
 } // namespace
 
@@ -14,11 +31,18 @@ std::span<const DtcDescriptionRow> DtcDescriptionTable()
     return kRows;
 }
 
+std::span<const DtcDescriptionRow> EnglishDtcDescriptionTable()
+{
+    return kEnglishRows;
+}
+
 QString LookupDtcDescription(const QString &code)
 {
+    const bool english = englishModuleActive();
     // A linear scan keeps the first of two rows with the same code.
-    for (const DtcDescriptionRow &row : kRows)
+    for (const DtcDescriptionRow &row : english ? std::span<const DtcDescriptionRow>(kEnglishRows) : kRows)
         if (code == QStringView(row.code))
             return QString::fromUtf16(row.description);
-    return QStringLiteral("Brak opisu kodu w bazie");
+    return english ? QCoreApplication::translate("DtcDescriptionTable", "Brak opisu kodu w bazie")
+                   : QStringLiteral("Brak opisu kodu w bazie");
 }

@@ -15,6 +15,10 @@ struct DtcDescriptionRow {
 // resources/dtc_descriptions.txt: ascending by code, P1680 twice.
 std::span<const DtcDescriptionRow> DtcDescriptionTable();
 
+// The English titles of the same codes, row for row: same codes, same order.
+std::span<const DtcDescriptionRow> EnglishDtcDescriptionTable();
+
 // The description of the first row whose code equals code as a whole, case-sensitively and
-// without trimming; "Brak opisu kodu w bazie" when no row matches.
+// without trimming; "Brak opisu kodu w bazie" when no row matches. Under an English language
+// module the English table answers, and a code without a row gets the English fallback.
 QString LookupDtcDescription(const QString &code);

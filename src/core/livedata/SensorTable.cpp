@@ -1,99 +1,111 @@
 #include "core/livedata/SensorTable.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
 
 constexpr std::array<SensorTableEntry, kLastPid + 1> SensorTable{{
-    {u"", u""}, // 0x00
-    {u"", u""}, // 0x01
-    {u"", u""}, // 0x02
-    {u"Status układu paliwowego 1/2", u""}, // 0x03
-    {u"Wartość obciążenia (wyliczona)", u"%"}, // 0x04
-    {u"Temperatura płynu chłodzącego", u"st C"}, // 0x05
-    {u"Krótkoterminowa korekta wtrysku Bank 1/3", u"%"}, // 0x06
-    {u"Długoterminowa korekta wtrysku Bank 1/3", u"%"}, // 0x07
-    {u"Krótkoterminowa korekta wtrysku Bank 2/4", u"%"}, // 0x08
-    {u"Długoterminowa korekta wtrysku Bank 2/4", u"%"}, // 0x09
-    {u"Ciśnienie paliwa", u"kPa"}, // 0x0A
-    {u"Bezwzględne ciśnienie w kolektorze dolotowym", u"kPa"}, // 0x0B
-    {u"Prędkość obrotowa silnika", u"obr/min"}, // 0x0C
-    {u"Prędkość pojazdu", u"km/h"}, // 0x0D
-    {u"Kąt wyprzedzenia zapłonu", u"deg"}, // 0x0E
-    {u"Temp. zasysanego powietrza", u"st C"}, // 0x0F
-    {u"Przepływ powietrza (czujnik MAF)", u"mg/s"}, // 0x10
-    {u"Kąt otwarcia przepustnicy (TPS)", u"%"}, // 0x11
-    {u"Stan systemu powietrza wtórnego", u""}, // 0x12
-    {u"Lokalizacja czujników tlenu (Bank 1-2, czujnik 1-4)", u""}, // 0x13
-    {u"Napięcie czujnika tlenu Bank 1 Czujnik 1 / korekta wtrysku", u"V / %"}, // 0x14
-    {u"Napięcie czujnika tlenu Bank 1 Czujnik 2 / korekta wtrysku", u"V / %"}, // 0x15
-    {u"Napięcie czujnika tlenu Bank 1 Czujnik 3 / korekta wtrysku", u"V / %"}, // 0x16
-    {u"Napięcie czujnika tlenu Bank 1 Czujnik 4 / korekta wtrysku", u"V / %"}, // 0x17
-    {u"Napięcie czujnika tlenu Bank 2 Czujnik 1 / korekta wtrysku", u"V / %"}, // 0x18
-    {u"Napięcie czujnika tlenu Bank 2 Czujnik 2 / korekta wtrysku", u"V / %"}, // 0x19
-    {u"Napięcie czujnika tlenu Bank 2 Czujnik 3 / korekta wtrysku", u"V / %"}, // 0x1A
-    {u"Napięcie czujnika tlenu Bank 2 Czujnik 4 / korekta wtrysku", u"V / %"}, // 0x1B
-    {u"Standard OBDII", u""}, // 0x1C
-    {u"Lokalizacja czujników tlenu (Bank 1-4, czujnik 1-2)", u""}, // 0x1D
-    {u"Status urządzenia odbioru mocy", u""}, // 0x1E
-    {u"Czas pracy silnika", u"s"}, // 0x1F
-    {u"", u""}, // 0x20
-    {u"Dystans od zapalenia MIL", u"km"}, // 0x21
-    {u"Względne ciśnienie paliwa", u"kPa"}, // 0x22
-    {u"Ciśnienie paliwa (diesel)", u"kPa"}, // 0x23
-    {u"Czujnik O2 Bank 1 Czujnik 1 [WR]", u"lambda / V"}, // 0x24
-    {u"Czujnik O2 Bank 1 Czujnik 2 [WR]", u"lambda / V"}, // 0x25
-    {u"Czujnik O2 Bank 1 Czujnik 3 [WR]", u"lambda / V"}, // 0x26
-    {u"Czujnik O2 Bank 1 Czujnik 4 [WR]", u"lambda / V"}, // 0x27
-    {u"Czujnik O2 Bank 2 Czujnik 1 [WR]", u"lambda / V"}, // 0x28
-    {u"Czujnik O2 Bank 2 Czujnik 2 [WR]", u"lambda / V"}, // 0x29
-    {u"Czujnik O2 Bank 2 Czujnik 3 [WR]", u"lambda / V"}, // 0x2A
-    {u"Czujnik O2 Bank 2 Czujnik 4 [WR]", u"lambda / V"}, // 0x2B
-    {u"Zadana wartość wysterowania zaworu EGR", u"%"}, // 0x2C
-    {u"Błąd wysterowania zaworu EGR", u"%"}, // 0x2D
-    {u"Zadana wartość wysterowania zaworu EVAP", u"%"}, // 0x2E
-    {u"Poziom paliwa", u"%"}, // 0x2F
-    {u"Ilość uruchomień silnika od kasowania błędów", u""}, // 0x30
-    {u"Dystans od momentu kasowania błędów", u"km"}, // 0x31
-    {u"Ciśnienie w układzie EVAP", u"Pa"}, // 0x32
-    {u"Ciśnienie atmosferyczne", u"kPa"}, // 0x33
-    {u"Czujnik O2 Bank 1 Czujnik 1 [WR]", u"lambda / mA"}, // 0x34
-    {u"Czujnik O2 Bank 1 Czujnik 2 [WR]", u"lambda / mA"}, // 0x35
-    {u"Czujnik O2 Bank 2 Czujnik 1 [WR]", u"lambda / mA"}, // 0x36
-    {u"Czujnik O2 Bank 2 Czujnik 2 [WR]", u"lambda / mA"}, // 0x37
-    {u"Czujnik O2 Bank 3 Czujnik 1 [WR]", u"lambda / mA"}, // 0x38
-    {u"Czujnik O2 Bank 3 Czujnik 2 [WR]", u"lambda / mA"}, // 0x39
-    {u"Czujnik O2 Bank 4 Czujnik 1 [WR]", u"lambda / mA"}, // 0x3A
-    {u"Czujnik O2 Bank 4 Czujnik 2 [WR]", u"lambda / mA"}, // 0x3B
-    {u"Temp. Katalizatora Bank 1 Czujnik 1", u"st C"}, // 0x3C
-    {u"Temp. Katalizatora Bank 2 Czujnik 1", u"st C"}, // 0x3D
-    {u"Temp. Katalizatora Bank 1 Czujnik 2", u"st C"}, // 0x3E
-    {u"Temp. Katalizatora Bank 2 Czujnik 2", u"st C"}, // 0x3F
-    {u"", u""}, // 0x40
-    {u"", u""}, // 0x41
-    {u"Napięcie zasilania ECU", u"V"}, // 0x42
-    {u"Bezwzględna wartość obciążenia", u"%"}, // 0x43
-    {u"Zadana wartość współczynnika lambda", u""}, // 0x44
-    {u"Względne położenie przepustnicy (TPS)", u"%"}, // 0x45
-    {u"Temperatura powietrza (otoczenia)", u"st C"}, // 0x46
-    {u"Bezwzględne położenie przepustnicy B", u"%"}, // 0x47
-    {u"Bezwzględne położenie przepustnicy C", u"%"}, // 0x48
-    {u"Bezwzględne położenie przepustnicy D", u"%"}, // 0x49
-    {u"Bezwzględne położenie przepustnicy E", u"%"}, // 0x4A
-    {u"Bezwzględne położenie przepustnicy F", u"%"}, // 0x4B
-    {u"Zadane wysterowanie elektronicznej przepustnicy", u"%"}, // 0x4C
-    {u"Czas od zapalenia się MIL", u"min"}, // 0x4D
-    {u"Czas od kasowania kodów błędów", u"min"}, // 0x4E
+    {"", ""}, // 0x00
+    {"", ""}, // 0x01
+    {"", ""}, // 0x02
+    {QT_TRANSLATE_NOOP("SensorTable", "Status układu paliwowego 1/2"), ""}, // 0x03
+    {QT_TRANSLATE_NOOP("SensorTable", "Wartość obciążenia (wyliczona)"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x04
+    {QT_TRANSLATE_NOOP("SensorTable", "Temperatura płynu chłodzącego"), QT_TRANSLATE_NOOP("SensorTable", "st C")}, // 0x05
+    {QT_TRANSLATE_NOOP("SensorTable", "Krótkoterminowa korekta wtrysku Bank 1/3"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x06
+    {QT_TRANSLATE_NOOP("SensorTable", "Długoterminowa korekta wtrysku Bank 1/3"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x07
+    {QT_TRANSLATE_NOOP("SensorTable", "Krótkoterminowa korekta wtrysku Bank 2/4"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x08
+    {QT_TRANSLATE_NOOP("SensorTable", "Długoterminowa korekta wtrysku Bank 2/4"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x09
+    {QT_TRANSLATE_NOOP("SensorTable", "Ciśnienie paliwa"), QT_TRANSLATE_NOOP("SensorTable", "kPa")}, // 0x0A
+    {QT_TRANSLATE_NOOP("SensorTable", "Bezwzględne ciśnienie w kolektorze dolotowym"), QT_TRANSLATE_NOOP("SensorTable", "kPa")}, // 0x0B
+    {QT_TRANSLATE_NOOP("SensorTable", "Prędkość obrotowa silnika"), QT_TRANSLATE_NOOP("SensorTable", "obr/min")}, // 0x0C
+    {QT_TRANSLATE_NOOP("SensorTable", "Prędkość pojazdu"), QT_TRANSLATE_NOOP("SensorTable", "km/h")}, // 0x0D
+    {QT_TRANSLATE_NOOP("SensorTable", "Kąt wyprzedzenia zapłonu"), QT_TRANSLATE_NOOP("SensorTable", "deg")}, // 0x0E
+    {QT_TRANSLATE_NOOP("SensorTable", "Temp. zasysanego powietrza"), QT_TRANSLATE_NOOP("SensorTable", "st C")}, // 0x0F
+    {QT_TRANSLATE_NOOP("SensorTable", "Przepływ powietrza (czujnik MAF)"), QT_TRANSLATE_NOOP("SensorTable", "mg/s")}, // 0x10
+    {QT_TRANSLATE_NOOP("SensorTable", "Kąt otwarcia przepustnicy (TPS)"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x11
+    {QT_TRANSLATE_NOOP("SensorTable", "Stan systemu powietrza wtórnego"), ""}, // 0x12
+    {QT_TRANSLATE_NOOP("SensorTable", "Lokalizacja czujników tlenu (Bank 1-2, czujnik 1-4)"), ""}, // 0x13
+    {QT_TRANSLATE_NOOP("SensorTable", "Napięcie czujnika tlenu Bank 1 Czujnik 1 / korekta wtrysku"), QT_TRANSLATE_NOOP("SensorTable", "V / %")}, // 0x14
+    {QT_TRANSLATE_NOOP("SensorTable", "Napięcie czujnika tlenu Bank 1 Czujnik 2 / korekta wtrysku"), QT_TRANSLATE_NOOP("SensorTable", "V / %")}, // 0x15
+    {QT_TRANSLATE_NOOP("SensorTable", "Napięcie czujnika tlenu Bank 1 Czujnik 3 / korekta wtrysku"), QT_TRANSLATE_NOOP("SensorTable", "V / %")}, // 0x16
+    {QT_TRANSLATE_NOOP("SensorTable", "Napięcie czujnika tlenu Bank 1 Czujnik 4 / korekta wtrysku"), QT_TRANSLATE_NOOP("SensorTable", "V / %")}, // 0x17
+    {QT_TRANSLATE_NOOP("SensorTable", "Napięcie czujnika tlenu Bank 2 Czujnik 1 / korekta wtrysku"), QT_TRANSLATE_NOOP("SensorTable", "V / %")}, // 0x18
+    {QT_TRANSLATE_NOOP("SensorTable", "Napięcie czujnika tlenu Bank 2 Czujnik 2 / korekta wtrysku"), QT_TRANSLATE_NOOP("SensorTable", "V / %")}, // 0x19
+    {QT_TRANSLATE_NOOP("SensorTable", "Napięcie czujnika tlenu Bank 2 Czujnik 3 / korekta wtrysku"), QT_TRANSLATE_NOOP("SensorTable", "V / %")}, // 0x1A
+    {QT_TRANSLATE_NOOP("SensorTable", "Napięcie czujnika tlenu Bank 2 Czujnik 4 / korekta wtrysku"), QT_TRANSLATE_NOOP("SensorTable", "V / %")}, // 0x1B
+    {QT_TRANSLATE_NOOP("SensorTable", "Standard OBDII"), ""}, // 0x1C
+    {QT_TRANSLATE_NOOP("SensorTable", "Lokalizacja czujników tlenu (Bank 1-4, czujnik 1-2)"), ""}, // 0x1D
+    {QT_TRANSLATE_NOOP("SensorTable", "Status urządzenia odbioru mocy"), ""}, // 0x1E
+    {QT_TRANSLATE_NOOP("SensorTable", "Czas pracy silnika"), QT_TRANSLATE_NOOP("SensorTable", "s")}, // 0x1F
+    {"", ""}, // 0x20
+    {QT_TRANSLATE_NOOP("SensorTable", "Dystans od zapalenia MIL"), QT_TRANSLATE_NOOP("SensorTable", "km")}, // 0x21
+    {QT_TRANSLATE_NOOP("SensorTable", "Względne ciśnienie paliwa"), QT_TRANSLATE_NOOP("SensorTable", "kPa")}, // 0x22
+    {QT_TRANSLATE_NOOP("SensorTable", "Ciśnienie paliwa (diesel)"), QT_TRANSLATE_NOOP("SensorTable", "kPa")}, // 0x23
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 1 Czujnik 1 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / V")}, // 0x24
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 1 Czujnik 2 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / V")}, // 0x25
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 1 Czujnik 3 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / V")}, // 0x26
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 1 Czujnik 4 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / V")}, // 0x27
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 2 Czujnik 1 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / V")}, // 0x28
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 2 Czujnik 2 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / V")}, // 0x29
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 2 Czujnik 3 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / V")}, // 0x2A
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 2 Czujnik 4 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / V")}, // 0x2B
+    {QT_TRANSLATE_NOOP("SensorTable", "Zadana wartość wysterowania zaworu EGR"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x2C
+    {QT_TRANSLATE_NOOP("SensorTable", "Błąd wysterowania zaworu EGR"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x2D
+    {QT_TRANSLATE_NOOP("SensorTable", "Zadana wartość wysterowania zaworu EVAP"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x2E
+    {QT_TRANSLATE_NOOP("SensorTable", "Poziom paliwa"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x2F
+    {QT_TRANSLATE_NOOP("SensorTable", "Ilość uruchomień silnika od kasowania błędów"), ""}, // 0x30
+    {QT_TRANSLATE_NOOP("SensorTable", "Dystans od momentu kasowania błędów"), QT_TRANSLATE_NOOP("SensorTable", "km")}, // 0x31
+    {QT_TRANSLATE_NOOP("SensorTable", "Ciśnienie w układzie EVAP"), QT_TRANSLATE_NOOP("SensorTable", "Pa")}, // 0x32
+    {QT_TRANSLATE_NOOP("SensorTable", "Ciśnienie atmosferyczne"), QT_TRANSLATE_NOOP("SensorTable", "kPa")}, // 0x33
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 1 Czujnik 1 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / mA")}, // 0x34
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 1 Czujnik 2 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / mA")}, // 0x35
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 2 Czujnik 1 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / mA")}, // 0x36
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 2 Czujnik 2 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / mA")}, // 0x37
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 3 Czujnik 1 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / mA")}, // 0x38
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 3 Czujnik 2 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / mA")}, // 0x39
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 4 Czujnik 1 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / mA")}, // 0x3A
+    {QT_TRANSLATE_NOOP("SensorTable", "Czujnik O2 Bank 4 Czujnik 2 [WR]"), QT_TRANSLATE_NOOP("SensorTable", "lambda / mA")}, // 0x3B
+    {QT_TRANSLATE_NOOP("SensorTable", "Temp. Katalizatora Bank 1 Czujnik 1"), QT_TRANSLATE_NOOP("SensorTable", "st C")}, // 0x3C
+    {QT_TRANSLATE_NOOP("SensorTable", "Temp. Katalizatora Bank 2 Czujnik 1"), QT_TRANSLATE_NOOP("SensorTable", "st C")}, // 0x3D
+    {QT_TRANSLATE_NOOP("SensorTable", "Temp. Katalizatora Bank 1 Czujnik 2"), QT_TRANSLATE_NOOP("SensorTable", "st C")}, // 0x3E
+    {QT_TRANSLATE_NOOP("SensorTable", "Temp. Katalizatora Bank 2 Czujnik 2"), QT_TRANSLATE_NOOP("SensorTable", "st C")}, // 0x3F
+    {"", ""}, // 0x40
+    {"", ""}, // 0x41
+    {QT_TRANSLATE_NOOP("SensorTable", "Napięcie zasilania ECU"), QT_TRANSLATE_NOOP("SensorTable", "V")}, // 0x42
+    {QT_TRANSLATE_NOOP("SensorTable", "Bezwzględna wartość obciążenia"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x43
+    {QT_TRANSLATE_NOOP("SensorTable", "Zadana wartość współczynnika lambda"), ""}, // 0x44
+    {QT_TRANSLATE_NOOP("SensorTable", "Względne położenie przepustnicy (TPS)"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x45
+    {QT_TRANSLATE_NOOP("SensorTable", "Temperatura powietrza (otoczenia)"), QT_TRANSLATE_NOOP("SensorTable", "st C")}, // 0x46
+    {QT_TRANSLATE_NOOP("SensorTable", "Bezwzględne położenie przepustnicy B"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x47
+    {QT_TRANSLATE_NOOP("SensorTable", "Bezwzględne położenie przepustnicy C"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x48
+    {QT_TRANSLATE_NOOP("SensorTable", "Bezwzględne położenie przepustnicy D"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x49
+    {QT_TRANSLATE_NOOP("SensorTable", "Bezwzględne położenie przepustnicy E"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x4A
+    {QT_TRANSLATE_NOOP("SensorTable", "Bezwzględne położenie przepustnicy F"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x4B
+    {QT_TRANSLATE_NOOP("SensorTable", "Zadane wysterowanie elektronicznej przepustnicy"), QT_TRANSLATE_NOOP("SensorTable", "%")}, // 0x4C
+    {QT_TRANSLATE_NOOP("SensorTable", "Czas od zapalenia się MIL"), QT_TRANSLATE_NOOP("SensorTable", "min")}, // 0x4D
+    {QT_TRANSLATE_NOOP("SensorTable", "Czas od kasowania kodów błędów"), QT_TRANSLATE_NOOP("SensorTable", "min")}, // 0x4E
 }};
+
+} // namespace
+
+namespace {
+
+// The table's text, or the language module's when one is active and translates it.
+QString tableText(const char *text)
+{
+    return *text == 0 ? QString() : QCoreApplication::translate("SensorTable", text);
+}
 
 } // namespace
 
 QString PidDescription(std::uint8_t pid)
 {
-    return pid <= kLastPid ? QString::fromUtf16(SensorTable[pid].description) : QString();
+    return pid <= kLastPid ? tableText(SensorTable[pid].description) : QString();
 }
 
 QString PidUnit(std::uint8_t pid)
 {
-    return pid <= kLastPid ? QString::fromUtf16(SensorTable[pid].unit) : QString();
+    return pid <= kLastPid ? tableText(SensorTable[pid].unit) : QString();
 }

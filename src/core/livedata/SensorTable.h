@@ -4,12 +4,13 @@
 
 #include <cstdint>
 
-// The fixed vocabulary of mode 01/02 parameters: a Polish description and a unit per PID 0x00-0x4E.
+// The fixed vocabulary of mode 01/02 parameters: a Polish description and a unit per PID 0x00-0x4E,
+// UTF-8; a language module translates them in the context "SensorTable".
 inline constexpr std::uint8_t kLastPid = 0x4E;
 
 struct SensorTableEntry {
-    const char16_t *description;
-    const char16_t *unit;
+    const char *description;
+    const char *unit;
 };
 
 // The description of pid; the empty text above 0x4E.

@@ -8,6 +8,7 @@
 #include "gui/platform/Platform.h"
 #include "gui/state/TabContext.h"
 #include "gui/widgets/StringGrid.h"
+#include "gui/widgets/BusyCursor.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -53,6 +54,7 @@ DtcTab::DtcTab(TabContext &context, DtcTabPage &page)
 
 void DtcTab::ButtonDTCOdczytajClick()
 {
+    const BusyCursor busy(m_page.ButtonDTCOdczytaj);
     m_page.ButtonDTCOdczytaj->setEnabled(false);
     VehicleLink &vehicle = *m_context.state.Vehicle;
 
@@ -102,10 +104,12 @@ void DtcTab::ButtonDTCKasujClick()
                                                                   MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
+    const BusyCursor busy(m_page.ButtonDTCKasuj);
     // What the vehicle refused to clear stays on screen, and the warning says who refused.
     VehicleLink &vehicle = *m_context.state.Vehicle;
     if (vehicle.ClearCodes()) {
         ResetDtcTab();
+        emit codesCleared();
         return;
     }
     const QString why = vehicle.LastFailure();

@@ -21,6 +21,10 @@ public:
     void ButtonDTCKasujClick();
     void ResetDtcTab();
 
+signals:
+    // The vehicle accepted the clearing of its fault memory.
+    void codesCleared();
+
 private:
     TabContext &m_context;
     DtcTabPage &m_page;

@@ -7,6 +7,7 @@
 #include "gui/faults/FreezeTabPage.h"
 #include "gui/state/TabContext.h"
 #include "gui/widgets/StringGrid.h"
+#include "gui/widgets/BusyCursor.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +26,7 @@ FreezeTab::FreezeTab(TabContext &context, FreezeTabPage &page) : QObject(&page),
 
 void FreezeTab::ButtonFreezeReadClick()
 {
+    const BusyCursor busy(m_page.ButtonFreezeRead);
     m_page.ButtonFreezeRead->setEnabled(false);
     showTriggerCode(m_context.state.Vehicle->ReadFreezeFrameCode());
 

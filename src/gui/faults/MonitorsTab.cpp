@@ -7,6 +7,7 @@
 #include "gui/platform/Platform.h"
 #include "gui/state/TabContext.h"
 #include "gui/widgets/StringGrid.h"
+#include "gui/widgets/BusyCursor.h"
 
 #include <QPushButton>
 
@@ -33,6 +34,7 @@ MonitorsTab::MonitorsTab(TabContext &context, MonitorsTabPage &page) : QObject(&
 
 void MonitorsTab::ButtonMonitorReadClick()
 {
+    const BusyCursor busy(m_page.ButtonMonitorRead);
     m_context.platform.clock.pause(kReadPauseMs);
     const MonitorStatus status = m_context.state.Vehicle->ReadMonitorStatus();
     if (!status.ok) {

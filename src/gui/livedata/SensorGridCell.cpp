@@ -12,6 +12,8 @@ void SensorGridCell::paint(QPainter *painter, const QStyleOptionViewItem &option
     painter->setClipRect(option.rect);
     painter->setFont(option.font);
     painter->setPen(option.palette.color(QPalette::Text));
-    painter->drawText(option.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    // A text wider than its cell ends in an ellipsis; the cell's tool-tip holds all of it.
+    const QString shown = QFontMetrics(option.font).elidedText(text, Qt::ElideRight, option.rect.width());
+    painter->drawText(option.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
     painter->restore();
 }

@@ -11,6 +11,7 @@
 #include "gui/platform/GuiDialogs.h"
 #include "gui/platform/Platform.h"
 #include "gui/state/TabContext.h"
+#include "gui/widgets/BusyCursor.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -37,6 +38,7 @@ MainTab::MainTab(TabContext &context, MainTabPage &page, ChosenVehicle &vehicle,
 void MainTab::ButtonPolaczClick()
 {
     // The button's caption tells the state: "Rozłącz" means a connection is up.
+    const BusyCursor busy(m_page.ButtonPolacz);
     const QString port = m_port.portName();
     if (m_page.ButtonPolacz->text() != LoadMessage(SDisconnect))
         connectBranch(port);
@@ -105,10 +107,15 @@ bool MainTab::makeConnection(const QString &port)
         appendStatusLine(line);
         m_page.MemoStatus->repaint();
     };
+    // The reason of a failure is also put in front of the operator, who may not be watching the log.
+    auto tell = [this](const QString &reason) {
+        m_context.platform.dialogs.message(reason, MessageIcon::Error, MessageButtons::Ok);
+    };
     const LinkStep opened = m_vehicle.OpenPort(port);
     if (!opened.ok) {
         log(opened.line);
         m_vehicle.Close();
+        tell(opened.line);
         return false;
     }
     log(portLine(port, SOpen));
@@ -126,6 +133,7 @@ bool MainTab::makeConnection(const QString &port)
             log(result.line);
             m_vehicle.Close();
             log(portLine(port, SClosed));
+            tell(result.line);
             return false;
         }
         log(entry.doneMessage != 0 ? LoadMessage(entry.doneMessage) : result.line);
@@ -136,15 +144,20 @@ bool MainTab::makeConnection(const QString &port)
 void MainTab::showIdentification()
 {
     // What the vehicle does not answer is shown as unknown ("?") or left empty.
-    const MonitorStatus status = m_vehicle.ReadMonitorStatus();
-    const std::optional<bool> lit = MilLit(status.ok ? status.milStatusWord : kMilNoAnswer);
-    m_page.LabelMILStatus->setText(lit ? LoadMessage(*lit ? SMILOn : SMILOff) : QStringLiteral("?"));
-    m_page.LabelDTCStatus->setText(status.ok ? QString::number(status.storedCodeCount) : QStringLiteral("?"));
+    showFaultSummary();
     const std::optional<std::uint8_t> standard = m_vehicle.ReadObdStandard();
     m_page.LabeledEditOBDStd->setText(standard ? ObdStandardText(*standard) : QString());
     m_page.LabeledEditVIN->setText(m_vehicle.ReadVin().value_or(QString()));
     m_page.LabelMILStatus->show();
     m_page.LabelDTCStatus->show();
+}
+
+void MainTab::showFaultSummary()
+{
+    const MonitorStatus status = m_vehicle.ReadMonitorStatus();
+    const std::optional<bool> lit = MilLit(status.ok ? status.milStatusWord : kMilNoAnswer);
+    m_page.LabelMILStatus->setText(lit ? LoadMessage(*lit ? SMILOn : SMILOff) : QStringLiteral("?"));
+    m_page.LabelDTCStatus->setText(status.ok ? QString::number(status.storedCodeCount) : QStringLiteral("?"));
 }
 
 void MainTab::disconnectBranch(const QString &port)

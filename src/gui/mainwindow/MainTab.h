@@ -26,6 +26,8 @@ public:
     void ResetIdentification();
     void ComPortAfterOpen();
     void ComPortAfterClose();
+    // Reads the lamp and the number of stored codes from the vehicle again.
+    void showFaultSummary();
 
 Q_SIGNALS:
     // The link is up; identity names the interface, the answering module and the protocol.

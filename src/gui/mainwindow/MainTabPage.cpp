@@ -53,7 +53,7 @@ MainTabPage::MainTabPage(QWidget *parent) : QWidget(parent)
     anchor(GroupBoxStatus, Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
     MemoStatus = placed(new QPlainTextEdit(GroupBoxStatus), "MemoStatus", QRect(22, 24, 257, 353));
     MemoStatus->setReadOnly(true);
-    MemoStatus->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MemoStatus->setLineWrapMode(QPlainTextEdit::WidgetWidth); // a long adapter reply wraps
     setHint(MemoStatus, tr("Szczegółowe informacje na temat stanu połączenia."));
     anchor(MemoStatus, Qt::LeftEdge | Qt::TopEdge | Qt::BottomEdge);
     ButtonPrintReport = makeButton(GroupBoxStatus, "ButtonPrintReport", tr("Wydruk protokółu"),

@@ -34,6 +34,8 @@
 #include "gui/report/TFormRaport.h"
 #include "gui/state/TabContext.h"
 #include "gui/widgets/Controls.h"
+#include "gui/widgets/FocusRing.h"
+#include "gui/widgets/Mnemonics.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/PageGeometry.h"
 #include "gui/widgets/StatusHints.h"
@@ -48,6 +50,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -81,6 +84,7 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
     bar->setObjectName(QStringLiteral("StatusBar"));
     setStatusBar(bar);
     new StatusHints(this, bar);
+    new FocusRing(this);
     for (StringGrid *grid : findChildren<StringGrid *>())
         grid->announce();
     if (const QScreen *screen = QApplication::primaryScreen())
@@ -102,22 +106,29 @@ void TMainForm::buildMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
+    // Every title and item has its Alt letter; F10 opens the first menu, Ctrl+Q ends the program.
+    Mnemonics titles;
 
-    MnuPlik = bar->addMenu(tr("Plik"));
+    MnuPlik = bar->addMenu(titles.mark(tr("Plik")));
     MnuPlik->setObjectName(QStringLiteral("MnuPlik"));
-    MnuZakoncz = MnuPlik->addAction(tr("Zakończ"), this, &TMainForm::MnuZakonczClick);
+    MnuZakoncz = MnuPlik->addAction(Mnemonics().mark(tr("Zakończ")), this, &TMainForm::MnuZakonczClick);
     MnuZakoncz->setObjectName(QStringLiteral("MnuZakoncz"));
+    MnuZakoncz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     Records = new RecordsMenu(*MnuPlik, MnuZakoncz, m_platform, m_state.Settings, *this);
 
-    MnuUstawienia = bar->addMenu(tr("Ustawienia"));
+    MnuUstawienia = bar->addMenu(titles.mark(tr("Ustawienia")));
     MnuUstawienia->setObjectName(QStringLiteral("MnuUstawienia"));
-    MnuKonfiguracja = MnuUstawienia->addAction(tr("Konfiguracja"), this, &TMainForm::MnuKonfiguracjaClick);
+    MnuKonfiguracja = MnuUstawienia->addAction(Mnemonics().mark(tr("Konfiguracja")), this,
+                                               &TMainForm::MnuKonfiguracjaClick);
     MnuKonfiguracja->setObjectName(QStringLiteral("MnuKonfiguracja"));
 
-    MnuPomoc = bar->addMenu(tr("Pomoc"));
+    MnuPomoc = bar->addMenu(titles.mark(tr("Pomoc")));
     MnuPomoc->setObjectName(QStringLiteral("MnuPomoc"));
-    MnuOprogramie = MnuPomoc->addAction(tr("O programie"), this, &TMainForm::MnuOprogramieClick);
+    MnuOprogramie = MnuPomoc->addAction(Mnemonics().mark(tr("O programie")), this, &TMainForm::MnuOprogramieClick);
     MnuOprogramie->setObjectName(QStringLiteral("MnuOprogramie"));
+
+    auto *openMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openMenu, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(MnuPlik->menuAction()); });
 }
 
 void TMainForm::buildTabs()
@@ -169,6 +180,8 @@ void TMainForm::buildTabs()
     m_mainTab = new MainTab(*m_tabContext, *TabMain, *m_vehicle, *ComPort);
     connectMainTab();
     m_dtcTab = new DtcTab(*m_tabContext, *TabDTC);
+    // After a clear the main tab asks the vehicle again, so the two tabs never disagree.
+    connect(m_dtcTab, &DtcTab::codesCleared, m_mainTab, &MainTab::showFaultSummary);
     m_freezeTab = new FreezeTab(*m_tabContext, *TabFreeze);
     m_sensorsTab = new SensorsTab(*m_tabContext, *TabSensors);
     m_monitorsTab = new MonitorsTab(*m_tabContext, *TabMonitors);

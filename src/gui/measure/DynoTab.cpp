@@ -16,9 +16,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 #include <qcustomplot.h>
 
 namespace {
+
+// A result shows from its first digit; one that reached the integer range is no measurement
+// and shows the over-range mark instead of digits that look plausible.
+void showResult(QLineEdit *field, int value)
+{
+    const bool overRange = value == std::numeric_limits<int>::max() || value == std::numeric_limits<int>::min();
+    field->setText(overRange ? QStringLiteral("####") : QString::number(value));
+    field->setCursorPosition(0);
+}
 
 constexpr int kSignalHz = 1000;
 constexpr int kStartBeepMs = 200;
@@ -129,10 +140,10 @@ void DynoTab::run(const DynoParameters &parameters)
         clock.pause(kSamplePauseMs);
         sample = sampler.next(tick);
         if (sample.computed) {
-            m_page.EditDyno_Moc->setText(QString::number(sampler.Pmax()));
-            m_page.EditDyno_Moc_RPM->setText(QString::number(sampler.nPmax()));
-            m_page.EditDyno_Moment->setText(QString::number(sampler.Tmax()));
-            m_page.EditDyno_Moment_RPM->setText(QString::number(sampler.nTmax()));
+            showResult(m_page.EditDyno_Moc, sampler.Pmax());
+            showResult(m_page.EditDyno_Moc_RPM, sampler.nPmax());
+            showResult(m_page.EditDyno_Moment, sampler.Tmax());
+            showResult(m_page.EditDyno_Moment_RPM, sampler.nTmax());
             m_page.LabelRPM->setText(QString::number(sample.nAvg));
             m_series.powerLine.append(sample.nAvg, sample.P);
             m_series.torqueLine.append(sample.nAvg, sample.T);

@@ -30,6 +30,9 @@ MessageAnswer QtDialogs::message(const QString &text, MessageIcon icon, MessageB
     if (buttons == MessageButtons::YesNo) {
         box.button(QMessageBox::Yes)->setText(QObject::tr("Tak"));
         box.button(QMessageBox::No)->setText(QObject::tr("Nie"));
+        // A confirmation asks before something is lost: Enter (and Esc) answer No.
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return MessageAnswer::Yes;

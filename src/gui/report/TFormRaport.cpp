@@ -8,6 +8,7 @@
 #include "gui/mainwindow/TWaitForm.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/report/PrinterCanvas.h"
+#include "gui/widgets/BusyCursor.h"
 #include "gui/report/ReportArchiver.h"
 #include "gui/report/WholeFilePrint.h"
 #include "gui/state/TabContext.h"
@@ -124,13 +125,13 @@ void TFormRaport::showWaitNotice()
 {
     if (m_waitForm == nullptr)
         return;
-    m_waitForm->show();
-    m_waitForm->repaint();
+    m_waitForm->showPainted();
     m_context.platform.clock.processEvents();
 }
 
 void TFormRaport::prepareReport()
 {
+    const BusyCursor busy;
     copyTypedData();
     showWaitNotice();
     const ReportVehicleFacts facts = ReadReportVehicleFacts(*m_context.state.Vehicle);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QStatusTipEvent>
 
 GatedTabBar::GatedTabBar(QWidget *parent) : QTabBar(parent)
@@ -80,20 +81,34 @@ PageControl::PageControl(QWidget *parent)
     : QTabWidget(parent), m_bar(new GatedTabBar(this))
 {
     setTabBar(m_bar);
+    const struct {
+        QKeyCombination keys;
+        int step;
+    } moves[] = {{Qt::CTRL | Qt::Key_Tab, +1},
+                 {Qt::CTRL | Qt::Key_PageDown, +1},
+                 {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+                 {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+                 {Qt::CTRL | Qt::Key_PageUp, -1}};
+    for (const auto &move : moves) {
+        auto *shortcut = new QShortcut(QKeySequence(move.keys), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int step = move.step;
+        connect(shortcut, &QShortcut::activated, this, [this, step] { m_bar->requestIndex(m_bar->neighbour(step)); });
+    }
 }
 
 void PageControl::keyPressEvent(QKeyEvent *event)
 {
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-    if (ctrl && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown)) {
-        m_bar->requestIndex(m_bar->neighbour(+1));
-        event->accept();
+    int step = 0;
+    if (ctrl && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown))
+        step = +1;
+    else if (ctrl && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp))
+        step = -1;
+    if (step == 0) {
+        QTabWidget::keyPressEvent(event);
         return;
     }
-    if (ctrl && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp)) {
-        m_bar->requestIndex(m_bar->neighbour(-1));
-        event->accept();
-        return;
-    }
-    QTabWidget::keyPressEvent(event);
+    m_bar->requestIndex(m_bar->neighbour(step));
+    event->accept();
 }

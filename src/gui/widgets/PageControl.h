@@ -32,6 +32,8 @@ private:
     int m_hintTab = -1;
 };
 
+// Ctrl+Tab and Ctrl+PgDown move to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp to the previous
+// one, from wherever the focus is in the window (grids and edits keep their own use of Tab).
 class PageControl final : public QTabWidget {
     Q_OBJECT
 public:
@@ -39,6 +41,7 @@ public:
     GatedTabBar *gatedTabBar() const { return m_bar; }
 
 protected:
+    // The same keys arriving at the page control itself also pass the gate.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -16,7 +16,8 @@ StringGrid::StringGrid(QWidget *parent, const char *name, const QRect &geometry,
     setSelectionMode(QAbstractItemView::NoSelection);
     setItemDelegate(new PlainCell(this));
     setWordWrap(false);
-    setTextElideMode(Qt::ElideNone); // texts too long for their cell are clipped
+    setTabKeyNavigation(false); // Tab and Shift+Tab move on to the next control, as everywhere
+    setTextElideMode(Qt::ElideRight); // a text too long for its cell ends in "…", its tool-tip holds it all
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1); // before the row height, or the style's minimum wins
@@ -50,12 +51,15 @@ void StringGrid::setCells(int column, int row, const QString &text)
         horizontalHeaderItem(column)->setText(text);
         return;
     }
-    if (QTableWidgetItem *cell = item(row - 1, column)) {
-        cell->setText(text);
-        return;
+    QTableWidgetItem *cell = item(row - 1, column);
+    if (cell == nullptr) {
+        if (text.isEmpty())
+            return;
+        cell = new QTableWidgetItem;
+        setItem(row - 1, column, cell);
     }
-    if (!text.isEmpty())
-        setItem(row - 1, column, new QTableWidgetItem(text));
+    cell->setText(text);
+    cell->setToolTip(text);
 }
 
 void StringGrid::clearDataRows(int firstColumn, int lastColumn)
