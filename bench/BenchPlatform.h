@@ -15,7 +15,9 @@
 // The real platform services for a benchmark, with the settings kept in a scratch folder and
 // the given clock.
 struct BenchPlatform {
-    explicit BenchPlatform(Clock &clock) : platform{clock, tones, dialogs, settings, locale, ports, logFiles, adapters} {}
+    explicit BenchPlatform(Clock &clock) : platform{clock, tones, dialogs, settings, locale, ports, logFiles, adapters}
+    {
+    }
 
     SystemLocaleFacts locale;
     SystemTones tones;

@@ -3,10 +3,10 @@
 // parsing it and formatting the value) against the stand-in on a pseudo-terminal, which answers
 // at once. The processor time of the calling thread is the program's work; the round trip in
 // real time also holds the stand-in's thread and the terminal.
+#include "ProcessMeasures.h"
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/SensorSelection.h"
 #include "core/vehicle/Elm327Vehicle.h"
-#include "ProcessMeasures.h"
 #include "support/core/Elm327StandIn.h"
 
 #include <QCoreApplication>

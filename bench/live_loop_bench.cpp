@@ -34,7 +34,6 @@ constexpr double kWaitingCpuLimit = 0.02;
 constexpr qint64 kWaitingWarmUpMs = 1000;
 constexpr qint64 kWaitingMeasuredMs = 3000;
 
-
 // A vehicle that answers at once with new bytes on every read, as a running engine does,
 // counting the reads and noting when each pass begins.
 class InstantVehicle final : public FixedDataVehicle {

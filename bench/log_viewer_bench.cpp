@@ -59,8 +59,8 @@ qint64 writeDayLog(const QString &path)
         chunk += SensorLog::timeStampField(when).toLatin1();
         chunk += closedLoop;
         chunk += QString::asprintf(",%.2f,%d,%.2f,%d,%d,%.1f,%.2f,%.2f,\r\n", 20 + 15 * std::sin(phase * 1.3),
-                                   int(88 + row % 5), std::fmod(double(row) * 0.37, 20.0) - 10, int(rpm),
-                                   int(rpm / 40), 10 + 5 * std::cos(phase), rpm / 100, 5 + 40 * std::fabs(std::sin(phase)))
+                                   int(88 + row % 5), std::fmod(double(row) * 0.37, 20.0) - 10, int(rpm), int(rpm / 40),
+                                   10 + 5 * std::cos(phase), rpm / 100, 5 + 40 * std::fabs(std::sin(phase)))
                      .toLatin1();
         if (chunk.size() > (1 << 20)) {
             file.write(chunk);

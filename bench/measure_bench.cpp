@@ -3,6 +3,7 @@
 // dyno sample apart from its 200 ms pause. Everything runs on a virtual clock: pauses and the
 // vehicle's answers take no real time, so only the program's own work is measured.
 #include "BenchPlatform.h"
+#include "ProcessMeasures.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Tones.h"
 #include "gui/mainwindow/MainTabPage.h"
@@ -12,7 +13,6 @@
 #include "gui/measure/PlotTab.h"
 #include "gui/measure/PlotTabPage.h"
 #include "gui/widgets/PageControl.h"
-#include "ProcessMeasures.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -164,10 +164,12 @@ int main(int argc, char **argv)
     const double growth = plotMemoryGrowthMb();
     const double sample = dynoSampleMs();
 
-    std::printf("plot timer tick, five 151-point traces (shift and repaint): %.3f ms of processor time (limit %.1f ms)\n", tick,
-                kTickLimitMs);
+    std::printf(
+        "plot timer tick, five 151-point traces (shift and repaint): %.3f ms of processor time (limit %.1f ms)\n", tick,
+        kTickLimitMs);
     std::printf("memory growth over a %d-tick plot run: %.2f MB (limit %.1f MB)\n", kMemoryTicks, growth,
                 kMemoryGrowthLimitMb);
-    std::printf("dyno sample work besides its 200 ms pause: %.3f ms of processor time (limit %.1f ms)\n", sample, kDynoSampleLimitMs);
+    std::printf("dyno sample work besides its 200 ms pause: %.3f ms of processor time (limit %.1f ms)\n", sample,
+                kDynoSampleLimitMs);
     return tick < kTickLimitMs && growth < kMemoryGrowthLimitMb && sample < kDynoSampleLimitMs ? 0 : 1;
 }

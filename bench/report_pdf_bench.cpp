@@ -19,7 +19,6 @@ namespace {
 constexpr double kRenderLimitMs = 300.0;
 constexpr int kRuns = 5;
 
-
 // A vehicle with a lambda sensor on each bank.
 class SampleVehicle final : public FixedDataVehicle {
 public:
@@ -78,7 +77,7 @@ int main(int argc, char **argv)
     const double first = times.front();
     std::sort(times.begin(), times.end());
     const double median = times[times.size() / 2];
-    std::printf("report rendered to PDF: median %.1f ms of %d runs, first run %.1f ms (limit %.0f ms)\n", median,
-                kRuns, first, kRenderLimitMs);
+    std::printf("report rendered to PDF: median %.1f ms of %d runs, first run %.1f ms (limit %.0f ms)\n", median, kRuns,
+                first, kRenderLimitMs);
     return median < kRenderLimitMs ? 0 : 1;
 }

@@ -23,8 +23,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {

@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (qsizetype(column.size()) != log.rowCount())
             std::abort();
     }
-    if (!std::is_sorted(log.times.begin(), log.times.end()) ||
-        !std::is_sorted(log.rowOffsets.begin(), log.rowOffsets.end()))
+    if (!std::is_sorted(log.times.begin(), log.times.end())
+        || !std::is_sorted(log.rowOffsets.begin(), log.rowOffsets.end()))
         std::abort();
     if (!log.rowOffsets.empty() && log.rowOffsets.back() >= qint64(size))
         std::abort();

@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (value && value->text.size() > bytes.size())
             std::abort(); // decoding never makes a text longer than its file
     }
-    const IniValue line = decodeIniValue(QByteArrayView(bytes).first(bytes.indexOf('\n') < 0 ? bytes.size() : bytes.indexOf('\n')));
+    const IniValue line =
+        decodeIniValue(QByteArrayView(bytes).first(bytes.indexOf('\n') < 0 ? bytes.size() : bytes.indexOf('\n')));
     if (line.text.size() > bytes.size())
         std::abort();
     return 0;

@@ -17,7 +17,8 @@ TEST(AdapterSettingsTest, OlderStoresMeanTheSimulatorAndUnknownSpeedsTheDefault)
     EXPECT_EQ(settings.BaudRate, 38400);
 
     FakeSettingsStore odd;
-    odd.values = {{QStringLiteral("Interfejs"), QStringLiteral("elm")}, {QStringLiteral("Predkosc"), QStringLiteral("57600")}};
+    odd.values = {{QStringLiteral("Interfejs"), QStringLiteral("elm")},
+                  {QStringLiteral("Predkosc"), QStringLiteral("57600")}};
     LoadSettings(odd, dialogs, settings);
     EXPECT_EQ(settings.Interface, VehicleInterface::Simulator);
     EXPECT_EQ(settings.BaudRate, 38400);

@@ -41,25 +41,26 @@ TEST_F(AssembleReportDataTest, FixedVehicleGivesTheResultsOfTheReport)
     EXPECT_EQ(vehicle.queries[0].pid, 0x13);
     EXPECT_EQ(vehicle.queries[0].mode, PidMode::CurrentData);
     EXPECT_EQ(clock.now(), 100 + 500); // one query and the monitors' pause
-    EXPECT_EQ(debugLines.size(), 1);   // the read is logged as every read is
+    EXPECT_EQ(debugLines.size(), 1); // the read is logged as every read is
 
     EXPECT_EQ(report.O2SensorLocations, u"B1S1 B2S1 "_s);
     EXPECT_EQ(report.O2SensorCount, u"2"_s);
     EXPECT_EQ(report.MilText, u"Zapalona"_s);
-    EXPECT_EQ(report.StoredLines,
-              (QStringList{u"P0301 - Cylinder 1 - wykryte wypadanie zapłonów "_s,
-                           u"P0103 - Czujnik masowego lub objętościowego przepływu powietrza - wysoki sygnał wejściowy "_s,
-                           u"P0252 - Wirnik / krzywka pompy wtryskowej A - sygnał poza zakresem / działanie "_s,
-                           u"B0848 - Obwód napięcia odniesienia 5V - wysoki sygnał wejściowy"_s}));
+    EXPECT_EQ(
+        report.StoredLines,
+        (QStringList{u"P0301 - Cylinder 1 - wykryte wypadanie zapłonów "_s,
+                     u"P0103 - Czujnik masowego lub objętościowego przepływu powietrza - wysoki sygnał wejściowy "_s,
+                     u"P0252 - Wirnik / krzywka pompy wtryskowej A - sygnał poza zakresem / działanie "_s,
+                     u"B0848 - Obwód napięcia odniesienia 5V - wysoki sygnał wejściowy"_s}));
     EXPECT_EQ(report.PendingLines,
               (QStringList{u"P0322 - Obwód wejścia prędkości silnika dla rozdzielacza / zapłonu - brak sygnału "_s,
                            u"P0445 - Układ odprowadzania par paliwa, obwód sterujący zaworu oczyszczania - zwarcie "_s,
                            u"P0268 - Wtryskiwacz cylindra 3 - wysoki sygnał "_s,
                            u"C0732 - Przyspieszeniomierz lewy tylny - niski sygnał wejściowy"_s}));
     const std::array<QString, 4> continuous{QString(), u"Brak"_s, u"Zakończony"_s, u"Niezakończony"_s};
-    const std::array<QString, 9> nonContinuous{QString(),        u"Brak"_s, u"Zakończony"_s,    u"Brak"_s,
-                                               u"Zakończony"_s,  u"Brak"_s, u"Niezakończony"_s, u"Brak"_s,
-                                               u"Niezakończony"_s};
+    const std::array<QString, 9> nonContinuous{QString(),          u"Brak"_s,       u"Zakończony"_s,
+                                               u"Brak"_s,          u"Zakończony"_s, u"Brak"_s,
+                                               u"Niezakończony"_s, u"Brak"_s,       u"Niezakończony"_s};
     EXPECT_EQ(report.ContinuousMonitorTexts, continuous);
     EXPECT_EQ(report.NonContinuousMonitorTexts, nonContinuous);
     EXPECT_EQ(report.WorkshopName, u"stays"_s);

@@ -95,10 +95,10 @@ TEST(DtcListTest, ConvertsRawTextsIncludingMalformedOnes)
         const char16_t *raw;
         const char16_t *code;
     } cases[] = {
-        {u"0103", u"P0103"}, {u"3fff", u"P3fff"}, {u"4732", u"C0732"}, {u"7fff", u"C3fff"},
-        {u"8848", u"B0848"}, {u"A123", u"B2123"}, {u"b000", u"B3000"}, {u"C123", u"U0123"},
-        {u"F000", u"U3000"}, {u"e12", u"U212"},   {u"d", u"U1"},       {u"", u"P0"},
-        {u"123456", u"P1234"}, {u"x123", u"P0123"}, {u"G9zz", u"P09zz"}, {u" 8848", u"P0884"},
+        {u"0103", u"P0103"},      {u"3fff", u"P3fff"}, {u"4732", u"C0732"}, {u"7fff", u"C3fff"},
+        {u"8848", u"B0848"},      {u"A123", u"B2123"}, {u"b000", u"B3000"}, {u"C123", u"U0123"},
+        {u"F000", u"U3000"},      {u"e12", u"U212"},   {u"d", u"U1"},       {u"", u"P0"},
+        {u"123456", u"P1234"},    {u"x123", u"P0123"}, {u"G9zz", u"P09zz"}, {u" 8848", u"P0884"},
         {u"\u0663123", u"P0123"}, // an Arabic-Indic three is no hexadecimal digit
         {u"\uFF21123", u"P0123"}, // nor is a full-width A
     };

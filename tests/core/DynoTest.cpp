@@ -117,8 +117,12 @@ TEST(DynoTest, FrontalAreaFromIntegerDimensions)
         const char *H, *h1, *B;
         double F;
     } cases[] = {
-        {"1420", "140", "1760", 2.2528}, {"1500", "150", "1800", 2.43}, {"140", "140", "1760", 0},
-        {"1420", "140", "17a5", 0.02176}, {"", "", "", 0},             {"1420", "1500", "1760", -0.14080},
+        {"1420", "140", "1760", 2.2528},
+        {"1500", "150", "1800", 2.43},
+        {"140", "140", "1760", 0},
+        {"1420", "140", "17a5", 0.02176},
+        {"", "", "", 0},
+        {"1420", "1500", "1760", -0.14080},
         {" 1420", "+140", "1760.9", 2.2528},
     };
     for (const auto &c : cases)
@@ -133,8 +137,9 @@ TEST(DynoTest, FrontalAreaFromIntegerDimensions)
 TEST(DynoTest, ValidationReportsTheFirstUnreadableTextThenNonPositiveValues)
 {
     using Texts = std::array<QString, 8>;
-    const Texts good{QStringLiteral("1600"), QStringLiteral("4,78"),  QStringLiteral("0,5"),  QStringLiteral("250"),
-                     QStringLiteral("2,2528"), QStringLiteral("0,016"), QStringLiteral("0,88"), QStringLiteral("1,087")};
+    const Texts good{QStringLiteral("1600"), QStringLiteral("4,78"),   QStringLiteral("0,5"),
+                     QStringLiteral("250"),  QStringLiteral("2,2528"), QStringLiteral("0,016"),
+                     QStringLiteral("0,88"), QStringLiteral("1,087")};
     const auto ok = ValidateDynoParameters(good, u',');
     ASSERT_TRUE(std::holds_alternative<DynoParameters>(ok));
     EXPECT_DOUBLE_EQ(std::get<DynoParameters>(ok).i, 4.78);

@@ -1,7 +1,7 @@
+#include "core/vehicle/Elm327Vehicle.h"
 #include "core/faults/Readiness.h"
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/SensorSelection.h"
-#include "core/vehicle/Elm327Vehicle.h"
 
 #include "support/core/Elm327StandIn.h"
 #include "support/core/QtPrinters.h"
@@ -106,10 +106,9 @@ TEST_P(Elm327VehicleTest, ReadsEverythingTheWorkstationShows)
     EXPECT_FALSE(link.QueryPid(0x0C, CurrentData, 2).ok);
 }
 
-INSTANTIATE_TEST_SUITE_P(Protocols, Elm327VehicleTest, ::testing::Values(6, 7, 3),
-                         [](const auto &info) { return info.param == 6   ? std::string("Can11")
-                                                       : info.param == 7 ? std::string("Can29")
-                                                                         : std::string("Iso9141"); });
+INSTANTIATE_TEST_SUITE_P(Protocols, Elm327VehicleTest, ::testing::Values(6, 7, 3), [](const auto &info) {
+    return info.param == 6 ? std::string("Can11") : info.param == 7 ? std::string("Can29") : std::string("Iso9141");
+});
 
 TEST(Elm327VehicleTest, AnswersSensiblyToWhatAdaptersDo)
 {
@@ -120,7 +119,12 @@ TEST(Elm327VehicleTest, AnswersSensiblyToWhatAdaptersDo)
         const char *failure; // the failing step's line, or nullptr when the session works
     } cases[] = {
         {"clone keeps echo", [](Script &s) { s.keepsEcho = true; }, nullptr},
-        {"no blanks", [](Script &s) { s.blanks = false; s.unknown = {"ATS1"}; }, nullptr},
+        {"no blanks",
+         [](Script &s) {
+             s.blanks = false;
+             s.unknown = {"ATS1"};
+         },
+         nullptr},
         {"stray bytes", [](Script &s) { s.noise = QByteArray("\0\xFF\x1B\x7F", 4); }, nullptr},
         {"no search line", [](Script &s) { s.searching = false; }, nullptr},
         {"unable to connect", [](Script &s) { s.fixed["0100"] = "SEARCHING...\rUNABLE TO CONNECT"; },
@@ -244,15 +248,14 @@ QString ask(Elm327Vehicle &link, Ask what)
     }
     case Ask::Status: {
         const MonitorStatus status = link.ReadMonitorStatus();
-        return status.ok ? QStringLiteral("%1 %2 %3").arg(status.milStatusWord & 0x80 ? "lit" : "out")
+        return status.ok ? QStringLiteral("%1 %2 %3")
+                               .arg(status.milStatusWord & 0x80 ? "lit" : "out")
                                .arg(status.storedCodeCount)
                                .arg(status.readiness.c, 2, 16, QChar(u'0'))
                          : u'!' + link.LastFailure();
     }
-    case Ask::Clear:
-        return link.ClearCodes() ? QStringLiteral("cleared") : u'!' + link.LastFailure();
-    case Ask::Vin:
-        return link.ReadVin().value_or(u'!' + link.LastFailure());
+    case Ask::Clear: return link.ClearCodes() ? QStringLiteral("cleared") : u'!' + link.LastFailure();
+    case Ask::Vin: return link.ReadVin().value_or(u'!' + link.LastFailure());
     case Ask::Rpm: {
         const PidReply rpm = link.QueryPid(0x0C, CurrentData, 2);
         return rpm.ok ? QString::number(rpm.bytes[0] * 256 + rpm.bytes[1]) : u'!' + link.LastFailure();
@@ -287,18 +290,19 @@ TEST(Elm327VehicleTest, SaysOnlyWhatTheCarSaid)
          Ask::Stored, "0133,0300,0171,0700"},
         {"the gearbox lights the lamp", 6, [&](Script &s) { gearbox(s).answers["0101"] = {hex("410181000000")}; },
          Ask::Status, "lit 4 65"},
-        {"the gearbox refuses the clear", 6, [&](Script &s) { gearbox(s).answers["04"] = {hex("7F0422")}; },
-         Ask::Clear, refused},
+        {"the gearbox refuses the clear", 6, [&](Script &s) { gearbox(s).answers["04"] = {hex("7F0422")}; }, Ask::Clear,
+         refused},
         {"the gearbox keeps quiet", 6, [&](Script &s) { gearbox(s).answers.erase("03"); }, Ask::Stored,
          "!sterownik $7E9h nie odpowiedział"},
         {"no unit answers the codes", 6, [](Script &s) { s.fixed["03"] = "NO DATA"; }, Ask::Stored, "!NO DATA"},
         {"an error line after the answer", 6, [](Script &s) { s.fixed["03"] = "7E8 04 43 01 01 33\rCAN ERROR"; },
          Ask::Stored, "!CAN ERROR"},
-        {"answer pending, then the answer", 6,
-         [&](Script &s) { engine(s).answers["03"].prepend(hex("7F0378")); }, Ask::Stored, "0133,0300,0171"},
+        {"answer pending, then the answer", 6, [&](Script &s) { engine(s).answers["03"].prepend(hex("7F0378")); },
+         Ask::Stored, "0133,0300,0171"},
         {"conditions not correct", 6, [&](Script &s) { engine(s).answers["03"] = {hex("7F0322")}; }, Ask::Stored,
          "!sterownik $7E8h odmówił (7F 03 22: warunki nie pozwalają - np. pracuje silnik)"},
-        {"one byte of two", 6, [&](Script &s) { engine(s).answers["010C"] = {hex("410C1A")}; }, Ask::Rpm, "!niepełna lub uszkodzona odpowiedź (41 0C 1A)"},
+        {"one byte of two", 6, [&](Script &s) { engine(s).answers["010C"] = {hex("410C1A")}; }, Ask::Rpm,
+         "!niepełna lub uszkodzona odpowiedź (41 0C 1A)"},
         {"ISO 14230-4", 5, nullptr, Ask::Stored, "0133,0300,0171"},
         {"ISO 14230-4 VIN", 5, nullptr, Ask::Vin, "WDB2030461A123456"},
         {"SAE J1850", 1, nullptr, Ask::Stored, "0133,0300,0171"},

@@ -10,8 +10,9 @@ namespace {
 std::array<std::uint8_t, 4> pidOf(const char *received, ElmHeaders headers, std::uint8_t service = 0x01,
                                   std::uint8_t pid = 0x0C)
 {
-    const QByteArray command = service == 0x01 ? QByteArray("01") + QByteArray::number(pid, 16).rightJustified(2, '0')
-                                               : QByteArray("02") + QByteArray::number(pid, 16).rightJustified(2, '0') + "00";
+    const QByteArray command = service == 0x01
+                                   ? QByteArray("01") + QByteArray::number(pid, 16).rightJustified(2, '0')
+                                   : QByteArray("02") + QByteArray::number(pid, 16).rightJustified(2, '0') + "00";
     const auto bytes = PidBytes(ParseElmReply(received, command.toUpper(), headers), headers, service, pid);
     return bytes.value_or(std::array<std::uint8_t, 4>{0xEE, 0xEE, 0xEE, 0xEE});
 }
@@ -25,25 +26,30 @@ TEST(ElmReplyTest, ReadsTheSameAnswerInEveryLineShape)
         const char *received;
         ElmHeaders headers;
     } shapes[] = {
-        {"7E8 04 41 0C 1A F8 00 00 00 \r\r", ElmHeaders::Can11},                 // blanks, padding
-        {"7E804410C1AF8000000\r\r", ElmHeaders::Can11},                          // no blanks
-        {"010C\r7E8 04 41 0C 1A F8 \r\r", ElmHeaders::Can11},                    // echo left on
-        {"SEARCHING...\r7E8 04 41 0C 1A F8\r\r", ElmHeaders::Can11},            // protocol search
-        {"\xFF\x1B\x7F" "7E8 04 41 0C\x01 1A F8\r\r", ElmHeaders::Can11},       // stray bytes
-        {"7e8 04 41 0c 1a f8\r\n\r\n", ElmHeaders::Can11},                       // lower case, line feeds
+        {"7E8 04 41 0C 1A F8 00 00 00 \r\r", ElmHeaders::Can11}, // blanks, padding
+        {"7E804410C1AF8000000\r\r", ElmHeaders::Can11}, // no blanks
+        {"010C\r7E8 04 41 0C 1A F8 \r\r", ElmHeaders::Can11}, // echo left on
+        {"SEARCHING...\r7E8 04 41 0C 1A F8\r\r", ElmHeaders::Can11}, // protocol search
+        {"\xFF\x1B\x7F"
+         "7E8 04 41 0C\x01 1A F8\r\r",
+         ElmHeaders::Can11}, // stray bytes
+        {"7e8 04 41 0c 1a f8\r\n\r\n", ElmHeaders::Can11}, // lower case, line feeds
         {"18 DA F1 10 04 41 0C 1A F8 AA AA AA\r", ElmHeaders::Can29},
-        {"48 6B 10 41 0C 1A F8 22\r", ElmHeaders::Legacy},                        // check byte dropped
+        {"48 6B 10 41 0C 1A F8 22\r", ElmHeaders::Legacy}, // check byte dropped
         {"BUS INIT: ...OK\r48 6B 10 41 0C 1A F8 22\r", ElmHeaders::Legacy},
-        {"41 6B 10 41 0C 1A F8 3D\r", ElmHeaders::Legacy},                        // J1850: CRC
+        {"41 6B 10 41 0C 1A F8 3D\r", ElmHeaders::Legacy}, // J1850: CRC
     };
     for (const auto &shape : shapes)
         EXPECT_EQ(pidOf(shape.received, shape.headers), rpm) << shape.received;
 
-    const QByteArray afterReset("\0\0" "7E8 04 41 0C 1A F8\r", 21);
+    const QByteArray afterReset("\0\0"
+                                "7E8 04 41 0C 1A F8\r",
+                                21);
     EXPECT_EQ(PidBytes(ParseElmReply(afterReset, "010C", ElmHeaders::Can11), ElmHeaders::Can11, 0x01, 0x0C), rpm);
 
     // The freeze frame carries its frame number after the PID.
-    EXPECT_EQ(pidOf("7E8 05 42 0C 00 0F A0\r", ElmHeaders::Can11, 0x02), (std::array<std::uint8_t, 4>{0x0F, 0xA0, 0, 0}));
+    EXPECT_EQ(pidOf("7E8 05 42 0C 00 0F A0\r", ElmHeaders::Can11, 0x02),
+              (std::array<std::uint8_t, 4>{0x0F, 0xA0, 0, 0}));
 }
 
 TEST(ElmReplyTest, TellsTheAdapterStatusLines)
@@ -171,10 +177,8 @@ QString readOf(Read read, const char *received, ElmHeaders headers, std::vector<
                                .arg(status.readiness.d, 2, 16, QChar(u'0'))
                          : u'!' + why;
     }
-    case Read::Clear:
-        return ClearConfirmed(reply, headers, required, &why) ? QStringLiteral("cleared") : u'!' + why;
-    case Read::Vin:
-        return VinText(reply, headers, &why).value_or(u'!' + why);
+    case Read::Clear: return ClearConfirmed(reply, headers, required, &why) ? QStringLiteral("cleared") : u'!' + why;
+    case Read::Vin: return VinText(reply, headers, &why).value_or(u'!' + why);
     }
     return {};
 }
@@ -201,13 +205,12 @@ TEST(ElmReplyTest, ReadsOnlyWholeAnswers)
          "!niepełna lub uszkodzona odpowiedź (43 02 01 33)"},
         {"multi-frame without its end", Read::Stored, "7E8 10 0A 43 04 01 33 03 00\r", ElmHeaders::Can11,
          "!niepełna lub uszkodzona odpowiedź (7E8 10 0A 43 04 01 33 03 00)"},
-        {"multi-frame out of sequence", Read::Stored,
-         "7E8 10 0A 43 04 01 33 03 00\r7E8 22 01 71 04 20 00 00 00\r", ElmHeaders::Can11,
-         "!niepełna lub uszkodzona odpowiedź (7E8 22 01 71 04 20 00 00 00)"},
+        {"multi-frame out of sequence", Read::Stored, "7E8 10 0A 43 04 01 33 03 00\r7E8 22 01 71 04 20 00 00 00\r",
+         ElmHeaders::Can11, "!niepełna lub uszkodzona odpowiedź (7E8 22 01 71 04 20 00 00 00)"},
         {"negative answer", Read::Stored, "7E8 03 7F 03 22\r", ElmHeaders::Can11,
          "!sterownik $7E8h odmówił (7F 03 22: warunki nie pozwalają - np. pracuje silnik)"},
-        {"answer pending, then the answer", Read::Stored, "7E8 03 7F 03 78\r7E8 04 43 01 01 33\r",
-         ElmHeaders::Can11, "0133"},
+        {"answer pending, then the answer", Read::Stored, "7E8 03 7F 03 78\r7E8 04 43 01 01 33\r", ElmHeaders::Can11,
+         "0133"},
         {"answer pending and nothing after", Read::Stored, "7E8 03 7F 03 78\r", ElmHeaders::Can11,
          "!sterownik $7E8h odmówił (7F 03 78)"},
         {"no data on CAN", Read::Stored, "NO DATA\r", ElmHeaders::Can11, "!NO DATA"},
@@ -215,25 +218,27 @@ TEST(ElmReplyTest, ReadsOnlyWholeAnswers)
         {"line without its check byte", Read::Stored, "48 6B 10 43 01 33 00 00 00 00\r", ElmHeaders::Legacy,
          "!niepełna lub uszkodzona odpowiedź (48 6B 10 43 01 33 00 00 00 00)"},
         {"ISO 14230 header and sum", Read::Stored, "87 F1 10 43 01 33 00 00 00 00 FF\r", ElmHeaders::Legacy, "0133"},
-        {"ISO 14230 length that does not fit", Read::Stored, "86 F1 10 43 01 33 00 00 00 00 FE\r",
-         ElmHeaders::Legacy, "!niepełna lub uszkodzona odpowiedź (86 F1 10 43 01 33 00 00 00 00 FE)"},
-        {"VIN one short", Read::Vin, "7E8 10 13 49 02 01 57 44 42\r7E8 21 32 30 33 30 34 36 31\r"
-                                     "7E8 22 41 31 32 33 34 35 00\r",
-         ElmHeaders::Can11, "!niepełna lub uszkodzona odpowiedź (49 02 01 57 44 42 32 30 33 30 34 36 31 41 31 32 33 34 35)"},
+        {"ISO 14230 length that does not fit", Read::Stored, "86 F1 10 43 01 33 00 00 00 00 FE\r", ElmHeaders::Legacy,
+         "!niepełna lub uszkodzona odpowiedź (86 F1 10 43 01 33 00 00 00 00 FE)"},
+        {"VIN one short", Read::Vin,
+         "7E8 10 13 49 02 01 57 44 42\r7E8 21 32 30 33 30 34 36 31\r"
+         "7E8 22 41 31 32 33 34 35 00\r",
+         ElmHeaders::Can11,
+         "!niepełna lub uszkodzona odpowiedź (49 02 01 57 44 42 32 30 33 30 34 36 31 41 31 32 33 34 35)"},
         {"VIN piece lost", Read::Vin,
          "48 6B 10 49 02 01 00 00 00 57 66\r48 6B 10 49 02 03 33 30 34 36 DE\r48 6B 10 49 02 04 31 41 31 32 E7\r"
          "48 6B 10 49 02 05 33 34 35 36 E5\r",
          ElmHeaders::Legacy, "!niepełna lub uszkodzona odpowiedź (33 30 34 36)"},
 
         // Every unit counts.
-        {"codes of two units, each once", Read::Stored,
-         "7E9 06 43 02 07 00 01 33\r7E8 06 43 02 01 33 03 00\r", ElmHeaders::Can11, "0133,0300,0700", two},
+        {"codes of two units, each once", Read::Stored, "7E9 06 43 02 07 00 01 33\r7E8 06 43 02 01 33 03 00\r",
+         ElmHeaders::Can11, "0133,0300,0700", two},
         {"a unit that keeps quiet", Read::Stored, "7E8 04 43 01 01 33\r", ElmHeaders::Can11,
          "!sterownik $7E9h nie odpowiedział", two},
         {"older protocol: units by source byte", Read::Stored,
          "48 6B 10 43 01 33 00 00 00 00 3A\r48 6B 18 43 07 00 00 00 00 00 15\r", ElmHeaders::Legacy, "0133,0700"},
-        {"lamp of either unit, codes summed", Read::Status,
-         "7E8 06 41 01 02 07 65 04\r7E9 06 41 01 81 00 00 00\r", ElmHeaders::Can11, "lit 3 07 65 04"},
+        {"lamp of either unit, codes summed", Read::Status, "7E8 06 41 01 02 07 65 04\r7E9 06 41 01 81 00 00 00\r",
+         ElmHeaders::Can11, "lit 3 07 65 04"},
         {"readiness: supported by any, complete only when all are", Read::Status,
          "7E8 06 41 01 00 07 05 00\r7E9 06 41 01 00 15 04 04\r7E9 06 41 01 00 00 00 00\r", ElmHeaders::Can11,
          "out 0 17 05 04"},

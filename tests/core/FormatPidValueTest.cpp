@@ -1,5 +1,5 @@
-#include "core/catalogue/MessageCatalogue.h"
 #include "core/livedata/FormatPidValue.h"
+#include "core/catalogue/MessageCatalogue.h"
 #include "core/livedata/SensorSelection.h"
 
 #include "support/core/QtPrinters.h"
@@ -101,8 +101,9 @@ TEST_F(FormatPidValueTest, AsksForTheRightBytesAndLogsEveryRead)
     EXPECT_EQ(vehicle.queries[0].byteCount, 2);
     EXPECT_EQ(vehicle.queries[1].byteCount, 4);
     EXPECT_EQ(vehicle.queries[2].byteCount, 1);
-    EXPECT_EQ(debug, (QStringList{QStringLiteral("Reading sensors (PID: 12)"), QStringLiteral("Reading sensors (PID: 42)"),
-                                  QStringLiteral("Reading sensors (PID: 17)")}));
+    EXPECT_EQ(debug,
+              (QStringList{QStringLiteral("Reading sensors (PID: 12)"), QStringLiteral("Reading sensors (PID: 42)"),
+                           QStringLiteral("Reading sensors (PID: 17)")}));
 }
 
 TEST_F(FormatPidValueTest, PidsThatAreNotReadGiveNothingAndLoseSupport)

@@ -1,5 +1,5 @@
-#include "core/platform/FileSettingsStore.h"
 #include "core/platform/IniValues.h"
+#include "core/platform/FileSettingsStore.h"
 #include "core/settings/SettingsIO.h"
 
 #include "support/core/ScriptedDialogs.h"
@@ -82,11 +82,16 @@ TEST(IniValuesTest, TypedValuesOtherThanTextAreNotText)
 TEST(IniValuesTest, TextsWrittenByQSettingsReadBackUnchanged)
 {
     const QStringList texts = {
-        QStringLiteral("Zakład \"Łęcki\", Kraków"), QStringLiteral("  lead and trail  "),
-        QStringLiteral("a;b=c\\d"),                  QStringLiteral("line\r\nnext\ttab"),
-        QStringLiteral("@at"),                       QStringLiteral("a,b,c"),
-        QString(QChar(1)) + QStringLiteral("1f€"),   QString(),
-        QStringLiteral("C:\\Logi\\Korvath"),         QStringLiteral("\"quoted\""),
+        QStringLiteral("Zakład \"Łęcki\", Kraków"),
+        QStringLiteral("  lead and trail  "),
+        QStringLiteral("a;b=c\\d"),
+        QStringLiteral("line\r\nnext\ttab"),
+        QStringLiteral("@at"),
+        QStringLiteral("a,b,c"),
+        QString(QChar(1)) + QStringLiteral("1f€"),
+        QString(),
+        QStringLiteral("C:\\Logi\\Korvath"),
+        QStringLiteral("\"quoted\""),
     };
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Ulmora.conf"));

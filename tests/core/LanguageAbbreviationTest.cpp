@@ -11,10 +11,10 @@ TEST(LanguageAbbreviationTest, FollowsTheWindowsNamesOfLanguageAndCountry)
         QLocale::Territory territory;
         const char *expected;
     } cases[] = {
-        {QLocale::Polish, QLocale::Poland, "PLK"},      {QLocale::English, QLocale::UnitedStates, "ENU"},
+        {QLocale::Polish, QLocale::Poland, "PLK"},         {QLocale::English, QLocale::UnitedStates, "ENU"},
         {QLocale::English, QLocale::UnitedKingdom, "ENG"}, {QLocale::German, QLocale::Germany, "DEU"},
-        {QLocale::German, QLocale::Austria, "DEA"},     {QLocale::Czech, QLocale::CzechRepublic, "CSY"},
-        {QLocale::Slovak, QLocale::Slovakia, "SKY"},    {QLocale::French, QLocale::Canada, "FRC"},
+        {QLocale::German, QLocale::Austria, "DEA"},        {QLocale::Czech, QLocale::CzechRepublic, "CSY"},
+        {QLocale::Slovak, QLocale::Slovakia, "SKY"},       {QLocale::French, QLocale::Canada, "FRC"},
     };
     for (const auto &entry : cases)
         EXPECT_EQ(windowsLanguageAbbreviation(QLocale(entry.language, entry.territory)),

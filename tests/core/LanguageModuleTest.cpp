@@ -3,9 +3,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QtEndian>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "support/core/QtPrinters.h"
 
@@ -206,7 +206,8 @@ TEST(LanguageModuleTest, AModuleWithLengthsOrOffsetsOutsideTheFileIsRefused)
     QByteArray contextTable = real;
     contextTable.insert(16, QByteArray("\x2F\0\0\0\x02\0\0", 7));
 
-    for (const QByteArray &hostile : {longTranslation, farOffset, midRecordOffset, unendedRecord, dependency, contextTable}) {
+    for (const QByteArray &hostile :
+         {longTranslation, farOffset, midRecordOffset, unendedRecord, dependency, contextTable}) {
         LanguageModule module;
         EXPECT_FALSE(module.loadData(hostile));
         EXPECT_TRUE(module.messageText("STitle").isEmpty());

@@ -13,14 +13,28 @@ TEST(MeasureRulesTest, LeadingNumberReadsTheCLocaleNumberAtTheStart)
         const char16_t *text;
         double value;
     } cases[] = {
-        {u"", 0},           {u"abc", 0},         {u"  42", 42},        {u"12,5", 12},
-        {u"12.5", 12.5},    {u"-3.25 V", -3.25}, {u"+7", 7},           {u".5", 0.5},
-        {u"5.", 5},         {u"1e3", 1000},      {u"2e", 2},           {u"2e+x", 2},
-        {u"0,45 / -3,91", 0}, {u"1.2 / 3", 1.2}, {u"-", 0},            {u"- 5", 0},
-        {u"\t 8x", 8},      {u"1e999", 0},
+        {u"", 0},
+        {u"abc", 0},
+        {u"  42", 42},
+        {u"12,5", 12},
+        {u"12.5", 12.5},
+        {u"-3.25 V", -3.25},
+        {u"+7", 7},
+        {u".5", 0.5},
+        {u"5.", 5},
+        {u"1e3", 1000},
+        {u"2e", 2},
+        {u"2e+x", 2},
+        {u"0,45 / -3,91", 0},
+        {u"1.2 / 3", 1.2},
+        {u"-", 0},
+        {u"- 5", 0},
+        {u"\t 8x", 8},
+        {u"1e999", 0},
     };
     for (const auto &c : cases)
-        EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf16(c.text)), c.value) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf16(c.text)), c.value)
+            << QString::fromUtf16(c.text).toStdString();
 }
 
 TEST(MeasureRulesTest, LeadingIntegerStopsAtTheFirstNonDigitAndSaturates)
@@ -93,9 +107,8 @@ TEST(MeasureRulesTest, SelectorTextsAreClampedIntegers)
         int samples;
         int interval;
     } cases[] = {
-        {"50", 50, 100},   {"150", 150, 150},  {"75", 75, 100},    {"1000", 150, 1000},
-        {"2000", 150, 1000}, {"", 50, 100},    {"abc", 50, 100},   {"120 ms", 120, 120},
-        {"-5", 50, 100},
+        {"50", 50, 100}, {"150", 150, 150}, {"75", 75, 100},      {"1000", 150, 1000}, {"2000", 150, 1000},
+        {"", 50, 100},   {"abc", 50, 100},  {"120 ms", 120, 120}, {"-5", 50, 100},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(PlotSampleCountOf(QString::fromLatin1(c.text)), c.samples) << c.text;
@@ -123,8 +136,8 @@ TEST(MeasureRulesTest, StepRuleAndStepCountsOfTheRanges)
         int first;
         int last;
     } cases[] = {
-        {{0, 100}, 47, 4, 100}, {{60, 100}, 30, 62, 100}, {{80, 120}, 40, 81, 120}, {{0, 10}, 3, 4, 12},
-        {{0, 50}, 13, 4, 52},   {{48, 49}, 1, 52, 52},
+        {{0, 100}, 47, 4, 100}, {{60, 100}, 30, 62, 100}, {{80, 120}, 40, 81, 120},
+        {{0, 10}, 3, 4, 12},    {{0, 50}, 13, 4, 52},     {{48, 49}, 1, 52, 52},
     };
     for (const auto &c : cases) {
         const std::vector<int> speeds = speedsOf(c.range);
@@ -148,8 +161,8 @@ TEST(MeasureRulesTest, TimeTextShowsSecondsAndMillisecondsWithMinutesInFront)
         std::uint32_t ms;
         const char *text;
     } cases[] = {
-        {0, "00\" 000"},       {7250, "07\" 250"},     {59999, "59\" 999"},
-        {60000, "1'00\" 000"}, {65250, "1'05\" 250"},  {600001, "10'00\" 001"},
+        {0, "00\" 000"},       {7250, "07\" 250"},    {59999, "59\" 999"},
+        {60000, "1'00\" 000"}, {65250, "1'05\" 250"}, {600001, "10'00\" 001"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(AccelTimeText(c.ms), QString::fromLatin1(c.text)) << c.ms;

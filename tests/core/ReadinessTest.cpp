@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // One text per monitor, the continuous ones first.
-template<typename TextOf>
+template <typename TextOf>
 QStringList textsOf(const Readiness &readiness, TextOf textOf)
 {
     QStringList texts;
@@ -44,7 +44,8 @@ TEST(ReadinessTest, TheSimulatedBytesGiveTheTabAndReportTexts)
     EXPECT_EQ(tabTexts(readiness),
               QStringList({u"-/NIE"_s, u"Zakończony/TAK"_s, u"Niezakończony/TAK"_s, // misfire, fuel, components
                            u"-/NIE"_s, u"Zakończony/TAK"_s, u"-/NIE"_s, u"Zakończony/TAK"_s, // CAT, HCAT, EVAP, AIR
-                           u"-/NIE"_s, u"Niezakończony/TAK"_s, u"-/NIE"_s, u"Niezakończony/TAK"_s})); // AC, O2S, HO2S, EGR
+                           u"-/NIE"_s, u"Niezakończony/TAK"_s, u"-/NIE"_s,
+                           u"Niezakończony/TAK"_s})); // AC, O2S, HO2S, EGR
     EXPECT_EQ(reportTexts(readiness),
               QStringList({u"Brak"_s, u"Zakończony"_s, u"Niezakończony"_s, u"Brak"_s, u"Zakończony"_s, u"Brak"_s,
                            u"Zakończony"_s, u"Brak"_s, u"Niezakończony"_s, u"Brak"_s, u"Niezakończony"_s}));
@@ -67,8 +68,8 @@ TEST(ReadinessTest, ACompressionIgnitionEngineHasItsOwnMonitors)
     const Readiness readiness = DecodeReadiness({0x08, 0xFF, 0x01});
     EXPECT_TRUE(readiness.compressionIgnition);
     EXPECT_EQ(reportTexts(readiness).mid(3),
-              (QStringList{u"Niezakończony"_s, u"Zakończony"_s, u"Brak"_s, u"Zakończony"_s, u"Brak"_s,
-                           u"Zakończony"_s, u"Zakończony"_s, u"Zakończony"_s}));
+              (QStringList{u"Niezakończony"_s, u"Zakończony"_s, u"Brak"_s, u"Zakończony"_s, u"Brak"_s, u"Zakończony"_s,
+                           u"Zakończony"_s, u"Zakończony"_s}));
     EXPECT_EQ(LoadMessage(NonContinuousMonitorNames(true)[6]), u"Monitor filtra cząstek stałych (DPF)"_s);
     EXPECT_EQ(NonContinuousMonitorNames(false)[0], SMonCat);
     EXPECT_FALSE(DecodeReadiness(kSimulatedReadinessBytes).compressionIgnition);

@@ -39,7 +39,8 @@ TEST(ReportArchiveTest, NamesAReportByItsTimeAndRegistrationInAFileNameAnySystem
     for (const auto &c : cases)
         EXPECT_EQ(ReportArchiveFileName(when, QString::fromUtf8(c.registration)), QString::fromUtf8(c.name))
             << c.registration;
-    EXPECT_EQ(ReportArchiveFileName(when, QString(200, u'X')).size(), QStringLiteral("2026-12-08_1432_.pdf").size() + 64);
+    EXPECT_EQ(ReportArchiveFileName(when, QString(200, u'X')).size(),
+              QStringLiteral("2026-12-08_1432_.pdf").size() + 64);
 
     EXPECT_EQ(ReportArchiveDirectory(QString(), QStringLiteral("/var/logi")),
               QDir::toNativeSeparators(QStringLiteral("/var/logi/raporty")));
@@ -85,8 +86,10 @@ TEST(ReportArchiveTest, ListsReportsNewestFirstWithTheDataTheyWerePrintedWith)
     const QList<ArchivedReport> reports = ListArchivedReports(dir.path());
     QStringList order;
     for (const ArchivedReport &report : reports)
-        order << report.registration + u'|' + report.make + u'|' + report.printed.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    EXPECT_EQ(order, (QStringList{QStringLiteral("NEWER||2027-01-02 17:00:00"), QStringLiteral("KR 1|FIAT|2026-12-08 09:05:40"),
+        order << report.registration + u'|' + report.make + u'|'
+                     + report.printed.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    EXPECT_EQ(order, (QStringList{QStringLiteral("NEWER||2027-01-02 17:00:00"),
+                                  QStringLiteral("KR 1|FIAT|2026-12-08 09:05:40"),
                                   QStringLiteral("WX 12345|ŠKODA|2026-12-08 09:05:01"),
                                   QStringLiteral("PO555||2025-01-02 17:00:00")}));
     const ArchivedReport &wx = reports.at(2);

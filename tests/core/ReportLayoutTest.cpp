@@ -32,9 +32,9 @@ ReportData fixedReport()
     report.O2SensorCount = u"2"_s;
     report.MilText = u"Zapalona"_s;
     report.ContinuousMonitorTexts = {QString(), u"Brak"_s, u"Zakończony"_s, u"Niezakończony"_s};
-    report.NonContinuousMonitorTexts = {QString(),        u"Brak"_s, u"Zakończony"_s,    u"Brak"_s,
-                                        u"Zakończony"_s,  u"Brak"_s, u"Niezakończony"_s, u"Brak"_s,
-                                        u"Niezakończony"_s};
+    report.NonContinuousMonitorTexts = {QString(),          u"Brak"_s,       u"Zakończony"_s,
+                                        u"Brak"_s,          u"Zakończony"_s, u"Brak"_s,
+                                        u"Niezakończony"_s, u"Brak"_s,       u"Niezakończony"_s};
     report.PendingLines = {u"P0322 - a"_s, u"P0445 - b"_s, u"P0268 - c"_s, u"C0732 - d"_s};
     report.StoredLines = {u"P0301 - e"_s, u"P0103 - f"_s, u"P0252 - g"_s, u"B0848 - h"_s};
     return report;
@@ -50,7 +50,7 @@ QStringList drawing(const RecordingCanvas &canvas)
         const auto &op = ops[i];
         if (op.kind == Kind::Text) {
             const QString flags = QString(op.font.bold ? u'B' : u'-') + (op.font.underline ? u'U' : u'-')
-                                + QString::number(op.font.pointSize);
+                                  + QString::number(op.font.pointSize);
             items << u"%1 %2 %3"_s.arg(op.y).arg(flags, op.text);
         } else if (op.kind == Kind::MoveTo) {
             std::size_t j = i + 1;
@@ -122,14 +122,14 @@ TEST(ReportLayoutTest, ValueColumnsFollowTheWidestBoldLabelOfTheirBlock)
     EXPECT_EQ(xOf(u"AUTO-SERWIS"_s), 253 + 7 * 50);
     EXPECT_EQ(xOf(u"ul. Długa 5"_s), 253 + 7 * 50);
     EXPECT_EQ(xOf(u"tel. 22"_s), 253 + 7 * 50);
-    EXPECT_EQ(xOf(u"WA 12345"_s), 253 + 18 * 50);       // "Nr rejestracyjny: "
+    EXPECT_EQ(xOf(u"WA 12345"_s), 253 + 18 * 50); // "Nr rejestracyjny: "
     EXPECT_EQ(xOf(u"B5254"_s), 253 + 18 * 50);
-    EXPECT_EQ(xOf(u"182000"_s), 2583 + 13 * 50);        // "Typ i model: "
+    EXPECT_EQ(xOf(u"182000"_s), 2583 + 13 * 50); // "Typ i model: "
     EXPECT_EQ(xOf(u"YV1LS"_s), 2583 + 13 * 50);
     EXPECT_EQ(xOf(u"ISO (SAE J1850)"_s), 253 + 37 * 50); // "Standard komunikacji diagnostycznej: "
     EXPECT_EQ(xOf(u"Zapalona"_s), 253 + 37 * 50);
-    EXPECT_EQ(xOf(u"Brak"_s), 253 + 4 * 50);                  // CAT
-    EXPECT_EQ(xOf(u"Niezakończony"_s), 253 + 2330 + 4 * 50);  // CC, right column
+    EXPECT_EQ(xOf(u"Brak"_s), 253 + 4 * 50); // CAT
+    EXPECT_EQ(xOf(u"Niezakończony"_s), 253 + 2330 + 4 * 50); // CC, right column
     EXPECT_FALSE(canvas.text(u"ISO"_s)->font.bold);
     EXPECT_TRUE(canvas.text(u"Standard"_s)->font.bold);
 
@@ -239,7 +239,8 @@ TEST(ReportLayoutTest, FooterAndStandardWithoutAConnection)
     print(canvas, report);
     const auto *footer = canvas.text(u"Przyrząd"_s);
     ASSERT_NE(footer, nullptr);
-    EXPECT_EQ(footer->text, u"Przyrząd użyty do badania:  z oprogramowaniem Ulmora wersja 1.1.2   https://www.korvath.pl"_s);
+    EXPECT_EQ(footer->text,
+              u"Przyrząd użyty do badania:  z oprogramowaniem Ulmora wersja 1.1.2   https://www.korvath.pl"_s);
     EXPECT_EQ(footer->x, (4760 - int(footer->text.size()) * 26) / 2);
     EXPECT_EQ(footer->y, 6381); // Bottom - mmY - height of "X" at 8 pt - T
     EXPECT_EQ(canvas.text(u" (SAE J1850)"_s)->x, 253 + 37 * 50);
@@ -267,10 +268,10 @@ TEST(ReportLayoutTest, RemarksThatReachTheFooterContinueOnASecondPage)
     const QString footer =
         u"6381 --8 Przyrząd użyty do badania: QL-40 z oprogramowaniem Ulmora wersja 1.1.2   https://www.korvath.pl"_s;
     const QStringList tail = items.mid(items.indexOf(u"5700 BU12 Uwagi:"_s));
-    EXPECT_EQ(tail, (QStringList{u"5700 BU12 Uwagi:"_s, u"5866 --12 Uwaga 1"_s, u"6009 --12 Uwaga 2"_s,
-                                 u"6152 --12 Uwaga 3"_s, footer, u"rule 6358"_s, u"frame"_s, u"page"_s,
-                                 u"253 --12 Uwaga 4"_s, u"396 --12 Uwaga 5"_s, u"539 --12 Uwaga 6"_s, footer,
-                                 u"rule 6358"_s, u"frame"_s}));
+    EXPECT_EQ(tail,
+              (QStringList{u"5700 BU12 Uwagi:"_s, u"5866 --12 Uwaga 1"_s, u"6009 --12 Uwaga 2"_s,
+                           u"6152 --12 Uwaga 3"_s, footer, u"rule 6358"_s, u"frame"_s, u"page"_s, u"253 --12 Uwaga 4"_s,
+                           u"396 --12 Uwaga 5"_s, u"539 --12 Uwaga 6"_s, footer, u"rule 6358"_s, u"frame"_s}));
     EXPECT_EQ(canvas.ops.back().kind, Kind::End);
 
     // Three lines fit: the same report stays on one page.
@@ -292,7 +293,8 @@ TEST(ReportLayoutTest, ALineWiderThanTheFrameWrapsInItsOwnColumn)
     const QStringList items = print(canvas, report);
 
     for (const auto &op : canvas.texts())
-        EXPECT_LE(op.x + RecordingCanvas::charWidth(op.font) * int(op.text.trimmed().size()), 4660 - 23) << op.text.toStdString();
+        EXPECT_LE(op.x + RecordingCanvas::charWidth(op.font) * int(op.text.trimmed().size()), 4660 - 23)
+            << op.text.toStdString();
 
     // The workshop name continues under itself at the value column; the rows below move by one line.
     const int valueX = 253 + 7 * 50;

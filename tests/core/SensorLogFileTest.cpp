@@ -60,9 +60,9 @@ TEST(SensorLogFileTest, WritesValuesInHeaderOrderWithPointsAndEmptyFieldsForMiss
     ASSERT_TRUE(log.endLine());
     EXPECT_TRUE(log.endLine()); // nothing begun, nothing written
 
-    const QByteArray expected = toWindows1250(QStringLiteral(
-        "Ulmora Log,04,0C,14,2D,\r\n"
-        "2026120708000007,45.10,,0.450 / 12.50,-0.78 (mniej niż zadane),\r\n"));
+    const QByteArray expected =
+        toWindows1250(QStringLiteral("Ulmora Log,04,0C,14,2D,\r\n"
+                                     "2026120708000007,45.10,,0.450 / 12.50,-0.78 (mniej niż zadane),\r\n"));
     EXPECT_EQ(out->data(), expected);
 }
 
@@ -70,7 +70,8 @@ TEST(SensorLogFileTest, EncodesPolishLettersAndReplacesWhatItLacks)
 {
     EXPECT_EQ(toWindows1250(QStringLiteral("ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ")),
               QByteArray("\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF \xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF"));
-    EXPECT_EQ(toWindows1250(QStringLiteral("a€b")), QByteArray("a\x80" "b"));
+    EXPECT_EQ(toWindows1250(QStringLiteral("a€b")), QByteArray("a\x80"
+                                                               "b"));
     EXPECT_EQ(toWindows1250(QStringLiteral("x\u4E2Dy")), QByteArray("x?y"));
     EXPECT_EQ(toWindows1250(QString()), QByteArray());
 }

@@ -1,9 +1,9 @@
+#include "core/logview/SensorLogReader.h"
 #include "core/livedata/SensorLog.h"
 #include "core/livedata/Windows1250.h"
 #include "core/logview/Envelope.h"
 #include "core/logview/LogRowTexts.h"
 #include "core/logview/LogValue.h"
-#include "core/logview/SensorLogReader.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -69,11 +69,11 @@ TEST(SensorLogReaderTest, TimeStampsReadBothMillisecondWidthsAndRefuseImpossible
         const char *field;
         long long afterNoon; // -1: not a time stamp
     } cases[] = {
-        {"2026120712050745", 45},   // below 100 ms the writer puts two digits
+        {"2026120712050745", 45}, // below 100 ms the writer puts two digits
         {"20261207120507450", 450},
         {"2026120712050705", 5},
         {"20261208000000000", 12 * 3600000LL - 5 * 60000 - 7000}, // the next day, past midnight
-        {"20240229120507000", -1 - 0},                             // checked separately below
+        {"20240229120507000", -1 - 0}, // checked separately below
         {"20261207240000000", -1},
         {"20261307120507000", -1},
         {"20261131120507000", -1},
@@ -141,7 +141,7 @@ TEST(SensorLogReaderTest, ReadsWhatTheLogWriterWritesIntoColumns)
     ASSERT_EQ(data.rowCount(), 3);
     EXPECT_NEAR(data.times[1] - data.times[0], 0.905, 1e-6);
     EXPECT_NEAR(data.times[2] - data.times[1], 0.900, 1e-6); // past midnight the time goes on
-    EXPECT_TRUE(std::isnan(data.columns[0][0]));              // a status text is no number
+    EXPECT_TRUE(std::isnan(data.columns[0][0])); // a status text is no number
     EXPECT_FLOAT_EQ(data.columns[1][0], 815.5f);
     EXPECT_TRUE(std::isnan(data.columns[1][1])); // a failed read is a gap, not a zero
     EXPECT_FLOAT_EQ(data.columns[2][1], 0.455f);
@@ -186,8 +186,8 @@ TEST(SensorLogReaderTest, RefusesWhatIsNoLogAndReadsALogAsFarAsItIsValid)
         {"line too long", log("Ulmora Log,03,\r\n20261207120000100,") + QByteArray(70000, 'x') + ",\r\n",
          LogProblem::LineTooLong, 2, 0, ""},
         // The rest of a pass begun before the header: no time stamp, fewer fields, no row.
-        {"log begun mid-pass", log("Ulmora Log,0C,0D,\r\n55,\r\n20261207120000100,800,0,\r\n"), LogProblem::None, 0,
-         1, ""},
+        {"log begun mid-pass", log("Ulmora Log,0C,0D,\r\n55,\r\n20261207120000100,800,0,\r\n"), LogProblem::None, 0, 1,
+         ""},
         {"LF lines, blank line, last line cut", log("Ulmora Log,0C,\n\n20261207120000100,800,\n20261207120001100,9"),
          LogProblem::FieldCount, 4, 1, ""},
         {"last line without its line end", log("Ulmora Log,0C,\r\n20261207120000100,800,"), LogProblem::None, 0, 1, ""},

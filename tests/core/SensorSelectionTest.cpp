@@ -13,8 +13,8 @@ TEST(SensorSelectionTest, StartsWithTheDefaultNineAndTheSevenFixedPidsUnsupporte
             selected.push_back(pid);
     EXPECT_EQ(selected, (std::vector<int>{0x03, 0x04, 0x05, 0x06, 0x0C, 0x0D, 0x0E, 0x10, 0x11}));
     for (int pid = 0; pid <= 0x4E; ++pid) {
-        const bool fixed = pid == 0x00 || pid == 0x01 || pid == 0x02 || pid == 0x1C || pid == 0x20 || pid == 0x40
-                        || pid == 0x41;
+        const bool fixed =
+            pid == 0x00 || pid == 0x01 || pid == 0x02 || pid == 0x1C || pid == 0x20 || pid == 0x40 || pid == 0x41;
         EXPECT_EQ(selection.IsSupported(std::uint8_t(pid)), !fixed) << pid;
         EXPECT_EQ(selection.FailCount[std::size_t(pid)], 0);
     }

@@ -113,8 +113,9 @@ TEST(SettingsTest, WritesTheSixValuesInOrder)
     settings.Port = QStringLiteral("ttyS1");
     settings.Nazwa = QStringLiteral("Warsztat");
     SaveSettings(store, dialogs, settings);
-    EXPECT_EQ(store.written, (QStringList{QStringLiteral("Port"), QStringLiteral("LogDirectory"), QStringLiteral("Nazwa"),
-                                          QStringLiteral("Adres1"), QStringLiteral("Adres2"), QStringLiteral("Adres3")}));
+    EXPECT_EQ(store.written,
+              (QStringList{QStringLiteral("Port"), QStringLiteral("LogDirectory"), QStringLiteral("Nazwa"),
+                           QStringLiteral("Adres1"), QStringLiteral("Adres2"), QStringLiteral("Adres3")}));
     EXPECT_EQ(store.values.value(QStringLiteral("Port")), QStringLiteral("ttyS1"));
     EXPECT_EQ(store.commits, 1);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -167,8 +168,8 @@ TEST(SettingsTest, AFileSavedInAGroupWritableFolderStaysWritableForTheGroup)
     const mode_t oldMask = ::umask(022); // a user's usual mask: new files are not group-writable
     for (const bool groupFolder : {true, false}) {
         QTemporaryDir dir;
-        QFileDevice::Permissions folder = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup;
+        QFileDevice::Permissions folder = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                          | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
         if (groupFolder)
             folder |= QFileDevice::WriteGroup;
         ASSERT_TRUE(QFile::setPermissions(dir.path(), folder));

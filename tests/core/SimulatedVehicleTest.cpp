@@ -1,5 +1,5 @@
-#include "core/vehicle/SimRandom.h"
 #include "core/vehicle/SimulatedVehicle.h"
+#include "core/vehicle/SimRandom.h"
 
 #include "support/core/VirtualClock.h"
 

@@ -1,5 +1,5 @@
-#include "core/catalogue/LanguageModule.h"
 #include "core/catalogue/ToolkitTranslation.h"
+#include "core/catalogue/LanguageModule.h"
 #include "core/platform/LanguageAbbreviation.h"
 
 #include "support/core/QtPrinters.h"

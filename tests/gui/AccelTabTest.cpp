@@ -99,10 +99,10 @@ TEST_F(AccelTabTest, TheFixedRangesCountTheirSteps)
         const char *result;
         const char *time;
     } cases[] = {
-        {accel().RadioButtonSpd2, "Zwolnij poniżej 60 km/h", "80 km/h", "Przyspiesz do 100 km/h", 30,
-         "60 - 100 km/h", "04\" 700"},
-        {accel().RadioButtonSpd3, "Zwolnij poniżej 80 km/h", "100 km/h", "Przyspiesz do 120 km/h", 40,
-         "80 - 120 km/h", "06\" 200"},
+        {accel().RadioButtonSpd2, "Zwolnij poniżej 60 km/h", "80 km/h", "Przyspiesz do 100 km/h", 30, "60 - 100 km/h",
+         "04\" 700"},
+        {accel().RadioButtonSpd3, "Zwolnij poniżej 80 km/h", "100 km/h", "Przyspiesz do 120 km/h", 40, "80 - 120 km/h",
+         "06\" 200"},
     };
     for (const auto &c : cases) {
         clickRadio(c.button);

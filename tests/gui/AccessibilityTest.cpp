@@ -43,10 +43,10 @@ TEST_F(AccessibilityTest, OnlyTheTabsOnScreenAreAnnouncedWithTheirHints)
         hints << node->text(QAccessible::Description);
         EXPECT_TRUE(node->parent()->indexOfChild(node) >= 0);
     }
-    EXPECT_EQ(tabs, (QStringList{QStringLiteral("Główna"), QStringLiteral("Kody błędów"),
-                                 QStringLiteral("Zamrożone ramki"), QStringLiteral("Czujniki"),
-                                 QStringLiteral("Monitory"), QStringLiteral("Wykresy"),
-                                 QStringLiteral("Przyspieszenie"), QStringLiteral("Hamownia")}));
+    EXPECT_EQ(tabs,
+              (QStringList{QStringLiteral("Główna"), QStringLiteral("Kody błędów"), QStringLiteral("Zamrożone ramki"),
+                           QStringLiteral("Czujniki"), QStringLiteral("Monitory"), QStringLiteral("Wykresy"),
+                           QStringLiteral("Przyspieszenie"), QStringLiteral("Hamownia")}));
     EXPECT_EQ(hints.value(3), QStringLiteral("Monitorowanie czujników"));
 }
 

@@ -63,7 +63,10 @@ protected:
     }
 
     QString port() const { return folder.filePath(QStringLiteral("elm")); }
-    QString portLine(const char *state) const { return QStringLiteral("Port %1 %2").arg(port(), QString::fromUtf8(state)); }
+    QString portLine(const char *state) const
+    {
+        return QStringLiteral("Port %1 %2").arg(port(), QString::fromUtf8(state));
+    }
 
     // Connects through the adapter with script, on the tab "Kody błędów" afterwards.
     void connectTo(const Elm327StandIn::Script &script)
@@ -133,7 +136,7 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     EXPECT_EQ(freeze.LabeledEditDTCCode->text(), QStringLiteral("P0133"));
     EXPECT_FALSE(freeze.LabeledEditDTCDesc->text().isEmpty());
     EXPECT_EQ(freeze.StringGridFreezeParams->Cells(3, 10), QStringLiteral("1000")); // PID 0C
-    EXPECT_EQ(freeze.StringGridFreezeParams->Cells(3, 3), QStringLiteral("50"));    // PID 05
+    EXPECT_EQ(freeze.StringGridFreezeParams->Cells(3, 3), QStringLiteral("50")); // PID 05
 
     clickTab(main().TabMonitors);
     click(main().TabMonitors->ButtonMonitorRead);

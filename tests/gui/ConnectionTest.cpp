@@ -16,9 +16,10 @@ TEST_F(ConnectionTest, ConnectingWritesFourLogLinesAndTheIdentification)
     start();
 
     clickPolacz();
-    EXPECT_EQ(statusLines(), (QStringList{QStringLiteral("Port ttyUSB3 otwarty"), QStringLiteral("Wykryto interfejs QL-40"),
-                                          QStringLiteral("Skonfigurowano interfejs"),
-                                          QStringLiteral("Nawiązano komunikację z pojazdem")}));
+    EXPECT_EQ(statusLines(),
+              (QStringList{QStringLiteral("Port ttyUSB3 otwarty"), QStringLiteral("Wykryto interfejs QL-40"),
+                           QStringLiteral("Skonfigurowano interfejs"),
+                           QStringLiteral("Nawiązano komunikację z pojazdem")}));
     MainTabPage *tab = main().TabMain;
     EXPECT_EQ(tab->LabelMILStatus->text(), QStringLiteral("Zapalona"));
     EXPECT_FALSE(tab->LabelMILStatus->isHidden());

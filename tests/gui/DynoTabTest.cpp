@@ -26,16 +26,16 @@ protected:
     }
     std::vector<QLineEdit *> parameterFields()
     {
-        return {dyno().EditDyno_G,  dyno().EditDyno_i_epsilon, dyno().EditDyno_Cx,  dyno().EditDyno_r_stat,
-                dyno().EditDyno_B,  dyno().EditDyno_H,         dyno().EditDyno_h1,  dyno().EditDyno_f1,
+        return {dyno().EditDyno_G,   dyno().EditDyno_i_epsilon, dyno().EditDyno_Cx, dyno().EditDyno_r_stat,
+                dyno().EditDyno_B,   dyno().EditDyno_H,         dyno().EditDyno_h1, dyno().EditDyno_f1,
                 dyno().EditDyno_eta, dyno().EditDyno_delta};
     }
     QStringList defaultsShown()
     {
         QStringList texts;
-        for (QLineEdit *edit : {dyno().EditDyno_G, dyno().EditDyno_i_epsilon, dyno().EditDyno_Cx, dyno().EditDyno_r_stat,
-                                dyno().EditDyno_F, dyno().EditDyno_B, dyno().EditDyno_H, dyno().EditDyno_h1,
-                                dyno().EditDyno_f1, dyno().EditDyno_eta, dyno().EditDyno_delta})
+        for (QLineEdit *edit : {dyno().EditDyno_G, dyno().EditDyno_i_epsilon, dyno().EditDyno_Cx,
+                                dyno().EditDyno_r_stat, dyno().EditDyno_F, dyno().EditDyno_B, dyno().EditDyno_H,
+                                dyno().EditDyno_h1, dyno().EditDyno_f1, dyno().EditDyno_eta, dyno().EditDyno_delta})
             texts << edit->text();
         return texts;
     }
@@ -49,10 +49,10 @@ protected:
     }
 };
 
-const QStringList kDefaults{QStringLiteral("1600"),  QStringLiteral("4,78"), QStringLiteral("0,5"),
-                            QStringLiteral("250"),   QStringLiteral("2,2528"), QStringLiteral("1760"),
-                            QStringLiteral("1420"),  QStringLiteral("140"),  QStringLiteral("0,016"),
-                            QStringLiteral("0,88"),  QStringLiteral("1,087")};
+const QStringList kDefaults{QStringLiteral("1600"), QStringLiteral("4,78"),   QStringLiteral("0,5"),
+                            QStringLiteral("250"),  QStringLiteral("2,2528"), QStringLiteral("1760"),
+                            QStringLiteral("1420"), QStringLiteral("140"),    QStringLiteral("0,016"),
+                            QStringLiteral("0,88"), QStringLiteral("1,087")};
 
 } // namespace
 
@@ -193,11 +193,8 @@ TEST_F(DynoTabTest, FrontalAreaFollowsTheBodySize)
     const struct {
         const char *B, *H, *h1, *F;
     } cases[] = {
-        {"1760", "1420", "140", "2,2528"},
-        {"1800", "1500", "150", "2,43"},
-        {"1760", "140", "140", "0"},
-        {"17a5", "1420", "140", "0,02176"},
-        {"", "1420", "140", "0"},
+        {"1760", "1420", "140", "2,2528"},  {"1800", "1500", "150", "2,43"}, {"1760", "140", "140", "0"},
+        {"17a5", "1420", "140", "0,02176"}, {"", "1420", "140", "0"},
     };
     for (const auto &c : cases) {
         type(dyno().EditDyno_B, c.B);

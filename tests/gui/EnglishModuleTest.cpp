@@ -7,22 +7,21 @@
 #include "core/catalogue/LanguageModule.h"
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/faults/DtcDescriptionTable.h"
-#include "gui/mainwindow/TAboutForm.h"
-#include "gui/mainwindow/TSetupForm.h"
-#include "gui/mainwindow/TWaitForm.h"
 #include "gui/faults/DtcTabPage.h"
 #include "gui/faults/FreezeTabPage.h"
 #include "gui/faults/MonitorsTabPage.h"
 #include "gui/livedata/SensorsTabPage.h"
-#include "gui/measure/PlotTabPage.h"
-#include "gui/widgets/StringGrid.h"
 #include "gui/logview/LogViewerWindow.h"
+#include "gui/mainwindow/TAboutForm.h"
+#include "gui/mainwindow/TSetupForm.h"
+#include "gui/mainwindow/TWaitForm.h"
+#include "gui/measure/PlotTabPage.h"
 #include "gui/report/ReportArchiveWindow.h"
 #include "gui/report/TFormRaport.h"
+#include "gui/widgets/StringGrid.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QTableWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -32,6 +31,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -81,7 +81,8 @@ std::vector<SourceText> sourceTexts()
         if (xml.name() == u"name") {
             context = elementText(xml);
         } else if (xml.name() == u"message") {
-            texts.push_back({context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")});
+            texts.push_back(
+                {context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")});
         } else if (xml.name() == u"source" && !texts.empty()) {
             texts.back().source = elementText(xml);
         } else if (xml.name() == u"comment" && !texts.empty()) {
@@ -196,16 +197,15 @@ protected:
     QStringList allWindowTexts()
     {
         QStringList texts;
-        for (const QWidget *window : std::initializer_list<const QWidget *>{
-                 &main(), &workstation->aboutForm(), &workstation->setupForm(), &workstation->raportForm(),
-                 &workstation->waitForm()})
+        for (const QWidget *window :
+             std::initializer_list<const QWidget *>{&main(), &workstation->aboutForm(), &workstation->setupForm(),
+                                                    &workstation->raportForm(), &workstation->waitForm()})
             texts << visibleTexts(*window);
         return texts;
     }
 
     LanguageModule module;
 };
-
 
 } // namespace
 
@@ -215,13 +215,14 @@ TEST_F(EnglishModuleTest, TranslatesEveryTextOfTheSourcesAndEveryCatalogueMessag
     // The list holds the window texts of every window and all catalogue messages.
     for (const CatalogueEntry &entry : MessageCatalogue()) {
         const QString name = QString::fromLatin1(entry.name);
-        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                                [&](const SourceText &t) { return t.context == u"MessageCatalogue" && t.source == name; }))
-            << entry.name;
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const SourceText &t) {
+            return t.context == u"MessageCatalogue" && t.source == name;
+        })) << entry.name;
     }
     for (const char *context : {"TMainForm", "MainTabPage", "TAboutForm", "TSetupForm", "TFormRaport", "TWaitForm"})
-        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const SourceText &t) { return t.context == QLatin1String(context); }))
-            << context;
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const SourceText &t) {
+            return t.context == QLatin1String(context);
+        })) << context;
 
     QStringList untranslated;
     for (const SourceText &text : texts)
@@ -237,7 +238,8 @@ TEST_F(EnglishModuleTest, KeepsLineBreaksPlaceholdersAndEdgeBlanks)
     for (const CatalogueEntry &entry : MessageCatalogue()) {
         const QString polish = QString::fromUtf16(entry.text);
         const QString english = module.messageText(entry.name);
-        EXPECT_TRUE(TextShape(english) == TextShape(polish)) << describe(QStringLiteral("MessageCatalogue"), polish, english);
+        EXPECT_TRUE(TextShape(english) == TextShape(polish))
+            << describe(QStringLiteral("MessageCatalogue"), polish, english);
         EXPECT_LE(english.size(), kMaxMessageLength) << entry.name;
     }
     for (const SourceText &text : sourceTexts()) {
@@ -272,7 +274,6 @@ TEST_F(EnglishModuleTest, MessagesKeepTheirLayoutInEnglish)
     LanguageModule::activate(nullptr);
     EXPECT_EQ(LoadMessage(SConnect), QStringLiteral("Połącz"));
 }
-
 
 TEST_F(EnglishModuleTest, EveryWindowIsInEnglish)
 {
@@ -336,7 +337,8 @@ TEST_F(EnglishModuleTest, WhatTheVehicleGivesIsShownInEnglish)
     EXPECT_TRUE(polishTexts(texts).isEmpty()) << polishTexts(texts).join(u'\n').toStdString();
 
     // A code the table lacks gets the English fallback.
-    EXPECT_EQ(LookupDtcDescription(QStringLiteral("P9999")), QStringLiteral("No description of the code in the database"));
+    EXPECT_EQ(LookupDtcDescription(QStringLiteral("P9999")),
+              QStringLiteral("No description of the code in the database"));
 }
 
 TEST_F(EnglishModuleTest, TheLogViewerAndTheReportArchiveAreInEnglish)

@@ -41,22 +41,25 @@ TEST_F(FaultTabsTest, ReadingTheFaultMemoryDealsTheCodesToBothGrids)
     clickTab(main().TabDTC);
     for (int read = 0; read < 2; ++read) {
         click(dtc().ButtonDTCOdczytaj);
-        EXPECT_EQ(gridRows(dtc().StringGridDTCPending),
-                  (QStringList{
-                      QStringLiteral("P0301|Cylinder 1 - wykryte wypadanie zapłonów "),
-                      QStringLiteral("P0103|Czujnik masowego lub objętościowego przepływu powietrza - wysoki sygnał wejściowy "),
-                      QStringLiteral("P0252|Wirnik / krzywka pompy wtryskowej A - sygnał poza zakresem / działanie "),
-                      QStringLiteral("P0445|Układ odprowadzania par paliwa, obwód sterujący zaworu oczyszczania - zwarcie "),
-                      QStringLiteral("P0553|Czujnik ciśnienia układu wspomagania kierownicy - wysoki sygnał wejściowy "),
-                      QStringLiteral("C0732|Przyspieszeniomierz lewy tylny - niski sygnał wejściowy")}));
-        EXPECT_EQ(gridRows(dtc().StringGridDTCStored),
-                  (QStringList{
-                      QStringLiteral("P0326|Czujnik spalania stukowego 1 (Bank 1) - sygnał poza zakresem / działanie "),
-                      QStringLiteral("P0133|Czujnik tlenu (sonda lambda) (Bank 1 czujnik 1) - powolna reakcja / odpowiedź "),
-                      QStringLiteral("P0322|Obwód wejścia prędkości silnika dla rozdzielacza / zapłonu - brak sygnału "),
-                      QStringLiteral("P0507|Układ regulacji biegu jałowego - obroty wyższe niż oczekiwane "),
-                      QStringLiteral("P0268|Wtryskiwacz cylindra 3 - wysoki sygnał "),
-                      QStringLiteral("B0848|Obwód napięcia odniesienia 5V - wysoki sygnał wejściowy")}));
+        EXPECT_EQ(
+            gridRows(dtc().StringGridDTCPending),
+            (QStringList{
+                QStringLiteral("P0301|Cylinder 1 - wykryte wypadanie zapłonów "),
+                QStringLiteral(
+                    "P0103|Czujnik masowego lub objętościowego przepływu powietrza - wysoki sygnał wejściowy "),
+                QStringLiteral("P0252|Wirnik / krzywka pompy wtryskowej A - sygnał poza zakresem / działanie "),
+                QStringLiteral("P0445|Układ odprowadzania par paliwa, obwód sterujący zaworu oczyszczania - zwarcie "),
+                QStringLiteral("P0553|Czujnik ciśnienia układu wspomagania kierownicy - wysoki sygnał wejściowy "),
+                QStringLiteral("C0732|Przyspieszeniomierz lewy tylny - niski sygnał wejściowy")}));
+        EXPECT_EQ(
+            gridRows(dtc().StringGridDTCStored),
+            (QStringList{
+                QStringLiteral("P0326|Czujnik spalania stukowego 1 (Bank 1) - sygnał poza zakresem / działanie "),
+                QStringLiteral("P0133|Czujnik tlenu (sonda lambda) (Bank 1 czujnik 1) - powolna reakcja / odpowiedź "),
+                QStringLiteral("P0322|Obwód wejścia prędkości silnika dla rozdzielacza / zapłonu - brak sygnału "),
+                QStringLiteral("P0507|Układ regulacji biegu jałowego - obroty wyższe niż oczekiwane "),
+                QStringLiteral("P0268|Wtryskiwacz cylindra 3 - wysoki sygnał "),
+                QStringLiteral("B0848|Obwód napięcia odniesienia 5V - wysoki sygnał wejściowy")}));
         EXPECT_EQ(dtc().StringGridDTCStored->Cells(0, 0), QStringLiteral("Kod błędu"));
         EXPECT_EQ(dtc().LabelDTCMILStatus->text(), QStringLiteral("Zapalona"));
         EXPECT_FALSE(dtc().LabelDTCMILStatus->isHidden());

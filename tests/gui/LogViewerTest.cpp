@@ -107,7 +107,8 @@ TEST_F(LogViewerTest, ALogRecordedOnTheSensorsTabOpensWithItsChartAndCursorReado
     // The pointer at the second row: every shown value with its unit, and the time.
     const double second = secondsOf(QDateTime(QDate(2026, 12, 7), QTime(13, 45, 3, 100)));
     pointAt(*viewer->ChartLog, second + 0.2);
-    EXPECT_TRUE(viewer->LabelCzas->text().startsWith(u"Czas: 2026-12-07 13:45:03."_s)) << viewer->LabelCzas->text().toStdString();
+    EXPECT_TRUE(viewer->LabelCzas->text().startsWith(u"Czas: 2026-12-07 13:45:03."_s))
+        << viewer->LabelCzas->text().toStdString();
     EXPECT_EQ(viewer->LabelWartosc[0]->text(), u"100.00 %"_s);
     EXPECT_EQ(viewer->LabelWartosc[1]->text(), u"215 st C"_s);
     EXPECT_TRUE(viewer->LabelWartosc[3]->text().isEmpty());
@@ -177,9 +178,8 @@ TEST_F(LogViewerTest, ZoomAndPanStayInsideTheLogAndDrawAFewPointsAPixel)
     const QDateTime start(QDate(2026, 12, 7), QTime(23, 0, 0));
     for (int row = 0; row < 20000; ++row) {
         const QDateTime when = start.addMSecs(qint64(row) * 250); // runs past midnight
-        bytes += QString::asprintf("%s,%d,%s,\r\n",
-                                   when.toString(u"yyyyMMddHHmmsszzz"_s).toLatin1().constData(), 800 + row % 2000,
-                                   row % 1000 == 500 ? "" : "50")
+        bytes += QString::asprintf("%s,%d,%s,\r\n", when.toString(u"yyyyMMddHHmmsszzz"_s).toLatin1().constData(),
+                                   800 + row % 2000, row % 1000 == 500 ? "" : "50")
                      .toLatin1();
     }
     LogViewerWindow *viewer = openLog(writeLog(u"dlugi.csv"_s, bytes));

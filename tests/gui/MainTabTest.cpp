@@ -1,8 +1,8 @@
 // The connection sequence of the "Główna" tab, built on its context without a main window.
+#include "gui/mainwindow/MainTab.h"
 #include "core/livedata/FormatPidValue.h"
 #include "core/state/MainState.h"
 #include "core/vehicle/ChosenVehicle.h"
-#include "gui/mainwindow/MainTab.h"
 #include "gui/mainwindow/MainTabPage.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/state/TabContext.h"
@@ -27,7 +27,8 @@ struct MainTabBench {
         state.Settings.Interface = interface;
         state.Settings.BaudRate = 115200;
         port.setPortName(QStringLiteral("ttyUSB0"));
-        QObject::connect(&tab, &MainTab::linkIdentified, [this](const LinkIdentity &id) { identified << id.interfaceName; });
+        QObject::connect(&tab, &MainTab::linkIdentified,
+                         [this](const LinkIdentity &id) { identified << id.interfaceName; });
         QObject::connect(&tab, &MainTab::connectedShown, [this](bool connected) { shown.push_back(connected); });
         QObject::connect(&tab, &MainTab::disconnected, [this] { disconnectedAt.push_back(env.clock.now()); });
     }
@@ -71,9 +72,10 @@ TEST(MainTabTest, ConnectsThroughTheChosenAdapterAndDisconnectsAfterTheTimedSequ
     ASSERT_EQ(bench.env.adapters.requests.size(), 1u);
     EXPECT_EQ(bench.env.adapters.requests[0].BaudRate, 115200);
     EXPECT_TRUE(bench.vehicle->adapterChosen());
-    EXPECT_EQ(bench.log(), (QStringList{QStringLiteral("Port ttyUSB0 otwarty"), QStringLiteral("Wykryto interfejs QL-40"),
-                                        QStringLiteral("Skonfigurowano interfejs"),
-                                        QStringLiteral("Nawiązano komunikację z pojazdem")}));
+    EXPECT_EQ(bench.log(),
+              (QStringList{QStringLiteral("Port ttyUSB0 otwarty"), QStringLiteral("Wykryto interfejs QL-40"),
+                           QStringLiteral("Skonfigurowano interfejs"),
+                           QStringLiteral("Nawiązano komunikację z pojazdem")}));
     EXPECT_EQ(bench.identified, QStringList{QStringLiteral("QL-40")});
     EXPECT_EQ(bench.shown, std::vector<bool>{true});
     EXPECT_TRUE(bench.state.Connected);
@@ -96,11 +98,13 @@ TEST(MainTabTest, AFailedStepIsLoggedAndLeavesTheTabDisconnected)
         QStringList log;
     } cases[] = {
         {1, {QStringLiteral("step 1 failed")}},
-        {2, {QStringLiteral("Port ttyUSB0 otwarty"), QStringLiteral("step 2 failed"),
-             QStringLiteral("Port ttyUSB0 zamknięty")}},
-        {4, {QStringLiteral("Port ttyUSB0 otwarty"), QStringLiteral("Wykryto interfejs QL-40"),
-             QStringLiteral("Skonfigurowano interfejs"), QStringLiteral("step 4 failed"),
-             QStringLiteral("Port ttyUSB0 zamknięty")}},
+        {2,
+         {QStringLiteral("Port ttyUSB0 otwarty"), QStringLiteral("step 2 failed"),
+          QStringLiteral("Port ttyUSB0 zamknięty")}},
+        {4,
+         {QStringLiteral("Port ttyUSB0 otwarty"), QStringLiteral("Wykryto interfejs QL-40"),
+          QStringLiteral("Skonfigurowano interfejs"), QStringLiteral("step 4 failed"),
+          QStringLiteral("Port ttyUSB0 zamknięty")}},
     };
     for (const auto &entry : cases) {
         SCOPED_TRACE(entry.failingStep);

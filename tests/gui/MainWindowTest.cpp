@@ -22,9 +22,11 @@ TEST_F(MainWindowTest, MainWindowStartsOnTheMainTabWithItsTexts)
     EXPECT_EQ(main().windowTitle(), QStringLiteral("Korvath Diag  1.1.2"));
     EXPECT_EQ(main().size(), QSize(800, 600));
 
-    const QStringList captions{QStringLiteral("Główna"), QStringLiteral("Kody błędów"), QStringLiteral("Zamrożone ramki"),
-                               QStringLiteral("Czujniki"), QStringLiteral("Monitory"), QStringLiteral("Wykresy"),
-                               QStringLiteral("Przyspieszenie"), QStringLiteral("Hamownia"), QStringLiteral("DebugLog")};
+    const QStringList captions{QStringLiteral("Główna"),          QStringLiteral("Kody błędów"),
+                               QStringLiteral("Zamrożone ramki"), QStringLiteral("Czujniki"),
+                               QStringLiteral("Monitory"),        QStringLiteral("Wykresy"),
+                               QStringLiteral("Przyspieszenie"),  QStringLiteral("Hamownia"),
+                               QStringLiteral("DebugLog")};
     ASSERT_EQ(main().Pages->count(), 9);
     for (int index = 0; index < 9; ++index)
         EXPECT_EQ(main().Pages->tabText(index), captions[index]);
@@ -122,7 +124,10 @@ TEST_F(MainWindowTest, EveryTabCarriesItsHintTheDebugTabNone)
                             QStringLiteral("Odczytywanie zamrożonych ramek."),
                             QStringLiteral("Monitorowanie czujników"),
                             QStringLiteral("Odczyt stanu monitorów diagnostycznych."),
-                            QString(), QString(), QString(), QString()};
+                            QString(),
+                            QString(),
+                            QString(),
+                            QString()};
     ASSERT_EQ(main().Pages->count(), 9);
     for (int index = 0; index < 9; ++index) {
         EXPECT_EQ(main().Pages->tabToolTip(index), hints[index]) << index;

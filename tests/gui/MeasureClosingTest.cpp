@@ -15,12 +15,12 @@ struct Loop {
 };
 
 const Loop kLoops[] = {
-    {"plot", [](TMainForm &m) -> QWidget * { return m.TabPlot; }, [](TMainForm &m) { return m.TabPlot->ButtonPlotStart; },
-     &MainState::PlotRunning},
+    {"plot", [](TMainForm &m) -> QWidget * { return m.TabPlot; },
+     [](TMainForm &m) { return m.TabPlot->ButtonPlotStart; }, &MainState::PlotRunning},
     {"accel", [](TMainForm &m) -> QWidget * { return m.TabAccel; },
      [](TMainForm &m) { return m.TabAccel->ButtonAccelStart; }, &MainState::AccelRunning},
-    {"dyno", [](TMainForm &m) -> QWidget * { return m.TabDyno; }, [](TMainForm &m) { return m.TabDyno->ButtonStartDyno; },
-     &MainState::DynoRunning},
+    {"dyno", [](TMainForm &m) -> QWidget * { return m.TabDyno; },
+     [](TMainForm &m) { return m.TabDyno->ButtonStartDyno; }, &MainState::DynoRunning},
 };
 
 } // namespace

@@ -159,7 +159,7 @@ TEST_F(PlotTabTest, StopEmptiesTheTabAndRestoresTheSelectors)
     runFor(400, [&] {
         plot().ComboBoxPlot[0]->setCurrentIndex(entryOf(0x0D));
         selectorsLocked = !plot().ComboBoxFreq->isEnabled() && !plot().ComboBoxSerSize->isEnabled()
-                       && plot().CBP[0]->isEnabled() && plot().ComboBoxPlot[4]->isEnabled();
+                          && plot().CBP[0]->isEnabled() && plot().ComboBoxPlot[4]->isEnabled();
     });
     EXPECT_TRUE(selectorsLocked);
     EXPECT_FALSE(state().PlotRunning);

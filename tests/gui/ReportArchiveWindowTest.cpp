@@ -58,8 +58,8 @@ TEST_F(ReportArchiveWindowTest, EveryPrintedReportIsKeptAndNoneReplaced)
     click(dialog().ButtonPrint); // cancelled: nothing printed, nothing kept
 
     // The virtual clock starts at 2026-12-07 13:45:01 and the assembly takes 0.6 s a report.
-    EXPECT_EQ(archived(), (QStringList{u"2026-12-07_1345_WX_12345-2.pdf"_s, u"2026-12-07_1345_WX_12345.pdf"_s,
-                                       u"archiwum.ini"_s}));
+    EXPECT_EQ(archived(),
+              (QStringList{u"2026-12-07_1345_WX_12345-2.pdf"_s, u"2026-12-07_1345_WX_12345.pdf"_s, u"archiwum.ini"_s}));
     EXPECT_GT(QFileInfo(QDir(archive()).filePath(u"2026-12-07_1345_WX_12345.pdf"_s)).size(), 1000);
     EXPECT_TRUE(env.dialogs.shown.empty());
 }

@@ -53,7 +53,8 @@ protected:
 
 namespace {
 
-const QString kFuelStatus = QStringLiteral("brak sprzężenia zwrotnego (brak warunków) / brak sprzężenia zwrotnego (brak warunków) ");
+const QString kFuelStatus =
+    QStringLiteral("brak sprzężenia zwrotnego (brak warunków) / brak sprzężenia zwrotnego (brak warunków) ");
 
 } // namespace
 
@@ -69,13 +70,14 @@ TEST_F(SensorLogTest, LinesFollowTheHeaderFromTheFirstFullPass)
     };
     click(page().ButtonStart);
 
-    const QString values = kFuelStatus
-                         + QStringLiteral(",100.00,215,99.20,16383,255,63.50,655.00,100.00,Nie obsługiwane,\r\n");
+    const QString values =
+        kFuelStatus + QStringLiteral(",100.00,215,99.20,16383,255,63.50,655.00,100.00,Nie obsługiwane,\r\n");
     const QString expected = QStringLiteral("Ulmora Log,03,04,05,06,0C,0D,0E,10,11,12,\r\n")
-                           + QStringLiteral("20261207134502300,") + values + QStringLiteral("20261207134503300,") + values;
+                             + QStringLiteral("20261207134502300,") + values + QStringLiteral("20261207134503300,")
+                             + values;
     const QByteArray bytes = logBytes();
     EXPECT_EQ(QString::fromLatin1(bytes), QString::fromLatin1(toWindows1250(expected)));
-    EXPECT_TRUE(bytes.contains('\xB3'));  // "ł" in Windows-1250
+    EXPECT_TRUE(bytes.contains('\xB3')); // "ł" in Windows-1250
     EXPECT_FALSE(bytes.contains('\xC5')); // and no UTF-8
     EXPECT_FALSE(state().SensorLogActive);
     EXPECT_EQ(page().ButtonLogToFile->text(), QStringLiteral("Zapis do pliku"));
@@ -90,9 +92,9 @@ TEST_F(SensorLogTest, LoggingLocksTheSelectionAndForceMode)
         if (query == 5) {
             click(page().ButtonLogToFile);
             locked = !page().ButtonSelectAll->isEnabled() && !page().ButtonDeselectAll->isEnabled()
-                  && !page().ButtonInvert->isEnabled() && !page().CheckBoxForceMode->isEnabled()
-                  && !page().CheckBoxForceMode->isChecked() && !page().ButtonResetSupported->isEnabled()
-                  && page().ButtonLogToFile->text() == QStringLiteral("Koniec zapisu");
+                     && !page().ButtonInvert->isEnabled() && !page().CheckBoxForceMode->isEnabled()
+                     && !page().CheckBoxForceMode->isChecked() && !page().ButtonResetSupported->isEnabled()
+                     && page().ButtonLogToFile->text() == QStringLiteral("Koniec zapisu");
             clickTab(main().TabDTC); // refused silently while logging
         }
         if (query == 20)

@@ -15,8 +15,9 @@ TEST_F(SensorsTabTest, OnePassShowsReadPidsASeparatorAndTheListedOnes)
         pids = pidColumn();
     });
 
-    EXPECT_EQ(rows.value(0), QStringLiteral("****|03|Status układu paliwowego 1/2||brak sprzężenia zwrotnego (brak warunków) / "
-                                            "brak sprzężenia zwrotnego (brak warunków) "));
+    EXPECT_EQ(rows.value(0),
+              QStringLiteral("****|03|Status układu paliwowego 1/2||brak sprzężenia zwrotnego (brak warunków) / "
+                             "brak sprzężenia zwrotnego (brak warunków) "));
     EXPECT_EQ(rows.value(2), QStringLiteral("|05|Temperatura płynu chłodzącego|st C|215"));
     EXPECT_EQ(rows.value(4), QStringLiteral("|0C|Prędkość obrotowa silnika|obr/min|16383"));
     EXPECT_EQ(rows.value(8), QStringLiteral("|11|Kąt otwarcia przepustnicy (TPS)|%|100,00"));

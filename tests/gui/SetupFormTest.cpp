@@ -17,7 +17,8 @@ protected:
 TEST_F(SetupFormTest, CreationCopiesTheLoadedSettingsIntoTheEdits)
 {
     env.settings.present = true;
-    env.settings.values = {{QStringLiteral("LogDirectory"), logDir.path()}, {QStringLiteral("Nazwa"), QStringLiteral("Warsztat")},
+    env.settings.values = {{QStringLiteral("LogDirectory"), logDir.path()},
+                           {QStringLiteral("Nazwa"), QStringLiteral("Warsztat")},
                            {QStringLiteral("Adres3"), QStringLiteral("Kraków")}};
     start();
     EXPECT_EQ(setup().EditLogDir->text(), logDir.path());

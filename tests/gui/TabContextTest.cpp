@@ -1,9 +1,9 @@
 // A tab needs only its context: the freeze-frame tab built and driven without a main window.
+#include "gui/state/TabContext.h"
 #include "core/livedata/FormatPidValue.h"
 #include "core/state/MainState.h"
 #include "gui/faults/FreezeTab.h"
 #include "gui/faults/FreezeTabPage.h"
-#include "gui/state/TabContext.h"
 #include "gui/widgets/StringGrid.h"
 #include "support/core/ScriptedVehicle.h"
 #include "support/gui/TestPlatform.h"

@@ -8,8 +8,9 @@ class TabGateTest : public WorkstationTest {};
 
 TEST_F(TabGateTest, BeforeConnectingEveryOtherTabIsRefusedWithTheNotice)
 {
-    for (QWidget *page : std::initializer_list<QWidget *>{main().TabDTC, main().TabFreeze, main().TabSensors,
-                          main().TabMonitors, main().TabPlot, main().TabAccel, main().TabDyno}) {
+    for (QWidget *page :
+         std::initializer_list<QWidget *>{main().TabDTC, main().TabFreeze, main().TabSensors, main().TabMonitors,
+                                          main().TabPlot, main().TabAccel, main().TabDyno}) {
         clickTab(page);
         EXPECT_EQ(currentPage(), main().TabMain) << page->objectName().toStdString();
     }

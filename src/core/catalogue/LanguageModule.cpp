@@ -55,7 +55,8 @@ bool LanguageModule::loadData(QByteArray data)
     if (g_active == this)
         return false; // the resource source does not change while the program runs
     m_data = std::move(data);
-    if (isWellFormedModule(m_data) && m_translator->load(reinterpret_cast<const uchar *>(m_data.constData()), int(m_data.size()))) {
+    if (isWellFormedModule(m_data)
+        && m_translator->load(reinterpret_cast<const uchar *>(m_data.constData()), int(m_data.size()))) {
         for (const CatalogueEntry &entry : MessageCatalogue())
             if (!messageText(entry.name).isEmpty())
                 return true;

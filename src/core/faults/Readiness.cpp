@@ -4,8 +4,7 @@
 
 namespace {
 
-MonitorState monitorState(std::uint8_t supportByte, std::uint8_t statusByte, unsigned supportBit,
-                          unsigned statusBit)
+MonitorState monitorState(std::uint8_t supportByte, std::uint8_t statusByte, unsigned supportBit, unsigned statusBit)
 {
     MonitorState state;
     state.supported = (supportByte >> supportBit) & 1u;

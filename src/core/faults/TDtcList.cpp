@@ -31,8 +31,7 @@ QString dtcTextFromRaw(const QString &raw)
 
 } // namespace
 
-TDtcList::TDtcList()
-    : m_items(kInitialCapacity)
+TDtcList::TDtcList() : m_items(kInitialCapacity)
 {
 }
 

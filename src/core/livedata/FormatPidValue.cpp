@@ -42,14 +42,32 @@ QString decode(std::uint8_t pid, const Bytes &b, const ValueText &v)
 {
     switch (pid) {
     case 0x03: return FuelSystemStatusText(std::uint8_t(b.A), std::uint8_t(b.B));
-    case 0x04: case 0x11: case 0x2C: case 0x2E: case 0x2F: case 0x45:
-    case 0x47: case 0x48: case 0x49: case 0x4A: case 0x4B: case 0x4C:
-        return v.F(percent(b.A), 3, 2);
-    case 0x05: case 0x0F: case 0x46: return ValueText::I(b.A - 40);
-    case 0x06: case 0x07: case 0x08: case 0x09: return v.F(trimPercent(b.A), 3, 2);
+    case 0x04:
+    case 0x11:
+    case 0x2C:
+    case 0x2E:
+    case 0x2F:
+    case 0x45:
+    case 0x47:
+    case 0x48:
+    case 0x49:
+    case 0x4A:
+    case 0x4B:
+    case 0x4C: return v.F(percent(b.A), 3, 2);
+    case 0x05:
+    case 0x0F:
+    case 0x46: return ValueText::I(b.A - 40);
+    case 0x06:
+    case 0x07:
+    case 0x08:
+    case 0x09: return v.F(trimPercent(b.A), 3, 2);
     case 0x0A: return ValueText::I(b.A * 3);
-    case 0x0B: case 0x0D: case 0x30: case 0x33: return ValueText::I(b.A);
-    case 0x0C: case 0x32: return ValueText::I(b.W1() / 4);
+    case 0x0B:
+    case 0x0D:
+    case 0x30:
+    case 0x33: return ValueText::I(b.A);
+    case 0x0C:
+    case 0x32: return ValueText::I(b.W1() / 4);
     case 0x0E: return v.F(static_cast<long double>(b.A - 128) * 0.5L, 3, 2);
     case 0x10: return v.F(static_cast<long double>(b.W1()) * 0.01L, 3, 2);
     case 0x12: return SecondaryAirStatusText(std::uint8_t(b.A));
@@ -57,11 +75,18 @@ QString decode(std::uint8_t pid, const Bytes &b, const ValueText &v)
     case 0x1C: return ObdStandardText(std::uint8_t(b.A));
     case 0x1D: return OxygenSensorsBanks1234Text(std::uint8_t(b.A));
     case 0x1E: return (b.A & 1) != 0 ? QStringLiteral("aktywne") : QStringLiteral("nieaktywne");
-    case 0x1F: case 0x21: case 0x31: case 0x4D: case 0x4E: return ValueText::I(b.W1());
+    case 0x1F:
+    case 0x21:
+    case 0x31:
+    case 0x4D:
+    case 0x4E: return ValueText::I(b.W1());
     case 0x22: return v.F(static_cast<long double>(b.W1()) * 0.079L, 2, 2);
     case 0x23: return ValueText::I(b.W1() * 10);
     case 0x2D: return v.F(trimPercent(b.A), 3, 2) + u' ' + EgrDeviationText(std::uint8_t(b.A));
-    case 0x3C: case 0x3D: case 0x3E: case 0x3F: return ValueText::I(b.W1() / 10 - 40);
+    case 0x3C:
+    case 0x3D:
+    case 0x3E:
+    case 0x3F: return ValueText::I(b.W1() / 10 - 40);
     case 0x42: return ValueText::I(b.W1() / 1000);
     case 0x43: return v.F(static_cast<long double>(b.W1()) * 100 / 255, 3, 2);
     case 0x44: return v.F(static_cast<long double>(b.W1()) * 0.0000305L, 3, 3);
@@ -71,10 +96,10 @@ QString decode(std::uint8_t pid, const Bytes &b, const ValueText &v)
         return v.F(static_cast<long double>(b.A) * 0.005L, 1, 3) + QStringLiteral(" / ") + v.F(trimPercent(b.B), 3, 2);
     if (pid >= 0x24 && pid <= 0x2B)
         return v.F(static_cast<long double>(b.W1()) * 0.0000305L, 2, 3) + QStringLiteral(" / ")
-             + v.F(static_cast<long double>(b.W2()) * 0.000122L, 2, 3);
+               + v.F(static_cast<long double>(b.W2()) * 0.000122L, 2, 3);
     if (pid >= 0x34 && pid <= 0x3B)
         return v.F(static_cast<long double>(b.W1()) * 0.0000305L, 3, 3) + QStringLiteral(" / ")
-             + v.F(static_cast<long double>(b.W2()) * 0.00391L - 128, 3, 3);
+               + v.F(static_cast<long double>(b.W2()) * 0.00391L - 128, 3, 3);
     return {};
 }
 
@@ -85,12 +110,26 @@ int PidByteCount(std::uint8_t pid)
     if ((pid >= 0x24 && pid <= 0x2B) || (pid >= 0x34 && pid <= 0x3B))
         return 4;
     switch (pid) {
-    case 0x02: case 0x03: case 0x0C: case 0x10: case 0x1F: case 0x21: case 0x22: case 0x23:
-    case 0x31: case 0x32: case 0x3C: case 0x3D: case 0x3E: case 0x3F: case 0x42: case 0x43:
-    case 0x44: case 0x4D: case 0x4E:
-        return 2;
-    default:
-        break;
+    case 0x02:
+    case 0x03:
+    case 0x0C:
+    case 0x10:
+    case 0x1F:
+    case 0x21:
+    case 0x22:
+    case 0x23:
+    case 0x31:
+    case 0x32:
+    case 0x3C:
+    case 0x3D:
+    case 0x3E:
+    case 0x3F:
+    case 0x42:
+    case 0x43:
+    case 0x44:
+    case 0x4D:
+    case 0x4E: return 2;
+    default: break;
     }
     if (pid >= 0x14 && pid <= 0x1B)
         return 2;
@@ -109,8 +148,8 @@ QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8
     if (pid > kLastPid)
         return {};
 
-    const bool notRead = pid == 0x00 || pid == 0x01 || pid == 0x20 || pid == 0x40 || pid == 0x41
-                      || (pid == 0x02 && mode != FreezeFrame);
+    const bool notRead =
+        pid == 0x00 || pid == 0x01 || pid == 0x20 || pid == 0x40 || pid == 0x41 || (pid == 0x02 && mode != FreezeFrame);
     if (notRead) {
         selection.Supported[pid] = 0;
         return {};

@@ -75,7 +75,7 @@ void DetectSupportedPids(SensorSelection &selection, VehicleLink &link)
         std::uint32_t word = 0;
         if (reply.ok)
             word = std::uint32_t(reply.bytes[0]) << 24 | std::uint32_t(reply.bytes[1]) << 16
-                 | std::uint32_t(reply.bytes[2]) << 8 | std::uint32_t(reply.bytes[3]);
+                   | std::uint32_t(reply.bytes[2]) << 8 | std::uint32_t(reply.bytes[3]);
         // The top bit of A describes PID base + 1.
         for (int j = 0; j < 32 && base + j + 1 <= kLastPid; ++j)
             selection.Supported[base + j + 1] = (word >> (31 - j)) & 1u;

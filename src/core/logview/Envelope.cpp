@@ -16,17 +16,17 @@ void add(EnvelopePoints &points, double x, double y)
 
 } // namespace
 
-EnvelopePoints BuildEnvelope(const std::vector<double> &times, const std::vector<float> &values, double from,
-                             double to, int pixels)
+EnvelopePoints BuildEnvelope(const std::vector<double> &times, const std::vector<float> &values, double from, double to,
+                             int pixels)
 {
     EnvelopePoints points;
     const std::size_t count = std::min(times.size(), values.size());
     if (count == 0 || pixels <= 0 || !(to > from))
         return points;
-    std::size_t first = std::size_t(std::lower_bound(times.begin(), times.begin() + std::ptrdiff_t(count), from) -
-                                    times.begin());
-    std::size_t last = std::size_t(std::upper_bound(times.begin(), times.begin() + std::ptrdiff_t(count), to) -
-                                   times.begin());
+    std::size_t first =
+        std::size_t(std::lower_bound(times.begin(), times.begin() + std::ptrdiff_t(count), from) - times.begin());
+    std::size_t last =
+        std::size_t(std::upper_bound(times.begin(), times.begin() + std::ptrdiff_t(count), to) - times.begin());
     if (first > 0)
         --first;
     if (last < count)

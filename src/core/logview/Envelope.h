@@ -15,8 +15,8 @@ struct EnvelopePoints {
     QList<double> y;
 };
 
-EnvelopePoints BuildEnvelope(const std::vector<double> &times, const std::vector<float> &values, double from,
-                             double to, int pixels);
+EnvelopePoints BuildEnvelope(const std::vector<double> &times, const std::vector<float> &values, double from, double to,
+                             int pixels);
 
 // The lowest and highest number of a column (0, 0 when it holds none).
 struct ValueRange {

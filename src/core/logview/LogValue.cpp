@@ -74,8 +74,8 @@ std::optional<long long> LogTimeStampMs(std::string_view field)
     const int minute = digits(field, 10, 2);
     const int second = digits(field, 12, 2);
     const int millisecond = digits(field, 14, field.size() - 14);
-    if (year < 1970 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) || hour > 23 ||
-        minute > 59 || second > 59)
+    if (year < 1970 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) || hour > 23 || minute > 59
+        || second > 59)
         return std::nullopt;
     const long long days = daysFromCivil(year, unsigned(month), unsigned(day));
     return ((days * 24 + hour) * 60 + minute) * 60000LL + second * 1000LL + millisecond;

@@ -136,8 +136,7 @@ private:
         }
         const double time = double(*stamp) / 1000.0;
         if (!data.times.empty() && time < data.times.back())
-            return fail(LogProblem::TimeBackwards,
-                        QString::fromLatin1(text.substr(0, text.find(','))));
+            return fail(LogProblem::TimeBackwards, QString::fromLatin1(text.substr(0, text.find(','))));
         if ((data.rowCount() + 1) * qint64(std::max<qsizetype>(data.pids.size(), 1)) > m_maxValues)
             return fail(LogProblem::TooLarge);
         if (data.times.empty())
@@ -159,7 +158,8 @@ private:
         if (m_size <= offset)
             return;
         const qint64 perRow = std::max<qint64>(1, qint64(data.pids.size()));
-        const qint64 rows = std::min<qint64>((m_size - offset) / qint64(lineLength) * 11 / 10 + 16, m_maxValues / perRow);
+        const qint64 rows =
+            std::min<qint64>((m_size - offset) / qint64(lineLength) * 11 / 10 + 16, m_maxValues / perRow);
         data.times.reserve(std::size_t(rows));
         data.rowOffsets.reserve(std::size_t(rows));
         for (auto &column : data.columns)
@@ -201,8 +201,8 @@ LogReadResult ReadSensorLog(QIODevice &device, qint64 maxValues)
         }
         if (!reader.headerRead() && !buffer.isEmpty()) {
             // A file that does not begin like a log is refused before any line is looked for.
-            const auto prefix = std::string_view(buffer.constData(), std::size_t(buffer.size()))
-                                    .substr(0, kHeaderStart.size());
+            const auto prefix =
+                std::string_view(buffer.constData(), std::size_t(buffer.size())).substr(0, kHeaderStart.size());
             if (!kHeaderStart.starts_with(prefix)) {
                 reader.line(prefix, 0);
                 return result;
@@ -230,7 +230,7 @@ LogReadResult ReadSensorLog(QIODevice &device, qint64 maxValues)
         if (rest > kMaxLogLineLength + 1) {
             reader.line({}, 0);
             reader.fail(result.data.pids.isEmpty() && !reader.headerRead() ? LogProblem::NotALog
-                                                                            : LogProblem::LineTooLong);
+                                                                           : LogProblem::LineTooLong);
             return result;
         }
         if (!more && rest > 0) {

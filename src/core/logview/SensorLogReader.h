@@ -10,24 +10,24 @@ class QIODevice;
 // problems of a row the rows before it are kept and usable.
 enum class LogProblem {
     None,
-    Unreadable,    // the file cannot be opened or read
-    Empty,         // not a single byte
-    NotALog,       // the first line is not the header of a sensor log
-    UnknownPid,    // the header names something that is not a PID of the sensor table
-    RepeatedPid,   // the header names a PID twice
-    LineTooLong,   // a line longer than any log line can be (a binary file, for instance)
-    FieldCount,    // a row with more or fewer fields than the header
-    BadTimeStamp,  // a row whose first field is no time stamp
+    Unreadable, // the file cannot be opened or read
+    Empty, // not a single byte
+    NotALog, // the first line is not the header of a sensor log
+    UnknownPid, // the header names something that is not a PID of the sensor table
+    RepeatedPid, // the header names a PID twice
+    LineTooLong, // a line longer than any log line can be (a binary file, for instance)
+    FieldCount, // a row with more or fewer fields than the header
+    BadTimeStamp, // a row whose first field is no time stamp
     TimeBackwards, // a row older than the one before it
-    TooLarge,      // more values than the viewer keeps in memory
+    TooLarge, // more values than the viewer keeps in memory
 };
 
 struct LogReadResult {
     SensorLogData data;
     LogProblem problem = LogProblem::None;
-    qint64 line = 0;      // the line of the problem, counted from 1
-    QString detail;       // the offending text (a PID, a time stamp), when there is one
-    int fields = 0;       // FieldCount: the fields found
+    qint64 line = 0; // the line of the problem, counted from 1
+    QString detail; // the offending text (a PID, a time stamp), when there is one
+    int fields = 0; // FieldCount: the fields found
     int expectedFields = 0; // FieldCount: the fields the header calls for
 
     // Whether the log is refused altogether (the header is unusable or no row was read).

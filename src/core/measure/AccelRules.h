@@ -9,13 +9,13 @@
 
 struct SpeedRange {
     int start = 0; // km/h
-    int end = 0;   // km/h
+    int end = 0; // km/h
 };
 
 // What is wrong with a typed range, checked in this order.
 enum class SpeedRangeError {
     None,
-    EndZero,          // the end speed is 0 (an empty end field too)
+    EndZero, // the end speed is 0 (an empty end field too)
     StartNotBelowEnd, // the start speed is not below the end speed
 };
 

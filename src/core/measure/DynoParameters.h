@@ -10,13 +10,13 @@
 // The vehicle parameters of a dyno run, read from the tab's fields.
 
 struct DynoParameters {
-    double G = 0;     // total mass, kg
-    double i = 0;     // overall gear ratio
-    double Cx = 0;    // drag coefficient
+    double G = 0; // total mass, kg
+    double i = 0; // overall gear ratio
+    double Cx = 0; // drag coefficient
     double rStat = 0; // static wheel radius, mm
-    double F = 0;     // frontal area, m²
-    double f = 0;     // rolling-resistance coefficient
-    double eta = 0;   // mechanical efficiency
+    double F = 0; // frontal area, m²
+    double f = 0; // rolling-resistance coefficient
+    double eta = 0; // mechanical efficiency
     double delta = 0; // rotating-mass factor
 };
 

@@ -8,11 +8,11 @@
 // engine-speed profile and the torque and power of each pair of samples.
 
 struct DynoCoefficients {
-    double rd = 0;            // dynamic wheel radius, m
-    double rollTorque = 0;    // rolling-resistance torque at the engine, Nm
-    double aeroTorque = 0;    // air-drag torque at the engine per (km/h)², Nm
+    double rd = 0; // dynamic wheel radius, m
+    double rollTorque = 0; // rolling-resistance torque at the engine, Nm
+    double aeroTorque = 0; // air-drag torque at the engine per (km/h)², Nm
     double inertiaTorque = 0; // inertia torque at the engine per km/h gained per second, Nm
-    double speedPerRpm = 0;   // road speed per engine rev/min, km/h
+    double speedPerRpm = 0; // road speed per engine rev/min, km/h
 
     static DynoCoefficients of(const DynoParameters &p);
 };
@@ -22,12 +22,12 @@ int DynoProfileSpeed(double t);
 
 // What one sample produced.
 struct DynoSample {
-    int n = 0;             // engine speed of this sample, rev/min
+    int n = 0; // engine speed of this sample, rev/min
     bool computed = false; // torque and power were worked out (the speed rose, not the first sample)
-    int nAvg = 0;          // mean engine speed of the pair, rev/min
-    int T = 0;             // torque, Nm
-    int P = 0;             // power, kW
-    bool rising = true;    // the run goes on
+    int nAvg = 0; // mean engine speed of the pair, rev/min
+    int T = 0; // torque, Nm
+    int P = 0; // power, kW
+    bool rising = true; // the run goes on
 };
 
 // One run's samples. The caller reads the tick counter, waits the sample pause, then calls next()

@@ -17,7 +17,7 @@ constexpr std::array<std::uint8_t, 9> kUnplottable{0x03, 0x12, 0x13, 0x1C, 0x1D,
 bool IsUnplottablePid(std::uint8_t pid)
 {
     return pid < kFirstPlotPid || pid > kLastPid
-        || std::find(kUnplottable.begin(), kUnplottable.end(), pid) != kUnplottable.end();
+           || std::find(kUnplottable.begin(), kUnplottable.end(), pid) != kUnplottable.end();
 }
 
 QList<std::uint8_t> PlotPidMap(const SensorSelection &selection)

@@ -35,7 +35,9 @@ FileSettingsStore::FileSettingsStore()
 {
 }
 
-FileSettingsStore::FileSettingsStore(const QString &iniPath) : m_path(iniPath) {}
+FileSettingsStore::FileSettingsStore(const QString &iniPath) : m_path(iniPath)
+{
+}
 
 FileSettingsStore::~FileSettingsStore() = default;
 

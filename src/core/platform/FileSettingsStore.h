@@ -12,7 +12,7 @@ class QSettings;
 // parsed copy of the file stays in memory; QSettings writes the file, and is let go after commit().
 class FileSettingsStore final : public SettingsStore {
 public:
-    FileSettingsStore();                              // the system-wide store
+    FileSettingsStore(); // the system-wide store
     explicit FileSettingsStore(const QString &iniPath); // an INI file
     ~FileSettingsStore() override;
 

@@ -92,8 +92,8 @@ private:
     const QStringList &m_remarks;
     Geometry m_g;
     ReportFont m_font;
-    int m_h = 0;          // line height of the bold body font
-    int m_footerY = 0;    // top of the footer text
+    int m_h = 0; // line height of the bold body font
+    int m_footerY = 0; // top of the footer text
     int m_y = 0;
     int m_resultsValueX = 0;
 };
@@ -222,8 +222,7 @@ void ReportPage::results()
     centred(LoadMessage(PWyniki));
     m_y += step();
     rule();
-    m_resultsValueX =
-        m_g.C1 + widestBold({label(PStd), label(PAdrMod), label(PIlO2), label(PLokO2), label(PMIL)});
+    m_resultsValueX = m_g.C1 + widestBold({label(PStd), label(PAdrMod), label(PIlO2), label(PLokO2), label(PMIL)});
     m_y += m_g.G;
     const int x = m_g.C1;
     const int valueX = m_resultsValueX;
@@ -277,7 +276,9 @@ void ReportPage::monitors()
         const Cell leftLabel{x, QString::fromLatin1(leftLabels[std::size_t(i - 1)]), true};
         const Cell leftStatus{x + offset, left[std::size_t(i)], false};
         if (i <= 3)
-            row({leftLabel, leftStatus, {rightX, QString::fromLatin1(rightLabels[i - 1]), true},
+            row({leftLabel,
+                 leftStatus,
+                 {rightX, QString::fromLatin1(rightLabels[i - 1]), true},
                  {rightX + offset, right[std::size_t(i)], false}},
                 after);
         else
@@ -306,8 +307,8 @@ void ReportPage::finishPage()
     m_font.pointSize = kFooterPoints;
     applyFont();
     const QString footer = LoadMessage(PStopka1) + QStringLiteral(": ") + m_report.InterfaceName + u' '
-                         + LoadMessage(PStopka2) + u' ' + ProgramVersion + QStringLiteral("   ")
-                         + LoadMessage(PStopka3);
+                           + LoadMessage(PStopka2) + u' ' + ProgramVersion + QStringLiteral("   ")
+                           + LoadMessage(PStopka3);
     m_canvas.textOut((m_g.W - m_canvas.textWidth(footer)) / 2, m_footerY, footer);
     m_y = m_footerY - m_g.mmY;
     rule();

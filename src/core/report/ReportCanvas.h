@@ -14,12 +14,12 @@ struct ReportFont {
 
 // What the page layout asks of the printer: resolution and the printable area, in device pixels.
 struct DeviceMetrics {
-    int logPixelsX = 0;       // dots per inch across
-    int logPixelsY = 0;       // dots per inch down
-    int physicalOffsetX = 0;  // left edge of the printable area from the paper's edge
-    int physicalOffsetY = 0;  // top edge of the printable area from the paper's edge
-    int pageWidth = 0;        // width of the printable area
-    int pageHeight = 0;       // height of the printable area
+    int logPixelsX = 0; // dots per inch across
+    int logPixelsY = 0; // dots per inch down
+    int physicalOffsetX = 0; // left edge of the printable area from the paper's edge
+    int physicalOffsetY = 0; // top edge of the printable area from the paper's edge
+    int pageWidth = 0; // width of the printable area
+    int pageHeight = 0; // height of the printable area
 };
 
 // The printer's canvas as the report draws on it: device pixels with the origin at the top-left

@@ -29,9 +29,9 @@ struct ReportData {
     QString O2SensorLocations;
     QString O2SensorCount;
     QString MilText;
-    std::array<QString, 4> ContinuousMonitorTexts;    // slots 1-3 used
+    std::array<QString, 4> ContinuousMonitorTexts; // slots 1-3 used
     std::array<QString, 9> NonContinuousMonitorTexts; // slots 1-8 used
-    bool CompressionIgnition = false;                 // which monitors slots 1-8 are
+    bool CompressionIgnition = false; // which monitors slots 1-8 are
     QStringList PendingLines;
     QStringList StoredLines;
 };

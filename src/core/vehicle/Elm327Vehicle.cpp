@@ -79,16 +79,11 @@ LinkStep Elm327Vehicle::OpenPort(const QString &portName)
 {
     m_portName = portName;
     switch (m_port.open(portName, m_baudRate)) {
-    case PortOpening::Opened:
-        return {};
-    case PortOpening::Missing:
-        return failed(SPortMissing, portName);
-    case PortOpening::Busy:
-        return failed(SPortBusy, portName);
-    case PortOpening::Denied:
-        return failed(SPortDenied, portName);
-    case PortOpening::Failed:
-        break;
+    case PortOpening::Opened: return {};
+    case PortOpening::Missing: return failed(SPortMissing, portName);
+    case PortOpening::Busy: return failed(SPortBusy, portName);
+    case PortOpening::Denied: return failed(SPortDenied, portName);
+    case PortOpening::Failed: break;
     }
     return {false, LoadMessage(SPortFailed).arg(portName, m_port.errorText())};
 }
@@ -176,8 +171,8 @@ LinkStep Elm327Vehicle::ContactVehicle()
     m_units.erase(std::unique(m_units.begin(), m_units.end()), m_units.end());
 
     // "$7E8h" on CAN 11, the source byte otherwise ("$10h").
-    m_identity.moduleAddress = m_headers == ElmHeaders::Can29 ? UnitName(unit & 0xFF, ElmHeaders::Legacy)
-                                                               : UnitName(unit, m_headers);
+    m_identity.moduleAddress =
+        m_headers == ElmHeaders::Can29 ? UnitName(unit & 0xFF, ElmHeaders::Legacy) : UnitName(unit, m_headers);
     const ElmReply protocol = command("ATDP", m_timeouts.replyMs);
     QString name = protocol.status == ElmStatus::Text ? protocol.lines.first() : QString();
     if (name.startsWith(QLatin1String("AUTO, ")))
@@ -191,8 +186,7 @@ void Elm327Vehicle::Close()
     m_port.close();
 }
 
-std::optional<std::array<std::uint8_t, 4>> Elm327Vehicle::pid(std::uint8_t service, std::uint8_t number,
-                                                              int byteCount)
+std::optional<std::array<std::uint8_t, 4>> Elm327Vehicle::pid(std::uint8_t service, std::uint8_t number, int byteCount)
 {
     QByteArray text = hexByte(service) + hexByte(number);
     if (service == 0x02)

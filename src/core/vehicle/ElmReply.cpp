@@ -132,10 +132,8 @@ public:
             finishIfComplete(source);
             return true;
         }
-        case 3:
-            return true; // flow control carries no answer
-        default:
-            return false;
+        case 3: return true; // flow control carries no answer
+        default: return false;
         }
     }
 
@@ -303,38 +301,27 @@ bool ElmFailed(ElmStatus status)
     case ElmStatus::Data:
     case ElmStatus::Ok:
     case ElmStatus::Text:
-    case ElmStatus::Empty:
-        return false;
-    default:
-        return true;
+    case ElmStatus::Empty: return false;
+    default: return true;
     }
 }
 
 QString ElmStatusText(ElmStatus status)
 {
     switch (status) {
-    case ElmStatus::NoData:
-        return QStringLiteral("NO DATA");
-    case ElmStatus::UnableToConnect:
-        return QStringLiteral("UNABLE TO CONNECT");
-    case ElmStatus::BusInitError:
-        return QStringLiteral("BUS INIT: ...ERROR");
-    case ElmStatus::CanError:
-        return QStringLiteral("CAN ERROR");
-    case ElmStatus::Stopped:
-        return QStringLiteral("STOPPED");
-    case ElmStatus::UnknownCommand:
-        return QStringLiteral("?");
-    case ElmStatus::BusError:
-        return QStringLiteral("BUS ERROR");
-    case ElmStatus::AdapterReset:
-        return QStringLiteral("LV RESET");
+    case ElmStatus::NoData: return QStringLiteral("NO DATA");
+    case ElmStatus::UnableToConnect: return QStringLiteral("UNABLE TO CONNECT");
+    case ElmStatus::BusInitError: return QStringLiteral("BUS INIT: ...ERROR");
+    case ElmStatus::CanError: return QStringLiteral("CAN ERROR");
+    case ElmStatus::Stopped: return QStringLiteral("STOPPED");
+    case ElmStatus::UnknownCommand: return QStringLiteral("?");
+    case ElmStatus::BusError: return QStringLiteral("BUS ERROR");
+    case ElmStatus::AdapterReset: return QStringLiteral("LV RESET");
     case ElmStatus::Broken:
     case ElmStatus::Data:
     case ElmStatus::Ok:
     case ElmStatus::Text:
-    case ElmStatus::Empty:
-        break;
+    case ElmStatus::Empty: break;
     }
     return {};
 }

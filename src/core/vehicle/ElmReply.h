@@ -30,20 +30,20 @@ bool IsElmProtocolNumber(const QString &describeProtocolNumber);
 // What the adapter said to one command, as far as the text shows it. An error line anywhere in
 // the reply makes the whole reply fail, even after answers that came through.
 enum class ElmStatus {
-    Data,            // at least one complete answer of a control unit, and nothing broken
-    Ok,              // "OK"
-    Text,            // other text lines (identification, protocol, voltage)
-    NoData,          // "NO DATA"
+    Data, // at least one complete answer of a control unit, and nothing broken
+    Ok, // "OK"
+    Text, // other text lines (identification, protocol, voltage)
+    NoData, // "NO DATA"
     UnableToConnect, // "UNABLE TO CONNECT"
-    BusInitError,    // "BUS INIT: ...ERROR"
-    CanError,        // "CAN ERROR"
-    Stopped,         // "STOPPED"
-    UnknownCommand,  // "?"
-    BusError,        // "BUS ERROR", "BUS BUSY", "FB ERROR", "DATA ERROR", "BUFFER FULL", "ERR.."
-    Broken,          // a frame shorter than its length byte, a frame missing or out of sequence,
-                     // a line whose check byte is missing or wrong
-    AdapterReset,    // "LV RESET", or the start-up banner in answer to a vehicle request
-    Empty,           // nothing but echo, blanks or noise
+    BusInitError, // "BUS INIT: ...ERROR"
+    CanError, // "CAN ERROR"
+    Stopped, // "STOPPED"
+    UnknownCommand, // "?"
+    BusError, // "BUS ERROR", "BUS BUSY", "FB ERROR", "DATA ERROR", "BUFFER FULL", "ERR.."
+    Broken, // a frame shorter than its length byte, a frame missing or out of sequence,
+            // a line whose check byte is missing or wrong
+    AdapterReset, // "LV RESET", or the start-up banner in answer to a vehicle request
+    Empty, // nothing but echo, blanks or noise
 };
 
 // True for the statuses that say the command failed (everything but data, OK, text and empty).

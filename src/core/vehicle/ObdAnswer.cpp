@@ -34,12 +34,9 @@ QString replyFailure(const ElmReply &reply)
 std::uint32_t EngineUnitAddress(ElmHeaders headers)
 {
     switch (headers) {
-    case ElmHeaders::Can11:
-        return 0x7E8;
-    case ElmHeaders::Can29:
-        return 0x18DAF110;
-    case ElmHeaders::Legacy:
-        break;
+    case ElmHeaders::Can11: return 0x7E8;
+    case ElmHeaders::Can29: return 0x18DAF110;
+    case ElmHeaders::Legacy: break;
     }
     return 0x10;
 }
@@ -75,9 +72,10 @@ std::vector<QByteArray> EngineAnswers(const ElmReply &reply, ElmHeaders headers,
     return answers;
 }
 
-std::optional<std::map<std::uint32_t, std::vector<QByteArray>>>
-UnitAnswers(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
-            const std::vector<std::uint32_t> &required, QString *why)
+std::optional<std::map<std::uint32_t, std::vector<QByteArray>>> UnitAnswers(const ElmReply &reply, ElmHeaders headers,
+                                                                            std::uint8_t service,
+                                                                            const std::vector<std::uint32_t> &required,
+                                                                            QString *why)
 {
     if (ElmFailed(reply.status)) {
         say(why, replyFailure(reply));
@@ -118,7 +116,7 @@ UnitAnswers(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
 }
 
 std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
-                                                     std::uint8_t pid, int byteCount, QString *why)
+                                                    std::uint8_t pid, int byteCount, QString *why)
 {
     if (ElmFailed(reply.status)) {
         say(why, replyFailure(reply));
@@ -222,8 +220,7 @@ MonitorStatus CombinedMonitorStatus(const ElmReply &reply, ElmHeaders headers, Q
     return status;
 }
 
-bool ClearConfirmed(const ElmReply &reply, ElmHeaders headers, const std::vector<std::uint32_t> &required,
-                    QString *why)
+bool ClearConfirmed(const ElmReply &reply, ElmHeaders headers, const std::vector<std::uint32_t> &required, QString *why)
 {
     return UnitAnswers(reply, headers, 0x04, required, why).has_value();
 }

@@ -32,15 +32,16 @@ std::vector<QByteArray> EngineAnswers(const ElmReply &reply, ElmHeaders headers,
 // The positive answers to service, unit by unit in address order. Fails on an adapter error, a
 // negative answer (7F service code; "answer pending", 78, only when no answer followed), a
 // required unit that did not answer, and when no unit answered at all.
-std::optional<std::map<std::uint32_t, std::vector<QByteArray>>>
-UnitAnswers(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
-            const std::vector<std::uint32_t> &required, QString *why);
+std::optional<std::map<std::uint32_t, std::vector<QByteArray>>> UnitAnswers(const ElmReply &reply, ElmHeaders headers,
+                                                                            std::uint8_t service,
+                                                                            const std::vector<std::uint32_t> &required,
+                                                                            QString *why);
 
 // Bytes A, B, C, D of a parameter: service 0x01 (current data) answers "41 pid A B C D",
 // service 0x02 (freeze frame) "42 pid frame A B C D". The answer must carry byteCount data
 // bytes; those it does not need are 0.
 std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
-                                                     std::uint8_t pid, int byteCount = 1, QString *why = nullptr);
+                                                    std::uint8_t pid, int byteCount = 1, QString *why = nullptr);
 
 // The raw codes of a code read (service 0x03 stored, 0x07 pending) of every unit, each code once,
 // in unit order; "0000" padding is dropped. On CAN the answer carries the number of codes in its

@@ -2,8 +2,7 @@
 
 #include "core/platform/Clock.h"
 
-SimulatedVehicle::SimulatedVehicle(Clock &clock, SimRandom &random)
-    : m_clock(clock), m_random(random)
+SimulatedVehicle::SimulatedVehicle(Clock &clock, SimRandom &random) : m_clock(clock), m_random(random)
 {
 }
 

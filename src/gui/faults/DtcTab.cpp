@@ -7,8 +7,8 @@
 #include "gui/platform/GuiDialogs.h"
 #include "gui/platform/Platform.h"
 #include "gui/state/TabContext.h"
-#include "gui/widgets/StringGrid.h"
 #include "gui/widgets/BusyCursor.h"
+#include "gui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -43,10 +43,7 @@ void showCount(QLabel *label, const std::optional<QStringList> &codes)
 
 } // namespace
 
-DtcTab::DtcTab(TabContext &context, DtcTabPage &page)
-    : QObject(&page),
-      m_context(context),
-      m_page(page)
+DtcTab::DtcTab(TabContext &context, DtcTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
     connect(m_page.ButtonDTCOdczytaj, &QPushButton::clicked, this, &DtcTab::ButtonDTCOdczytajClick);
     connect(m_page.ButtonDTCKasuj, &QPushButton::clicked, this, &DtcTab::ButtonDTCKasujClick);
@@ -93,15 +90,15 @@ void DtcTab::ButtonDTCOdczytajClick()
     m_page.ButtonDTCOdczytaj->setEnabled(true);
     m_page.ButtonDTCKasuj->setEnabled(true);
     if (!failures.isEmpty())
-        m_context.platform.dialogs.message(LoadMessage(SDTCReadFailed) + QStringLiteral("\r\n") +
-                                               failures.join(QStringLiteral("\r\n")),
+        m_context.platform.dialogs.message(LoadMessage(SDTCReadFailed) + QStringLiteral("\r\n")
+                                               + failures.join(QStringLiteral("\r\n")),
                                            MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void DtcTab::ButtonDTCKasujClick()
 {
-    const MessageAnswer answer = m_context.platform.dialogs.message(LoadMessage(SDTCClearWrng), MessageIcon::Warning,
-                                                                  MessageButtons::YesNo);
+    const MessageAnswer answer =
+        m_context.platform.dialogs.message(LoadMessage(SDTCClearWrng), MessageIcon::Warning, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
     const BusyCursor busy(m_page.ButtonDTCKasuj);
@@ -113,8 +110,8 @@ void DtcTab::ButtonDTCKasujClick()
         return;
     }
     const QString why = vehicle.LastFailure();
-    m_context.platform.dialogs.message(LoadMessage(SDTCClearFailed) +
-                                           (why.isEmpty() ? QString() : QStringLiteral("\r\n") + why),
+    m_context.platform.dialogs.message(LoadMessage(SDTCClearFailed)
+                                           + (why.isEmpty() ? QString() : QStringLiteral("\r\n") + why),
                                        MessageIcon::Warning, MessageButtons::Ok);
 }
 

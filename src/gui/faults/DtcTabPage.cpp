@@ -49,21 +49,19 @@ DtcTabPage::DtcTabPage(QWidget *parent) : QWidget(parent)
     setHint(ImageMILoff, tr("Stan kontrolki \"Check Engine\""));
 
     ButtonDTCKasuj = makeButton(this, "ButtonDTCKasuj", tr("Kasuj kody błędów"), QRect(5, 360, 145, 41));
-    setHint(ButtonDTCKasuj,
-            tr("Wciśnij ten przysick aby skasować wszystkie kody błędów oraz zamrożone ramki."));
+    setHint(ButtonDTCKasuj, tr("Wciśnij ten przysick aby skasować wszystkie kody błędów oraz zamrożone ramki."));
     ButtonDTCKasuj->setEnabled(false);
     ButtonDTCOdczytaj = makeButton(this, "ButtonDTCOdczytaj", tr("Odczytaj"), QRect(5, 416, 145, 65));
     ButtonDTCOdczytaj->setFont(pixelFont(ButtonDTCOdczytaj, 19, true));
     setHint(ButtonDTCOdczytaj, tr("Wciśnij ten przycisk aby odczytać kody błędów."));
 
     GroupBoxDTCPend = makeGroupBox(this, "GroupBoxDTCPend", tr("  Błędy oczekujące  "), QRect(160, 10, 617, 230));
-    StringGridDTCPending = new StringGrid(GroupBoxDTCPend, "StringGridDTCPending", QRect(10, 22, 597, 198), 2, 7,
-                                          20, {71, 484});
+    StringGridDTCPending =
+        new StringGrid(GroupBoxDTCPend, "StringGridDTCPending", QRect(10, 22, 597, 198), 2, 7, 20, {71, 484});
     StringGridDTCPending->hideScrollBars();
 
-    GroupBoxDTCStored =
-        makeGroupBox(this, "GroupBoxDTCStored", tr("  Błędy zapamiętane  "), QRect(160, 251, 617, 230));
-    StringGridDTCStored = new StringGrid(GroupBoxDTCStored, "StringGridDTCStored", QRect(10, 22, 597, 198), 2, 7,
-                                         20, {73, 480});
+    GroupBoxDTCStored = makeGroupBox(this, "GroupBoxDTCStored", tr("  Błędy zapamiętane  "), QRect(160, 251, 617, 230));
+    StringGridDTCStored =
+        new StringGrid(GroupBoxDTCStored, "StringGridDTCStored", QRect(10, 22, 597, 198), 2, 7, 20, {73, 480});
     StringGridDTCStored->hideScrollBars();
 }

@@ -6,8 +6,8 @@
 #include "core/livedata/SensorTable.h"
 #include "gui/faults/FreezeTabPage.h"
 #include "gui/state/TabContext.h"
-#include "gui/widgets/StringGrid.h"
 #include "gui/widgets/BusyCursor.h"
+#include "gui/widgets/StringGrid.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,7 +58,7 @@ void FreezeTab::showTriggerCode(const std::optional<QString> &raw)
     m_page.LabeledEditDTCCode->setText(code);
     // The catalogue carries its own description of P0103, which a language module translates.
     m_page.LabeledEditDTCDesc->setText(code == QLatin1String("P0103") ? LoadMessage(SExDTCP0103)
-                                                                     : list.CurrentDescription());
+                                                                      : list.CurrentDescription());
 }
 
 void FreezeTab::ResetFreezeFrameTab()

@@ -14,8 +14,7 @@ FreezeTabPage::FreezeTabPage(QWidget *parent) : QWidget(parent)
 {
     resize(kPageDesignSize);
 
-    GroupBoxFreezeFrame =
-        makeGroupBox(this, "GroupBoxFreezeFrame", tr("  Zamrożone ramki  "), QRect(5, 10, 772, 95));
+    GroupBoxFreezeFrame = makeGroupBox(this, "GroupBoxFreezeFrame", tr("  Zamrożone ramki  "), QRect(5, 10, 772, 95));
     Label7 = makeLabel(GroupBoxFreezeFrame, "Label7", tr("Kod błędu:"), 16, 32);
     Label8 = makeLabel(GroupBoxFreezeFrame, "Label8", tr("Opis:"), 128, 32);
     LabeledEditDTCCode = makeReadOnlyEdit(GroupBoxFreezeFrame, "LabeledEditDTCCode", QRect(16, 56, 97, 21));
@@ -29,11 +28,10 @@ FreezeTabPage::FreezeTabPage(QWidget *parent) : QWidget(parent)
 
     GroupBoxFreezeParam =
         makeGroupBox(this, "GroupBoxFreezeParam", tr("  Zamrożone parametry  "), QRect(5, 120, 772, 369));
-    StringGridFreezeParams = new StringGrid(GroupBoxFreezeParam, "StringGridFreezeParams",
-                                            QRect(10, 22, 752, 337), 4, 19, 17, {72, 245, 64, 363});
-    setHint(StringGridFreezeParams,
-            tr("Lista zapamiętanych parametrów pracy silnika w momencie wystąpienia błędu. "
-               "Możesz dopasować szerokość kolumn według uznania."));
+    StringGridFreezeParams = new StringGrid(GroupBoxFreezeParam, "StringGridFreezeParams", QRect(10, 22, 752, 337), 4,
+                                            19, 17, {72, 245, 64, 363});
+    setHint(StringGridFreezeParams, tr("Lista zapamiętanych parametrów pracy silnika w momencie wystąpienia błędu. "
+                                       "Możesz dopasować szerokość kolumn według uznania."));
 
     anchor(GroupBoxFreezeFrame, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
     anchor(LabeledEditDTCDesc, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);

@@ -6,8 +6,8 @@
 #include "gui/platform/GuiDialogs.h"
 #include "gui/platform/Platform.h"
 #include "gui/state/TabContext.h"
-#include "gui/widgets/StringGrid.h"
 #include "gui/widgets/BusyCursor.h"
+#include "gui/widgets/StringGrid.h"
 
 #include <QPushButton>
 
@@ -41,8 +41,8 @@ void MonitorsTab::ButtonMonitorReadClick()
         // Nothing known is shown as nothing, and the operator is told why.
         ResetMonitorsTab();
         const QString why = m_context.state.Vehicle->LastFailure();
-        m_context.platform.dialogs.message(LoadMessage(SMonReadFailed) +
-                                               (why.isEmpty() ? QString() : QStringLiteral("\r\n") + why),
+        m_context.platform.dialogs.message(LoadMessage(SMonReadFailed)
+                                               + (why.isEmpty() ? QString() : QStringLiteral("\r\n") + why),
                                            MessageIcon::Warning, MessageButtons::Ok);
         return;
     }

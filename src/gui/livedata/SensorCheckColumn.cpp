@@ -4,8 +4,7 @@
 #include <QPainter>
 #include <QStyle>
 
-SensorCheckColumn::SensorCheckColumn(std::function<bool(int)> checked, std::function<bool(int)> hasBox,
-                                     QObject *parent)
+SensorCheckColumn::SensorCheckColumn(std::function<bool(int)> checked, std::function<bool(int)> hasBox, QObject *parent)
     : QStyledItemDelegate(parent), m_checked(std::move(checked)), m_hasBox(std::move(hasBox))
 {
 }

@@ -20,10 +20,9 @@ SensorsTabPage::SensorsTabPage(QWidget *parent) : QWidget(parent)
 
     StringGridSensors = new StringGrid(GroupBoxSensors, "StringGridSensors", QRect(8, 16, 753, 417), 6, 80, 17,
                                        {20, 21, 27, 285, 79, 294});
-    setHint(StringGridSensors,
-            tr("Dane odczytywane z czujników. Klikając checkboxy po lewej stronie możesz wyłączyć "
-               "czujniki których nie potrzebujesz oglądać, dzięki czemu pozostałe będą odczytywane "
-               "szybciej. "));
+    setHint(StringGridSensors, tr("Dane odczytywane z czujników. Klikając checkboxy po lewej stronie możesz wyłączyć "
+                                  "czujniki których nie potrzebujesz oglądać, dzięki czemu pozostałe będą odczytywane "
+                                  "szybciej. "));
 
     ButtonStart = makeButton(GroupBoxSensors, "ButtonStart", tr("Start"), QRect(8, 440, 145, 33));
     ButtonStart->setFont(pixelFont(ButtonStart, 19, true));
@@ -51,8 +50,7 @@ SensorsTabPage::SensorsTabPage(QWidget *parent) : QWidget(parent)
     Label10 = makeLabel(GroupBoxSensors, "Label10", tr("Pokaż"), 616, 445);
     Label11 = makeLabel(GroupBoxSensors, "Label11", tr("nieobsługiwane"), 600, 460);
 
-    ButtonResetSupported =
-        makeButton(GroupBoxSensors, "ButtonResetSupported", tr("Wykryj"), QRect(688, 448, 75, 25));
+    ButtonResetSupported = makeButton(GroupBoxSensors, "ButtonResetSupported", tr("Wykryj"), QRect(688, 448, 75, 25));
     setHint(ButtonResetSupported, tr("Kliknij ten przycisk, aby wymusić rzeczywiste sprawdzenie, które czujniki "
                                      "działają w podłączonym samochodzie."));
 

@@ -212,24 +212,13 @@ bool LogChart::eventFilter(QObject *watched, QEvent *event)
     const QCPRange range = m_chart.xAxis->range();
     const double centre = range.center();
     switch (static_cast<QKeyEvent *>(event)->key()) {
-    case Qt::Key_Left:
-        setTimeRange(range.lower - range.size() / 10, range.upper - range.size() / 10);
-        return true;
-    case Qt::Key_Right:
-        setTimeRange(range.lower + range.size() / 10, range.upper + range.size() / 10);
-        return true;
+    case Qt::Key_Left: setTimeRange(range.lower - range.size() / 10, range.upper - range.size() / 10); return true;
+    case Qt::Key_Right: setTimeRange(range.lower + range.size() / 10, range.upper + range.size() / 10); return true;
     case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        setTimeRange(centre - range.size() / 4, centre + range.size() / 4);
-        return true;
-    case Qt::Key_Minus:
-        setTimeRange(centre - range.size(), centre + range.size());
-        return true;
-    case Qt::Key_Home:
-        showWholeLog();
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
+    case Qt::Key_Equal: setTimeRange(centre - range.size() / 4, centre + range.size() / 4); return true;
+    case Qt::Key_Minus: setTimeRange(centre - range.size(), centre + range.size()); return true;
+    case Qt::Key_Home: showWholeLog(); return true;
+    default: return QObject::eventFilter(watched, event);
     }
 }
 

@@ -10,7 +10,6 @@
 #include <array>
 #include <optional>
 
-
 // The chart of a log: up to five columns against time, each on a value axis of its own (scaled to
 // the column's whole range and titled with its unit) in its own colour. The mouse wheel zooms the
 // time axis and dragging pans it; each change of the visible range draws the columns again as an

@@ -52,5 +52,6 @@ QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int
     const QString unit = PidUnit(pid);
     if (role == Qt::ToolTipRole)
         return hex + u' ' + PidDescription(pid);
-    return unit.isEmpty() ? hex + u' ' + PidDescription(pid) : hex + u' ' + PidDescription(pid) + QStringLiteral(" [") + unit + u']';
+    return unit.isEmpty() ? hex + u' ' + PidDescription(pid)
+                          : hex + u' ' + PidDescription(pid) + QStringLiteral(" [") + unit + u']';
 }

@@ -2,10 +2,10 @@
 
 #include "core/livedata/SensorTable.h"
 #include "core/measure/PlotRules.h"
-#include "gui/platform/GuiDialogs.h"
-#include "gui/platform/Platform.h"
 #include "gui/logview/LogChart.h"
 #include "gui/logview/LogTableModel.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
 #include "gui/widgets/Controls.h"
 
 #include <QComboBox>
@@ -43,8 +43,8 @@ LogViewerWindow *LogViewerWindow::open(Platform &platform, const QString &path, 
     auto *window = new LogViewerWindow(platform, path, std::move(result.data), parent);
     window->show();
     if (problem != LogProblem::None)
-        platform.dialogs.message(tr("Log %1 wczytano tylko w części.").arg(fileName) + u'\n' + problemText(result) +
-                                     u'\n' + tr("Pokazano dane do wiersza %1.").arg(lastLine),
+        platform.dialogs.message(tr("Log %1 wczytano tylko w części.").arg(fileName) + u'\n' + problemText(result)
+                                     + u'\n' + tr("Pokazano dane do wiersza %1.").arg(lastLine),
                                  MessageIcon::Warning, MessageButtons::Ok);
     return window;
 }
@@ -187,7 +187,8 @@ void LogViewerWindow::buildParameters()
     LabelCzas = new QLabel(tr("Czas: -"), GroupBoxParametry);
     LabelCzas->setObjectName(QStringLiteral("LabelCzas"));
     LabelCzas->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    LabelCzas->setMinimumWidth(LabelCzas->fontMetrics().horizontalAdvance(QStringLiteral("Czas: 2026-12-07 23:59:59.999")) + 8);
+    LabelCzas->setMinimumWidth(
+        LabelCzas->fontMetrics().horizontalAdvance(QStringLiteral("Czas: 2026-12-07 23:59:59.999")) + 8);
     ButtonCalosc = new QPushButton(tr("Cały log"), GroupBoxParametry);
     ButtonCalosc->setObjectName(QStringLiteral("ButtonCalosc"));
     setHint(ButtonCalosc, tr("Pokazuje na wykresie cały czas zapisu."));

@@ -5,7 +5,9 @@
 
 #include <exception>
 
-KorvathApplication::KorvathApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+KorvathApplication::KorvathApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+}
 
 bool KorvathApplication::notify(QObject *receiver, QEvent *event)
 {

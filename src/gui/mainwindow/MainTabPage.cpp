@@ -24,8 +24,8 @@ MainTabPage::MainTabPage(QWidget *parent) : QWidget(parent)
 
     GroupBoxInfoMain = makeGroupBox(GroupBoxMain, "GroupBoxInfoMain", QString(), QRect(16, 116, 420, 285));
 
-    GroupBoxInfoDTC = makeGroupBox(GroupBoxInfoMain, "GroupBoxInfoDTC", tr("  Informacje o usterkach  "),
-                                   QRect(17, 16, 385, 81));
+    GroupBoxInfoDTC =
+        makeGroupBox(GroupBoxInfoMain, "GroupBoxInfoDTC", tr("  Informacje o usterkach  "), QRect(17, 16, 385, 81));
     Label4 = makeLabel(GroupBoxInfoDTC, "Label4", tr("Kontrolka \"Check Engine\":"), 16, 24);
     Label5 = makeLabel(GroupBoxInfoDTC, "Label5", tr("Ilość zapamiętanych błędów:"), 16, 48);
     LabelMILStatus = makeLabel(GroupBoxInfoDTC, "LabelMILStatus", tr("?"), 160, 24);
@@ -39,8 +39,8 @@ MainTabPage::MainTabPage(QWidget *parent) : QWidget(parent)
     setHint(LabelDTCStatus, tr("Ilość zapamiętanych zarejestrowanych błędów. "));
     LabelDTCStatus->hide();
 
-    GroupBoxIdent = makeGroupBox(GroupBoxInfoMain, "GroupBoxIdent", tr("  Dane identyfikacyjne  "),
-                                 QRect(17, 112, 385, 153));
+    GroupBoxIdent =
+        makeGroupBox(GroupBoxInfoMain, "GroupBoxIdent", tr("  Dane identyfikacyjne  "), QRect(17, 112, 385, 153));
     Label3 = makeLabel(GroupBoxIdent, "Label3", tr("System OBD zgodny z:"), 16, 24);
     LabeledEditOBDStd = makeReadOnlyEdit(GroupBoxIdent, "LabeledEditOBDStd", QRect(16, 48, 353, 21));
     setHint(LabeledEditOBDStd, tr("Wersja standardu z którym jest zgodny pojazd"));
@@ -48,16 +48,16 @@ MainTabPage::MainTabPage(QWidget *parent) : QWidget(parent)
     LabeledEditVIN = makeReadOnlyEdit(GroupBoxIdent, "LabeledEditVIN", QRect(16, 112, 353, 21));
     setHint(LabeledEditVIN, tr("Numer VIN"));
 
-    GroupBoxStatus = makeGroupBox(GroupBoxMain, "GroupBoxStatus", tr("  Status połączenia  "),
-                                  QRect(456, 24, 301, 441));
+    GroupBoxStatus =
+        makeGroupBox(GroupBoxMain, "GroupBoxStatus", tr("  Status połączenia  "), QRect(456, 24, 301, 441));
     anchor(GroupBoxStatus, Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
     MemoStatus = placed(new QPlainTextEdit(GroupBoxStatus), "MemoStatus", QRect(22, 24, 257, 353));
     MemoStatus->setReadOnly(true);
     MemoStatus->setLineWrapMode(QPlainTextEdit::WidgetWidth); // a long adapter reply wraps
     setHint(MemoStatus, tr("Szczegółowe informacje na temat stanu połączenia."));
     anchor(MemoStatus, Qt::LeftEdge | Qt::TopEdge | Qt::BottomEdge);
-    ButtonPrintReport = makeButton(GroupBoxStatus, "ButtonPrintReport", tr("Wydruk protokółu"),
-                                   QRect(24, 392, 257, 33));
+    ButtonPrintReport =
+        makeButton(GroupBoxStatus, "ButtonPrintReport", tr("Wydruk protokółu"), QRect(24, 392, 257, 33));
     ButtonPrintReport->setFont(pointFont(ButtonPrintReport, 12, false));
     ButtonPrintReport->setEnabled(false);
     anchor(ButtonPrintReport, Qt::LeftEdge | Qt::BottomEdge);

@@ -1,7 +1,7 @@
 #include "gui/mainwindow/RecordsMenu.h"
 
-#include "core/settings/AppSettings.h"
 #include "core/report/ReportArchive.h"
+#include "core/settings/AppSettings.h"
 #include "gui/logview/LogViewerWindow.h"
 #include "gui/report/ReportArchiveWindow.h"
 
@@ -9,8 +9,7 @@
 #include <QFileDialog>
 #include <QMenu>
 
-RecordsMenu::RecordsMenu(QMenu &menu, QAction *before, Platform &platform, const AppSettings &settings,
-                         QWidget &window)
+RecordsMenu::RecordsMenu(QMenu &menu, QAction *before, Platform &platform, const AppSettings &settings, QWidget &window)
     : QObject(&menu), m_platform(platform), m_settings(settings), m_window(window)
 {
     MnuOtworzLog = new QAction(tr("Otwórz log..."), &menu);

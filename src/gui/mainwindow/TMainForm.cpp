@@ -45,10 +45,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QPushButton>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -61,8 +61,7 @@ constexpr int kDebugLogMaxLines = 5000;
 
 } // namespace
 
-TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
-    : m_platform(platform)
+TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle) : m_platform(platform)
 {
     setObjectName(QStringLiteral("MainForm"));
     auto chosen = std::make_unique<ChosenVehicle>(vehicle ? std::move(vehicle)
@@ -118,8 +117,8 @@ void TMainForm::buildMenu()
 
     MnuUstawienia = bar->addMenu(titles.mark(tr("Ustawienia")));
     MnuUstawienia->setObjectName(QStringLiteral("MnuUstawienia"));
-    MnuKonfiguracja = MnuUstawienia->addAction(Mnemonics().mark(tr("Konfiguracja")), this,
-                                               &TMainForm::MnuKonfiguracjaClick);
+    MnuKonfiguracja =
+        MnuUstawienia->addAction(Mnemonics().mark(tr("Konfiguracja")), this, &TMainForm::MnuKonfiguracjaClick);
     MnuKonfiguracja->setObjectName(QStringLiteral("MnuKonfiguracja"));
 
     MnuPomoc = bar->addMenu(titles.mark(tr("Pomoc")));
@@ -250,8 +249,8 @@ void TMainForm::fillGridHeaders()
     const std::uint16_t continuous[] = {SMinMisfire, SMonFuel, SMonSys};
     for (int row = 1; row <= 3; ++row)
         TabMonitors->StringGridMonitorCont->setCells(0, row, LoadMessage(continuous[row - 1]));
-    const std::uint16_t nonContinuous[] = {SMonCat, SMonHCat, SMonEVAP, SMonSecAir,
-                                           SMonAC, SMonLambda, SMonHLambda, SMonEGR};
+    const std::uint16_t nonContinuous[] = {SMonCat, SMonHCat,   SMonEVAP,    SMonSecAir,
+                                           SMonAC,  SMonLambda, SMonHLambda, SMonEGR};
     for (int row = 1; row <= 8; ++row)
         TabMonitors->StringGridMonitorNonCont->setCells(0, row, LoadMessage(nonContinuous[row - 1]));
 }

@@ -53,24 +53,22 @@ TSetupForm::TSetupForm(AppSettings &settings, TComPort &port, Platform &platform
     TabWarsztat->setObjectName(QStringLiteral("TabWarsztat"));
     PageControl1->addTab(TabWarsztat, tr("Dane warsztatu"));
 
-    ComRadioGroup = makeGroupBox(TabOgolne, "ComRadioGroup", tr("  Wybór portu  szeregowego   "),
-                                 QRect(8, 8, 321, 113));
+    ComRadioGroup =
+        makeGroupBox(TabOgolne, "ComRadioGroup", tr("  Wybór portu  szeregowego   "), QRect(8, 8, 321, 113));
     m_portGrid = new QGridLayout(ComRadioGroup);
     m_portGrid->setContentsMargins(12, 20, 12, 8);
     m_portButtons = new QButtonGroup(this);
-    connect(m_portButtons, &QButtonGroup::buttonClicked, this,
-            [this](QAbstractButton *button) {
-                m_chosenPort = button->text();
-                EditPort->setText(m_chosenPort);
-            });
+    connect(m_portButtons, &QButtonGroup::buttonClicked, this, [this](QAbstractButton *button) {
+        m_chosenPort = button->text();
+        EditPort->setText(m_chosenPort);
+    });
 
-    GroupBoxLogFile = makeGroupBox(TabOgolne, "GroupBoxLogFile", tr("  Wybór katalogu na logi   "),
-                                   QRect(8, 132, 321, 49));
+    GroupBoxLogFile =
+        makeGroupBox(TabOgolne, "GroupBoxLogFile", tr("  Wybór katalogu na logi   "), QRect(8, 132, 321, 49));
     // Below the group box's caption line, inside its frame.
     EditLogDir = makeReadOnlyEdit(GroupBoxLogFile, "EditLogDir", QRect(8, 20, 209, 21));
     setHint(EditLogDir, tr("Wybierz katalog do którego będą zapisywane pliki z danymi z czujników."));
-    ButtonLogDirBrowse = makeButton(GroupBoxLogFile, "ButtonLogDirBrowse", tr("Przeglądaj"),
-                                    QRect(232, 18, 75, 25));
+    ButtonLogDirBrowse = makeButton(GroupBoxLogFile, "ButtonLogDirBrowse", tr("Przeglądaj"), QRect(232, 18, 75, 25));
 
     GroupBox1 = makeGroupBox(TabWarsztat, "GroupBox1", tr("  Nazwa i adres warsztatu  "), QRect(8, 8, 689, 177));
     makeLabel(GroupBox1, "Label1", tr("Nazwa:"), 12, 28);
@@ -79,7 +77,9 @@ TSetupForm::TSetupForm(AppSettings &settings, TComPort &port, Platform &platform
         QLineEdit *&edit;
         const char *name;
         int top;
-    } edits[] = {{EditNazwa, "EditNazwa", 24}, {EditAdr1, "EditAdr1", 56}, {EditAdr2, "EditAdr2", 96},
+    } edits[] = {{EditNazwa, "EditNazwa", 24},
+                 {EditAdr1, "EditAdr1", 56},
+                 {EditAdr2, "EditAdr2", 96},
                  {EditAdr3, "EditAdr3", 136}};
     for (const auto &entry : edits) {
         entry.edit = placed(new QLineEdit(GroupBox1), entry.name, QRect(56, entry.top, 617, 21));

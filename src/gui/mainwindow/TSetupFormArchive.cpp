@@ -2,9 +2,9 @@
 // as a PDF. Empty means "raporty" inside the log directory, which follows that directory.
 #include "gui/mainwindow/TSetupForm.h"
 
+#include "core/report/ReportArchive.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/platform/Platform.h"
-#include "core/report/ReportArchive.h"
 #include "gui/widgets/Controls.h"
 
 #include <QDir>
@@ -20,8 +20,8 @@ void TSetupForm::buildArchiveTab()
     TabRaporty->setObjectName(QStringLiteral("TabRaporty"));
     PageControl1->addTab(TabRaporty, tr("Raporty"));
 
-    GroupBoxArchiwum = makeGroupBox(TabRaporty, "GroupBoxArchiwum", tr("  Archiwum wydrukowanych raportów  "),
-                                    QRect(8, 8, 689, 113));
+    GroupBoxArchiwum =
+        makeGroupBox(TabRaporty, "GroupBoxArchiwum", tr("  Archiwum wydrukowanych raportów  "), QRect(8, 8, 689, 113));
     EditArchiwum = makeReadOnlyEdit(GroupBoxArchiwum, "EditArchiwum", QRect(12, 24, 471, 21));
     EditArchiwum->setPlaceholderText(tr("katalog \"raporty\" w katalogu logów"));
     EditArchiwum->setAccessibleName(tr("Katalog archiwum raportów"));

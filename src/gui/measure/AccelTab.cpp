@@ -97,8 +97,7 @@ std::optional<SpeedRange> AccelTab::chosenRange()
     case SpeedRangeError::StartNotBelowEnd:
         m_context.platform.dialogs.message(LoadMessage(SErrSpd1), MessageIcon::Information, MessageButtons::Ok);
         return std::nullopt;
-    case SpeedRangeError::None:
-        break;
+    case SpeedRangeError::None: break;
     }
     return typed;
 }
@@ -121,9 +120,8 @@ void AccelTab::run(const SpeedRange &range)
     m_page.ButtonAccelStart->setText(LoadMessage(SStopAccel));
 
     // Slowing down below the start speed, or to a stop.
-    m_page.LabelMsg->setText(range.start > 0
-                                 ? LoadMessage(SSlowCar) + QStringLiteral(" ") + kmh(range.start)
-                                 : LoadMessage(SStopCar) + QStringLiteral(" !!!"));
+    m_page.LabelMsg->setText(range.start > 0 ? LoadMessage(SSlowCar) + QStringLiteral(" ") + kmh(range.start)
+                                             : LoadMessage(SStopCar) + QStringLiteral(" !!!"));
     m_page.LabelMsg->show();
     m_page.LabelMsg2->show();
     for (int speed = range.start + kSlowDownSteps; speed > range.start; --speed) {

@@ -34,8 +34,7 @@ void makeSpeedChart(QCustomPlot *chart)
 }
 
 // One of the large hidden labels of the prompt and result area.
-QLabel *makeBigLabel(QWidget *parent, const char *name, const QRect &geometry, int pixelSize,
-                     Qt::Alignment alignment)
+QLabel *makeBigLabel(QWidget *parent, const char *name, const QRect &geometry, int pixelSize, Qt::Alignment alignment)
 {
     auto *label = placed(new QLabel(parent), name, geometry);
     QFont font = pixelFont(label, pixelSize, true);
@@ -79,15 +78,14 @@ AccelTabPage::AccelTabPage(QWidget *parent) : QWidget(parent)
     LabelSpeedResult2 = makeBigLabel(GroupBox3, "LabelSpeedResult2", lower, 64, Qt::AlignCenter);
 
     RadioGroupAccel = makeGroupBox(GroupBox2, "RadioGroupAccel", tr("  Parametry  "), QRect(536, 274, 228, 124));
-    RadioButtonSpd1 = placed(new QRadioButton(tr("0 - 100 km/h"), RadioGroupAccel), "RadioButtonSpd1",
-                             QRect(12, 22, 200, 20));
+    RadioButtonSpd1 =
+        placed(new QRadioButton(tr("0 - 100 km/h"), RadioGroupAccel), "RadioButtonSpd1", QRect(12, 22, 200, 20));
     RadioButtonSpd1->setChecked(true);
-    RadioButtonSpd2 = placed(new QRadioButton(tr("60 - 100 km/h"), RadioGroupAccel), "RadioButtonSpd2",
-                             QRect(12, 46, 200, 20));
-    RadioButtonSpd3 = placed(new QRadioButton(tr("80 - 120 km/h"), RadioGroupAccel), "RadioButtonSpd3",
-                             QRect(12, 70, 200, 20));
-    RadioButtonSpd4 = placed(new QRadioButton(tr("Inne"), RadioGroupAccel), "RadioButtonSpd4",
-                             QRect(12, 94, 64, 20));
+    RadioButtonSpd2 =
+        placed(new QRadioButton(tr("60 - 100 km/h"), RadioGroupAccel), "RadioButtonSpd2", QRect(12, 46, 200, 20));
+    RadioButtonSpd3 =
+        placed(new QRadioButton(tr("80 - 120 km/h"), RadioGroupAccel), "RadioButtonSpd3", QRect(12, 70, 200, 20));
+    RadioButtonSpd4 = placed(new QRadioButton(tr("Inne"), RadioGroupAccel), "RadioButtonSpd4", QRect(12, 94, 64, 20));
     MaskEditVpocz = makeSpeedEdit(RadioGroupAccel, "MaskEditVpocz", QRect(80, 93, 40, 22));
     MaskEditVkonc = makeSpeedEdit(RadioGroupAccel, "MaskEditVkonc", QRect(128, 93, 40, 22));
 

@@ -2,8 +2,7 @@
 
 #include <qcustomplot.h>
 
-ChartSeries::ChartSeries(QCustomPlot &chart, Kind kind)
-    : m_graph(chart.addGraph())
+ChartSeries::ChartSeries(QCustomPlot &chart, Kind kind) : m_graph(chart.addGraph())
 {
     if (kind == Kind::Points) {
         m_graph->setLineStyle(QCPGraph::lsNone);

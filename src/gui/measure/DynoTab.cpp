@@ -72,10 +72,10 @@ void DynoTab::SetDynoDefaults()
 {
     using D = DynoDefaultValues;
     const std::pair<QLineEdit *, double> defaults[] = {
-        {m_page.EditDyno_f1, D::f},     {m_page.EditDyno_eta, D::eta},          {m_page.EditDyno_delta, D::delta},
-        {m_page.EditDyno_G, D::G},      {m_page.EditDyno_i_epsilon, D::i},      {m_page.EditDyno_Cx, D::Cx},
-        {m_page.EditDyno_r_stat, D::rStat}, {m_page.EditDyno_F, D::F},          {m_page.EditDyno_B, D::B},
-        {m_page.EditDyno_H, D::H},      {m_page.EditDyno_h1, D::h1},
+        {m_page.EditDyno_f1, D::f},         {m_page.EditDyno_eta, D::eta},     {m_page.EditDyno_delta, D::delta},
+        {m_page.EditDyno_G, D::G},          {m_page.EditDyno_i_epsilon, D::i}, {m_page.EditDyno_Cx, D::Cx},
+        {m_page.EditDyno_r_stat, D::rStat}, {m_page.EditDyno_F, D::F},         {m_page.EditDyno_B, D::B},
+        {m_page.EditDyno_H, D::H},          {m_page.EditDyno_h1, D::h1},
     };
     for (const auto &[edit, value] : defaults)
         edit->setText(general(value));
@@ -86,15 +86,15 @@ void DynoTab::SetDynoDefaults()
 std::optional<DynoParameters> DynoTab::validateParameters()
 {
     EditDyno_FChange();
-    const std::array<QString, 8> texts{m_page.EditDyno_G->text(),      m_page.EditDyno_i_epsilon->text(),
-                                       m_page.EditDyno_Cx->text(),     m_page.EditDyno_r_stat->text(),
-                                       m_page.EditDyno_F->text(),      m_page.EditDyno_f1->text(),
-                                       m_page.EditDyno_eta->text(),    m_page.EditDyno_delta->text()};
+    const std::array<QString, 8> texts{m_page.EditDyno_G->text(),   m_page.EditDyno_i_epsilon->text(),
+                                       m_page.EditDyno_Cx->text(),  m_page.EditDyno_r_stat->text(),
+                                       m_page.EditDyno_F->text(),   m_page.EditDyno_f1->text(),
+                                       m_page.EditDyno_eta->text(), m_page.EditDyno_delta->text()};
     const auto result = ValidateDynoParameters(texts, m_context.platform.locale.decimalSeparator());
     if (const auto *parameters = std::get_if<DynoParameters>(&result))
         return *parameters;
-    const std::uint16_t message = std::get<DynoParameterError>(result) == DynoParameterError::NotANumber ? DErrNum
-                                                                                                          : DErrParam;
+    const std::uint16_t message =
+        std::get<DynoParameterError>(result) == DynoParameterError::NotANumber ? DErrNum : DErrParam;
     m_context.platform.dialogs.message(LoadMessage(message), MessageIcon::Error, MessageButtons::Ok);
     return std::nullopt;
 }
@@ -185,9 +185,9 @@ void DynoTab::ResetDynoTab()
 
 void DynoTab::setParameterFieldsEnabled(bool enabled)
 {
-    for (QLineEdit *edit : {m_page.EditDyno_G, m_page.EditDyno_i_epsilon, m_page.EditDyno_Cx, m_page.EditDyno_r_stat,
-                            m_page.EditDyno_B, m_page.EditDyno_H, m_page.EditDyno_h1, m_page.EditDyno_f1,
-                            m_page.EditDyno_eta, m_page.EditDyno_delta})
+    for (QLineEdit *edit :
+         {m_page.EditDyno_G, m_page.EditDyno_i_epsilon, m_page.EditDyno_Cx, m_page.EditDyno_r_stat, m_page.EditDyno_B,
+          m_page.EditDyno_H, m_page.EditDyno_h1, m_page.EditDyno_f1, m_page.EditDyno_eta, m_page.EditDyno_delta})
         edit->setEnabled(enabled);
 }
 
@@ -200,8 +200,8 @@ void DynoTab::showRunDisplay(bool running)
 
 void DynoTab::clearResults()
 {
-    for (QLineEdit *edit : {m_page.EditDyno_Moment, m_page.EditDyno_Moment_RPM, m_page.EditDyno_Moc,
-                            m_page.EditDyno_Moc_RPM})
+    for (QLineEdit *edit :
+         {m_page.EditDyno_Moment, m_page.EditDyno_Moment_RPM, m_page.EditDyno_Moc, m_page.EditDyno_Moc_RPM})
         edit->clear();
 }
 

@@ -33,8 +33,8 @@ constexpr int kUnitLeft = 284;
 constexpr int kUnitWidth = 34;
 
 enum class RowKind {
-    Typed,     // a value the operator types
-    Computed,  // a value worked out from other rows: read-only, button-face colour
+    Typed, // a value the operator types
+    Computed, // a value worked out from other rows: read-only, button-face colour
     Dimension, // an input of the computed row, indented below it
 };
 
@@ -55,8 +55,7 @@ struct ParameterTexts {
 using ParameterControls = std::tuple<QLabel *, QLabel *, QLineEdit *, QLabel *>;
 
 // A symbol or unit beside an edit; the rich-text ones draw sub- and superscripts.
-QLabel *makeSymbol(QWidget *box, const char *name, const QString &text, const QRect &geometry,
-                   Qt::Alignment alignment)
+QLabel *makeSymbol(QWidget *box, const char *name, const QString &text, const QRect &geometry, Qt::Alignment alignment)
 {
     auto *label = placed(new QLabel(text, box), name, geometry);
     label->setTextFormat(std::strncmp(name, "RTF", 3) == 0 ? Qt::RichText : Qt::PlainText);
@@ -75,18 +74,17 @@ ParameterControls addParameter(QWidget *box, int row, RowKind kind, const Parame
     caption->setTextFormat(Qt::PlainText);
     setHint(caption, texts.hint);
 
-    QLabel *symbol = makeSymbol(box, names.symbol, texts.symbol, QRect(kSymbolLeft, top, kSymbolWidth, kRowHeight),
-                                Qt::AlignRight);
+    QLabel *symbol =
+        makeSymbol(box, names.symbol, texts.symbol, QRect(kSymbolLeft, top, kSymbolWidth, kRowHeight), Qt::AlignRight);
 
     const QRect editGeometry(kEditLeft, top, kEditWidth, kRowHeight);
     QLineEdit *edit = kind == RowKind::Computed ? makeReadOnlyEdit(box, names.edit, editGeometry)
                                                 : placed(new QLineEdit(box), names.edit, editGeometry);
     setHint(edit, texts.hint);
 
-    QLabel *unit = names.unit == nullptr
-                       ? nullptr
-                       : makeSymbol(box, names.unit, texts.unit, QRect(kUnitLeft, top, kUnitWidth, kRowHeight),
-                                    Qt::AlignLeft);
+    QLabel *unit = names.unit == nullptr ? nullptr
+                                         : makeSymbol(box, names.unit, texts.unit,
+                                                      QRect(kUnitLeft, top, kUnitWidth, kRowHeight), Qt::AlignLeft);
     return {caption, symbol, edit, unit};
 }
 
@@ -158,8 +156,7 @@ DynoTabPage::DynoTabPage(QWidget *parent) : QWidget(parent)
                      {tr("Masa pojazdu:"), tr("G"), tr("kg"),
                       tr("Całkowita masa pojazdu podczas pomiaru łącznie z kierowcą")});
     std::tie(LabelDyno_i_epsilon, RTFLabelIEpsilon, EditDyno_i_epsilon, std::ignore) =
-        addParameter(GroupBox6, 1, RowKind::Typed,
-                     {"LabelDyno_i_epsilon", "RTFLabelIEpsilon", "EditDyno_i_epsilon"},
+        addParameter(GroupBox6, 1, RowKind::Typed, {"LabelDyno_i_epsilon", "RTFLabelIEpsilon", "EditDyno_i_epsilon"},
                      {tr("Przełożenie całkowite:"), tr("i<sub>ε</sub>"), QString(),
                       tr("Całkowite przełożenie przekładni głównej oraz biegu na którym będzie "
                          "przeoprowadzany pomiar")});
@@ -182,8 +179,7 @@ DynoTabPage::DynoTabPage(QWidget *parent) : QWidget(parent)
         addParameter(GroupBox6, 6, RowKind::Dimension, {"LabelDyno_H", "LabelSymbolH", "EditDyno_H", "LabelUnitH"},
                      {tr("Wysokość"), tr("H"), tr("mm"), tr("Wysokość pojazdu")});
     std::tie(LabelDyno_h1, LabelSymbolH1, EditDyno_h1, LabelUnitH1) =
-        addParameter(GroupBox6, 7, RowKind::Dimension,
-                     {"LabelDyno_h1", "LabelSymbolH1", "EditDyno_h1", "LabelUnitH1"},
+        addParameter(GroupBox6, 7, RowKind::Dimension, {"LabelDyno_h1", "LabelSymbolH1", "EditDyno_h1", "LabelUnitH1"},
                      {tr("Prześwit"), tr("h"), tr("mm"), tr("Prześwit pojazdu")});
 
     GroupBox7 = makeGroupBox(GroupBox5, "GroupBox7", tr("  Parametry zaawansowane  "), QRect(8, 254, 324, 100));
@@ -213,9 +209,9 @@ DynoTabPage::DynoTabPage(QWidget *parent) : QWidget(parent)
 
     // The frontal area comes last among the basic parameters: it follows from the width, height and
     // clearance below it.
-    const std::initializer_list<QWidget *> tabOrder{EditDyno_G,  EditDyno_i_epsilon, EditDyno_Cx,    EditDyno_r_stat,
-                                                    EditDyno_B,  EditDyno_H,         EditDyno_h1,    EditDyno_F,
-                                                    EditDyno_f1, EditDyno_eta,       EditDyno_delta, ButtonDynoReset,
+    const std::initializer_list<QWidget *> tabOrder{EditDyno_G,     EditDyno_i_epsilon, EditDyno_Cx,    EditDyno_r_stat,
+                                                    EditDyno_B,     EditDyno_H,         EditDyno_h1,    EditDyno_F,
+                                                    EditDyno_f1,    EditDyno_eta,       EditDyno_delta, ButtonDynoReset,
                                                     ButtonStartDyno};
     for (auto next = tabOrder.begin() + 1; next != tabOrder.end(); ++next)
         setTabOrder(*(next - 1), *next);

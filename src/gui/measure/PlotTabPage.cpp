@@ -38,8 +38,8 @@ PlotTabPage::PlotTabPage(QWidget *parent) : QWidget(parent)
     Chart1->setNotAntialiasedElements(QCP::aeAll);
     Chart1->setPlottingHints(QCP::phFastPolylines | QCP::phCacheLabels);
 
-    GroupBoxPlot = makeGroupBox(GroupBox1, "GroupBoxPlot", tr("  Wybór parametrów do rysowania  "),
-                                QRect(8, 288, 520, 183));
+    GroupBoxPlot =
+        makeGroupBox(GroupBox1, "GroupBoxPlot", tr("  Wybór parametrów do rysowania  "), QRect(8, 288, 520, 183));
     for (int k = 0; k < kTraceCount; ++k) {
         const int y = 24 + k * 31;
         // The layout numbers the rows from 1: "CBP1" .. "CBP5".
@@ -56,8 +56,7 @@ PlotTabPage::PlotTabPage(QWidget *parent) : QWidget(parent)
         barPalette.setColor(QPalette::Window, traceColour(k));
         ShapePlot[k]->setPalette(barPalette);
 
-        ComboBoxPlot[k] =
-            placed(new QComboBox(GroupBoxPlot), name("ComboBoxPlot").constData(), QRect(114, y, 290, 22));
+        ComboBoxPlot[k] = placed(new QComboBox(GroupBoxPlot), name("ComboBoxPlot").constData(), QRect(114, y, 290, 22));
         ComboBoxPlot[k]->setEnabled(false);
 
         EditPlot[k] = makeReadOnlyEdit(GroupBoxPlot, name("EditPlot").constData(), QRect(412, y, 49, 22));
@@ -80,7 +79,7 @@ PlotTabPage::PlotTabPage(QWidget *parent) : QWidget(parent)
     anchor(GroupBox1, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
     anchor(Chart1, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
     anchor(GroupBoxPlot, Qt::LeftEdge | Qt::BottomEdge);
-    for (QWidget *control : std::initializer_list<QWidget *>{Label12, ComboBoxSerSize, Label13, ComboBoxFreq,
-                                                             ButtonPlotStart})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{Label12, ComboBoxSerSize, Label13, ComboBoxFreq, ButtonPlotStart})
         anchor(control, Qt::RightEdge | Qt::BottomEdge);
 }

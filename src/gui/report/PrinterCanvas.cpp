@@ -13,7 +13,9 @@ constexpr double kUnprintableBorderMm = 5.0;
 
 } // namespace
 
-PrinterCanvas::PrinterCanvas(QPrinter &printer) : m_printer(printer) {}
+PrinterCanvas::PrinterCanvas(QPrinter &printer) : m_printer(printer)
+{
+}
 
 bool PrinterCanvas::beginDocument(const QString &title)
 {
@@ -92,10 +94,10 @@ void PrinterCanvas::lineTo(int x, int y)
 
 void PrepareReportPrinter(QPrinter &printer)
 {
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(kUnprintableBorderMm, kUnprintableBorderMm, kUnprintableBorderMm,
-                                                kUnprintableBorderMm),
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(kUnprintableBorderMm, kUnprintableBorderMm, kUnprintableBorderMm, kUnprintableBorderMm),
+                    QPageLayout::Millimeter));
 }
 
 bool PrintReportOn(QPrinter &printer, const ReportData &report, const QStringList &remarks)

@@ -1,10 +1,10 @@
 #include "gui/report/ReportArchiver.h"
 
 #include "core/platform/Clock.h"
-#include "gui/platform/GuiDialogs.h"
-#include "gui/platform/Platform.h"
 #include "core/report/ReportArchive.h"
 #include "core/settings/AppSettings.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
 #include "gui/report/PrinterCanvas.h"
 
 #include <QDir>

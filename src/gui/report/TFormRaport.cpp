@@ -8,10 +8,10 @@
 #include "gui/mainwindow/TWaitForm.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/report/PrinterCanvas.h"
-#include "gui/widgets/BusyCursor.h"
 #include "gui/report/ReportArchiver.h"
 #include "gui/report/WholeFilePrint.h"
 #include "gui/state/TabContext.h"
+#include "gui/widgets/BusyCursor.h"
 #include "gui/widgets/Controls.h"
 
 #include <QGroupBox>
@@ -41,8 +41,7 @@ QLineEdit *addField(QWidget *box, const char *labelName, QLabel *&label, const Q
 
 } // namespace
 
-TFormRaport::TFormRaport(TabContext &context, QWidget *parent)
-    : QDialog(parent), m_context(context)
+TFormRaport::TFormRaport(TabContext &context, QWidget *parent) : QDialog(parent), m_context(context)
 {
     setWindowTitle(tr("Wydruk protokołu komputerowej diagnostyki pojazdu"));
     setFont(pixelFont(this, 11, false));
@@ -69,8 +68,8 @@ TFormRaport::TFormRaport(TabContext &context, QWidget *parent)
     for (QPushButton *button : {ButtonPrint, Button1, ButtonPreview})
         button->setAutoDefault(false);
 
-    const std::initializer_list<QWidget *> tabOrder{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Memo, ButtonPrint,
-                                                    ButtonPreview, Button1};
+    const std::initializer_list<QWidget *> tabOrder{Edit1, Edit2, Edit3,       Edit4,         Edit5,
+                                                    Edit6, Memo,  ButtonPrint, ButtonPreview, Button1};
     for (auto next = tabOrder.begin() + 1; next != tabOrder.end(); ++next)
         setTabOrder(*(next - 1), *next);
 

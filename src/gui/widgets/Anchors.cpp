@@ -11,8 +11,8 @@ namespace {
 struct Anchored {
     QPointer<QWidget> widget;
     Qt::Edges edges;
-    QRect design;      // the child's geometry at anchoring
-    QSize parentSize;  // the parent's size at anchoring
+    QRect design; // the child's geometry at anchoring
+    QSize parentSize; // the parent's size at anchoring
 };
 
 // One per parent: follows the parent's resizes and moves its anchored children.

@@ -45,16 +45,10 @@ void GatedTabBar::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Up:
-        requestIndex(neighbour(-1));
-        break;
+    case Qt::Key_Up: requestIndex(neighbour(-1)); break;
     case Qt::Key_Right:
-    case Qt::Key_Down:
-        requestIndex(neighbour(+1));
-        break;
-    default:
-        event->ignore();
-        return;
+    case Qt::Key_Down: requestIndex(neighbour(+1)); break;
+    default: event->ignore(); return;
     }
     event->accept();
 }
@@ -77,8 +71,7 @@ void GatedTabBar::mouseMoveEvent(QMouseEvent *event)
     QTabBar::mouseMoveEvent(event);
 }
 
-PageControl::PageControl(QWidget *parent)
-    : QTabWidget(parent), m_bar(new GatedTabBar(this))
+PageControl::PageControl(QWidget *parent) : QTabWidget(parent), m_bar(new GatedTabBar(this))
 {
     setTabBar(m_bar);
     const struct {

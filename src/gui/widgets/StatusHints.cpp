@@ -60,8 +60,7 @@ bool StatusHints::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return false;
 }

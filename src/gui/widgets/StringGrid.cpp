@@ -6,8 +6,8 @@
 #include <QGroupBox>
 #include <QHeaderView>
 
-StringGrid::StringGrid(QWidget *parent, const char *name, const QRect &geometry, int columns, int rows,
-                       int rowHeight, std::initializer_list<int> columnWidths)
+StringGrid::StringGrid(QWidget *parent, const char *name, const QRect &geometry, int columns, int rows, int rowHeight,
+                       std::initializer_list<int> columnWidths)
     : QTableWidget(rows - 1, columns, parent)
 {
     setObjectName(QString::fromLatin1(name));

@@ -10,8 +10,8 @@
 class StringGrid : public QTableWidget {
     Q_OBJECT
 public:
-    StringGrid(QWidget *parent, const char *name, const QRect &geometry, int columns, int rows,
-               int rowHeight, std::initializer_list<int> columnWidths);
+    StringGrid(QWidget *parent, const char *name, const QRect &geometry, int columns, int rows, int rowHeight,
+               std::initializer_list<int> columnWidths);
 
     // Rows including the header row.
     int rowCountWithHeader() const { return rowCount() + 1; }

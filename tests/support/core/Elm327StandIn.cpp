@@ -37,18 +37,12 @@ bool isObdRequest(const QByteArray &command)
 QByteArray protocolName(int protocol)
 {
     switch (protocol) {
-    case 6:
-        return "ISO 15765-4 (CAN 11/500)";
-    case 7:
-        return "ISO 15765-4 (CAN 29/500)";
-    case 3:
-        return "ISO 9141-2";
-    case 5:
-        return "ISO 14230-4 (KWP FAST)";
-    case 1:
-        return "SAE J1850 PWM";
-    default:
-        return "AUTOMATIC";
+    case 6: return "ISO 15765-4 (CAN 11/500)";
+    case 7: return "ISO 15765-4 (CAN 29/500)";
+    case 3: return "ISO 9141-2";
+    case 5: return "ISO 14230-4 (KWP FAST)";
+    case 1: return "SAE J1850 PWM";
+    default: return "AUTOMATIC";
     }
 }
 

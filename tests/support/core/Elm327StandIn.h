@@ -30,20 +30,20 @@ public:
 
     struct Script {
         QByteArray identification = "ELM327 v1.5";
-        int protocol = 6;          // 6 CAN 11/500, 7 CAN 29/500, 3 ISO 9141-2, 5 ISO 14230-4, 1 J1850 PWM
-        bool searching = true;     // "SEARCHING..." before the first answer after a reset
-        bool blanks = true;        // blanks between the bytes after a reset (ATS1)
-        bool keepsEcho = false;    // a clone that answers "OK" to ATE0 and goes on echoing
-        bool silent = false;       // answers nothing at all
-        bool losesPrompt = false;  // no '>' after the answers to OBD requests
+        int protocol = 6; // 6 CAN 11/500, 7 CAN 29/500, 3 ISO 9141-2, 5 ISO 14230-4, 1 J1850 PWM
+        bool searching = true; // "SEARCHING..." before the first answer after a reset
+        bool blanks = true; // blanks between the bytes after a reset (ATS1)
+        bool keepsEcho = false; // a clone that answers "OK" to ATE0 and goes on echoing
+        bool silent = false; // answers nothing at all
+        bool losesPrompt = false; // no '>' after the answers to OBD requests
         bool okToEverything = false; // a clone that answers "OK" to every AT command it does not need
-        QByteArray noise;          // stray bytes sent before every answer
-        QByteArray resetsOn;       // a request that makes the adapter reset itself once ("LV RESET")
-        int searchMs = 0;          // how long the protocol search takes after "SEARCHING..."
+        QByteArray noise; // stray bytes sent before every answer
+        QByteArray resetsOn; // a request that makes the adapter reset itself once ("LV RESET")
+        int searchMs = 0; // how long the protocol search takes after "SEARCHING..."
         std::map<QByteArray, int> lateMs; // requests answered only this long after they came
-        std::set<QByteArray> unknown;               // commands answered with "?"
-        std::map<QByteArray, QByteArray> fixed;     // command -> literal answer lines ("\r" between)
-        std::vector<Unit> units;                    // answering in this order
+        std::set<QByteArray> unknown; // commands answered with "?"
+        std::map<QByteArray, QByteArray> fixed; // command -> literal answer lines ("\r" between)
+        std::vector<Unit> units; // answering in this order
     };
 
     // The vehicle of the full session: an engine unit (7E8) and a gearbox unit (7E9) on CAN.

@@ -12,8 +12,8 @@ public:
     bool readable = true;
     bool writable = true;
     QMap<QString, QString> values;
-    QStringList notText;  // values that are stored but are not texts
-    QStringList written;  // names in the order they were written
+    QStringList notText; // values that are stored but are not texts
+    QStringList written; // names in the order they were written
     int commits = 0;
     QString failingWrite; // writing this value fails with the store's own error text
     bool commitFails = false;
