@@ -18,6 +18,8 @@ packages=(
   dpkg-dev lintian desktop-file-utils appstream locales
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   clang libclang-rt-14-dev
+  # The layout check of the sources (scripts/format-check.sh).
+  clang-format
 )
 
 missing=()
