@@ -9,6 +9,7 @@
 #include "gui/report/TFormRaport.h"
 #include "gui/widgets/StringGrid.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -157,6 +158,16 @@ TEST_F(KeyboardTest, MenusHaveTheirLettersAndTheFocusIsAlwaysSeen)
     EXPECT_EQ(main().MnuPomoc->title(), QStringLiteral("P&omoc"));
     EXPECT_EQ(main().MnuOprogramie->text(), QStringLiteral("&O programie"));
     EXPECT_EQ(main().MnuZakoncz->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    // Each item of "Plik" has a letter of its own.
+    QStringList fileLetters;
+    for (QAction *item : main().MnuPlik->actions()) {
+        if (item->isSeparator())
+            continue;
+        const qsizetype amp = item->text().indexOf(u'&');
+        ASSERT_GE(amp, 0) << item->text().toStdString();
+        fileLetters << item->text().mid(amp + 1, 1).toLower();
+    }
+    EXPECT_EQ(fileLetters.removeDuplicates(), 0) << fileLetters.join(u',').toStdString();
 
     // Every control the Tab key reaches on the main tab looks different while it has the focus,
     // the tab bar and the connection log included.

@@ -110,10 +110,13 @@ void TMainForm::buildMenu()
 
     MnuPlik = bar->addMenu(titles.mark(tr("Plik")));
     MnuPlik->setObjectName(QStringLiteral("MnuPlik"));
-    MnuZakoncz = MnuPlik->addAction(Mnemonics().mark(tr("Zakończ")), this, &TMainForm::MnuZakonczClick);
+    Mnemonics fileItems;
+    MnuZakoncz = MnuPlik->addAction(fileItems.mark(tr("Zakończ")), this, &TMainForm::MnuZakonczClick);
     MnuZakoncz->setObjectName(QStringLiteral("MnuZakoncz"));
     MnuZakoncz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     Records = new RecordsMenu(*MnuPlik, MnuZakoncz, m_platform, m_state.Settings, *this);
+    for (QAction *item : {Records->MnuOtworzLog, Records->MnuArchiwum})
+        item->setText(fileItems.mark(item->text()));
 
     MnuUstawienia = bar->addMenu(titles.mark(tr("Ustawienia")));
     MnuUstawienia->setObjectName(QStringLiteral("MnuUstawienia"));
