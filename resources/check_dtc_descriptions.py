@@ -203,6 +203,17 @@ def check_texts(rows, problems):
                         % (EXPECTED_P_TRAILING, dict(sorted(p_trailing.items()))))
 
 
+def report(problems):
+    """Prints the problems, or "OK" when there are none; returns the exit status."""
+    if problems:
+        for problem in problems:
+            print(problem)
+        print("%d problem(s) found" % len(problems))
+        return 1
+    print("OK")
+    return 0
+
+
 def main(argv):
     path = argv[1] if len(argv) > 1 else DEFAULT_PATH
     problems = []
@@ -213,13 +224,7 @@ def main(argv):
         return 1
     check_layout(rows, problems)
     check_texts(rows, problems)
-    if problems:
-        for problem in problems:
-            print(problem)
-        print("%d problem(s) found" % len(problems))
-        return 1
-    print("OK")
-    return 0
+    return report(problems)
 
 
 if __name__ == "__main__":

@@ -63,13 +63,7 @@ def main(argv):
                 problems.append("line %d: %s where the Polish table has %s" % (lineno, code, wanted))
                 break
     check_texts(rows, problems)
-    if problems:
-        for problem in problems:
-            print(problem)
-        print("%d problem(s) found" % len(problems))
-        return 1
-    print("OK")
-    return 0
+    return polish.report(problems)
 
 
 if __name__ == "__main__":
