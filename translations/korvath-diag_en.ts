@@ -1429,6 +1429,11 @@ Unspecified error</translation>
         <extracomment>Monitor układu EGR / VVT</extracomment>
         <translation>EGR / VVT system monitor</translation>
     </message>
+    <message>
+        <source>PStrona</source>
+        <extracomment>Strona %1 z %2</extracomment>
+        <translation>Page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>MonitorsTabPage</name>

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using Kind = RecordingCanvas::Kind;
 
@@ -268,10 +270,13 @@ TEST(ReportLayoutTest, RemarksThatReachTheFooterContinueOnASecondPage)
     const QString footer =
         u"6381 --8 Przyrząd użyty do badania: QL-40 z oprogramowaniem Ulmora wersja 1.1.2   https://www.korvath.pl"_s;
     const QStringList tail = items.mid(items.indexOf(u"5700 BU12 Uwagi:"_s));
-    EXPECT_EQ(tail,
-              (QStringList{u"5700 BU12 Uwagi:"_s, u"5866 --12 Uwaga 1"_s, u"6009 --12 Uwaga 2"_s,
-                           u"6152 --12 Uwaga 3"_s, footer, u"rule 6358"_s, u"frame"_s, u"page"_s, u"253 --12 Uwaga 4"_s,
-                           u"396 --12 Uwaga 5"_s, u"539 --12 Uwaga 6"_s, footer, u"rule 6358"_s, u"frame"_s}));
+    const QString registration = u"127 --8 Nr rejestracyjny: WA 12345"_s;
+    EXPECT_EQ(tail, (QStringList{u"5700 BU12 Uwagi:"_s, u"5866 --12 Uwaga 1"_s, u"6009 --12 Uwaga 2"_s,
+                                 u"6152 --12 Uwaga 3"_s, footer, u"rule 6358"_s, u"frame"_s, registration,
+                                 u"127 --8 Strona 1 z 2"_s, u"page"_s, u"253 --12 Uwaga 4"_s, u"396 --12 Uwaga 5"_s,
+                                 u"539 --12 Uwaga 6"_s, footer, u"rule 6358"_s, u"frame"_s, registration,
+                                 u"127 --8 Strona 2 z 2"_s}));
+    EXPECT_EQ(canvas.text(u"Strona 2"_s)->x, 4660 - 12 * 26); // ends at the frame's right edge
     EXPECT_EQ(canvas.ops.back().kind, Kind::End);
 
     // Three lines fit: the same report stays on one page.
@@ -317,6 +322,127 @@ TEST(ReportLayoutTest, ALineWiderThanTheFrameWrapsInItsOwnColumn)
               (QStringList{u"3440 --12 poziomu przerywany Czujnik położenia przepustnicy / pedału przyspieszenia / "
                            u"przełącznik B - obwód sygnału"_s,
                            u"3583 --12 wysokiego poziomu przerywany "_s, u"3726 --12 P0268 - c"_s}));
+}
+
+// A long field fills its own column, from its own row on, over as many pages as it needs: every
+// character is printed once, and no body text reaches the footer's band or leaves the frame.
+TEST(ReportLayoutTest, LongFieldsKeepToTheirColumnAndContinueAcrossPages)
+{
+    // Texts made of these letters alone are pieces of the long field: no other text has only them.
+    auto isPiece = [](const QString &text) {
+        return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return u"żółw "_s.contains(c); });
+    };
+    auto filler = [](qsizetype length, const QString &word) {
+        QString text;
+        while (text.size() < length)
+            text += word;
+        text.truncate(length);
+        return text;
+    };
+    const struct {
+        const char *name;
+        QString ReportData::*field; // nullptr: the remarks
+        QString text;
+        int x, right, firstY, minPages;
+    } rows[] = {
+        {"remark of words", nullptr, filler(100000, u"żółw "_s), 253, 4637, 5866, 20},
+        {"remark without a blank", nullptr, filler(100000, u"żółw"_s), 253, 4637, 5866, 20},
+        {"workshop name", &ReportData::WorkshopName, filler(100000, u"żółw "_s), 253 + 7 * 50, 4637, 585, 20},
+        {"make, before the right column", &ReportData::Make, filler(300, u"żółw "_s), 253 + 18 * 50, 2583 - 23, 1466,
+         1},
+        {"VIN, right column", &ReportData::Vin, filler(300, u"żółw"_s), 2583 + 13 * 50, 4637, 1609, 1},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ReportData report = fixedReport();
+        QStringList remarks;
+        if (row.field != nullptr)
+            report.*row.field = row.text;
+        else
+            remarks << row.text;
+        RecordingCanvas canvas;
+        print(canvas, report, remarks);
+        EXPECT_GE(canvas.pages(), row.minPages);
+
+        QString printed;
+        int firstY = -1;
+        for (const auto &op : canvas.texts()) {
+            const int width = RecordingCanvas::charWidth(op.font) * int(op.text.trimmed().size());
+            if (op.font.pointSize == 12) {
+                EXPECT_GE(op.y, 253) << op.text.toStdString();
+                EXPECT_LE(op.y + 120, 6358 - 23) << op.text.toStdString(); // 1 mm above the footer's rule
+                EXPECT_LE(op.x + width, 4637) << op.text.toStdString();
+            }
+            if (!isPiece(op.text))
+                continue;
+            if (firstY < 0)
+                firstY = op.y;
+            EXPECT_EQ(op.x, row.x);
+            EXPECT_LE(op.x + width, row.right) << op.text.toStdString();
+            // Pieces broken at a blank lose that blank.
+            if (!printed.isEmpty() && printed.size() < row.text.size() && row.text.at(printed.size()) == u' ')
+                printed += u' ';
+            printed += op.text;
+        }
+        EXPECT_EQ(printed, row.text);
+        EXPECT_EQ(firstY, row.firstY);
+        for (const auto &op : canvas.ops) {
+            if (op.kind == Kind::MoveTo || op.kind == Kind::LineTo) {
+                EXPECT_TRUE(op.y >= 0 && op.y <= 6484) << op.y; // the frame's bottom
+            }
+        }
+    }
+}
+
+// A report longer than a page names its page and the vehicle above the frame of every page; a
+// one-page report has no such line. Page 1 has room for 3 remark lines, each further page for 42.
+TEST(ReportLayoutTest, PagesOfALongerReportAreNumbered)
+{
+    const struct {
+        int remarkLines;
+        int pages;
+        QString registration;
+    } rows[] = {
+        {0, 1, u"WA 12345"_s},  {3, 1, u"WA 12345"_s},  {4, 2, u"WA 12345"_s},
+        {46, 3, u"WA 12345"_s}, {87, 3, u"WA 12345"_s}, {87, 3, QString()}, // no number typed: only the page
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.remarkLines);
+        QStringList remarks;
+        for (int i = 1; i <= row.remarkLines; ++i)
+            remarks << u"Uwaga %1"_s.arg(i);
+        ReportData report = fixedReport();
+        report.RegistrationNo = row.registration;
+        RecordingCanvas canvas;
+        const QStringList items = print(canvas, report, remarks);
+        EXPECT_EQ(canvas.pages(), row.pages);
+
+        QStringList headers;
+        QStringList expected;
+        for (const QString &item : items)
+            if (item.startsWith(u"127 "_s) || item == u"page"_s)
+                headers << item;
+        if (row.pages > 1) {
+            for (int page = 1; page <= row.pages; ++page) {
+                if (page > 1)
+                    expected << u"page"_s;
+                if (!row.registration.isEmpty())
+                    expected << u"127 --8 Nr rejestracyjny: "_s + row.registration;
+                expected << u"127 --8 Strona %1 z %2"_s.arg(page).arg(row.pages);
+            }
+        }
+        EXPECT_EQ(headers, expected);
+    }
+
+    // A registration number too long for the line is cut before the page number.
+    ReportData report = fixedReport();
+    report.RegistrationNo = QString(500, u'X');
+    RecordingCanvas canvas;
+    print(canvas, report, QStringList(10, u"Uwaga"_s));
+    const auto *header = canvas.text(u"Nr rejestracyjny: "_s + u'X');
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->x, 230);
+    EXPECT_LE(header->x + int(header->text.size()) * 26, 4660 - 12 * 26 - 23);
 }
 
 TEST(ReportLayoutTest, WrapKeepsFittingTextsAndCutsOverlongWords)

@@ -39,21 +39,49 @@ struct Geometry {
     int mmX, mmY, W, H, L, R, T, Bottom, C1, MID, G;
 };
 
-// One label or value of a row: where it starts, what it says and whether it is bold.
+// One label or value of a row: where it starts, what it says, whether it is bold and where it
+// must end (0: at the frame).
 struct Cell {
     int x;
     QString text;
     bool bold;
+    int right = 0;
+};
+
+// Stands in for the printer while the report is laid out once to count its pages: measures as
+// the printer does and draws nothing.
+class PageCounter final : public ReportCanvas {
+public:
+    explicit PageCounter(ReportCanvas &printer) : m_printer(printer) {}
+
+    int pages() const { return m_pages; }
+
+    bool beginDocument(const QString &) override { return true; }
+    void newPage() override { ++m_pages; }
+    void endDocument() override {}
+    DeviceMetrics metrics() const override { return m_printer.metrics(); }
+    void setFont(const ReportFont &font) override { m_printer.setFont(font); }
+    void setPenWidth(int) override {}
+    int textWidth(const QString &text) override { return m_printer.textWidth(text); }
+    int textHeight(const QString &text) override { return m_printer.textHeight(text); }
+    void textOut(int, int, const QString &) override {}
+    void moveTo(int, int) override {}
+    void lineTo(int, int) override {}
+
+private:
+    ReportCanvas &m_printer;
+    int m_pages = 1;
 };
 
 class ReportPage {
 public:
-    ReportPage(ReportCanvas &canvas, const ReportData &report, const QStringList &remarks)
-        : m_canvas(canvas), m_report(report), m_remarks(remarks), m_g(canvas.metrics())
+    // pages: how many the report takes, as a first layout counted them; 0 while counting.
+    ReportPage(ReportCanvas &canvas, const ReportData &report, const QStringList &remarks, int pages)
+        : m_canvas(canvas), m_report(report), m_remarks(remarks), m_g(canvas.metrics()), m_pages(pages)
     {
     }
 
-    bool print();
+    void layOut();
 
 private:
     int step() const { return m_h + m_g.G; }
@@ -76,8 +104,11 @@ private:
     void rule();
     void centred(const QString &text);
     void row(std::initializer_list<Cell> cells, int stepAfter);
+    int pageTop() const { return m_g.T + m_g.G; }
+    int linesPerPage() const;
     void ensureRoom(int lines);
     void finishPage();
+    void pageHeader();
 
     void title();
     void workshop();
@@ -91,6 +122,8 @@ private:
     const ReportData &m_report;
     const QStringList &m_remarks;
     Geometry m_g;
+    int m_pages;
+    int m_page = 1;
     ReportFont m_font;
     int m_h = 0; // line height of the bold body font
     int m_footerY = 0; // top of the footer text
@@ -120,8 +153,9 @@ void ReportPage::centred(const QString &text)
     m_canvas.textOut((m_g.W - m_canvas.textWidth(text)) / 2, m_y, text);
 }
 
-// Draws the cells at the current y; a cell too wide for the frame continues on the rows below
-// in its own column. Then y moves on past the row's last line by stepAfter.
+// Draws the cells at the current y; a cell too wide for its room continues on the rows below in
+// its own column. A row that fits on a page is kept on one page; a longer one fills the page and
+// goes on over the next ones. Then y moves on past the row's last line by stepAfter.
 void ReportPage::row(std::initializer_list<Cell> cells, int stepAfter)
 {
     std::vector<QStringList> wrapped;
@@ -129,36 +163,51 @@ void ReportPage::row(std::initializer_list<Cell> cells, int stepAfter)
     for (const Cell &cell : cells) {
         if (m_font.bold != cell.bold)
             setBold(cell.bold);
-        wrapped.push_back(WrapText(cell.text, textRight() - cell.x,
-                                   [this](const QString &text) { return m_canvas.textWidth(text); }));
+        const int right = cell.right != 0 ? cell.right : textRight();
+        wrapped.push_back(
+            WrapText(cell.text, right - cell.x, [this](const QString &text) { return m_canvas.textWidth(text); }));
         lines = std::max(lines, int(wrapped.back().size()));
     }
-    ensureRoom(lines);
-    auto pieces = wrapped.cbegin();
-    for (const Cell &cell : cells) {
-        if (m_font.bold != cell.bold)
-            setBold(cell.bold);
-        for (int i = 0; i < pieces->size(); ++i)
-            m_canvas.textOut(cell.x, m_y + i * step(), pieces->at(i));
-        ++pieces;
+    ensureRoom(lines <= linesPerPage() ? lines : 1);
+    for (int i = 0; i < lines; ++i) {
+        if (i > 0) {
+            m_y += step();
+            ensureRoom(1);
+        }
+        auto pieces = wrapped.cbegin();
+        for (const Cell &cell : cells) {
+            if (i < pieces->size()) {
+                if (m_font.bold != cell.bold)
+                    setBold(cell.bold);
+                m_canvas.textOut(cell.x, m_y, pieces->at(i));
+            }
+            ++pieces;
+        }
     }
-    m_y += (lines - 1) * step() + stepAfter;
+    m_y += stepAfter;
+}
+
+// Text lines end 1 mm above the footer's rule.
+int ReportPage::linesPerPage() const
+{
+    const int lowestBottom = m_footerY - m_g.mmY - m_g.G;
+    return std::max(1, (lowestBottom - pageTop() - m_h) / step() + 1);
 }
 
 // Starts a new page when the next lines would reach the footer; they then begin where the title
 // begins on the first page.
 void ReportPage::ensureRoom(int lines)
 {
-    const int pageTop = m_g.T + m_g.G;
     const int lowestBottom = m_footerY - m_g.mmY - m_g.G;
-    if (m_y + (lines - 1) * step() + m_h <= lowestBottom || m_y <= pageTop)
+    if (m_y + (lines - 1) * step() + m_h <= lowestBottom || m_y <= pageTop())
         return;
     const ReportFont font = m_font;
     finishPage();
     m_canvas.newPage();
+    ++m_page;
     m_font = font;
     applyFont();
-    m_y = pageTop;
+    m_y = pageTop();
 }
 
 void ReportPage::title()
@@ -205,9 +254,11 @@ void ReportPage::vehicle()
         {PMarka, m_report.Make, PTyp, m_report.TypeModel},
         {PNrSiln, m_report.EngineNo, PVIN, m_report.Vin},
     };
+    // A long left value wraps before the right column.
+    const int leftRight = rightX - m_g.mmX;
     for (const auto &r : rows)
         row({{leftX, label(r.leftLabel), true},
-             {leftValueX, r.leftValue, false},
+             {leftValueX, r.leftValue, false, leftRight},
              {rightX, label(r.rightLabel), true},
              {rightValueX, r.rightValue, false}},
             step());
@@ -274,7 +325,7 @@ void ReportPage::monitors()
     for (int i = 1; i <= 8; ++i) {
         const int after = i < 8 ? step() : step() + m_g.G;
         const Cell leftLabel{x, QString::fromLatin1(leftLabels[std::size_t(i - 1)]), true};
-        const Cell leftStatus{x + offset, left[std::size_t(i)], false};
+        const Cell leftStatus{x + offset, left[std::size_t(i)], false, rightX - m_g.mmX};
         if (i <= 3)
             row({leftLabel,
                  leftStatus,
@@ -319,13 +370,30 @@ void ReportPage::finishPage()
     m_canvas.lineTo(m_g.R, bottom);
     m_canvas.lineTo(m_g.L, bottom);
     m_canvas.lineTo(m_g.L, m_g.T);
+    if (m_pages > 1)
+        pageHeader();
 }
 
-bool ReportPage::print()
+// Above the frame of every page of a longer report: the registration number at the left, the
+// page number at the right, in the footer's font.
+void ReportPage::pageHeader()
 {
-    if (!m_canvas.beginDocument(LoadMessage(PNaglowek)))
-        return false;
+    const QString page = LoadMessage(PStrona).arg(m_page).arg(m_pages);
+    const int pageX = m_g.R - m_canvas.textWidth(page);
+    const int y = m_g.T - m_g.mmY - m_canvas.textHeight(QStringLiteral("X"));
+    if (!m_report.RegistrationNo.isEmpty()) {
+        // A number too long for its room is cut short.
+        const QString caption = label(PNrRej);
+        const int room = pageX - m_g.mmX - m_g.L - m_canvas.textWidth(caption);
+        const QStringList registration =
+            WrapText(m_report.RegistrationNo, room, [this](const QString &text) { return m_canvas.textWidth(text); });
+        m_canvas.textOut(m_g.L, y, caption + registration.front());
+    }
+    m_canvas.textOut(pageX, y, page);
+}
 
+void ReportPage::layOut()
+{
     // The footer's place depends on its own font's height.
     m_font.pointSize = kFooterPoints;
     applyFont();
@@ -345,15 +413,20 @@ bool ReportPage::print()
     monitors();
     remarks();
     finishPage();
-    m_canvas.endDocument();
-    return true;
 }
 
 } // namespace
 
 bool PrintReport(ReportCanvas &canvas, const ReportData &report, const QStringList &remarks)
 {
-    return ReportPage(canvas, report, remarks).print();
+    if (!canvas.beginDocument(LoadMessage(PNaglowek)))
+        return false;
+    // The page count goes on every page, so the report is laid out once to count them first.
+    PageCounter counter(canvas);
+    ReportPage(counter, report, remarks, 0).layOut();
+    ReportPage(canvas, report, remarks, counter.pages()).layOut();
+    canvas.endDocument();
+    return true;
 }
 
 QStringList RemarkLines(const QString &text)
