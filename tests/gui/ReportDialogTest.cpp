@@ -225,6 +225,33 @@ TEST_F(ReportDialogTest, PreviewShowsThePagesAndKeepsTheDialogOpen)
     EXPECT_EQ(env.dialogs.printerDialogs, 0);
 }
 
+// A remark of many pages, printed with the printer's own fonts: every word once, and every page
+// names itself and the vehicle.
+TEST_F(ReportDialogTest, ALongRemarkGoesOnOverNumberedPagesOfThePdf)
+{
+    dialog().show();
+    dialog().Edit3->setText(u"wa 777"_s);
+    QStringList words;
+    for (int i = 1; i <= 3000; ++i)
+        words << u"uwaga%1"_s.arg(i, 4, 10, QChar(u'0'));
+    dialog().Memo->setPlainText(words.join(u' '));
+    const QString path = printToPdf();
+
+    QProcess process;
+    process.start(u"pdftotext"_s, {path, u"-"_s});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 5);
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        EXPECT_TRUE(pages[page].contains(u"Strona %1 z %2"_s.arg(page + 1).arg(pages.size()))) << page;
+        EXPECT_TRUE(pages[page].contains(u"Nr rejestracyjny: WA 777"_s)) << page;
+        EXPECT_TRUE(pages[page].contains(u"Przyrząd użyty do badania"_s)) << page;
+    }
+    for (const QString &word : words)
+        EXPECT_EQ(text.count(word), 1) << word.toStdString();
+}
+
 TEST_F(ReportDialogTest, AFullDiskLeavesNoCutReportAndSaysSo)
 {
     SmallFileSystem disk(4096);
