@@ -359,14 +359,7 @@
     </message>
 </context>
 <context>
-    <name>LogTableModel</name>
-    <message>
-        <source>Czas</source>
-        <translation>Time</translation>
-    </message>
-</context>
-<context>
-    <name>LogViewerWindow</name>
+    <name>LogProblemText</name>
     <message>
         <source>Pliku nie można otworzyć do odczytu.</source>
         <translation>The file cannot be opened for reading.</translation>
@@ -407,6 +400,16 @@
         <source>Wiersz %1: log jest za duży, by wczytać go w całości.</source>
         <translation>Line %1: the log is too large to be read whole.</translation>
     </message>
+</context>
+<context>
+    <name>LogTableModel</name>
+    <message>
+        <source>Czas</source>
+        <translation>Time</translation>
+    </message>
+</context>
+<context>
+    <name>LogViewerWindow</name>
     <message>
         <source>Nie można wyświetlić logu %1.</source>
         <translation>Cannot show the log %1.</translation>

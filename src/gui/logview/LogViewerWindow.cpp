@@ -1,8 +1,10 @@
 #include "gui/logview/LogViewerWindow.h"
 
 #include "core/livedata/SensorTable.h"
+#include "core/logview/SensorLogReader.h"
 #include "core/measure/PlotRules.h"
 #include "gui/logview/LogChart.h"
+#include "gui/logview/LogProblemText.h"
 #include "gui/logview/LogTableModel.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/platform/Platform.h"
@@ -34,7 +36,7 @@ LogViewerWindow *LogViewerWindow::open(Platform &platform, const QString &path, 
     LogReadResult result = ReadSensorLogFile(path);
     const QString fileName = QFileInfo(path).fileName();
     if (result.refused()) {
-        platform.dialogs.message(tr("Nie można wyświetlić logu %1.").arg(fileName) + u'\n' + problemText(result),
+        platform.dialogs.message(tr("Nie można wyświetlić logu %1.").arg(fileName) + u'\n' + LogProblemText::of(result),
                                  MessageIcon::Error, MessageButtons::Ok);
         return nullptr;
     }
@@ -43,8 +45,9 @@ LogViewerWindow *LogViewerWindow::open(Platform &platform, const QString &path, 
     auto *window = new LogViewerWindow(platform, path, std::move(result.data), parent);
     window->show();
     if (problem != LogProblem::None)
-        platform.dialogs.message(tr("Log %1 wczytano tylko w części.").arg(fileName) + u'\n' + problemText(result)
-                                     + u'\n' + tr("Pokazano dane do wiersza %1.").arg(lastLine),
+        platform.dialogs.message(tr("Log %1 wczytano tylko w części.").arg(fileName) + u'\n'
+                                     + LogProblemText::of(result) + u'\n'
+                                     + tr("Pokazano dane do wiersza %1.").arg(lastLine),
                                  MessageIcon::Warning, MessageButtons::Ok);
     return window;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/logview/SensorLogData.h"
-#include "core/logview/SensorLogReader.h"
 
 #include <QWidget>
 
@@ -36,9 +35,6 @@ public:
 
     LogViewerWindow(Platform &platform, const QString &path, SensorLogData data, QWidget *parent = nullptr);
     ~LogViewerWindow() override;
-
-    // The message for a log read with a problem, naming the line.
-    static QString problemText(const LogReadResult &result);
 
     LogChart &chart() { return *m_chart; }
     const SensorLogData &data() const { return m_data; }
