@@ -387,7 +387,7 @@ void ReportPage::pageHeader()
         const int room = pageX - m_g.mmX - m_g.L - m_canvas.textWidth(caption);
         const QStringList registration =
             WrapText(m_report.RegistrationNo, room, [this](const QString &text) { return m_canvas.textWidth(text); });
-        m_canvas.textOut(m_g.L, y, caption + registration.front());
+        m_canvas.textOut(m_g.L, y, caption + registration.value(0));
     }
     m_canvas.textOut(pageX, y, page);
 }
