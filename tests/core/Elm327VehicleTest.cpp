@@ -100,9 +100,10 @@ TEST_P(Elm327VehicleTest, ReadsEverythingTheWorkstationShows)
     EXPECT_EQ(selection.FailCount[0x0A], 1);
 
     const std::vector<QByteArray> commands = standIn.commands();
-    ASSERT_GE(commands.size(), 9u);
-    EXPECT_EQ(std::vector<QByteArray>(commands.begin(), commands.begin() + 9),
-              (std::vector<QByteArray>{"ATZ", "ATE0", "ATL0", "ATS1", "ATH1", "ATSP0", "0100", "ATDPN", "ATDP"}));
+    ASSERT_GE(commands.size(), 10u);
+    EXPECT_EQ(std::vector<QByteArray>(commands.begin(), commands.begin() + 10),
+              (std::vector<QByteArray>{"ATZ", "ATE0", "ATL0", "ATS1", "ATH1", "ATAT1", "ATSP0", "0100", "ATDPN",
+                                       "ATDP"}));
     link.Close();
     EXPECT_FALSE(link.QueryPid(0x0C, CurrentData, 2).ok);
 }
@@ -139,6 +140,7 @@ TEST(Elm327VehicleTest, AnswersSensiblyToWhatAdaptersDo)
         {"no data", [](Script &s) { s.fixed["0100"] = "NO DATA"; },
          "Błąd: interfejs działa, ale pojazd nie odpowiada (NO DATA) - sprawdź, czy zapłon jest włączony"},
         {"headers unknown", [](Script &s) { s.unknown = {"ATH1"}; }, "Błąd: interfejs nie przyjął polecenia ATH1"},
+        {"no adaptive timing", [](Script &s) { s.unknown = {"ATAT1"}; }, nullptr},
         {"not an ELM327", [](Script &s) { s.identification = "OBDLink"; },
          "Błąd: urządzenie na porcie nie jest interfejsem ELM327"},
     };

@@ -261,6 +261,9 @@ const char *Elm327Vehicle::setUp()
             continue;
         return text;
     }
+    // Adaptive timing: the adapter waits for further units about as long as the car takes to
+    // answer rather than its whole timeout. An adapter without it ("?") answers as before.
+    command("ATAT1", m_timeouts.replyMs);
     return nullptr;
 }
 

@@ -21,9 +21,9 @@ struct ElmTimeouts {
 };
 
 // A vehicle reached through an ELM327-compatible adapter on a serial port. The adapter is reset,
-// set to answer without echo and line feeds, with headers (to tell the control units apart) and
-// with the automatic protocol search. Every operation blocks until the adapter's prompt or its
-// timeout; after the port fails every operation fails at once.
+// set to answer without echo and line feeds, with headers (to tell the control units apart),
+// with adaptive timing where it has it and with the automatic protocol search. Every operation blocks until the
+// adapter's prompt or its timeout; after the port fails every operation fails at once.
 class Elm327Vehicle final : public VehicleLink {
 public:
     static constexpr int kDefaultBaudRate = 38400;
@@ -85,8 +85,8 @@ private:
     // The units that must answer a read of the fault memory: on CAN every unit that answered the
     // first request (each must answer, if only to say it holds no codes).
     std::vector<std::uint32_t> requiredUnits() const;
-    // Echo off, no line feeds, blanks, headers: the settings every reply is read with. The
-    // failing command, or nullptr.
+    // Echo off, no line feeds, blanks, headers: the settings every reply is read with; adaptive
+    // timing where the adapter has it. The failing command, or nullptr.
     const char *setUp();
 
     ElmPort m_port;
