@@ -410,7 +410,10 @@ TEST(Elm327VehicleTest, ReadsLiveValuesTheFastestWayTheAdapterAndCarAllow)
         {"several PIDs from two units",
          Digit::Accepted,
          Several::Whole,
-         [](Script &s) { s.units[0].answers["010D"] = {QByteArray::fromHex("410D14")}; },
+         [](Script &s) {
+             s.units[0].answers["010D"] = {QByteArray::fromHex("410D14")};
+             s.units[1].answers.erase("0111");
+         },
          {"01030405060C0D2", "010E10111"}},
         {"only the first PID answered", Digit::Accepted, Several::FirstOnly, nullptr, counted},
         {"several PIDs refused", Digit::Accepted, Several::None, nullptr, counted},
@@ -450,4 +453,27 @@ TEST(Elm327VehicleTest, ReadsLiveValuesTheFastestWayTheAdapterAndCarAllow)
         EXPECT_EQ(passes[1][2].value(5), QStringLiteral("50")); // the engine's speed
         EXPECT_EQ(lastPass, entry.lastPass);
     }
+}
+
+// In the stand-in's model of a CAN car's timing (real time, a few tenths of a second): a request
+// with the count digit is answered as soon as the engine has, the plain one only after the
+// adapter's wait for further units.
+TEST(Elm327VehicleTest, TheCountDigitSparesTheAdaptersWait)
+{
+    Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+    script.countDigit = Elm327StandIn::CountDigit::Accepted;
+    script.timing.baud = 115200;
+    Elm327StandIn standIn(script);
+    Elm327Vehicle link(115200, kPatient);
+    ASSERT_EQ(connect(link, standIn), QString());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    ASSERT_TRUE(link.QueryPid(0x0D, CurrentData, 1).ok); // plain: the number of units is learnt
+    const qint64 plain = elapsed.restart();
+    ASSERT_TRUE(link.QueryPid(0x0D, CurrentData, 1).ok);
+    const qint64 counted = elapsed.elapsed();
+    EXPECT_GE(plain, script.timing.carMs + script.timing.waitMs);
+    EXPECT_GE(counted, script.timing.carMs);
+    EXPECT_LT(counted, plain / 2);
+    EXPECT_EQ(standIn.commands().back(), QByteArray("010D1"));
 }

@@ -344,3 +344,51 @@ TEST_F(AdapterConnectionTest, ADieselShowsAndPrintsItsOwnMonitors)
     clickPolacz();
     EXPECT_EQ(grid->Cells(0, 1), QStringLiteral("Monitor katalizatora"));
 }
+
+// Read with the response count and several PIDs a request, the sensor loop shows the operator
+// exactly what it shows read one PID a request: the grid as each read begins, pass after pass,
+// with the gearbox also giving a speed and one PID failing until it is taken as unsupported.
+TEST_F(AdapterConnectionTest, TheSensorLoopShowsTheSameWhenReadTheFastWay)
+{
+    constexpr int kReads = 40; // four passes and a half
+    startWithAdapter();
+    std::vector<QStringList> seen[2];
+    for (const bool fast : {false, true}) {
+        SCOPED_TRACE(fast ? "fast" : "plain");
+        Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+        script.units[0].answers["010D"] = {QByteArray::fromHex("410D14")};
+        script.units[1].answers.erase("0111");
+        if (fast) {
+            script.countDigit = Elm327StandIn::CountDigit::Accepted;
+            script.severalPids = Elm327StandIn::SeveralPids::Whole;
+        }
+        plugIn(script);
+        clickPolacz();
+        ASSERT_TRUE(state().Connected);
+        clickTab(main().TabSensors);
+        StringGrid *grid = main().TabSensors->StringGridSensors;
+        const QMetaObject::Connection watch =
+            QObject::connect(main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog,
+                             [&](const QString &line) {
+                                 if (!line.startsWith(QLatin1String("Reading sensors")))
+                                     return;
+                                 QStringList cells;
+                                 for (int row = 1; row <= 10; ++row)
+                                     for (int column = 1; column <= 5; ++column)
+                                         cells << grid->Cells(column, row);
+                                 seen[fast].push_back(cells);
+                                 if (seen[fast].size() == kReads)
+                                     click(main().TabSensors->ButtonStart);
+                             });
+        click(main().TabSensors->ButtonStart);
+        QObject::disconnect(watch);
+        clickTab(main().TabMain);
+        clickPolacz();
+        ASSERT_FALSE(state().Connected);
+    }
+    ASSERT_EQ(seen[0].size(), std::size_t(kReads));
+    EXPECT_EQ(seen[1], seen[0]);
+    EXPECT_EQ(seen[0][9].value(5 * 5 + 4), QStringLiteral("50")); // the engine's speed, row 6
+    const std::vector<QByteArray> sent = standIn->commands();
+    EXPECT_NE(std::find(sent.begin(), sent.end(), QByteArray("01030405060C0D2")), sent.end());
+}
