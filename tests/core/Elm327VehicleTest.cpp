@@ -423,6 +423,8 @@ TEST(Elm327VehicleTest, ReadsLiveValuesTheFastestWayTheAdapterAndCarAllow)
          Several::Whole,
          [](Script &s) { s.units[1].answers.erase("0106"); },
          {"01030405060C0D1", "010E10111"}},
+        {"an older protocol: one plain PID a request", Digit::Accepted, Several::Whole,
+         [](Script &s) { s = Elm327StandIn::ScriptFor(3); }, plain},
         {"an answer that does not split", Digit::Accepted, Several::Whole,
          [](Script &s) { s.units[1].answers["010C"] = {QByteArray::fromHex("410C1AF800")}; }, counted},
     };
