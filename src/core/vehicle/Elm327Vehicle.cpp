@@ -130,7 +130,7 @@ ElmReply Elm327Vehicle::countedQuery(const QByteArray &text)
 
 int Elm327Vehicle::PidsPerRequest() const
 {
-    if (m_headers == ElmHeaders::Legacy || m_severalPids == Works::No || !m_port.isOpen())
+    if (m_headers == ElmHeaders::Legacy || m_severalPids == Works::No || m_port.lost())
         return 1;
     // While unknown, two PIDs try whether the car answers such requests whole.
     return m_severalPids == Works::Yes ? kPidsPerCanRequest : 2;
