@@ -33,6 +33,7 @@ sort >"$work/expected" <<'LIST'
 usr/bin/korvath-diag
 usr/lib/korvath-diag/korvath-diag
 usr/lib/korvath-diag/korvath-diag.EN
+usr/lib/korvath-diag/korvath-diag-tones.so
 usr/share/applications/pl.korvath.Diag.desktop
 usr/share/doc/korvath-diag/changelog.gz
 usr/share/doc/korvath-diag/copyright

@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
 
     int status = 0;
     try {
-        Workstation workstation(platform);
+        Workstation workstation(platform, nullptr, Workstation::Start::PaintFirst);
         workstation.mainForm().show();
         status = QApplication::exec();
     } catch (const std::exception &error) {

@@ -3,6 +3,7 @@
 #include "core/catalogue/LanguageModule.h"
 #include "gui/mainwindow/TAboutForm.h"
 #include "gui/mainwindow/TComPort.h"
+#include "gui/mainwindow/TSetupForm.h"
 #include "gui/measure/ChartSeries.h"
 #include "gui/widgets/StringGrid.h"
 
@@ -76,6 +77,41 @@ TEST_F(MainWindowTest, CreationFillsGridHeadersAndSelectorsAndTheSettingsDefault
     EXPECT_EQ(main().comPort().port().baudRate(), 57600);
     EXPECT_EQ(state().Settings.LogDirectory, QDir::toNativeSeparators(QDir::currentPath()));
     EXPECT_TRUE(env.dialogs.shown.empty());
+}
+
+// The program shows its window before the other tabs are built; they must follow right after the
+// first paint, in their places, as a whole start builds them.
+TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint)
+{
+    workstation.reset();
+    Workstation late(env.platform, nullptr, Workstation::Start::PaintFirst);
+    TMainForm &form = late.mainForm();
+    ASSERT_FALSE(form.isComplete());
+    ASSERT_EQ(form.Pages->count(), 9);
+    EXPECT_EQ(form.Pages->tabText(3), QStringLiteral("Czujniki"));
+    EXPECT_FALSE(form.Pages->isTabVisible(8));
+
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.repaint();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(form.isComplete());
+    const QWidget *pages[] = {form.TabMain, form.TabDTC,   form.TabFreeze, form.TabSensors, form.TabMonitors,
+                              form.TabPlot, form.TabAccel, form.TabDyno,   form.TabDebug};
+    for (int index = 0; index < 9; ++index)
+        EXPECT_EQ(form.Pages->widget(index), pages[index]) << index;
+    EXPECT_EQ(form.Pages->widget(1)->objectName(), QStringLiteral("TabDTC"));
+    EXPECT_EQ(form.Pages->tabToolTip(1), QStringLiteral("Odczytywanie i kasowanie kodów błędów"));
+    EXPECT_EQ(form.TabDTC->statusTip(), form.Pages->tabToolTip(1));
+    EXPECT_FALSE(form.Pages->isTabVisible(8));
+    EXPECT_EQ(form.Pages->currentWidget(), form.TabMain);
+    EXPECT_EQ(form.TabSensors->StringGridSensors->Cells(2, 0), QStringLiteral("PID"));
+    EXPECT_EQ(form.findChildren<SensorsTabPage *>().size(), 1);
+
+    // Whatever asks for a window not yet built has it at once.
+    Workstation asked(env.platform, nullptr, Workstation::Start::PaintFirst);
+    EXPECT_FALSE(asked.setupForm().isVisible());
+    EXPECT_TRUE(asked.mainForm().isComplete());
 }
 
 TEST_F(MainWindowTest, AboutBoxShowsTheVersion)

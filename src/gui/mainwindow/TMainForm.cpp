@@ -84,8 +84,6 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle) :
     setStatusBar(bar);
     new StatusHints(this, bar);
     new FocusRing(this);
-    for (StringGrid *grid : findChildren<StringGrid *>())
-        grid->announce();
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -133,6 +131,45 @@ void TMainForm::buildMenu()
     connect(openMenu, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(MnuPlik->menuAction()); });
 }
 
+namespace {
+
+struct TabCaption {
+    const char *name;
+    QString caption;
+    QString hint;
+};
+
+// The nine tabs in their order: the object name of the page, the caption and the hint.
+std::array<TabCaption, 9> tabCaptions()
+{
+    return {{
+        {"TabMain", TMainForm::tr("Główna"), TMainForm::tr("Główny ekran programu.")},
+        {"TabDTC", TMainForm::tr("Kody błędów"), TMainForm::tr("Odczytywanie i kasowanie kodów błędów")},
+        {"TabFreeze", TMainForm::tr("Zamrożone ramki"), TMainForm::tr("Odczytywanie zamrożonych ramek.")},
+        {"TabSensors", TMainForm::tr("Czujniki"), TMainForm::tr("Monitorowanie czujników")},
+        {"TabMonitors", TMainForm::tr("Monitory"), TMainForm::tr("Odczyt stanu monitorów diagnostycznych.")},
+        {"TabPlot", TMainForm::tr("Wykresy"), QString()},
+        {"TabAccel", TMainForm::tr("Przyspieszenie"), QString()},
+        {"TabDyno", TMainForm::tr("Hamownia"), QString()},
+        {"TabDebug", TMainForm::tr("DebugLog"), QString()},
+    }};
+}
+
+void nameTab(PageControl &pages, int index, QWidget *page, const TabCaption &tab)
+{
+    page->setObjectName(QString::fromLatin1(tab.name));
+    if (!tab.hint.isEmpty()) {
+        pages.setTabToolTip(index, tab.hint);
+        page->setStatusTip(tab.hint);
+    }
+}
+
+constexpr int kDebugTabIndex = 8;
+
+} // namespace
+
+// The tab bar with every caption, the main tab's page and the debug log; empty pages stand in for
+// the others until finishConstruction.
 void TMainForm::buildTabs()
 {
     Pages = new ::PageControl(this);
@@ -140,13 +177,6 @@ void TMainForm::buildTabs()
     setCentralWidget(Pages);
 
     TabMain = new MainTabPage;
-    TabDTC = new DtcTabPage;
-    TabFreeze = new FreezeTabPage;
-    TabSensors = new SensorsTabPage;
-    TabMonitors = new MonitorsTabPage;
-    TabPlot = new PlotTabPage;
-    TabAccel = new AccelTabPage;
-    TabDyno = new DynoTabPage;
     TabDebug = new QWidget;
     TabDebug->resize(kPageDesignSize);
     Label9 = makeLabel(TabDebug, "Label9", tr("Debug log:"), 8, 8);
@@ -154,39 +184,49 @@ void TMainForm::buildTabs()
     MemoDebugLog = placed(new DebugLogMemo(kDebugLogMaxLines, TabDebug), "MemoDebugLog", QRect(8, 28, 769, 441));
     MemoDebugLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    const struct {
-        QWidget *page;
-        const char *name;
-        QString caption;
-        QString hint;
-    } tabs[] = {
-        {TabMain, "TabMain", tr("Główna"), tr("Główny ekran programu.")},
-        {TabDTC, "TabDTC", tr("Kody błędów"), tr("Odczytywanie i kasowanie kodów błędów")},
-        {TabFreeze, "TabFreeze", tr("Zamrożone ramki"), tr("Odczytywanie zamrożonych ramek.")},
-        {TabSensors, "TabSensors", tr("Czujniki"), tr("Monitorowanie czujników")},
-        {TabMonitors, "TabMonitors", tr("Monitory"), tr("Odczyt stanu monitorów diagnostycznych.")},
-        {TabPlot, "TabPlot", tr("Wykresy"), QString()},
-        {TabAccel, "TabAccel", tr("Przyspieszenie"), QString()},
-        {TabDyno, "TabDyno", tr("Hamownia"), QString()},
-        {TabDebug, "TabDebug", tr("DebugLog"), QString()},
-    };
-    for (const auto &tab : tabs) {
-        tab.page->setObjectName(QString::fromLatin1(tab.name));
-        const int index = Pages->addTab(tab.page, tab.caption);
-        if (!tab.hint.isEmpty()) {
-            Pages->setTabToolTip(index, tab.hint);
-            tab.page->setStatusTip(tab.hint);
-        }
+    const auto tabs = tabCaptions();
+    for (int index = 0; index < int(tabs.size()); ++index) {
+        QWidget *page = index == 0 ? TabMain : index == kDebugTabIndex ? TabDebug : new QWidget;
+        Pages->addTab(page, tabs[index].caption);
+        nameTab(*Pages, index, page, tabs[index]);
     }
     Pages->gatedTabBar()->setGate([this] { return PageControlChanging(); });
     m_mainTab = new MainTab(*m_tabContext, *TabMain, *m_vehicle, *ComPort);
     connectMainTab();
+}
+
+// The pages of the tabs between the main tab and the debug log, with their behaviour.
+void TMainForm::buildHiddenPages()
+{
+    TabDTC = new DtcTabPage;
+    TabFreeze = new FreezeTabPage;
+    TabSensors = new SensorsTabPage;
+    TabMonitors = new MonitorsTabPage;
+    TabPlot = new PlotTabPage;
+    TabAccel = new AccelTabPage;
+    TabDyno = new DynoTabPage;
+    QWidget *const pages[] = {TabDTC, TabFreeze, TabSensors, TabMonitors, TabPlot, TabAccel, TabDyno};
+    const auto tabs = tabCaptions();
+    int index = 1;
+    for (QWidget *page : pages) {
+        QWidget *standIn = Pages->widget(index);
+        Pages->removeTab(index);
+        delete standIn;
+        Pages->insertTab(index, page, tabs[index].caption);
+        nameTab(*Pages, index, page, tabs[index]);
+        ++index;
+    }
+    Pages->setTabVisible(kDebugTabIndex, false);
+
     m_dtcTab = new DtcTab(*m_tabContext, *TabDTC);
     // After a clear the main tab asks the vehicle again, so the two tabs never disagree.
     connect(m_dtcTab, &DtcTab::codesCleared, m_mainTab, &MainTab::showFaultSummary);
     m_freezeTab = new FreezeTab(*m_tabContext, *TabFreeze);
     m_sensorsTab = new SensorsTab(*m_tabContext, *TabSensors);
     m_monitorsTab = new MonitorsTab(*m_tabContext, *TabMonitors);
+    for (QWidget *page : pages)
+        for (StringGrid *grid : page->findChildren<StringGrid *>())
+            grid->announce();
 }
 
 // What the window does when the main tab connects or disconnects.
@@ -260,26 +300,37 @@ void TMainForm::fillGridHeaders()
 
 void TMainForm::FormCreate()
 {
-    createChartSeries();
-    createMeasureTabs();
     setWindowTitle(LoadMessage(STitle) + QStringLiteral("  ") + ProgramVersion);
-    Pages->setTabVisible(Pages->indexOf(TabDebug), false);
-    fillGridHeaders();
+    Pages->setTabVisible(kDebugTabIndex, false);
     Pages->setCurrentWidget(TabMain);
-    TabPlot->ComboBoxFreq->setCurrentIndex(0);
-    TabPlot->ComboBoxSerSize->setCurrentIndex(0);
     m_state.SensorsRunning = false;
     m_state.PlotRunning = false;
     m_state.Connected = false;
     m_state.Settings.LogDirectory = DefaultLogDirectory();
-    ResetAllTabs();
-    m_dynoTab->SetDynoDefaults();
+    m_mainTab->ResetIdentification();
+    MemoDebugLog->reset();
     LoadSettings(m_platform.settings, m_platform.dialogs, m_state.Settings);
     ComPort->setPortName(m_state.Settings.Port);
 }
 
+void TMainForm::finishConstruction()
+{
+    if (m_complete)
+        return;
+    m_complete = true;
+    buildHiddenPages();
+    createChartSeries();
+    createMeasureTabs();
+    fillGridHeaders();
+    TabPlot->ComboBoxFreq->setCurrentIndex(0);
+    TabPlot->ComboBoxSerSize->setCurrentIndex(0);
+    ResetAllTabs();
+    m_dynoTab->SetDynoDefaults();
+}
+
 bool TMainForm::PageControlChanging()
 {
+    finishConstruction();
     if (!m_state.Connected) {
         m_platform.dialogs.message(LoadMessage(STabMsg), MessageIcon::Information, MessageButtons::Ok);
         return false;
@@ -294,6 +345,7 @@ bool TMainForm::PageControlChanging()
 
 void TMainForm::ResetAllTabs()
 {
+    finishConstruction();
     m_mainTab->ResetIdentification();
     m_dtcTab->ResetDtcTab();
     m_freezeTab->ResetFreezeFrameTab();

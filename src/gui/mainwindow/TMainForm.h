@@ -54,6 +54,13 @@ public:
     // The dialogs are created after the main window; the menu and the print button show them.
     void attachDialogs(TAboutForm *about, TSetupForm *setup, TFormRaport *raport);
 
+    // The window is built in two steps so that it shows quickly: the constructor builds what
+    // the first paint shows (menu, tab bar, the main tab, status bar), finishConstruction the
+    // pages of the other tabs and their behaviour, in place of the empty pages that stand in for
+    // them until then. Calling it again does nothing.
+    void finishConstruction();
+    bool isComplete() const { return m_complete; }
+
     MainState &state() { return m_state; }
     TComPort &comPort() { return *ComPort; }
     // Reads PIDs from the vehicle for every tab, logging each read to the debug log.
@@ -92,12 +99,14 @@ private:
     void FormCreate();
     void buildMenu();
     void buildTabs();
+    void buildHiddenPages();
     void createChartSeries();
     void createMeasureTabs();
     void fillGridHeaders();
     void connectMainTab();
 
     Platform &m_platform;
+    bool m_complete = false;
     MainState m_state;
     ChosenVehicle *m_vehicle = nullptr; // owned by m_state
 

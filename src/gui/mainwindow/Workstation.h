@@ -15,16 +15,26 @@ struct Platform;
 // shown while a report is assembled.
 class Workstation {
 public:
-    explicit Workstation(Platform &platform, std::unique_ptr<VehicleLink> vehicle = nullptr);
+    // Whole builds every window at once. PaintFirst builds only what the main window's first
+    // paint shows and the rest right after that paint, so that the program appears sooner;
+    // whatever asks for a part not yet built has it built at once.
+    enum class Start { Whole, PaintFirst };
+
+    explicit Workstation(Platform &platform, std::unique_ptr<VehicleLink> vehicle = nullptr,
+                         Start start = Start::Whole);
     ~Workstation();
 
+    // Builds what PaintFirst left for later; calling it again does nothing.
+    void finishConstruction();
+
     TMainForm &mainForm() { return *m_main; }
-    TAboutForm &aboutForm() { return *m_about; }
-    TSetupForm &setupForm() { return *m_setup; }
-    TFormRaport &raportForm() { return *m_raport; }
-    TWaitForm &waitForm() { return *m_wait; }
+    TAboutForm &aboutForm() { return (finishConstruction(), *m_about); }
+    TSetupForm &setupForm() { return (finishConstruction(), *m_setup); }
+    TFormRaport &raportForm() { return (finishConstruction(), *m_raport); }
+    TWaitForm &waitForm() { return (finishConstruction(), *m_wait); }
 
 private:
+    Platform &m_platform;
     bool m_pictures; // registered before the first window is made
     std::unique_ptr<TMainForm> m_main;
     std::unique_ptr<TAboutForm> m_about;
