@@ -14,11 +14,12 @@ SensorCheckColumn::SensorCheckColumn(std::function<bool(int)> checked, std::func
 QRect SensorCheckColumn::boxRect(const QRect &cell, const QWidget *widget)
 {
     const QStyle *style = widget != nullptr ? widget->style() : QApplication::style();
-    // A square no larger than the style's check box; a pixel row stays free above the grid
-    // line, so the box's lower edge never runs into it, whatever size the desktop gives boxes.
+    // A square no larger than the style's check box; a pixel row and column stay free before
+    // the grid lines, so that the box never runs into them or is cut off, whatever size the
+    // desktop gives check boxes or the user gives the column.
     const int side = std::min({style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget),
-                               style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, widget),
-                               cell.height() - 3});
+                               style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, widget), cell.height() - 3,
+                               cell.width() - 3});
     return QRect(cell.topLeft() + QPoint(2, 2), QSize(side, side));
 }
 
@@ -69,8 +70,8 @@ void SensorCheckColumn::paint(QPainter *painter, const QStyleOptionViewItem &opt
     if (m_shown.size() <= std::size_t(row))
         m_shown.resize(std::size_t(row) + 1, Unknown);
     m_shown[std::size_t(row)] = shown;
-    if (shown == NoBox)
-        return;
+    if (shown == NoBox || boxRect(QRect(QPoint(), option.rect.size()), option.widget).isEmpty())
+        return; // no room for a box in a column narrowed to a sliver
     painter->save();
     painter->setClipRect(option.rect);
     painter->drawPixmap(option.rect.topLeft(), boxPicture(shown == Checked, option));

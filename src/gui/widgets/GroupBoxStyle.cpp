@@ -18,8 +18,8 @@ constexpr int kContentsMargin = 3;
 // so that boxes with and without a caption line up.
 QRect captionRect(const QStyleOptionGroupBox &box)
 {
-    const QSize text = box.text.isEmpty() ? QSize(0, box.fontMetrics.height())
-                                          : box.fontMetrics.size(Qt::TextShowMnemonic, box.text);
+    const QSize text =
+        box.text.isEmpty() ? QSize(0, box.fontMetrics.height()) : box.fontMetrics.size(Qt::TextShowMnemonic, box.text);
     return QRect(box.rect.left() + kCaptionLeft, box.rect.top(), text.width(),
                  std::min(text.height(), box.rect.height()));
 }
@@ -31,8 +31,8 @@ const QStyleOptionGroupBox *GroupBoxStyle::captionOnFrame(ComplexControl control
     if (control != CC_GroupBox)
         return nullptr;
     const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
-    if (box == nullptr || (box->subControls & SC_GroupBoxCheckBox) != 0 ||
-        (box->features & QStyleOptionFrame::Flat) != 0)
+    if (box == nullptr || (box->subControls & SC_GroupBoxCheckBox) != 0
+        || (box->features & QStyleOptionFrame::Flat) != 0)
         return nullptr;
     return box;
 }
@@ -45,15 +45,12 @@ QRect GroupBoxStyle::subControlRect(ComplexControl control, const QStyleOptionCo
         return QProxyStyle::subControlRect(control, option, part, widget);
     const QRect caption = captionRect(*box);
     switch (part) {
-    case SC_GroupBoxLabel:
-        return caption;
-    case SC_GroupBoxFrame:
-        return box->rect.adjusted(0, caption.height() / 2, 0, 0);
+    case SC_GroupBoxLabel: return caption;
+    case SC_GroupBoxFrame: return box->rect.adjusted(0, caption.height() / 2, 0, 0);
     case SC_GroupBoxContents:
         return box->rect.adjusted(kContentsMargin, caption.bottom() + 1 - box->rect.top() + kContentsMargin,
                                   -kContentsMargin, -kContentsMargin);
-    default:
-        return QProxyStyle::subControlRect(control, option, part, widget);
+    default: return QProxyStyle::subControlRect(control, option, part, widget);
     }
 }
 
