@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QImage>
+#include <QProxyStyle>
 
 namespace {
 
@@ -21,6 +22,32 @@ int textIndent(StringGrid &grid, int column, int row)
                 return x - cell.left();
     return -1;
 }
+
+// What is painted in a cell besides its background, relative to the cell's top-left corner;
+// the grid lines at the cell's right and bottom edges are left out.
+QRect paintedInCell(StringGrid &grid, int column, int row)
+{
+    const QRect cell = grid.visualRect(grid.model()->index(row - 1, column));
+    const QImage image = grid.viewport()->grab().toImage();
+    const QRgb base = grid.palette().color(QPalette::Base).rgb();
+    QRect painted;
+    for (int y = cell.top(); y < cell.bottom(); ++y)
+        for (int x = cell.left(); x < cell.right(); ++x)
+            if (image.pixel(x, y) != base)
+                painted |= QRect(x, y, 1, 1);
+    return painted.translated(-cell.topLeft());
+}
+
+// A desktop whose check boxes are taller than the grid's rows (large fonts, a fine screen).
+class LargeCheckBoxes final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight)
+            return 20;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 } // namespace
 
@@ -47,4 +74,25 @@ TEST_F(GridLayoutTest, EveryGridHeaderIsOneRowHigh)
         EXPECT_TRUE(rowHeight == 17 || rowHeight == 20) << grid->objectName().toStdString();
         EXPECT_EQ(grid->horizontalHeader()->height(), rowHeight) << grid->objectName().toStdString();
     }
+}
+
+TEST_F(GridLayoutTest, TheSensorGridCheckBoxesStandWholeInsideTheirRows)
+{
+    StringGrid *sensors = main().TabSensors->StringGridSensors;
+    sensors->setCells(2, 1, QStringLiteral("0C")); // selected at start
+    sensors->setCells(2, 2, QStringLiteral("2F"));
+    LargeCheckBoxes large;
+    for (QStyle *style : {static_cast<QStyle *>(nullptr), static_cast<QStyle *>(&large)}) {
+        sensors->setStyle(style);
+        for (int row : {1, 2}) {
+            const QRect box = paintedInCell(*sensors, 0, row);
+            const int lastFreeRow = sensors->verticalHeader()->defaultSectionSize() - 2;
+            SCOPED_TRACE(testing::Message() << "row " << row << (style != nullptr ? ", large boxes" : ""));
+            ASSERT_FALSE(box.isEmpty());
+            EXPECT_EQ(box.topLeft(), QPoint(2, 2));
+            EXPECT_EQ(box.width(), box.height()) << "the box is cut off";
+            EXPECT_LT(box.bottom(), lastFreeRow) << "the box runs into the grid line";
+        }
+    }
+    sensors->setStyle(nullptr);
 }

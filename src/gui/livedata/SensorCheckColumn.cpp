@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+
 SensorCheckColumn::SensorCheckColumn(std::function<bool(int)> checked, std::function<bool(int)> hasBox, QObject *parent)
     : QStyledItemDelegate(parent), m_checked(std::move(checked)), m_hasBox(std::move(hasBox))
 {
@@ -12,9 +14,13 @@ SensorCheckColumn::SensorCheckColumn(std::function<bool(int)> checked, std::func
 QRect SensorCheckColumn::boxRect(const QRect &cell, const QWidget *widget)
 {
     const QStyle *style = widget != nullptr ? widget->style() : QApplication::style();
-    const int width = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget);
-    const int height = style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, widget);
-    return QRect(cell.topLeft() + QPoint(2, 2), QSize(width, height));
+    // A square no larger than the style's check box; a pixel row and column stay free before
+    // the grid lines, so that the box never runs into them or is cut off, whatever size the
+    // desktop gives check boxes or the user gives the column.
+    const int side = std::min({style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget),
+                               style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, widget), cell.height() - 3,
+                               cell.width() - 3});
+    return QRect(cell.topLeft() + QPoint(2, 2), QSize(side, side));
 }
 
 SensorCheckColumn::Shown SensorCheckColumn::current(int row) const
@@ -31,10 +37,11 @@ bool SensorCheckColumn::outdated(int row) const
 
 const QPixmap &SensorCheckColumn::boxPicture(bool checked, const QStyleOptionViewItem &option) const
 {
-    const QRect square = boxRect(QRect(), option.widget);
+    const QRect square = boxRect(QRect(QPoint(), option.rect.size()), option.widget);
     const qint64 palette = option.palette.cacheKey();
     const qreal ratio = option.widget != nullptr ? option.widget->devicePixelRatioF() : 1.0;
-    if (palette != m_boxesPalette || m_boxes[0].devicePixelRatio() != ratio) {
+    if (palette != m_boxesPalette || m_boxes[0].devicePixelRatio() != ratio || m_boxesSide != square.width()) {
+        m_boxesSide = square.width();
         m_boxesPalette = palette;
         const QStyle *style = option.widget != nullptr ? option.widget->style() : QApplication::style();
         for (const bool state : {false, true}) {
@@ -63,8 +70,8 @@ void SensorCheckColumn::paint(QPainter *painter, const QStyleOptionViewItem &opt
     if (m_shown.size() <= std::size_t(row))
         m_shown.resize(std::size_t(row) + 1, Unknown);
     m_shown[std::size_t(row)] = shown;
-    if (shown == NoBox)
-        return;
+    if (shown == NoBox || boxRect(QRect(QPoint(), option.rect.size()), option.widget).isEmpty())
+        return; // no room for a box in a column narrowed to a sliver
     painter->save();
     painter->setClipRect(option.rect);
     painter->drawPixmap(option.rect.topLeft(), boxPicture(shown == Checked, option));

@@ -18,7 +18,8 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
-    // The square of the check box in a cell, as the mouse handling tests it.
+    // The square of the check box in a cell (its painted rectangle, without the grid line), as
+    // the mouse handling tests it.
     static QRect boxRect(const QRect &cell, const QWidget *widget);
 
     // Whether data row `row` shows something else on screen than its box's current state.
@@ -35,4 +36,5 @@ private:
     mutable std::vector<Shown> m_shown;
     mutable QPixmap m_boxes[2];
     mutable qint64 m_boxesPalette = -1;
+    mutable int m_boxesSide = 0;
 };

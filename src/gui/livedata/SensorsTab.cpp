@@ -111,7 +111,8 @@ SensorsTab::CheckBoxHit SensorsTab::PtInCheckBox(QPoint point) const
     CheckBoxHit hit;
     hit.column = index.column();
     hit.row = index.row() + 1;
-    const QRect box = SensorCheckColumn::boxRect(grid->visualRect(index), grid);
+    const int gridLine = grid->showGrid() ? 1 : 0;
+    const QRect box = SensorCheckColumn::boxRect(grid->visualRect(index).adjusted(0, 0, -gridLine, -gridLine), grid);
     hit.hit = box.contains(point) && hit.column == 0 && hit.row >= 1;
     return hit;
 }

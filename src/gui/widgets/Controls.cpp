@@ -1,5 +1,7 @@
 #include "gui/widgets/Controls.h"
 
+#include "gui/widgets/GroupBoxStyle.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +25,9 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int x,
 
 QGroupBox *makeGroupBox(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
-    return placed(new QGroupBox(caption, parent), name, geometry);
+    auto *box = placed(new QGroupBox(caption, parent), name, geometry);
+    box->setStyle(GroupBoxStyle::shared());
+    return box;
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
