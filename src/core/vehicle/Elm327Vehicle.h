@@ -17,9 +17,19 @@ struct ElmTimeouts {
     int searchMs = 10000;
     int searchLimitMs = 30000;
     int drainMs = 0;
+    int connectMs = 5000; // a TCP connection to a Wi-Fi adapter
+    int probeMs = 500; // each line speed tried while the speed is searched for
 };
 
-// A vehicle reached through an ELM327-compatible adapter on a serial port. The adapter is reset,
+// Where a Wi-Fi adapter listens.
+struct ElmTcpTarget {
+    QString host;
+    quint16 port = 0;
+};
+
+// A vehicle reached through an ELM327-compatible adapter on a serial port or, for a Wi-Fi adapter,
+// over TCP. On a serial port at kAutoBaudRate the line speed is searched for first (see
+// kProbedBaudRates) and logged. The adapter is reset,
 // set to answer without echo and line feeds, with headers (to tell the control units apart) and
 // with the automatic protocol search. Every operation blocks until the adapter's prompt or its
 // timeout; after the port fails every operation fails at once.
@@ -28,6 +38,7 @@ public:
     static constexpr int kDefaultBaudRate = 38400;
 
     explicit Elm327Vehicle(int baudRate = kDefaultBaudRate, ElmTimeouts timeouts = {});
+    explicit Elm327Vehicle(ElmTcpTarget target, ElmTimeouts timeouts = {});
 
     PidReply QueryPid(std::uint8_t pid, PidMode mode, int byteCount) override;
 
@@ -78,10 +89,13 @@ private:
     // Echo off, no line feeds, blanks, headers: the settings every reply is read with. The
     // failing command, or nullptr.
     const char *setUp();
+    // Tries the line speeds until the adapter answers; the speed found, or 0.
+    int findSpeed();
 
     ElmPort m_port;
     int m_baudRate;
     ElmTimeouts m_timeouts;
+    std::optional<ElmTcpTarget> m_tcp;
     QString m_portName;
     ElmHeaders m_headers = ElmHeaders::Can11;
     LinkIdentity m_identity;
