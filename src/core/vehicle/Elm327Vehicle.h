@@ -29,10 +29,10 @@ struct ElmTcpTarget {
 
 // A vehicle reached through an ELM327-compatible adapter on a serial port or, for a Wi-Fi adapter,
 // over TCP. On a serial port at kAutoBaudRate the line speed is searched for first (see
-// kProbedBaudRates) and logged. The adapter is reset,
-// set to answer without echo and line feeds, with headers (to tell the control units apart) and
-// with the automatic protocol search. Every operation blocks until the adapter's prompt or its
-// timeout; after the port fails every operation fails at once.
+// kProbedBaudRates) and logged. The adapter is reset, set to answer without echo and line feeds,
+// with headers (to tell the control units apart) and with the automatic protocol search. Every
+// operation returns once the adapter's prompt or its timeout has come, the window painting
+// meanwhile and the operator's input held; after the line fails every operation fails at once.
 class Elm327Vehicle final : public VehicleLink {
 public:
     static constexpr int kDefaultBaudRate = 38400;
