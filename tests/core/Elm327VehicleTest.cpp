@@ -1,6 +1,7 @@
 #include "core/vehicle/Elm327Vehicle.h"
 #include "core/faults/Readiness.h"
 #include "core/livedata/FormatPidValue.h"
+#include "core/livedata/PassPidReads.h"
 #include "core/livedata/SensorSelection.h"
 
 #include "support/core/Elm327StandIn.h"
@@ -99,9 +100,10 @@ TEST_P(Elm327VehicleTest, ReadsEverythingTheWorkstationShows)
     EXPECT_EQ(selection.FailCount[0x0A], 1);
 
     const std::vector<QByteArray> commands = standIn.commands();
-    ASSERT_GE(commands.size(), 9u);
-    EXPECT_EQ(std::vector<QByteArray>(commands.begin(), commands.begin() + 9),
-              (std::vector<QByteArray>{"ATZ", "ATE0", "ATL0", "ATS1", "ATH1", "ATSP0", "0100", "ATDPN", "ATDP"}));
+    ASSERT_GE(commands.size(), 10u);
+    EXPECT_EQ(std::vector<QByteArray>(commands.begin(), commands.begin() + 10),
+              (std::vector<QByteArray>{"ATZ", "ATE0", "ATL0", "ATS1", "ATH1", "ATAT1", "ATSP0", "0100", "ATDPN",
+                                       "ATDP"}));
     link.Close();
     EXPECT_FALSE(link.QueryPid(0x0C, CurrentData, 2).ok);
 }
@@ -138,6 +140,7 @@ TEST(Elm327VehicleTest, AnswersSensiblyToWhatAdaptersDo)
         {"no data", [](Script &s) { s.fixed["0100"] = "NO DATA"; },
          "Błąd: interfejs działa, ale pojazd nie odpowiada (NO DATA) - sprawdź, czy zapłon jest włączony"},
         {"headers unknown", [](Script &s) { s.unknown = {"ATH1"}; }, "Błąd: interfejs nie przyjął polecenia ATH1"},
+        {"no adaptive timing", [](Script &s) { s.unknown = {"ATAT1"}; }, nullptr},
         {"not an ELM327", [](Script &s) { s.identification = "OBDLink"; },
          "Błąd: urządzenie na porcie nie jest interfejsem ELM327"},
     };
@@ -350,4 +353,129 @@ TEST(Elm327VehicleTest, WaitsOutTheSearchAndNeverTakesALateAnswerForALaterOne)
         s.units[1].answers["0101"] = {QByteArray::fromHex("410100076504")};
     });
     EXPECT_EQ(ask(link, Ask::Status), QStringLiteral("out 0 65"));
+}
+
+namespace {
+
+// The sensor loop's default PIDs.
+const std::vector<std::uint8_t> kNinePids{0x03, 0x04, 0x05, 0x06, 0x0C, 0x0D, 0x0E, 0x10, 0x11};
+
+// One pass over the nine PIDs as the sensor loop reads them: the values in order.
+QStringList pass(Elm327Vehicle &link, SensorSelection &selection)
+{
+    PassPidReads reads(link, kNinePids);
+    PidReader reader{link, u',', {}};
+    QStringList values;
+    for (const std::uint8_t pid : kNinePids)
+        values << FormatPidValue(reader, selection, pid, CurrentData, reads.query());
+    return values;
+}
+
+} // namespace
+
+// The response count digit and several PIDs in one request, each as adapters and cars handle
+// them: the values of every pass are exactly those of one plain request a PID, and the last pass
+// goes over the wire as the row says.
+TEST(Elm327VehicleTest, ReadsLiveValuesTheFastestWayTheAdapterAndCarAllow)
+{
+    using Script = Elm327StandIn::Script;
+    using Digit = Elm327StandIn::CountDigit;
+    using Several = Elm327StandIn::SeveralPids;
+    const std::vector<QByteArray> plain{"0103", "0104", "0105", "0106", "010C", "010D", "010E", "0110", "0111"};
+    const std::vector<QByteArray> counted{"01031", "01041", "01051", "01061", "010C1",
+                                          "010D1", "010E1", "01101", "01111"};
+    const struct {
+        const char *name;
+        Digit digit;
+        Several several;
+        std::function<void(Script &)> change;
+        std::vector<QByteArray> lastPass;
+    } cases[] = {
+        {"count digit accepted", Digit::Accepted, Several::None, nullptr, counted},
+        {"count digit ignored", Digit::Ignored, Several::None, nullptr, counted},
+        {"count digit refused", Digit::Refused, Several::None, nullptr, plain},
+        {"count digit taken for data", Digit::Garbled, Several::None, nullptr, plain},
+        // The gearbox answers the speed too, first: a count of 1 would show its speed.
+        {"two units answer the speed",
+         Digit::Accepted,
+         Several::None,
+         [](Script &s) { s.units[0].answers["010D"] = {QByteArray::fromHex("410D14")}; },
+         {"01031", "01041", "01051", "01061", "010C1", "010D2", "010E1", "01101", "01111"}},
+        {"several PIDs answered whole", Digit::Accepted, Several::Whole, nullptr, {"01030405060C0D1", "010E10111"}},
+        {"several PIDs without the count",
+         Digit::Refused,
+         Several::Whole,
+         nullptr,
+         {"01030405060C0D1", "01030405060C0D", "010E1011"}},
+        {"several PIDs from two units",
+         Digit::Accepted,
+         Several::Whole,
+         [](Script &s) {
+             s.units[0].answers["010D"] = {QByteArray::fromHex("410D14")};
+             s.units[1].answers.erase("0111");
+         },
+         {"01030405060C0D2", "010E10111"}},
+        {"only the first PID answered", Digit::Accepted, Several::FirstOnly, nullptr, counted},
+        {"several PIDs refused", Digit::Accepted, Several::None, nullptr, counted},
+        // A PID the car does not have is a failed read either way, never a zero.
+        {"a PID missing from the answer",
+         Digit::Accepted,
+         Several::Whole,
+         [](Script &s) { s.units[1].answers.erase("0106"); },
+         {"01030405060C0D1", "010E10111"}},
+        {"an older protocol: one plain PID a request", Digit::Accepted, Several::Whole,
+         [](Script &s) { s = Elm327StandIn::ScriptFor(3); }, plain},
+        {"an answer that does not split", Digit::Accepted, Several::Whole,
+         [](Script &s) { s.units[1].answers["010C"] = {QByteArray::fromHex("410C1AF800")}; }, counted},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.name);
+        std::vector<QStringList> passes[2];
+        std::vector<QByteArray> lastPass;
+        for (const bool fast : {false, true}) {
+            Script script = Elm327StandIn::DefaultScript();
+            if (entry.change)
+                entry.change(script);
+            if (fast) {
+                script.countDigit = entry.digit;
+                script.severalPids = entry.several;
+            }
+            Elm327StandIn standIn(script);
+            Elm327Vehicle link(38400, kPatient);
+            ASSERT_EQ(connect(link, standIn), QString());
+            SensorSelection selection;
+            for (int round = 0; round < 3; ++round) {
+                const std::size_t before = standIn.commands().size();
+                passes[fast].push_back(pass(link, selection));
+                const std::vector<QByteArray> sent = standIn.commands();
+                lastPass.assign(sent.begin() + std::ptrdiff_t(before), sent.end());
+            }
+        }
+        EXPECT_EQ(passes[1], passes[0]);
+        EXPECT_EQ(passes[1][2].value(5), QStringLiteral("50")); // the engine's speed
+        EXPECT_EQ(lastPass, entry.lastPass);
+    }
+}
+
+// In the stand-in's model of a CAN car's timing (real time, a few tenths of a second): a request
+// with the count digit is answered as soon as the engine has, the plain one only after the
+// adapter's wait for further units.
+TEST(Elm327VehicleTest, TheCountDigitSparesTheAdaptersWait)
+{
+    Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+    script.countDigit = Elm327StandIn::CountDigit::Accepted;
+    script.timing.baud = 115200;
+    Elm327StandIn standIn(script);
+    Elm327Vehicle link(115200, kPatient);
+    ASSERT_EQ(connect(link, standIn), QString());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    ASSERT_TRUE(link.QueryPid(0x0D, CurrentData, 1).ok); // plain: the number of units is learnt
+    const qint64 plain = elapsed.restart();
+    ASSERT_TRUE(link.QueryPid(0x0D, CurrentData, 1).ok);
+    const qint64 counted = elapsed.elapsed();
+    EXPECT_GE(plain, script.timing.carMs + script.timing.waitMs);
+    EXPECT_GE(counted, script.timing.carMs);
+    EXPECT_LT(counted, plain / 2);
+    EXPECT_EQ(standIn.commands().back(), QByteArray("010D1"));
 }

@@ -9,9 +9,12 @@
 #include "gui/mainwindow/DebugLogMemo.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/mainwindow/TSetupForm.h"
+#include "gui/measure/PlotTab.h"
+#include "gui/measure/PlotTabPage.h"
 #include "gui/report/TFormRaport.h"
 #include "gui/widgets/StringGrid.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -344,6 +347,112 @@ TEST_F(AdapterConnectionTest, ADieselShowsAndPrintsItsOwnMonitors)
     clickTab(main().TabMain);
     clickPolacz();
     EXPECT_EQ(grid->Cells(0, 1), QStringLiteral("Monitor katalizatora"));
+}
+
+// Read with the response count and several PIDs a request, the sensor loop shows the operator
+// exactly what it shows read one PID a request: the grid as each read begins, pass after pass,
+// with the gearbox also giving a speed and one PID failing until it is taken as unsupported.
+TEST_F(AdapterConnectionTest, TheSensorLoopShowsTheSameWhenReadTheFastWay)
+{
+    constexpr int kReads = 40; // four passes and a half
+    startWithAdapter();
+    std::vector<QStringList> seen[2];
+    for (const bool fast : {false, true}) {
+        SCOPED_TRACE(fast ? "fast" : "plain");
+        Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+        script.units[0].answers["010D"] = {QByteArray::fromHex("410D14")};
+        script.units[1].answers.erase("0111");
+        if (fast) {
+            script.countDigit = Elm327StandIn::CountDigit::Accepted;
+            script.severalPids = Elm327StandIn::SeveralPids::Whole;
+        }
+        plugIn(script);
+        clickPolacz();
+        ASSERT_TRUE(state().Connected);
+        clickTab(main().TabSensors);
+        StringGrid *grid = main().TabSensors->StringGridSensors;
+        const QMetaObject::Connection watch =
+            QObject::connect(main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog,
+                             [&](const QString &line) {
+                                 if (!line.startsWith(QLatin1String("Reading sensors")))
+                                     return;
+                                 QStringList cells;
+                                 for (int row = 1; row <= 10; ++row)
+                                     for (int column = 1; column <= 5; ++column)
+                                         cells << grid->Cells(column, row);
+                                 seen[fast].push_back(cells);
+                                 if (seen[fast].size() == kReads)
+                                     click(main().TabSensors->ButtonStart);
+                             });
+        click(main().TabSensors->ButtonStart);
+        QObject::disconnect(watch);
+        clickTab(main().TabMain);
+        clickPolacz();
+        ASSERT_FALSE(state().Connected);
+    }
+    ASSERT_EQ(seen[0].size(), std::size_t(kReads));
+    EXPECT_EQ(seen[1], seen[0]);
+    EXPECT_EQ(seen[0][9].value(5 * 5 + 4), QStringLiteral("50")); // the engine's speed, row 6
+    const std::vector<QByteArray> sent = standIn->commands();
+    EXPECT_NE(std::find(sent.begin(), sent.end(), QByteArray("01030405060C0D2")), sent.end());
+}
+
+// The plot, read the fast way, shows the same values pass after pass; a PID plotted twice is
+// read twice, as before.
+TEST_F(AdapterConnectionTest, ThePlotShowsTheSameWhenReadTheFastWay)
+{
+    constexpr int kReads = 30;
+    startWithAdapter();
+    std::vector<QStringList> seen[2];
+    for (const bool fast : {false, true}) {
+        SCOPED_TRACE(fast ? "fast" : "plain");
+        Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+        if (fast) {
+            script.countDigit = Elm327StandIn::CountDigit::Accepted;
+            script.severalPids = Elm327StandIn::SeveralPids::Whole;
+        }
+        plugIn(script);
+        clickPolacz();
+        ASSERT_TRUE(state().Connected);
+        clickTab(main().TabPlot);
+        PlotTabPage &plot = *main().TabPlot;
+        const QMetaObject::Connection watch =
+            QObject::connect(main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog,
+                             [&](const QString &line) {
+                                 if (!line.startsWith(QLatin1String("Reading sensors")))
+                                     return;
+                                 const QList<std::uint8_t> &map = main().plotTab().plotPidMap();
+                                 if (seen[fast].empty()) {
+                                     plot.ComboBoxPlot[0]->setCurrentIndex(int(map.indexOf(0x0C)));
+                                     plot.ComboBoxPlot[1]->setCurrentIndex(int(map.indexOf(0x0D)));
+                                     plot.ComboBoxPlot[2]->setCurrentIndex(int(map.indexOf(0x0C)));
+                                     plot.CBP[3]->setChecked(false);
+                                 }
+                                 QStringList texts;
+                                 for (int k = 0; k < 5; ++k)
+                                     texts << plot.EditPlot[k]->text();
+                                 seen[fast].push_back(texts);
+                                 if (seen[fast].size() == kReads)
+                                     click(plot.ButtonPlotStart);
+                             });
+        click(plot.ButtonPlotStart);
+        QObject::disconnect(watch);
+        clickTab(main().TabMain);
+        clickPolacz();
+        ASSERT_FALSE(state().Connected);
+    }
+    // From the third pass, once the traces are chosen, to the pass during which Stop came.
+    ASSERT_EQ(seen[1].size(), seen[0].size());
+    ASSERT_GE(seen[0].size(), std::size_t(kReads));
+    const auto window = [](const std::vector<QStringList> &all) {
+        return std::vector<QStringList>(all.begin() + 8, all.begin() + kReads - 2);
+    };
+    EXPECT_EQ(window(seen[1]), window(seen[0]));
+    EXPECT_EQ(seen[0][8].mid(0, 3), (QStringList{"1726", "50", "1726"}));
+    const std::vector<QByteArray> sent = standIn->commands();
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), QByteArray("010C0D1")),
+              std::count(sent.begin(), sent.end(), QByteArray("010C1")));
+    EXPECT_GT(std::count(sent.begin(), sent.end(), QByteArray("010C0D1")), 3);
 }
 
 // A Wi-Fi adapter chosen in the dialog, reached on 127.0.0.1: the connection log names its

@@ -136,7 +136,22 @@ int PidByteCount(std::uint8_t pid)
     return 1;
 }
 
+bool PidValueIsRead(std::uint8_t pid, PidMode mode)
+{
+    const bool notRead =
+        pid == 0x00 || pid == 0x01 || pid == 0x20 || pid == 0x40 || pid == 0x41 || (pid == 0x02 && mode != FreezeFrame);
+    return pid <= kLastPid && !notRead;
+}
+
 QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8_t pid, PidMode mode)
+{
+    return FormatPidValue(reader, selection, pid, mode, [&reader](std::uint8_t number, PidMode of, int byteCount) {
+        return reader.link.QueryPid(number, of, byteCount);
+    });
+}
+
+QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8_t pid, PidMode mode,
+                       const PidQuery &query)
 {
     if (reader.debugLine)
         reader.debugLine(QStringLiteral("Reading sensors (PID: %1)").arg(pid));
@@ -148,16 +163,14 @@ QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8
     if (pid > kLastPid)
         return {};
 
-    const bool notRead =
-        pid == 0x00 || pid == 0x01 || pid == 0x20 || pid == 0x40 || pid == 0x41 || (pid == 0x02 && mode != FreezeFrame);
-    if (notRead) {
+    if (!PidValueIsRead(pid, mode)) {
         selection.Supported[pid] = 0;
         return {};
     }
 
     if (pid == 0x02) {
         // The DTC that triggered the freeze frame, as four hexadecimal digits.
-        const PidReply reply = reader.link.QueryPid(pid, mode, 2);
+        const PidReply reply = query(pid, mode, 2);
         if (!reply.ok)
             return {};
         return QStringLiteral("%1%2")
@@ -166,7 +179,7 @@ QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8
             .toUpper();
     }
 
-    const PidReply reply = reader.link.QueryPid(pid, mode, PidByteCount(pid));
+    const PidReply reply = query(pid, mode, PidByteCount(pid));
     if (!reply.ok) {
         ++selection.FailCount[pid]; // the one-byte counter wraps after 255
         return {};

@@ -22,5 +22,15 @@ struct PidReader {
 // that is not read, and a failed read.
 QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8_t pid, PidMode mode);
 
+// How a value's bytes are read: the link's QueryPid, or a read made earlier for several PIDs.
+using PidQuery = std::function<PidReply(std::uint8_t pid, PidMode mode, int byteCount)>;
+
+// The same, the PID's bytes (if it is read at all) coming from query.
+QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8_t pid, PidMode mode,
+                       const PidQuery &query);
+
+// Whether FormatPidValue asks the vehicle for the PID at all.
+bool PidValueIsRead(std::uint8_t pid, PidMode mode);
+
 // The number of data bytes the PID's value is made of.
 int PidByteCount(std::uint8_t pid);

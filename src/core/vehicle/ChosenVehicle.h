@@ -21,6 +21,8 @@ public:
     bool adapterChosen() const { return m_current != m_standard.get(); }
 
     PidReply QueryPid(std::uint8_t pid, PidMode mode, int byteCount) override;
+    std::vector<PidReply> QueryPids(const std::vector<PidRequest> &pids) override { return m_current->QueryPids(pids); }
+    int PidsPerRequest() const override { return m_current->PidsPerRequest(); }
     LinkStep OpenPort(const QString &portName) override;
     LinkStep DetectInterface() override;
     LinkStep ConfigureInterface() override;

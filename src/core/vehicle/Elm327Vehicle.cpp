@@ -42,6 +42,26 @@ QString identificationIn(const ElmReply &reply)
     return {};
 }
 
+// The number of units that answered a request, when at least one answered it positively; 0
+// otherwise (refused, failed, or taken for another request).
+int answeringUnits(const ElmReply &reply, const QByteArray &request)
+{
+    if (ElmFailed(reply.status))
+        return 0;
+    const auto positive = char(0x40 | request.left(2).toInt(nullptr, 16));
+    std::vector<std::uint32_t> units;
+    bool answered = false;
+    for (const ElmMessage &message : reply.messages) {
+        answered = answered || message.bytes.startsWith(positive);
+        if (std::find(units.begin(), units.end(), message.source) == units.end())
+            units.push_back(message.source);
+    }
+    return answered ? int(units.size()) : 0;
+}
+
+// The most PIDs one request may carry on CAN.
+constexpr int kPidsPerCanRequest = 6;
+
 } // namespace
 
 Elm327Vehicle::Elm327Vehicle(int baudRate, ElmTimeouts timeouts) : m_baudRate(baudRate), m_timeouts(timeouts)
@@ -87,6 +107,125 @@ ElmReply Elm327Vehicle::query(const QByteArray &text)
     if (reply.status == ElmStatus::Empty && !answered)
         m_failure = LoadMessage(SNoReplyInTime);
     return reply;
+}
+
+void Elm327Vehicle::note(const QString &line) const
+{
+    if (m_debugLog)
+        m_debugLog(line);
+}
+
+ElmReply Elm327Vehicle::countedQuery(const QByteArray &text)
+{
+    // The count digit counts answers, not the engine's: asked with 1 where the gearbox also
+    // answers, the adapter would stop at whichever unit came first. So each request goes out
+    // once the plain way, and afterwards with the number of units that answered it then.
+    const auto known = m_answering.find(text);
+    if (m_headers == ElmHeaders::Legacy || m_countDigit == Works::No || known == m_answering.end()) {
+        ElmReply reply = query(text);
+        const int units = answeringUnits(reply, text);
+        if (m_headers != ElmHeaders::Legacy && units > 0 && units <= 0xF)
+            m_answering[text] = units;
+        return reply;
+    }
+    ElmReply reply = query(text + QByteArray::number(known->second, 16).toUpper());
+    if (m_countDigit == Works::Yes || m_port.lost())
+        return reply;
+    if (answeringUnits(reply, text) > 0) {
+        m_countDigit = Works::Yes;
+        return reply;
+    }
+    // An adapter older than the digit says "?"; a clone may take it for data and the car answers
+    // something else. The request is repeated the plain way; when that answers, the digit is not
+    // used again on this connection.
+    ElmReply plain = query(text);
+    if (answeringUnits(plain, text) > 0) {
+        m_countDigit = Works::No;
+        note(QStringLiteral("Adapter does not take the response count (%1 answered %2): plain requests from now on")
+                 .arg(QString::fromLatin1(text), reply.lines.join(u' ')));
+    }
+    return plain;
+}
+
+int Elm327Vehicle::PidsPerRequest() const
+{
+    if (m_headers == ElmHeaders::Legacy || m_severalPids == Works::No || m_port.lost())
+        return 1;
+    // While unknown, two PIDs try whether the car answers such requests whole.
+    return m_severalPids == Works::Yes ? kPidsPerCanRequest : 2;
+}
+
+std::vector<PidReply> Elm327Vehicle::QueryPids(const std::vector<PidRequest> &pids)
+{
+    std::vector<PidReply> replies(pids.size());
+    std::size_t at = 0;
+    while (at < pids.size()) {
+        // A PID is asked for at most once a request.
+        std::vector<PidRequest> together;
+        const auto room = std::size_t(PidsPerRequest());
+        while (at + together.size() < pids.size() && together.size() < room
+               && std::none_of(together.begin(), together.end(), [&](const PidRequest &earlier) {
+                      return earlier.pid == pids[at + together.size()].pid;
+                  }))
+            together.push_back(pids[at + together.size()]);
+        if (together.size() == 1) {
+            replies[at] = QueryPid(together[0].pid, CurrentData, together[0].byteCount);
+        } else {
+            std::vector<PidReply> part(together.size());
+            queryTogether(together, part);
+            std::copy(part.begin(), part.end(), replies.begin() + std::ptrdiff_t(at));
+        }
+        at += together.size();
+    }
+    return replies;
+}
+
+void Elm327Vehicle::queryTogether(const std::vector<PidRequest> &pids, std::vector<PidReply> &replies)
+{
+    QByteArray text = "01";
+    for (const PidRequest &request : pids)
+        text += hexByte(request.pid);
+    const ElmReply reply = countedQuery(text);
+    const auto values = MultiPidBytes(reply, m_headers, pids, &m_failure);
+    if (!values) {
+        // An answer that does not split into the PIDs asked for: the car's lengths differ from
+        // the standard ones, and only requests of one PID can be read safely.
+        m_severalPids = Works::No;
+        note(QStringLiteral("Car's answer to several PIDs does not split (%1 answered %2): one PID a request from "
+                            "now on")
+                 .arg(QString::fromLatin1(text), reply.lines.join(u' ')));
+        for (std::size_t i = 0; i < pids.size(); ++i)
+            replies[i] = QueryPid(pids[i].pid, CurrentData, pids[i].byteCount);
+        return;
+    }
+    bool together = false;
+    for (std::size_t i = 0; i < pids.size(); ++i) {
+        if ((*values)[i]) {
+            replies[i].ok = true;
+            replies[i].bytes = *(*values)[i];
+            together = true;
+        }
+    }
+    if (m_severalPids != Works::Unknown || m_port.lost())
+        return;
+    // Not yet known whether the car answers such requests whole: what it left out is asked for
+    // alone. When a PID answers alone that did not answer together, the car answers only part
+    // (or none) of such requests, and each PID is asked for alone from now on.
+    bool alone = false;
+    for (std::size_t i = 0; i < pids.size(); ++i) {
+        if ((*values)[i])
+            continue;
+        replies[i] = QueryPid(pids[i].pid, CurrentData, pids[i].byteCount);
+        alone = alone || replies[i].ok;
+    }
+    if (alone) {
+        m_severalPids = Works::No;
+        note(QStringLiteral("Car does not answer several PIDs in one request (%1 answered %2): one PID a request "
+                            "from now on")
+                 .arg(QString::fromLatin1(text), reply.lines.join(u' ')));
+    } else if (together) {
+        m_severalPids = Works::Yes;
+    }
 }
 
 std::vector<std::uint32_t> Elm327Vehicle::requiredUnits() const
@@ -173,6 +312,9 @@ const char *Elm327Vehicle::setUp()
             continue;
         return text;
     }
+    // Adaptive timing: the adapter waits for further units about as long as the car takes to
+    // answer rather than its whole timeout. An adapter without it ("?") answers as before.
+    command("ATAT1", m_timeouts.replyMs);
     return nullptr;
 }
 
@@ -189,6 +331,10 @@ LinkStep Elm327Vehicle::ConfigureInterface()
 
 LinkStep Elm327Vehicle::ContactVehicle()
 {
+    // What an earlier connection found out about its adapter and car holds no more.
+    m_countDigit = Works::Unknown;
+    m_severalPids = Works::Unknown;
+    m_answering.clear();
     // The first query makes the adapter search for the protocol ("SEARCHING..."), which takes
     // longer than an ordinary answer.
     ElmExchange first = m_port.exchange("0100", m_timeouts.searchMs);
@@ -242,7 +388,7 @@ std::optional<std::array<std::uint8_t, 4>> Elm327Vehicle::pid(std::uint8_t servi
     QByteArray text = hexByte(service) + hexByte(number);
     if (service == 0x02)
         text += "00"; // freeze frame 0
-    const ElmReply reply = query(text);
+    const ElmReply reply = countedQuery(text);
     return PidBytes(reply, m_headers, service, number, byteCount, &m_failure);
 }
 

@@ -5,6 +5,7 @@
 #include "core/vehicle/VehicleLink.h"
 
 #include <functional>
+#include <map>
 
 // How long the adapter may take, in milliseconds: a reset, an ordinary command or query, the
 // first query after the adapter starts looking for the vehicle's protocol, and, while it keeps
@@ -30,7 +31,8 @@ struct ElmTcpTarget {
 // A vehicle reached through an ELM327-compatible adapter on a serial port or, for a Wi-Fi adapter,
 // over TCP. On a serial port at kAutoBaudRate the line speed is searched for first (see
 // kProbedBaudRates) and logged. The adapter is reset, set to answer without echo and line feeds,
-// with headers (to tell the control units apart) and with the automatic protocol search. Every
+// with headers (to tell the control units apart), with adaptive timing where it has it and with
+// the automatic protocol search. Every
 // operation returns once the adapter's prompt or its timeout has come, the window painting
 // meanwhile and the operator's input held; after the line fails every operation fails at once.
 class Elm327Vehicle final : public VehicleLink {
@@ -41,6 +43,8 @@ public:
     explicit Elm327Vehicle(ElmTcpTarget target, ElmTimeouts timeouts = {});
 
     PidReply QueryPid(std::uint8_t pid, PidMode mode, int byteCount) override;
+    std::vector<PidReply> QueryPids(const std::vector<PidRequest> &pids) override;
+    int PidsPerRequest() const override;
 
     LinkStep OpenPort(const QString &portName) override;
     LinkStep DetectInterface() override;
@@ -83,11 +87,18 @@ private:
     // A request to the vehicle; what failed is noted for LastFailure().
     ElmReply query(const QByteArray &text);
     std::optional<std::array<std::uint8_t, 4>> pid(std::uint8_t service, std::uint8_t pid, int byteCount);
+    // A request for parameters; on CAN, once the units that answer it are known, with the
+    // response count, so that the adapter answers as soon as they have.
+    ElmReply countedQuery(const QByteArray &text);
+    // One request for several PIDs; the PIDs it left out are asked for alone while it is not yet
+    // known whether the car answers such requests whole.
+    void queryTogether(const std::vector<PidRequest> &pids, std::vector<PidReply> &replies);
+    void note(const QString &line) const;
     // The units that must answer a read of the fault memory: on CAN every unit that answered the
     // first request (each must answer, if only to say it holds no codes).
     std::vector<std::uint32_t> requiredUnits() const;
-    // Echo off, no line feeds, blanks, headers: the settings every reply is read with. The
-    // failing command, or nullptr.
+    // Echo off, no line feeds, blanks, headers: the settings every reply is read with; adaptive
+    // timing where the adapter has it. The failing command, or nullptr.
     const char *setUp();
     // Tries the line speeds until the adapter answers; the speed found, or 0.
     int findSpeed();
@@ -103,4 +114,10 @@ private:
     QString m_failure;
     std::function<void(const QString &)> m_debugLog;
     std::function<void()> m_pump;
+    // What this connection found out about the adapter and the car: whether the response count
+    // digit and requests for several PIDs work, and how many units answer each request.
+    enum class Works { Unknown, Yes, No };
+    Works m_countDigit = Works::Unknown;
+    Works m_severalPids = Works::Unknown;
+    std::map<QByteArray, int> m_answering;
 };

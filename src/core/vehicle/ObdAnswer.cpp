@@ -142,6 +142,73 @@ std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHe
     return bytes;
 }
 
+namespace {
+
+// One unit's answer to a request for several PIDs, split PID by PID (data bytes by the PID's
+// index in pids); nothing when it does not split into PIDs asked for, each at most once.
+std::optional<std::map<std::size_t, QByteArray>> splitAnswer(const QByteArray &answer,
+                                                             const std::vector<PidRequest> &pids)
+{
+    std::map<std::size_t, QByteArray> parts;
+    qsizetype at = 1; // after the service byte
+    while (at < answer.size()) {
+        const auto pid = static_cast<std::uint8_t>(answer[at]);
+        std::size_t index = 0;
+        while (index < pids.size() && (pids[index].pid != pid || parts.count(index) != 0))
+            ++index;
+        if (index == pids.size())
+            return std::nullopt;
+        const qsizetype length = std::clamp(pids[index].byteCount, 1, 4);
+        if (at + 1 + length > answer.size())
+            return std::nullopt;
+        parts[index] = answer.mid(at + 1, length);
+        at += 1 + length;
+    }
+    return parts;
+}
+
+} // namespace
+
+std::optional<std::vector<std::optional<std::array<std::uint8_t, 4>>>>
+MultiPidBytes(const ElmReply &reply, ElmHeaders headers, const std::vector<PidRequest> &pids, QString *why)
+{
+    std::vector<std::optional<std::array<std::uint8_t, 4>>> values(pids.size());
+    if (ElmFailed(reply.status)) {
+        say(why, replyFailure(reply));
+        return values;
+    }
+    // Each PID's bytes and the unit they came from.
+    std::vector<std::optional<std::uint32_t>> from(pids.size());
+    std::vector<std::uint32_t> seen;
+    for (const ElmMessage &message : reply.messages) {
+        if (message.bytes.isEmpty() || static_cast<std::uint8_t>(message.bytes[0]) != 0x41
+            || std::find(seen.begin(), seen.end(), message.source) != seen.end())
+            continue;
+        seen.push_back(message.source);
+        const auto parts = splitAnswer(message.bytes, pids);
+        if (!parts) {
+            say(why, broken(message.bytes));
+            return std::nullopt;
+        }
+        for (const auto &[index, data] : *parts) {
+            const std::optional<std::uint32_t> earlier = from[index];
+            const bool better = !earlier
+                                || (*earlier != EngineUnitAddress(headers)
+                                    && (message.source == EngineUnitAddress(headers) || message.source < *earlier));
+            if (!better)
+                continue;
+            from[index] = message.source;
+            std::array<std::uint8_t, 4> bytes{};
+            for (qsizetype i = 0; i < data.size(); ++i)
+                bytes[std::size_t(i)] = static_cast<std::uint8_t>(data[i]);
+            values[index] = bytes;
+        }
+    }
+    if (std::find(values.begin(), values.end(), std::nullopt) != values.end())
+        say(why, LoadMessage(SNoUnitAnswered));
+    return values;
+}
+
 std::optional<QStringList> DtcCodes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
                                     const std::vector<std::uint32_t> &required, QString *why)
 {

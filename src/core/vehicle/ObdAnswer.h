@@ -43,6 +43,15 @@ std::optional<std::map<std::uint32_t, std::vector<QByteArray>>> UnitAnswers(cons
 std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
                                                     std::uint8_t pid, int byteCount = 1, QString *why = nullptr);
 
+// The bytes of each PID of one request for several PIDs of current data ("01 0C 0D 05"), as
+// PidBytes gives them for a request of that PID alone: each unit answers once, "41" followed by
+// every PID it knows, each with its byteCount data bytes; a PID is taken from the engine unit, or
+// without it from the lowest address that gave it. A PID no unit gave (or a reply that failed as
+// a whole) is missing, never filled in. Nothing at all when a unit's answer does not split into
+// the PIDs asked for: then the car's lengths are not the ones asked for.
+std::optional<std::vector<std::optional<std::array<std::uint8_t, 4>>>>
+MultiPidBytes(const ElmReply &reply, ElmHeaders headers, const std::vector<PidRequest> &pids, QString *why = nullptr);
+
 // The raw codes of a code read (service 0x03 stored, 0x07 pending) of every unit, each code once,
 // in unit order; "0000" padding is dropped. On CAN the answer carries the number of codes in its
 // second byte and every unit must answer, so "NO DATA" is a failed read there; on the older

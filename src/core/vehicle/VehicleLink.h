@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // The mode of a parameter query: the vehicle's current data or the freeze frame.
 enum PidMode : std::uint8_t { CurrentData = 0, FreezeFrame = 1 };
@@ -18,6 +19,12 @@ enum PidMode : std::uint8_t { CurrentData = 0, FreezeFrame = 1 };
 struct PidReply {
     bool ok = false;
     std::array<std::uint8_t, 4> bytes{};
+};
+
+// One PID of current data asked for among others, with the number of its data bytes.
+struct PidRequest {
+    std::uint8_t pid = 0;
+    int byteCount = 1;
 };
 
 // The monitor status of the vehicle (mode 01, PID 0x01): the MIL word (bit 7 is the lamp,
@@ -64,6 +71,20 @@ public:
     virtual ~VehicleLink() = default;
 
     virtual PidReply QueryPid(std::uint8_t pid, PidMode mode, int byteCount) = 0;
+
+    // Several PIDs of current data, the replies in the order asked. A link that can ask the
+    // vehicle for several in one request does so, at most PidsPerRequest() at a time; otherwise
+    // they are read one by one, in order, exactly as separate QueryPid calls.
+    virtual std::vector<PidReply> QueryPids(const std::vector<PidRequest> &pids)
+    {
+        std::vector<PidReply> replies;
+        replies.reserve(pids.size());
+        for (const PidRequest &request : pids)
+            replies.push_back(QueryPid(request.pid, CurrentData, request.byteCount));
+        return replies;
+    }
+    // How many PIDs one request of QueryPids may carry now; 1 when the link reads them singly.
+    virtual int PidsPerRequest() const { return 1; }
 
     // The connection, in the order of the connection log: the port, the interface, its set-up
     // and the first answer of the vehicle. After a failed step the caller calls Close().

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/livedata/FormatPidValue.h"
+#include "core/livedata/PassPidReads.h"
 #include "core/livedata/SensorTable.h"
 #include "core/platform/Clock.h"
 #include "gui/livedata/SensorCheckColumn.h"
@@ -197,6 +198,16 @@ void SensorsTab::runPass()
     if (state.SensorLogActive)
         m_log.beginLine(m_context.platform.clock.localNow());
 
+    // The PIDs this pass is about to read, so that the link can ask for several at once; each
+    // is still shown, logged and counted in its turn.
+    std::vector<std::uint8_t> plan;
+    for (int pid = 0x03; pid <= kLastPid; ++pid)
+        if (isLivePid(pid) && selection.IsSelected(std::uint8_t(pid))
+            && (selection.IsSupported(std::uint8_t(pid)) || m_page.CheckBoxForceMode->isChecked()))
+            plan.push_back(std::uint8_t(pid));
+    PassPidReads reads(m_context.pidReader.link, plan);
+    const PidQuery query = reads.query();
+
     int row = 1;
     bool produced = false;
     for (int pid = 0x03; pid <= kLastPid && row <= kLastGridRow; ++pid) {
@@ -206,7 +217,7 @@ void SensorsTab::runPass()
             continue;
         grid->setCells(1, row, QStringLiteral("****"));
         pump();
-        const QString value = FormatPidValue(m_context.pidReader, selection, std::uint8_t(pid), CurrentData);
+        const QString value = FormatPidValue(m_context.pidReader, selection, std::uint8_t(pid), CurrentData, query);
         grid->setCells(2, row, hexPid(pid));
         grid->setCells(3, row, PidDescription(std::uint8_t(pid)));
         grid->setCells(4, row, PidUnit(std::uint8_t(pid)));

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/livedata/FormatPidValue.h"
+#include "core/livedata/PassPidReads.h"
 #include "core/livedata/SensorTable.h"
 #include "core/measure/PlotRules.h"
 #include "core/platform/Clock.h"
@@ -104,6 +105,14 @@ void PlotTab::readPass()
         pids[k] = entry >= 0 && entry < m_plotPidMap.size() ? m_plotPidMap[entry] : 0;
     }
 
+    // The PIDs of the traces shown, asked of the link together where it can.
+    std::vector<std::uint8_t> plan;
+    for (int k = 0; k < kTraces; ++k)
+        if (m_page.CBP[k]->isChecked())
+            plan.push_back(pids[k]);
+    PassPidReads reads(m_context.pidReader.link, plan);
+    const PidQuery query = reads.query();
+
     std::array<QString, kTraces> texts;
     bool queried = false;
     for (int k = 0; k < kTraces; ++k) {
@@ -111,7 +120,7 @@ void PlotTab::readPass()
             texts[k] = QStringLiteral("0");
             continue;
         }
-        texts[k] = FormatPidValue(m_context.pidReader, state.Selection, pids[k], CurrentData);
+        texts[k] = FormatPidValue(m_context.pidReader, state.Selection, pids[k], CurrentData, query);
         queried = queried || pids[k] != 0;
     }
 

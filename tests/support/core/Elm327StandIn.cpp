@@ -177,7 +177,7 @@ void Elm327StandIn::run()
             sendDue();
         }
         pollfd wanted{fd, POLLIN, 0};
-        if (::poll(&wanted, 1, 5) <= 0 || !(wanted.revents & POLLIN))
+        if (waitForInput(wanted) <= 0 || !(wanted.revents & POLLIN))
             continue;
         char buffer[256];
         std::lock_guard lock(m_mutex);
@@ -225,7 +225,7 @@ void Elm327StandIn::handle(const QByteArray &raw)
     out += end;
     if (prompt)
         out += '>';
-    send(out, afterMs);
+    sendModelled(raw, out, afterMs);
 }
 
 void Elm327StandIn::send(const QByteArray &out, int afterMs)
@@ -269,6 +269,7 @@ QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *promp
         m_spaces = m_script.blanks;
         m_headers = false;
         m_searched = false;
+        m_adaptiveTiming = 1;
         return {"", m_script.identification};
     }
     if (command == "ATI")
@@ -290,6 +291,10 @@ QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *promp
         m_headers = command.endsWith('1');
         return {"OK"};
     }
+    if (command == "ATAT0" || command == "ATAT1" || command == "ATAT2") {
+        m_adaptiveTiming = command.back() - '0';
+        return {"OK"};
+    }
     if (command.startsWith("ATSP")) {
         m_searched = false;
         return {"OK"};
@@ -300,7 +305,8 @@ QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *promp
         return {"AUTO, " + protocolName(m_script.protocol)};
     if (command == "ATRV")
         return {"12.6V"};
-    if (!isObdRequest(command))
+    const std::optional<Request> request = readRequest(command);
+    if (!request)
         return {"?"};
     *prompt = !m_script.losesPrompt;
     if (!m_hasReset && !m_script.resetsOn.isEmpty() && command == m_script.resetsOn) {
@@ -314,7 +320,7 @@ QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *promp
     if (m_script.searching && !m_searched)
         lines << "SEARCHING...";
     m_searched = true;
-    lines << obdAnswer(command);
+    lines << requestAnswer(*request);
     return lines;
 }
 

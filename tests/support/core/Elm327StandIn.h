@@ -9,9 +9,12 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <thread>
 #include <vector>
+
+struct pollfd;
 
 // An ELM327-compatible adapter with a vehicle behind it, on a pseudo-terminal: the program opens
 // portName() as it would open /dev/ttyUSB0. It knows the AT commands the workstation uses (reset,
@@ -30,6 +33,30 @@ public:
         std::map<QByteArray, QList<QByteArray>> answers;
     };
 
+    // What the adapter makes of the response count digit ("010C1"): an ELM327 before v1.3 says
+    // "?"; one adapter answers as without it, after its wait for further units; a clone takes it
+    // for data and the car answers "NO DATA"; a good adapter answers as soon as that many units
+    // have answered.
+    enum class CountDigit { Refused, Ignored, Garbled, Accepted };
+    // What the car makes of several PIDs in one request ("010C0D05", CAN only, up to six): one PID
+    // a request ("NO DATA"), only the first PID answered, or each unit's PIDs in one answer.
+    enum class SeveralPids { None, FirstOnly, Whole };
+    // The time a CAN car and the adapter take, modelled: the serial line at baud (ten bits a
+    // byte, both ways), the car's answer after carMs, and then the adapter's wait of waitMs for
+    // further units unless the count digit was met (twice as long with adaptive timing off).
+    // Off (no delay at all) while baud is 0.
+    struct Timing {
+        int baud = 0;
+        int carMs = 20;
+        int waitMs = 100;
+    };
+    // What went over the line since the adapter started, and the time the model gave it.
+    struct Traffic {
+        long long bytes = 0;
+        long long modelledUs = 0;
+        int requests = 0;
+    };
+
     struct Script {
         QByteArray identification = "ELM327 v1.5";
         int protocol = 6; // 6 CAN 11/500, 7 CAN 29/500, 3 ISO 9141-2, 5 ISO 14230-4, 1 J1850 PWM
@@ -46,6 +73,9 @@ public:
         std::set<QByteArray> unknown; // commands answered with "?"
         std::map<QByteArray, QByteArray> fixed; // command -> literal answer lines ("\r" between)
         std::vector<Unit> units; // answering in this order
+        CountDigit countDigit = CountDigit::Refused;
+        SeveralPids severalPids = SeveralPids::None;
+        Timing timing;
         int baudRate = 0; // the only line speed it understands (0: any)
     };
 
@@ -81,6 +111,7 @@ public:
     void unplug();
     // The commands received so far, without blanks, upper-case.
     std::vector<QByteArray> commands() const;
+    Traffic traffic() const;
 
 private:
     void run();
@@ -97,6 +128,20 @@ private:
     void clientGone();
     // What the adapter answers a command sent at a line speed it does not understand.
     bool answersNoise();
+
+    // A request to the vehicle as the adapter reads it: the request without the count digit
+    // (0: none), and whether the answer came from the car (and met the count) for the timing.
+    struct Request {
+        QByteArray text;
+        int count = 0;
+        bool garbled = false;
+    };
+    std::optional<Request> readRequest(const QByteArray &command) const;
+    QList<QByteArray> requestAnswer(const Request &request);
+    QByteArray severalPidsAnswer(const Unit &unit, const QByteArray &request) const;
+    void sendModelled(const QByteArray &raw, const QByteArray &out, int afterMs);
+    // Waits for the program's bytes, at most until the next held answer is due.
+    int waitForInput(pollfd &wanted);
 
     int m_master = -1;
     int m_slave = -1;
@@ -116,6 +161,10 @@ private:
     bool m_headers = false;
     bool m_searched = false;
     bool m_hasReset = false;
+    int m_adaptiveTiming = 1;
+    bool m_carAnswered = false;
+    bool m_countMet = false;
+    Traffic m_traffic;
     // Output held back to be sent later, by the time it is due.
     std::multimap<std::chrono::steady_clock::time_point, QByteArray> m_held;
 };

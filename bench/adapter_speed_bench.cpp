@@ -1,0 +1,151 @@
+// Live values over an ELM327 adapter on a CAN car, in the stand-in's model of their timing (the
+// serial line at 38400 baud, the car's answer after 20 ms, the adapter's wait of 100 ms for
+// further units unless the count digit is met): reads a second of the sensor loop's nine default
+// PIDs, one plain request a PID, with the response count, and with several PIDs a request, each
+// beside the limit the modelled link allows for the requests it sent. The fast ways must reach
+// 85 % of their limit and three times the plain rate; the program's work per read (processor time
+// of the reading thread) must stay under 0.05 ms. Each run counts its median pass; the figures
+// are the median of three runs.
+#include "ProcessMeasures.h"
+#include "core/livedata/FormatPidValue.h"
+#include "core/livedata/PassPidReads.h"
+#include "core/livedata/SensorSelection.h"
+#include "core/vehicle/Elm327Vehicle.h"
+#include "support/core/Elm327StandIn.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kBaud = 38400;
+constexpr double kShareOfLimit = 0.85;
+constexpr double kTimesPlain = 3.0;
+constexpr double kWorkPerReadMs = 0.05;
+constexpr int kRuns = 3;
+constexpr int kUntimedPasses = 300;
+
+const std::vector<std::uint8_t> kNinePids{0x03, 0x04, 0x05, 0x06, 0x0C, 0x0D, 0x0E, 0x10, 0x11};
+
+struct Way {
+    const char *name;
+    Elm327StandIn::CountDigit digit;
+    Elm327StandIn::SeveralPids several;
+    int passes; // measured, after two passes that find out what the adapter and car take
+};
+
+struct Figures {
+    double rate = 0; // reads a second
+    double limit = 0; // reads a second the modelled link allows for the same requests
+    double workMs = 0; // processor time of the reading thread per read
+    int failed = 0;
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// With timed: in the timing model; without: the stand-in answers at once, and only the program's
+// work per read counts (as adapter_query_bench measures it).
+Figures measure(const Way &way, bool timed)
+{
+    Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+    script.countDigit = way.digit;
+    script.severalPids = way.several;
+    script.timing.baud = timed ? kBaud : 0;
+    Elm327StandIn standIn(script);
+    Elm327Vehicle link(kBaud);
+    Figures figures;
+    if (!link.OpenPort(standIn.portName()).ok || !link.DetectInterface().ok || !link.ConfigureInterface().ok
+        || !link.ContactVehicle().ok) {
+        figures.failed = -1;
+        return figures;
+    }
+    SensorSelection selection;
+    PidReader reader{link, u',', {}};
+    auto pass = [&] {
+        PassPidReads reads(link, kNinePids);
+        for (const std::uint8_t pid : kNinePids)
+            if (FormatPidValue(reader, selection, pid, CurrentData, reads.query()).isEmpty())
+                ++figures.failed;
+    };
+    for (int warmUp = 0; warmUp < 2; ++warmUp)
+        pass();
+    figures.failed = 0;
+
+    // Each pass on its own: a busy machine takes the processor away now and then, and a pass
+    // it stalled says nothing of the link.
+    std::vector<double> wallMs, modelledMs;
+    double cpuMs = 0;
+    const int passes = timed ? way.passes : kUntimedPasses;
+    for (int i = 0; i < passes; ++i) {
+        const Elm327StandIn::Traffic before = standIn.traffic();
+        QElapsedTimer wall;
+        wall.start();
+        const double cpuBefore = threadCpuMs();
+        pass();
+        cpuMs += threadCpuMs() - cpuBefore;
+        wallMs.push_back(double(wall.nsecsElapsed()) / 1e6);
+        modelledMs.push_back(double(standIn.traffic().modelledUs - before.modelledUs) / 1e3);
+    }
+    const auto reads = double(kNinePids.size());
+    figures.rate = reads / (median(wallMs) / 1e3);
+    figures.limit = reads / (median(modelledMs) / 1e3);
+    figures.workMs = cpuMs / (reads * passes);
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const Way ways[] = {
+        {"plain requests", Elm327StandIn::CountDigit::Refused, Elm327StandIn::SeveralPids::None, 5},
+        {"response count", Elm327StandIn::CountDigit::Accepted, Elm327StandIn::SeveralPids::None, 9},
+        {"several PIDs", Elm327StandIn::CountDigit::Accepted, Elm327StandIn::SeveralPids::Whole, 25},
+    };
+    std::printf("sensor loop, nine PIDs, CAN car at %d baud (median of %d runs)\n", kBaud, kRuns);
+    bool ok = true;
+    double plainRate = 0;
+    double mostWork = 0;
+    for (const Way &way : ways) {
+        std::vector<double> rates, limits, work; // of each run
+        for (int run = 0; run < kRuns; ++run) {
+            Figures figures = measure(way, true);
+            figures.workMs = measure(way, false).workMs;
+            if (figures.failed != 0) {
+                std::fprintf(stderr, "%s: %d reads failed\n", way.name, figures.failed);
+                ok = false;
+            }
+            rates.push_back(figures.rate);
+            limits.push_back(figures.limit);
+            work.push_back(figures.workMs);
+        }
+        const double rate = median(rates);
+        const double limit = median(limits);
+        const double share = rate / limit;
+        const double workMs = median(work);
+        mostWork = std::max(mostWork, workMs);
+        const bool plain = way.digit == Elm327StandIn::CountDigit::Refused;
+        if (plain)
+            plainRate = rate;
+        const bool fastEnough = plain || (share >= kShareOfLimit && rate >= kTimesPlain * plainRate);
+        ok = ok && fastEnough;
+        std::printf("  %-15s %6.1f reads/s   limit %6.1f reads/s   %3.0f %% of it", way.name, rate, limit, share * 100);
+        std::printf("   work %.4f ms/read", workMs);
+        if (!plain)
+            std::printf("   %4.1f times plain", rate / plainRate);
+        std::printf("%s\n", fastEnough ? "" : "   TOO SLOW");
+    }
+    const bool light = mostWork < kWorkPerReadMs;
+    std::printf("program work per read: %.4f ms (limit %.2f ms)%s\n", mostWork, kWorkPerReadMs,
+                light ? "" : "   TOO MUCH");
+    return ok && light ? 0 : 1;
+}
