@@ -1365,7 +1365,7 @@ Unspecified error</translation>
     <message>
         <source>SDTCReadFailed</source>
         <extracomment>Nie udało się odczytać pamięci usterek pojazdu:</extracomment>
-        <translation>The vehicle's fault memory could not be read:</translation>
+        <translation>The vehicle&apos;s fault memory could not be read:</translation>
     </message>
     <message>
         <source>SDTCPartPending</source>
@@ -1436,6 +1436,36 @@ Unspecified error</translation>
         <source>PStrona</source>
         <extracomment>Strona %1 z %2</extracomment>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>SHostUnreachable</source>
+        <extracomment>Błąd: adres %1 jest nieosiągalny - sprawdź, czy komputer jest połączony z siecią Wi-Fi interfejsu</extracomment>
+        <translation>Error: address %1 cannot be reached - check that the computer is connected to the adapter&apos;s Wi-Fi network</translation>
+    </message>
+    <message>
+        <source>SHostRefused</source>
+        <extracomment>Błąd: %1 odmówił połączenia na porcie %2 - sprawdź adres i port interfejsu</extracomment>
+        <translation>Error: %1 refused the connection on port %2 - check the adapter&apos;s address and port</translation>
+    </message>
+    <message>
+        <source>SHostNoAnswer</source>
+        <extracomment>Błąd: %1 nie odpowiada na porcie %2 - sprawdź, czy interfejs jest włączony</extracomment>
+        <translation>Error: %1 does not answer on port %2 - check that the adapter is switched on</translation>
+    </message>
+    <message>
+        <source>SHostFailed</source>
+        <extracomment>Błąd: nie można połączyć się z %1 na porcie %2 (%3)</extracomment>
+        <translation>Error: cannot connect to %1 on port %2 (%3)</translation>
+    </message>
+    <message>
+        <source>SBaudFound</source>
+        <extracomment>Znaleziono prędkość interfejsu: %1 b/s</extracomment>
+        <translation>Adapter speed found: %1 bit/s</translation>
+    </message>
+    <message>
+        <source>SBaudNotFound</source>
+        <extracomment>Błąd: interfejs nie odpowiada przy żadnej prędkości (%1) - sprawdź podłączenie</extracomment>
+        <translation>Error: the adapter does not answer at any speed (%1) - check the connection</translation>
     </message>
 </context>
 <context>
@@ -2063,6 +2093,104 @@ Unspecified error</translation>
     </message>
 </context>
 <context>
+    <name>SetupAdapterGroup</name>
+    <message>
+        <source>  Interfejs  </source>
+        <translation>  Interface  </translation>
+    </message>
+    <message>
+        <source>Symulator</source>
+        <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>ELM327</source>
+        <translation>ELM327</translation>
+    </message>
+    <message>
+        <source>ELM327 Wi-Fi</source>
+        <translation>ELM327 Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Symulator pojazdu lub interfejs zgodny z ELM327 podłączony do portu szeregowego albo przez sieć Wi-Fi.</source>
+        <translation>Vehicle simulator or an ELM327-compatible adapter on a serial port or on Wi-Fi.</translation>
+    </message>
+    <message>
+        <source>Interfejs:</source>
+        <translation>Interface:</translation>
+    </message>
+    <message>
+        <source>Nazwa portu interfejsu, np. /dev/ttyUSB0 lub /dev/rfcomm0.</source>
+        <translation>The name of the interface port, e.g. /dev/ttyUSB0 or /dev/rfcomm0.</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Automatycznie</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Prędkość portu szeregowego interfejsu (zwykle 38400); &quot;Automatycznie&quot; wyszukuje ją przy każdym połączeniu.</source>
+        <translation>Speed of the adapter&apos;s serial port (usually 38400); &quot;Automatic&quot; searches for it at every connection.</translation>
+    </message>
+    <message>
+        <source>Prędkość:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Adres interfejsu Wi-Fi w jego sieci (zwykle 192.168.0.10).</source>
+        <translation>Address of the Wi-Fi adapter in its network (usually 192.168.0.10).</translation>
+    </message>
+    <message>
+        <source>Adres Wi-Fi:</source>
+        <translation>Wi-Fi address:</translation>
+    </message>
+    <message>
+        <source>Port TCP interfejsu Wi-Fi (zwykle 35000).</source>
+        <translation>TCP port of the Wi-Fi adapter (usually 35000).</translation>
+    </message>
+    <message>
+        <source>Port TCP:</source>
+        <translation>TCP port:</translation>
+    </message>
+</context>
+<context>
+    <name>SetupArchivePage</name>
+    <message>
+        <source>  Archiwum wydrukowanych raportów  </source>
+        <translation>  Archive of printed reports  </translation>
+    </message>
+    <message>
+        <source>katalog &quot;raporty&quot; w katalogu logów</source>
+        <translation>folder &quot;raporty&quot; in the log folder</translation>
+    </message>
+    <message>
+        <source>Katalog archiwum raportów</source>
+        <translation>Report archive folder</translation>
+    </message>
+    <message>
+        <source>Każdy wydrukowany raport jest zapisywany w tym katalogu jako plik PDF.</source>
+        <translation>Every printed report is saved in this folder as a PDF file.</translation>
+    </message>
+    <message>
+        <source>Przeglądaj</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Domyślny</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Raporty w katalogu &quot;raporty&quot; w katalogu logów.</source>
+        <translation>Reports in the folder &quot;raporty&quot; in the log folder.</translation>
+    </message>
+    <message>
+        <source>Raporty są zapisywane jako RRRR-MM-DD_GGMM_NUMER-REJESTRACYJNY.pdf i nigdy nie zastępują wcześniejszych.</source>
+        <translation>Reports are saved as YYYY-MM-DD_HHMM_REGISTRATION-NUMBER.pdf and never replace earlier ones.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>O Programie</source>
@@ -2286,72 +2414,8 @@ Unspecified error</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>  Interfejs  </source>
-        <translation>  Interface  </translation>
-    </message>
-    <message>
-        <source>Symulator</source>
-        <translation>Simulator</translation>
-    </message>
-    <message>
-        <source>ELM327</source>
-        <translation>ELM327</translation>
-    </message>
-    <message>
-        <source>Symulator pojazdu lub interfejs zgodny z ELM327 podłączony do portu szeregowego.</source>
-        <translation>The vehicle simulator or an ELM327-compatible interface on a serial port.</translation>
-    </message>
-    <message>
-        <source>Interfejs:</source>
-        <translation>Interface:</translation>
-    </message>
-    <message>
-        <source>Nazwa portu interfejsu, np. /dev/ttyUSB0 lub /dev/rfcomm0.</source>
-        <translation>The name of the interface port, e.g. /dev/ttyUSB0 or /dev/rfcomm0.</translation>
-    </message>
-    <message>
-        <source>Port:</source>
-        <translation>Port:</translation>
-    </message>
-    <message>
-        <source>Prędkość portu szeregowego interfejsu (zwykle 38400).</source>
-        <translation>The speed of the interface serial port (usually 38400).</translation>
-    </message>
-    <message>
-        <source>Prędkość:</source>
-        <translation>Speed:</translation>
-    </message>
-    <message>
         <source>Raporty</source>
         <translation>Reports</translation>
-    </message>
-    <message>
-        <source>  Archiwum wydrukowanych raportów  </source>
-        <translation>  Archive of printed reports  </translation>
-    </message>
-    <message>
-        <source>katalog &quot;raporty&quot; w katalogu logów</source>
-        <translation>folder &quot;raporty&quot; in the log folder</translation>
-    </message>
-    <message>
-        <source>Katalog archiwum raportów</source>
-        <translation>Report archive folder</translation>
-    </message>
-    <message>
-        <source>Każdy wydrukowany raport jest zapisywany w tym katalogu jako plik PDF.</source>
-        <translation>Every printed report is saved in this folder as a PDF file.</translation>
-    </message>
-    <message>
-        <source>Domyślny</source>
-        <translation>Default</translation>
-    </message>
-    <message>
-        <source>Raporty w katalogu &quot;raporty&quot; w katalogu logów.</source>
-        <translation>Reports in the folder &quot;raporty&quot; in the log folder.</translation>
-    </message>
-    <message>
-        <source>Raporty są zapisywane jako RRRR-MM-DD_GGMM_NUMER-REJESTRACYJNY.pdf i nigdy nie zastępują wcześniejszych.</source>
-        <translation>Reports are saved as YYYY-MM-DD_HHMM_REGISTRATION-NUMBER.pdf and never replace earlier ones.</translation>
     </message>
 </context>
 <context>

@@ -56,3 +56,67 @@ TEST(AdapterSettingsTest, AreStoredOnceAnAdapterWasChosenAndFromThenOn)
     EXPECT_EQ(loaded.Interface, VehicleInterface::Simulator);
     EXPECT_EQ(loaded.BaudRate, 9600);
 }
+
+// Each row: what the store holds, and what the workstation makes of it; a store of the
+// serial-only workstation still loads as it did.
+TEST(AdapterSettingsTest, WifiAdaptersAndTheAutomaticSpeed)
+{
+    ScriptedDialogs dialogs;
+    using Values = QMap<QString, QString>;
+    const struct {
+        const char *name;
+        Values stored;
+        VehicleInterface interface;
+        int speed;
+        const char *host;
+        int port;
+    } cases[] = {
+        {"serial only, before Wi-Fi",
+         {{"Interfejs", "ELM327"}, {"Predkosc", "9600"}},
+         VehicleInterface::Elm327,
+         9600,
+         "192.168.0.10",
+         35000},
+        {"Wi-Fi",
+         {{"Interfejs", "ELM327WiFi"}, {"AdresWiFi", "10.0.0.5"}, {"PortWiFi", "23"}},
+         VehicleInterface::Elm327Wifi,
+         38400,
+         "10.0.0.5",
+         23},
+        {"automatic speed",
+         {{"Interfejs", "ELM327"}, {"Predkosc", "Automatycznie"}},
+         VehicleInterface::Elm327,
+         kAutoBaudRate,
+         "192.168.0.10",
+         35000},
+        {"a port out of range",
+         {{"Interfejs", "ELM327WiFi"}, {"PortWiFi", "70000"}},
+         VehicleInterface::Elm327Wifi,
+         38400,
+         "192.168.0.10",
+         35000},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.name);
+        FakeSettingsStore store;
+        for (auto it = entry.stored.begin(); it != entry.stored.end(); ++it)
+            store.values.insert(it.key(), it.value());
+        AppSettings settings;
+        LoadSettings(store, dialogs, settings);
+        EXPECT_EQ(settings.Interface, entry.interface);
+        EXPECT_EQ(settings.BaudRate, entry.speed);
+        EXPECT_EQ(settings.WifiHost, QString::fromLatin1(entry.host));
+        EXPECT_EQ(settings.WifiPort, entry.port);
+
+        // Saved and loaded again, nothing changes; the Wi-Fi keys appear once a Wi-Fi adapter was chosen.
+        SaveSettings(store, dialogs, settings);
+        EXPECT_EQ(store.values.contains(QStringLiteral("AdresWiFi")), entry.interface == VehicleInterface::Elm327Wifi);
+        AppSettings again;
+        LoadSettings(store, dialogs, again);
+        EXPECT_EQ(again.Interface, settings.Interface);
+        EXPECT_EQ(again.BaudRate, settings.BaudRate);
+        EXPECT_EQ(again.WifiHost, settings.WifiHost);
+        EXPECT_EQ(again.WifiPort, settings.WifiPort);
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}

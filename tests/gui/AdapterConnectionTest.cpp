@@ -23,6 +23,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 namespace {
@@ -452,4 +453,68 @@ TEST_F(AdapterConnectionTest, ThePlotShowsTheSameWhenReadTheFastWay)
     EXPECT_EQ(std::count(sent.begin(), sent.end(), QByteArray("010C0D1")),
               std::count(sent.begin(), sent.end(), QByteArray("010C1")));
     EXPECT_GT(std::count(sent.begin(), sent.end(), QByteArray("010C0D1")), 3);
+}
+
+// A Wi-Fi adapter chosen in the dialog, reached on 127.0.0.1: the connection log names its
+// address, and the live values come through it.
+TEST_F(AdapterConnectionTest, AWifiAdapterChosenInTheDialogShowsLiveValues)
+{
+    Elm327StandIn wifi(Elm327StandIn::DefaultScript(), Elm327StandIn::Serving::Tcp);
+    TSetupForm &setup = workstation->setupForm();
+    setup.ComboBoxInterfejs->setCurrentIndex(setup.ComboBoxInterfejs->findText(QStringLiteral("ELM327 Wi-Fi")));
+    EXPECT_FALSE(setup.ComboBoxPredkosc->isEnabled());
+    EXPECT_TRUE(setup.EditAdresWiFi->isEnabled());
+    EXPECT_EQ(setup.EditAdresWiFi->text(), QStringLiteral("192.168.0.10"));
+    EXPECT_EQ(setup.SpinBoxPortTcp->value(), 35000);
+    EXPECT_EQ(setup.EditAdresWiFi->accessibleName(), QStringLiteral("Adres Wi-Fi"));
+    EXPECT_EQ(setup.SpinBoxPortTcp->accessibleName(), QStringLiteral("Port TCP"));
+    setup.EditAdresWiFi->setText(QStringLiteral("127.0.0.1"));
+    setup.SpinBoxPortTcp->setValue(wifi.tcpPort());
+    QTemporaryDir logs;
+    setup.EditLogDir->setText(logs.path());
+    setup.ButtonSaveClick();
+    EXPECT_EQ(env.settings.values.value(QStringLiteral("Interfejs")), QStringLiteral("ELM327WiFi"));
+    EXPECT_EQ(env.settings.values.value(QStringLiteral("PortWiFi")), QString::number(wifi.tcpPort()));
+
+    clickPolacz();
+    const QString line = QStringLiteral("Port 127.0.0.1:%1 otwarty").arg(wifi.tcpPort());
+    EXPECT_EQ(statusLines(), (QStringList{line, QStringLiteral("Wykryto interfejs ELM327 v1.5"),
+                                          QStringLiteral("Skonfigurowano interfejs"),
+                                          QStringLiteral("Nawiązano komunikację z pojazdem")}));
+    ASSERT_TRUE(state().Connected);
+    EXPECT_EQ(main().TabMain->LabeledEditVIN->text(), QStringLiteral("WDB2030461A123456"));
+
+    // The values column while the loop runs, taken after two passes.
+    clickTab(main().TabSensors);
+    StringGrid &grid = *main().TabSensors->StringGridSensors;
+    QStringList values;
+    int reads = 0;
+    QObject::connect(main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog, [&] {
+        if (!state().SensorsRunning || ++reads != 30)
+            return;
+        for (int row = 1; row <= 9; ++row)
+            values << grid.Cells(5, row);
+        main().TabSensors->ButtonStart->click();
+    });
+    click(main().TabSensors->ButtonStart);
+    EXPECT_TRUE(values.contains(QStringLiteral("1726"))) << values.join(u'|').toStdString();
+    EXPECT_TRUE(values.contains(QStringLiteral("50"))) << values.join(u'|').toStdString();
+}
+
+TEST_F(AdapterConnectionTest, ASpeedFoundAutomaticallyIsLogged)
+{
+    Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+    script.baudRate = 9600;
+    plugIn(script);
+    env.settings.present = true;
+    env.settings.values = {{QStringLiteral("Port"), port()},
+                           {QStringLiteral("Interfejs"), QStringLiteral("ELM327")},
+                           {QStringLiteral("Predkosc"), QStringLiteral("Automatycznie")}};
+    start();
+    EXPECT_EQ(workstation->setupForm().ComboBoxPredkosc->currentText(), QStringLiteral("Automatycznie"));
+    clickPolacz();
+    EXPECT_EQ(statusLines().mid(0, 3),
+              (QStringList{portLine("otwarty"), QStringLiteral("Znaleziono prędkość interfejsu: 9600 b/s"),
+                           QStringLiteral("Wykryto interfejs ELM327 v1.5")}));
+    EXPECT_TRUE(state().Connected);
 }

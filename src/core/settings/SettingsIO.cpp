@@ -21,26 +21,51 @@ const QString kPredkosc = QStringLiteral("Predkosc");
 const QString kArchiwum = QStringLiteral("ArchiwumRaportow");
 const QString kSimulatorName = QStringLiteral("Symulator");
 const QString kElm327Name = QStringLiteral("ELM327");
+const QString kElm327WifiName = QStringLiteral("ELM327WiFi");
+const QString kAutoSpeedName = QStringLiteral("Automatycznie");
+const QString kAdresWifi = QStringLiteral("AdresWiFi");
+const QString kPortWifi = QStringLiteral("PortWiFi");
 
-// The interface and its speed; a store written before adapters existed means the simulator.
+// The interface, its speed and the Wi-Fi adapter's address; a store written before adapters
+// existed means the simulator, one written before Wi-Fi adapters the default address.
 void readInterface(const SettingsStore &store, AppSettings &settings)
 {
-    settings.Interface =
-        store.readString(kInterfejs) == kElm327Name ? VehicleInterface::Elm327 : VehicleInterface::Simulator;
+    const QString name = store.readString(kInterfejs);
+    settings.Interface = name == kElm327Name       ? VehicleInterface::Elm327
+                         : name == kElm327WifiName ? VehicleInterface::Elm327Wifi
+                                                   : VehicleInterface::Simulator;
+    const QString speedText = store.readString(kPredkosc);
     bool number = false;
-    const int speed = store.readString(kPredkosc).toInt(&number);
-    if (number && std::find(kAdapterBaudRates.begin(), kAdapterBaudRates.end(), speed) != kAdapterBaudRates.end())
+    const int speed = speedText.toInt(&number);
+    if (speedText == kAutoSpeedName)
+        settings.BaudRate = kAutoBaudRate;
+    else if (number && std::find(kAdapterBaudRates.begin(), kAdapterBaudRates.end(), speed) != kAdapterBaudRates.end())
         settings.BaudRate = speed;
+    const QString host = store.readString(kAdresWifi).trimmed();
+    if (!host.isEmpty())
+        settings.WifiHost = host;
+    const int port = store.readString(kPortWifi).toInt(&number);
+    if (number && port > 0 && port <= 65535)
+        settings.WifiPort = port;
 }
 
 // Stored once the operator has chosen an adapter; until then the store keeps only the six
-// values of a workstation without adapters.
+// values of a workstation without adapters. The Wi-Fi address likewise, once a Wi-Fi adapter
+// has been chosen.
 void writeInterface(SettingsStore &store, const AppSettings &settings)
 {
     if (settings.Interface == VehicleInterface::Simulator && store.readString(kInterfejs).isEmpty())
         return;
-    store.writeString(kInterfejs, settings.Interface == VehicleInterface::Elm327 ? kElm327Name : kSimulatorName);
-    store.writeString(kPredkosc, QString::number(settings.BaudRate));
+    if (settings.Interface == VehicleInterface::Elm327Wifi || !store.readString(kAdresWifi).isEmpty()) {
+        store.writeString(kAdresWifi, settings.WifiHost);
+        store.writeString(kPortWifi, QString::number(settings.WifiPort));
+    }
+    const QString name = settings.Interface == VehicleInterface::Elm327       ? kElm327Name
+                         : settings.Interface == VehicleInterface::Elm327Wifi ? kElm327WifiName
+                                                                              : kSimulatorName;
+    store.writeString(kInterfejs, name);
+    store.writeString(kPredkosc,
+                      settings.BaudRate == kAutoBaudRate ? kAutoSpeedName : QString::number(settings.BaudRate));
 }
 
 } // namespace

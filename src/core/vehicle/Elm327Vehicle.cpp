@@ -1,7 +1,10 @@
 #include "core/vehicle/Elm327Vehicle.h"
 
 #include "core/catalogue/MessageCatalogue.h"
+#include "core/settings/AppSettings.h"
 #include "core/vehicle/ObdAnswer.h"
+#include "core/vehicle/SerialTransport.h"
+#include "core/vehicle/TcpTransport.h"
 
 #include <algorithm>
 
@@ -18,6 +21,17 @@ LinkStep failed(std::uint16_t message, const QString &argument = QString())
     if (!argument.isNull())
         line = line.arg(argument);
     return {false, line};
+}
+
+// Whether the reply holds a line of text: an adapter met at a wrong line speed sends bytes of no
+// meaning, which say nothing about what answers.
+bool heardText(const ElmReply &reply)
+{
+    return std::any_of(reply.lines.begin(), reply.lines.end(), [](const QString &line) {
+        return !line.isEmpty() && std::all_of(line.begin(), line.end(), [](QChar c) {
+            return c.unicode() >= 0x20 && c.unicode() < 0x7F;
+        });
+    });
 }
 
 QString identificationIn(const ElmReply &reply)
@@ -51,6 +65,11 @@ constexpr int kPidsPerCanRequest = 6;
 } // namespace
 
 Elm327Vehicle::Elm327Vehicle(int baudRate, ElmTimeouts timeouts) : m_baudRate(baudRate), m_timeouts(timeouts)
+{
+}
+
+Elm327Vehicle::Elm327Vehicle(ElmTcpTarget target, ElmTimeouts timeouts)
+    : m_baudRate(0), m_timeouts(timeouts), m_tcp(std::move(target))
 {
 }
 
@@ -217,27 +236,59 @@ std::vector<std::uint32_t> Elm327Vehicle::requiredUnits() const
 LinkStep Elm327Vehicle::OpenPort(const QString &portName)
 {
     m_portName = portName;
-    switch (m_port.open(portName, m_baudRate)) {
-    case PortOpening::Opened: return {};
-    case PortOpening::Missing: return failed(SPortMissing, portName);
-    case PortOpening::Busy: return failed(SPortBusy, portName);
-    case PortOpening::Denied: return failed(SPortDenied, portName);
-    case PortOpening::Failed: break;
+    if (m_tcp)
+        return m_port.open(std::make_unique<TcpTransport>(m_tcp->host, m_tcp->port), m_timeouts.connectMs);
+    const int speed = m_baudRate == kAutoBaudRate ? kProbedBaudRates.front() : m_baudRate;
+    return m_port.open(std::make_unique<SerialTransport>(portName, speed), m_timeouts.connectMs);
+}
+
+int Elm327Vehicle::findSpeed()
+{
+    // At a wrong speed an adapter hears noise and answers noise, or nothing: the speed is the one
+    // at which an identification request comes back as text with the prompt after it.
+    for (const int speed : kProbedBaudRates) {
+        if (!m_port.setSpeed(speed))
+            continue;
+        // Bytes the adapter took in at the speed before may spoil the first request ("?"): it
+        // is asked once more. A bare carriage return would repeat its last command instead.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const ElmExchange answer = m_port.probe("ATI", m_timeouts.probeMs);
+            const QByteArray said = answer.text.trimmed();
+            const bool text = std::all_of(said.begin(), said.end(),
+                                          [](char c) { return c == '\r' || c == '\n' || (c >= ' ' && c < 0x7F); });
+            if (!answer.answered || !text || said.isEmpty())
+                break;
+            if (!said.endsWith('?'))
+                return speed;
+        }
+        if (m_port.lost())
+            break;
     }
-    return {false, LoadMessage(SPortFailed).arg(portName, m_port.errorText())};
+    return 0;
 }
 
 LinkStep Elm327Vehicle::DetectInterface()
 {
+    QString speedLine;
+    if (!m_tcp && m_baudRate == kAutoBaudRate) {
+        const int speed = findSpeed();
+        if (speed == 0) {
+            QStringList speeds;
+            for (const int rate : kProbedBaudRates)
+                speeds << QString::number(rate);
+            return failed(SBaudNotFound, speeds.join(QStringLiteral(", ")));
+        }
+        speedLine = LoadMessage(SBaudFound).arg(speed) + u'\n';
+    }
     // The reset answers with the adapter's identification; a clone that keeps quiet after a reset
     // is asked once more.
     bool answered = false;
     ElmReply reply = command("ATZ", m_timeouts.resetMs, &answered);
-    bool heard = answered || !reply.lines.isEmpty();
+    bool heard = answered || heardText(reply);
     QString identification = identificationIn(reply);
     if (identification.isEmpty()) {
         reply = command("ATI", m_timeouts.replyMs, &answered);
-        heard = heard || answered || !reply.lines.isEmpty();
+        heard = heard || answered || heardText(reply);
         identification = identificationIn(reply);
     }
     if (identification.isEmpty())
@@ -245,7 +296,7 @@ LinkStep Elm327Vehicle::DetectInterface()
     // "ELM327 v1.5" is written as the adapter writes it; lower-case letters came through upper-case.
     identification.replace(QLatin1String(" V"), QLatin1String(" v"));
     m_identity.interfaceName = identification;
-    return {true, LoadMessage(SDetectedIface).arg(identification)};
+    return {true, speedLine + LoadMessage(SDetectedIface).arg(identification)};
 }
 
 const char *Elm327Vehicle::setUp()

@@ -18,17 +18,29 @@ struct ElmTimeouts {
     int searchMs = 10000;
     int searchLimitMs = 30000;
     int drainMs = 0;
+    int connectMs = 5000; // a TCP connection to a Wi-Fi adapter
+    int probeMs = 500; // each line speed tried while the speed is searched for
 };
 
-// A vehicle reached through an ELM327-compatible adapter on a serial port. The adapter is reset,
-// set to answer without echo and line feeds, with headers (to tell the control units apart),
-// with adaptive timing where it has it and with the automatic protocol search. Every operation blocks until the
-// adapter's prompt or its timeout; after the port fails every operation fails at once.
+// Where a Wi-Fi adapter listens.
+struct ElmTcpTarget {
+    QString host;
+    quint16 port = 0;
+};
+
+// A vehicle reached through an ELM327-compatible adapter on a serial port or, for a Wi-Fi adapter,
+// over TCP. On a serial port at kAutoBaudRate the line speed is searched for first (see
+// kProbedBaudRates) and logged. The adapter is reset, set to answer without echo and line feeds,
+// with headers (to tell the control units apart), with adaptive timing where it has it and with
+// the automatic protocol search. Every
+// operation returns once the adapter's prompt or its timeout has come, the window painting
+// meanwhile and the operator's input held; after the line fails every operation fails at once.
 class Elm327Vehicle final : public VehicleLink {
 public:
     static constexpr int kDefaultBaudRate = 38400;
 
     explicit Elm327Vehicle(int baudRate = kDefaultBaudRate, ElmTimeouts timeouts = {});
+    explicit Elm327Vehicle(ElmTcpTarget target, ElmTimeouts timeouts = {});
 
     PidReply QueryPid(std::uint8_t pid, PidMode mode, int byteCount) override;
     std::vector<PidReply> QueryPids(const std::vector<PidRequest> &pids) override;
@@ -88,10 +100,13 @@ private:
     // Echo off, no line feeds, blanks, headers: the settings every reply is read with; adaptive
     // timing where the adapter has it. The failing command, or nullptr.
     const char *setUp();
+    // Tries the line speeds until the adapter answers; the speed found, or 0.
+    int findSpeed();
 
     ElmPort m_port;
     int m_baudRate;
     ElmTimeouts m_timeouts;
+    std::optional<ElmTcpTarget> m_tcp;
     QString m_portName;
     ElmHeaders m_headers = ElmHeaders::Can11;
     LinkIdentity m_identity;

@@ -1,57 +1,65 @@
 #include "core/vehicle/ElmPort.h"
 
-#include <QElapsedTimer>
-#include <QFileInfo>
+#include "core/vehicle/AdapterWait.h"
+#include "core/vehicle/SerialTransport.h"
 
-#include <unistd.h>
+#include <QElapsedTimer>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
 namespace {
 
-// How often a long wait lets the window repaint.
+// How often a long wait calls its pump.
 constexpr qint64 kPumpSliceMs = 50;
 
 } // namespace
 
-QString ElmPort::systemLocation(const QString &portName)
-{
-    return portName.startsWith(u'/') ? portName : QStringLiteral("/dev/") + portName;
-}
+ElmPort::ElmPort() = default;
 
-PortOpening ElmPort::open(const QString &portName, int baudRate)
+ElmPort::~ElmPort()
 {
     close();
-    m_port.setPortName(portName);
-    m_port.setBaudRate(baudRate);
-    m_port.setDataBits(QSerialPort::Data8);
-    m_port.setParity(QSerialPort::NoParity);
-    m_port.setStopBits(QSerialPort::OneStop);
-    m_port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+QString ElmPort::systemLocation(const QString &portName)
+{
+    return SerialTransport::systemLocation(portName);
+}
+
+LinkStep ElmPort::open(std::unique_ptr<ElmTransport> transport, int connectMs)
+{
+    close();
+    m_transport.reset();
     m_owesPrompt = false;
     m_lost = false;
-    if (m_port.open(QIODevice::ReadWrite)) {
-        m_error.clear();
-        m_port.clear();
-        return PortOpening::Opened;
-    }
-    m_error = m_port.errorString();
-    const QSerialPort::SerialPortError error = m_port.error();
-    const QString path = systemLocation(portName);
-    if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(path))
-        return PortOpening::Missing;
-    if (error == QSerialPort::PermissionError) {
-        // The device refuses us although its rights let us in: another program holds it.
-        const QByteArray native = path.toLocal8Bit();
-        return ::access(native.constData(), R_OK | W_OK) == 0 ? PortOpening::Busy : PortOpening::Denied;
-    }
-    return PortOpening::Failed;
+    const LinkStep opened = transport->open(connectMs);
+    if (!opened.ok)
+        return opened;
+    m_transport = std::move(transport);
+    m_transport->setOnFailure([this] { fail(); });
+    return opened;
 }
 
 void ElmPort::close()
 {
-    if (m_port.isOpen())
-        m_port.close();
+    if (m_transport)
+        m_transport->close();
+}
+
+bool ElmPort::isOpen() const
+{
+    return m_transport && m_transport->device().isOpen();
+}
+
+bool ElmPort::hasSpeed() const
+{
+    return m_transport && m_transport->hasSpeed();
+}
+
+bool ElmPort::setSpeed(int baudRate)
+{
+    return m_transport && m_transport->setSpeed(baudRate);
 }
 
 void ElmPort::fail()
@@ -64,56 +72,69 @@ void ElmPort::fail()
     }
 }
 
+bool ElmPort::waitForData(qint64 ms)
+{
+    AdapterWait::forData(m_transport->device(), int(ms));
+    return !m_lost && isOpen();
+}
+
 bool ElmPort::readUntilPrompt(QByteArray &text, qint64 ms)
 {
+    QIODevice &device = m_transport->device();
     QElapsedTimer elapsed;
     elapsed.start();
     for (;;) {
-        text += m_port.readAll();
+        text += device.readAll();
         if (text.contains('>'))
             return true;
         const qint64 left = ms - elapsed.elapsed();
         if (left <= 0)
             return true;
-        m_port.clearError();
-        if (!m_port.waitForReadyRead(int(left)) && m_port.error() != QSerialPort::TimeoutError) {
-            // The line failed underneath (an adapter pulled out): nothing more will come.
-            fail();
+        if (!waitForData(left))
             return false;
-        }
     }
 }
 
 ElmExchange ElmPort::exchange(const QByteArray &command, int timeoutMs, int drainMs)
 {
     ElmExchange result;
-    if (!m_port.isOpen())
+    // Another exchange is waiting further down the stack: this one would read its answer.
+    if (!isOpen() || m_busy || AdapterWait::active())
         return result;
+    const QScopedValueRollback busy(m_busy, true);
 
-    m_port.clearError();
-    result.unasked = m_port.readAll(); // late answers and noise of earlier commands
+    QIODevice &device = m_transport->device();
+    result.unasked = device.readAll(); // late answers and noise of earlier commands
     if (m_owesPrompt && !result.unasked.contains('>') && !readUntilPrompt(result.unasked, drainMs))
         return result;
     m_owesPrompt = false;
 
-    m_port.write(command + '\r');
-    if (!m_port.waitForBytesWritten(timeoutMs) && m_port.bytesToWrite() > 0) {
-        if (m_port.error() == QSerialPort::ResourceError)
-            fail();
+    if (device.write(command + '\r') < 0) {
+        fail();
         return result;
     }
-
     readReply(result, timeoutMs);
+    return result;
+}
+
+ElmExchange ElmPort::probe(const QByteArray &command, int timeoutMs)
+{
+    if (isOpen())
+        m_transport->device().readAll();
+    m_owesPrompt = false;
+    ElmExchange result = exchange(command, timeoutMs);
+    m_owesPrompt = false;
     return result;
 }
 
 void ElmPort::readReply(ElmExchange &result, qint64 ms, const std::function<void()> &pump)
 {
+    QIODevice &device = m_transport->device();
     QElapsedTimer elapsed;
     elapsed.start();
     QByteArray &text = result.text;
     for (;;) {
-        text += m_port.readAll();
+        text += device.readAll();
         // A prompt with nothing before it is a late one of an earlier command.
         qsizetype prompt = text.indexOf('>');
         while (prompt >= 0 && text.left(prompt).trimmed().isEmpty()) {
@@ -133,18 +154,16 @@ void ElmPort::readReply(ElmExchange &result, qint64 ms, const std::function<void
         }
         if (pump)
             pump();
-        m_port.clearError();
-        const int slice = pump ? int(std::min<qint64>(left, kPumpSliceMs)) : int(left);
-        if (!m_port.waitForReadyRead(slice) && m_port.error() != QSerialPort::TimeoutError) {
-            // The line failed underneath (an adapter pulled out): nothing more will come.
-            fail();
-            return;
-        }
+        const qint64 slice = pump ? std::min(left, kPumpSliceMs) : left;
+        if (!waitForData(slice))
+            return; // the line failed underneath: nothing more will come
     }
 }
 
 void ElmPort::keepReading(ElmExchange &exchange, int ms, const std::function<void()> &pump)
 {
-    if (m_port.isOpen() && !exchange.answered)
-        readReply(exchange, ms, pump);
+    if (!isOpen() || exchange.answered || m_busy || AdapterWait::active())
+        return;
+    const QScopedValueRollback busy(m_busy, true);
+    readReply(exchange, ms, pump);
 }

@@ -39,11 +39,20 @@ void MainTab::ButtonPolaczClick()
 {
     // The button's caption tells the state: "Rozłącz" means a connection is up.
     const BusyCursor busy(m_page.ButtonPolacz);
-    const QString port = m_port.portName();
+    const QString port = linkName();
     if (m_page.ButtonPolacz->text() != LoadMessage(SDisconnect))
         connectBranch(port);
     else
         disconnectBranch(port);
+}
+
+QString MainTab::linkName() const
+{
+    // A Wi-Fi adapter is named by its address and TCP port in the connection log.
+    const AppSettings &settings = m_context.state.Settings;
+    if (settings.Interface == VehicleInterface::Elm327Wifi)
+        return settings.WifiHost + u':' + QString::number(settings.WifiPort);
+    return m_port.portName();
 }
 
 QString MainTab::portLine(const QString &port, std::uint16_t stateMessage) const
@@ -87,7 +96,7 @@ void MainTab::connectBranch(const QString &port)
 bool MainTab::makeConnection(const QString &port)
 {
     const AppSettings &settings = m_context.state.Settings;
-    if (settings.Interface == VehicleInterface::Elm327) {
+    if (settings.Interface != VehicleInterface::Simulator) {
         m_vehicle.chooseAdapter(m_context.platform.adapters.makeAdapter(settings));
         // The protocol search may take half a minute: the window is repainted meanwhile, but
         // takes no clicks. A link that dies is noticed inside a read: running loops end at their
@@ -219,7 +228,7 @@ void MainTab::adapterLost()
     state.Connected = false;
     // The live loop has ended or ends at its next check; the next "Start" starts it afresh.
     state.SensorsRunning = false;
-    const QString port = m_port.portName();
+    const QString port = linkName();
     m_vehicle.Close();
     emit disconnected();
     setConnectedControls(false);

@@ -44,6 +44,9 @@ private:
     void disconnectBranch(const QString &port);
     // An adapter that died in the middle of a session: shown as after "Rozłącz", and said why.
     void adapterLost();
+    // What the connection log calls the adapter's line: the serial port, or a Wi-Fi adapter's
+    // address and TCP port.
+    QString linkName() const;
     QString portLine(const QString &port, std::uint16_t stateMessage) const;
     void setConnectedControls(bool connected);
     void appendStatusLine(const QString &line);

@@ -4,6 +4,8 @@
 #include "core/platform/SerialPorts.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/SettingsIO.h"
+#include "gui/mainwindow/SetupAdapterGroup.h"
+#include "gui/mainwindow/SetupArchivePage.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/platform/Platform.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -22,20 +25,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
-
-namespace {
-
-QLabel *labelFor(QWidget *parent, const char *name, const QString &text, int y, QWidget *control)
-{
-    QLabel *label = makeLabel(parent, name, text, 12, y);
-    label->setBuddy(control);
-    QString spoken = text;
-    spoken.remove(u':');
-    control->setAccessibleName(spoken);
-    return label;
-}
-
-} // namespace
 
 TSetupForm::TSetupForm(AppSettings &settings, TComPort &port, Platform &platform, QWidget *parent)
     : QDialog(parent), m_settings(settings), m_port(port), m_platform(platform)
@@ -87,7 +76,15 @@ TSetupForm::TSetupForm(AppSettings &settings, TComPort &port, Platform &platform
     }
 
     buildInterfaceGroup();
-    buildArchiveTab();
+
+    auto *archive = new SetupArchivePage(m_platform.dialogs, [this] { return EditLogDir->text(); });
+    PageControl1->addTab(archive, tr("Raporty"));
+    TabRaporty = archive;
+    GroupBoxArchiwum = archive->GroupBoxArchiwum;
+    EditArchiwum = archive->EditArchiwum;
+    ButtonArchiwumBrowse = archive->ButtonArchiwumBrowse;
+    ButtonArchiwumDomyslny = archive->ButtonArchiwumDomyslny;
+    LabelArchiwum = archive->LabelArchiwum;
 
     ButtonOK = makeButton(this, "ButtonOK", tr("OK"), QRect(8, 248, 105, 25));
     ButtonOK->setDefault(true);
@@ -114,7 +111,7 @@ void TSetupForm::FormCreate()
     EditAdr3->setText(m_settings.Adres3);
     EditArchiwum->setText(m_settings.ReportArchive);
     m_chosenPort = m_port.portName();
-    showInterfaceSettings();
+    m_adapter->showSettings(m_settings, m_chosenPort);
 }
 
 void TSetupForm::showEvent(QShowEvent *event)
@@ -131,6 +128,12 @@ void TSetupForm::listPorts()
         delete button;
     }
     QStringList names = m_platform.ports.names();
+    // Typing offers the ports that exist as paths too.
+    QStringList paths;
+    for (const QString &name : names)
+        paths << QStringLiteral("/dev/") + name;
+    auto *completer = new QCompleter(names + paths, EditPort);
+    EditPort->setCompleter(completer);
     if (!m_chosenPort.isEmpty() && !names.contains(m_chosenPort))
         names.prepend(m_chosenPort);
     constexpr int kColumns = 3;
@@ -163,7 +166,7 @@ bool TSetupForm::applyIfDirectoryValid()
         m_settings.Port = m_chosenPort;
         m_port.setPortName(m_chosenPort);
     }
-    applyInterface();
+    m_adapter->apply(m_settings);
     return true;
 }
 
@@ -187,46 +190,15 @@ void TSetupForm::ButtonLogDirBrowseClick()
         EditLogDir->setText(*chosen);
 }
 
-// The choice of the vehicle interface: the simulated vehicle or an ELM327-compatible adapter,
-// the port name (also one the port list does not show, such as a Bluetooth or virtual port) and
-// the adapter's line speed.
 void TSetupForm::buildInterfaceGroup()
 {
-    GroupBoxInterfejs = makeGroupBox(TabOgolne, "GroupBoxInterfejs", tr("  Interfejs  "), QRect(344, 8, 353, 173));
-
-    ComboBoxInterfejs = placed(new QComboBox(GroupBoxInterfejs), "ComboBoxInterfejs", QRect(100, 22, 237, 22));
-    ComboBoxInterfejs->addItems({tr("Symulator"), tr("ELM327")});
-    setHint(ComboBoxInterfejs, tr("Symulator pojazdu lub interfejs zgodny z ELM327 podłączony do portu szeregowego."));
-    labelFor(GroupBoxInterfejs, "LabelInterfejs", tr("Interfejs:"), 26, ComboBoxInterfejs);
-
-    EditPort = placed(new QLineEdit(GroupBoxInterfejs), "EditPort", QRect(100, 60, 237, 21));
-    setHint(EditPort, tr("Nazwa portu interfejsu, np. /dev/ttyUSB0 lub /dev/rfcomm0."));
-    labelFor(GroupBoxInterfejs, "LabelPort", tr("Port:"), 63, EditPort);
+    m_adapter = new SetupAdapterGroup(TabOgolne);
+    m_adapter->setGeometry(344, 8, 353, 173);
+    GroupBoxInterfejs = m_adapter;
+    ComboBoxInterfejs = m_adapter->ComboBoxInterfejs;
+    EditPort = m_adapter->EditPort;
+    ComboBoxPredkosc = m_adapter->ComboBoxPredkosc;
+    EditAdresWiFi = m_adapter->EditAdresWiFi;
+    SpinBoxPortTcp = m_adapter->SpinBoxPortTcp;
     connect(EditPort, &QLineEdit::textEdited, this, [this](const QString &text) { m_chosenPort = text.trimmed(); });
-
-    ComboBoxPredkosc = placed(new QComboBox(GroupBoxInterfejs), "ComboBoxPredkosc", QRect(100, 98, 237, 22));
-    for (const int rate : kAdapterBaudRates)
-        ComboBoxPredkosc->addItem(QString::number(rate), rate);
-    setHint(ComboBoxPredkosc, tr("Prędkość portu szeregowego interfejsu (zwykle 38400)."));
-    labelFor(GroupBoxInterfejs, "LabelPredkosc", tr("Prędkość:"), 102, ComboBoxPredkosc);
-
-    // The speed matters to an adapter only.
-    connect(ComboBoxInterfejs, &QComboBox::currentIndexChanged, this,
-            [this](int index) { ComboBoxPredkosc->setEnabled(index == 1); });
-    ComboBoxPredkosc->setEnabled(false);
-}
-
-void TSetupForm::showInterfaceSettings()
-{
-    ComboBoxInterfejs->setCurrentIndex(m_settings.Interface == VehicleInterface::Elm327 ? 1 : 0);
-    const int speed = ComboBoxPredkosc->findData(m_settings.BaudRate);
-    ComboBoxPredkosc->setCurrentIndex(speed >= 0 ? speed : ComboBoxPredkosc->findData(kDefaultAdapterBaudRate));
-    EditPort->setText(m_chosenPort);
-}
-
-void TSetupForm::applyInterface()
-{
-    m_settings.Interface =
-        ComboBoxInterfejs->currentIndex() == 1 ? VehicleInterface::Elm327 : VehicleInterface::Simulator;
-    m_settings.BaudRate = ComboBoxPredkosc->currentData().toInt();
 }

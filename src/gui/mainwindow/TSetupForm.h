@@ -9,13 +9,16 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
+class SetupAdapterGroup;
 class QTabWidget;
 class TComPort;
 struct AppSettings;
 struct Platform;
 
-// The configuration dialog: the serial port, the log directory and the workshop's name and
-// address. "OK" applies the values for this run, "Zapisz ustawienia" also stores them.
+// The configuration dialog: the serial port, the vehicle interface, the log directory, the
+// workshop's name and address and the report archive. "OK" applies the values for this run, "Zapisz ustawienia" also
+// stores them.
 class TSetupForm final : public QDialog {
     Q_OBJECT
 public:
@@ -48,13 +51,15 @@ public:
     QPushButton *ButtonSave = nullptr;
     QPushButton *ButtonAnuluj = nullptr;
 
-    // The vehicle interface, its port and speed.
+    // The vehicle interface, its port and speed, a Wi-Fi adapter's address (SetupAdapterGroup).
     QGroupBox *GroupBoxInterfejs = nullptr;
     QComboBox *ComboBoxInterfejs = nullptr;
     QLineEdit *EditPort = nullptr;
     QComboBox *ComboBoxPredkosc = nullptr;
+    QLineEdit *EditAdresWiFi = nullptr;
+    QSpinBox *SpinBoxPortTcp = nullptr;
 
-    // The folder of the report archive.
+    // The folder of the report archive (SetupArchivePage).
     QWidget *TabRaporty = nullptr;
     QGroupBox *GroupBoxArchiwum = nullptr;
     QLineEdit *EditArchiwum = nullptr;
@@ -69,9 +74,6 @@ private:
     void FormCreate();
     bool applyIfDirectoryValid();
     void buildInterfaceGroup();
-    void buildArchiveTab();
-    void showInterfaceSettings();
-    void applyInterface();
 
     AppSettings &m_settings;
     TComPort &m_port;
@@ -79,4 +81,5 @@ private:
     QString m_chosenPort;
     QButtonGroup *m_portButtons = nullptr;
     QGridLayout *m_portGrid = nullptr;
+    SetupAdapterGroup *m_adapter = nullptr;
 };

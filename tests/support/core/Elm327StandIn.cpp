@@ -1,8 +1,11 @@
 #include "support/core/Elm327StandIn.h"
 
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -126,6 +129,14 @@ Elm327StandIn::Elm327StandIn(Script script) : m_script(std::move(script))
     m_thread = std::thread([this] { run(); });
 }
 
+Elm327StandIn::Elm327StandIn(Script script, Serving serving) : m_script(std::move(script))
+{
+    if (serving == Serving::PseudoTerminal)
+        throw std::logic_error("use the constructor of one argument");
+    listen();
+    m_thread = std::thread([this] { run(); });
+}
+
 Elm327StandIn::~Elm327StandIn()
 {
     m_stop = true;
@@ -136,11 +147,11 @@ Elm327StandIn::~Elm327StandIn()
 void Elm327StandIn::unplug()
 {
     std::lock_guard lock(m_mutex);
-    if (m_master >= 0)
-        ::close(m_master);
-    if (m_slave >= 0)
-        ::close(m_slave);
-    m_master = m_slave = -1;
+    for (int *fd : {&m_master, &m_slave, &m_listener}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
 }
 
 std::vector<QByteArray> Elm327StandIn::commands() const
@@ -152,6 +163,8 @@ std::vector<QByteArray> Elm327StandIn::commands() const
 void Elm327StandIn::run()
 {
     while (!m_stop) {
+        if (acceptClient())
+            continue;
         int fd;
         {
             std::lock_guard lock(m_mutex);
@@ -171,6 +184,8 @@ void Elm327StandIn::run()
         if (m_master < 0)
             return;
         const ssize_t got = ::read(m_master, buffer, sizeof buffer);
+        if (got <= 0)
+            clientGone();
         for (ssize_t i = 0; i < got; ++i) {
             if (buffer[i] == '\r') {
                 handle(m_pending);
@@ -186,7 +201,7 @@ void Elm327StandIn::handle(const QByteArray &raw)
 {
     const QByteArray command = compact(raw);
     m_commands.push_back(command);
-    if (m_script.silent || command.isEmpty())
+    if (m_script.silent || command.isEmpty() || answersNoise())
         return;
     QByteArray out;
     if (m_echo)

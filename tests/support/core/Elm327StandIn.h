@@ -21,7 +21,9 @@ struct pollfd;
 // identification, echo, line feeds, blanks, headers, protocol) and answers OBD requests from a
 // script of control units, framed as the adapter frames them on CAN (11 or 29 bit), on
 // ISO 9141-2, ISO 14230-4 or SAE J1850 (header bytes and check byte), with or without headers and
-// blanks. A thread of its own answers at once.
+// blanks. A thread of its own answers at once. It can also serve as a Wi-Fi adapter does, on a TCP
+// port of 127.0.0.1 (one connection at a time, the next accepted when it closes), and can answer
+// only at one line speed, as a real adapter does: at any other it answers noise.
 class Elm327StandIn {
 public:
     // A control unit: its address (CAN identifier, or source byte on ISO 9141-2) and its answers,
@@ -74,7 +76,11 @@ public:
         CountDigit countDigit = CountDigit::Refused;
         SeveralPids severalPids = SeveralPids::None;
         Timing timing;
+        int baudRate = 0; // the only line speed it understands (0: any)
     };
+
+    // Where the program reaches it.
+    enum class Serving { PseudoTerminal, Tcp };
 
     // The vehicle of the full session: an engine unit (7E8) and a gearbox unit (7E9) on CAN.
     static Script DefaultScript();
@@ -82,11 +88,16 @@ public:
     static Script ScriptFor(int protocol);
 
     explicit Elm327StandIn(Script script = DefaultScript());
+    Elm327StandIn(Script script, Serving serving);
     ~Elm327StandIn();
     Elm327StandIn(const Elm327StandIn &) = delete;
     Elm327StandIn &operator=(const Elm327StandIn &) = delete;
 
     QString portName() const { return m_portName; }
+    // The TCP port it listens on, on 127.0.0.1 (Serving::Tcp).
+    quint16 tcpPort() const { return m_tcpPort; }
+    // The line speed the program has set on the pseudo-terminal (0: none known).
+    int lineSpeed() const;
 
     // Changes the script while the adapter runs.
     template <class F>
@@ -111,6 +122,12 @@ private:
     QList<QByteArray> obdAnswer(const QByteArray &request);
     QList<QByteArray> framed(std::uint32_t address, const QByteArray &message) const;
     QByteArray line(const QByteArray &bytes) const;
+    // Serving on TCP: listening, taking the next connection, noticing its end.
+    void listen();
+    bool acceptClient();
+    void clientGone();
+    // What the adapter answers a command sent at a line speed it does not understand.
+    bool answersNoise();
 
     // A request to the vehicle as the adapter reads it: the request without the count digit
     // (0: none), and whether the answer came from the car (and met the count) for the timing.
@@ -128,6 +145,8 @@ private:
 
     int m_master = -1;
     int m_slave = -1;
+    int m_listener = -1;
+    quint16 m_tcpPort = 0;
     QString m_portName;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};

@@ -1,27 +1,19 @@
-// The configuration dialog's folder of the report archive: where every printed report is kept
-// as a PDF. Empty means "raporty" inside the log directory, which follows that directory.
-#include "gui/mainwindow/TSetupForm.h"
+#include "gui/mainwindow/SetupArchivePage.h"
 
-#include "core/report/ReportArchive.h"
 #include "gui/platform/GuiDialogs.h"
-#include "gui/platform/Platform.h"
 #include "gui/widgets/Controls.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 
-void TSetupForm::buildArchiveTab()
+SetupArchivePage::SetupArchivePage(GuiDialogs &dialogs, std::function<QString()> logDirectory, QWidget *parent)
+    : QWidget(parent)
 {
-    TabRaporty = new QWidget;
-    TabRaporty->setObjectName(QStringLiteral("TabRaporty"));
-    PageControl1->addTab(TabRaporty, tr("Raporty"));
-
+    setObjectName(QStringLiteral("TabRaporty"));
     GroupBoxArchiwum =
-        makeGroupBox(TabRaporty, "GroupBoxArchiwum", tr("  Archiwum wydrukowanych raportów  "), QRect(8, 8, 689, 113));
+        makeGroupBox(this, "GroupBoxArchiwum", tr("  Archiwum wydrukowanych raportów  "), QRect(8, 8, 689, 113));
     EditArchiwum = makeReadOnlyEdit(GroupBoxArchiwum, "EditArchiwum", QRect(12, 24, 471, 21));
     EditArchiwum->setPlaceholderText(tr("katalog \"raporty\" w katalogu logów"));
     EditArchiwum->setAccessibleName(tr("Katalog archiwum raportów"));
@@ -38,10 +30,11 @@ void TSetupForm::buildArchiveTab()
     LabelArchiwum->setWordWrap(true);
     LabelArchiwum->setGeometry(12, 56, 665, 44);
 
-    connect(ButtonArchiwumBrowse, &QPushButton::clicked, this, [this] {
-        const QString start = EditArchiwum->text().isEmpty() ? EditLogDir->text() : EditArchiwum->text();
-        if (const auto chosen = m_platform.dialogs.chooseDirectory(start))
-            EditArchiwum->setText(*chosen);
-    });
+    connect(ButtonArchiwumBrowse, &QPushButton::clicked, this,
+            [this, &dialogs, logDirectory = std::move(logDirectory)] {
+                const QString start = EditArchiwum->text().isEmpty() ? logDirectory() : EditArchiwum->text();
+                if (const auto chosen = dialogs.chooseDirectory(start))
+                    EditArchiwum->setText(*chosen);
+            });
     connect(ButtonArchiwumDomyslny, &QPushButton::clicked, EditArchiwum, &QLineEdit::clear);
 }
