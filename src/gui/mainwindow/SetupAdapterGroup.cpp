@@ -2,6 +2,7 @@
 
 #include "core/settings/AppSettings.h"
 #include "gui/widgets/Controls.h"
+#include "gui/widgets/GroupBoxStyle.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,6 +31,7 @@ void labelFor(QWidget *parent, const char *name, const QString &text, int y, QWi
 SetupAdapterGroup::SetupAdapterGroup(QWidget *parent) : QGroupBox(tr("  Interfejs  "), parent)
 {
     setObjectName(QStringLiteral("GroupBoxInterfejs"));
+    setStyle(GroupBoxStyle::shared()); // drawn as every other group box of the windows
 
     ComboBoxInterfejs = placed(new QComboBox(this), "ComboBoxInterfejs", QRect(100, 20, 237, 22));
     ComboBoxInterfejs->addItems({tr("Symulator"), tr("ELM327"), tr("ELM327 Wi-Fi")});
