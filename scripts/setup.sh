@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-serialport-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   qt6-translations-l10n
-  libqcustomplot-dev libgtest-dev
+  libqcustomplot-dev libgtest-dev libfontconfig-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   poppler-utils

@@ -7,6 +7,7 @@
 #include "core/platform/SystemSerialPorts.h"
 #include "core/vehicle/Elm327AdapterFactory.h"
 #include "gui/mainwindow/KorvathApplication.h"
+#include "gui/mainwindow/StartWarmUp.h"
 #include "gui/mainwindow/TMainForm.h"
 #include "gui/mainwindow/Workstation.h"
 #include "gui/platform/Platform.h"
@@ -19,17 +20,18 @@
 
 int main(int argc, char *argv[])
 {
+    StartWarmUp warmUp;
     KorvathApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Korvath Diag"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("pl.korvath.Diag"));
+    KorvathApplication::useLayoutFonts();
+    warmUp.applicationReady();
 
     SystemLocaleFacts locale;
     const std::unique_ptr<LanguageModule> module =
         LanguageModule::choose(QCoreApplication::applicationFilePath(), locale.languageAbbreviation());
     LanguageModule::activate(module.get());
     installToolkitTranslation(module.get());
-
-    QApplication::setApplicationName(QStringLiteral("Korvath Diag"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("pl.korvath.Diag"));
-    KorvathApplication::useLayoutFonts();
 
     SystemClock clock;
     SystemTones tones;

@@ -3,11 +3,11 @@
 #include "gui/widgets/Anchors.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/PageGeometry.h"
-#include "gui/widgets/SvgPixmap.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -19,7 +19,9 @@ MainTabPage::MainTabPage(QWidget *parent) : QWidget(parent)
     anchor(GroupBoxMain, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
 
     ImageKorvath = placed(new QLabel(GroupBoxMain), "ImageKorvath", QRect(16, 24, 420, 82));
-    ImageKorvath->setPixmap(svgPixmap(QStringLiteral(":/logo.svg"), QSize(420, 82)));
+    // The logo drawn from logo.svg at this size, kept as a picture: drawing the SVG's text at
+    // start-up would cost the first paint the time of a second font.
+    ImageKorvath->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
     ImageKorvath->setScaledContents(true);
 
     GroupBoxInfoMain = makeGroupBox(GroupBoxMain, "GroupBoxInfoMain", QString(), QRect(16, 116, 420, 285));
