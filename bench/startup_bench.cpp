@@ -155,6 +155,10 @@ int main(int argc, char **argv)
     const double bareStart = median(bareStarts);
     const double ratio = start / bareStart;
     const double memory = median(memories);
+    std::printf("starts, bare window / workstation:");
+    for (int run = 0; run < kRuns; ++run)
+        std::printf("%s %.0f / %.0f ms", run == 0 ? "" : ",", bareStarts[run] * 1e3, starts[run] * 1e3);
+    std::printf("\n");
     std::printf("start-up to first painted main window: %.3f s (limit %.1f s)\n", start, kStartLimitSeconds);
     std::printf("bare Qt window: %.3f s; ratio %.2f (limit %.1f)\n", bareStart, ratio, kRatioLimit);
     std::printf("resident memory, idle connected window: %.1f MB (limit %.0f MB)\n", memory, kMemoryLimitMb);
