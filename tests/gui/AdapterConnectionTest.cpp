@@ -38,6 +38,18 @@ QString pdfText(const QString &path)
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
+// The stand-in's usual car on CAN: fast, it takes the response count and several PIDs a
+// request; otherwise it refuses both and is read one PID a request.
+Elm327StandIn::Script canCar(bool fast)
+{
+    Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+    if (fast) {
+        script.countDigit = Elm327StandIn::CountDigit::Accepted;
+        script.severalPids = Elm327StandIn::SeveralPids::Whole;
+    }
+    return script;
+}
+
 } // namespace
 
 // The workstation with an ELM327 adapter chosen, the port being a link to the stand-in's
@@ -359,13 +371,9 @@ TEST_F(AdapterConnectionTest, TheSensorLoopShowsTheSameWhenReadTheFastWay)
     std::vector<QStringList> seen[2];
     for (const bool fast : {false, true}) {
         SCOPED_TRACE(fast ? "fast" : "plain");
-        Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+        Elm327StandIn::Script script = canCar(fast);
         script.units[0].answers["010D"] = {QByteArray::fromHex("410D14")};
         script.units[1].answers.erase("0111");
-        if (fast) {
-            script.countDigit = Elm327StandIn::CountDigit::Accepted;
-            script.severalPids = Elm327StandIn::SeveralPids::Whole;
-        }
         plugIn(script);
         clickPolacz();
         ASSERT_TRUE(state().Connected);
@@ -406,12 +414,7 @@ TEST_F(AdapterConnectionTest, ThePlotShowsTheSameWhenReadTheFastWay)
     std::vector<QStringList> seen[2];
     for (const bool fast : {false, true}) {
         SCOPED_TRACE(fast ? "fast" : "plain");
-        Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
-        if (fast) {
-            script.countDigit = Elm327StandIn::CountDigit::Accepted;
-            script.severalPids = Elm327StandIn::SeveralPids::Whole;
-        }
-        plugIn(script);
+        plugIn(canCar(fast));
         clickPolacz();
         ASSERT_TRUE(state().Connected);
         clickTab(main().TabPlot);
