@@ -402,7 +402,7 @@ TEST_F(AdapterConnectionTest, TheSensorLoopShowsTheSameWhenReadTheFastWay)
     EXPECT_EQ(seen[1], seen[0]);
     EXPECT_EQ(seen[0][9].value(5 * 5 + 4), QStringLiteral("50")); // the engine's speed, row 6
     const std::vector<QByteArray> sent = standIn->commands();
-    EXPECT_NE(std::find(sent.begin(), sent.end(), QByteArray("01030405060C0D2")), sent.end());
+    EXPECT_NE(std::find(sent.begin(), sent.end(), QByteArray("01030405060C0D4")), sent.end());
 }
 
 // The plot, read the fast way, shows the same values pass after pass; a PID plotted twice is
