@@ -17,7 +17,7 @@ public:
     void close() override;
     QIODevice &device() override { return m_port; }
     void setOnFailure(std::function<void()> failed) override;
-    void flush() override { m_port.flush(); }
+    void flush() override;
     bool hasSpeed() const override { return true; }
     bool setSpeed(int baudRate) override;
 
