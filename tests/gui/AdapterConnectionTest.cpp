@@ -280,8 +280,8 @@ TEST_F(AdapterConnectionTest, ALinkLostOnAnyTabLeavesTheOperatorOneClickFromPola
                 wifi->unplug();
         };
         int lines = 0;
-        const QMetaObject::Connection watch = QObject::connect(
-            main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog, [&] {
+        const QMetaObject::Connection watch =
+            QObject::connect(main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog, [&] {
                 if (!entry.loop)
                     return;
                 if (++lines == 1 && state().PlotRunning) // a trace to read

@@ -80,8 +80,9 @@ bool answers(const ElmMessage &message, const QByteArray &request)
 
 bool answered(const ElmReply &reply, const QByteArray &request)
 {
-    return !ElmFailed(reply.status) && std::any_of(reply.messages.begin(), reply.messages.end(),
-                                                   [&](const ElmMessage &message) { return answers(message, request); });
+    return !ElmFailed(reply.status)
+           && std::any_of(reply.messages.begin(), reply.messages.end(),
+                          [&](const ElmMessage &message) { return answers(message, request); });
 }
 
 // The CAN frames a message of this many bytes takes: a single frame holds seven, a first frame
@@ -119,8 +120,8 @@ Elm327Vehicle::Elm327Vehicle(ElmTcpTarget target, ElmTimeouts timeouts)
 
 ElmReply Elm327Vehicle::command(const QByteArray &text, int timeoutMs, Heard *heard, const ElmPort::Patience &patience)
 {
-    const ElmExchange exchange = m_port.exchange(
-        text, timeoutMs, m_timeouts.drainMs > 0 ? m_timeouts.drainMs : m_timeouts.replyMs, patience);
+    const ElmExchange exchange =
+        m_port.exchange(text, timeoutMs, m_timeouts.drainMs > 0 ? m_timeouts.drainMs : m_timeouts.replyMs, patience);
     if (heard != nullptr)
         *heard = {exchange.sent, exchange.answered, !exchange.text.isEmpty() || !exchange.unasked.isEmpty()};
     ElmReply reply = ParseElmReply(exchange.text, text, m_headers);
@@ -202,8 +203,7 @@ ElmReply Elm327Vehicle::countedQuery(const QByteArray &text)
     // frames, and a count too small cuts it. So each request goes out once the plain way, and
     // afterwards with the number of frames its plain answer took.
     const auto known = m_frames.find(text);
-    if (m_headers == ElmHeaders::Legacy || m_countDigit == Works::No || known == m_frames.end()
-        || known->second == 0) {
+    if (m_headers == ElmHeaders::Legacy || m_countDigit == Works::No || known == m_frames.end() || known->second == 0) {
         ElmReply reply = query(text);
         if (m_headers != ElmHeaders::Legacy && known == m_frames.end()) {
             const int frames = answerFrames(reply, text);

@@ -230,7 +230,8 @@ void Elm327StandIn::handle(const QByteArray &raw)
     }
     if (const auto pending = m_script.pendingMs.find(command);
         pending != m_script.pendingMs.end() && isObdRequest(command)) {
-        for (const QByteArray &text : eachUnitSays(command, QByteArray("\x7F", 1) + QByteArray::fromHex(command.left(2)) + '\x78'))
+        for (const QByteArray &text :
+             eachUnitSays(command, QByteArray("\x7F", 1) + QByteArray::fromHex(command.left(2)) + '\x78'))
             first += text + end;
         afterMs += pending->second;
     }
