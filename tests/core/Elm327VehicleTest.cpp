@@ -332,6 +332,12 @@ TEST(Elm327VehicleTest, SaysOnlyWhatTheCarSaid)
         // A unit known from the connection that keeps quiet leaves the status unread.
         {"the gearbox keeps quiet on the status", 6, [&](Script &s) { gearbox(s).answers.erase("0101"); }, Ask::Status,
          "!sterownik $7E9h nie odpowiedział"},
+        {"a gearbox that says it has no status", 6,
+         [&](Script &s) {
+             gearbox(s).answers["0100"] = {hex("410000000001")};
+             gearbox(s).answers.erase("0101");
+         },
+         Ask::Status, "lit 3 65"},
         {"an older protocol's NO DATA", 3, [](Script &s) { s.fixed["03"] = "NO DATA"; }, Ask::Stored, "!NO DATA"},
         {"an older protocol's gearbox keeps quiet", 3, [&](Script &s) { gearbox(s).answers.erase("07"); }, Ask::Clear,
          "cleared", Ask::Stored, "0133,0300,0171"},

@@ -468,11 +468,19 @@ LinkStep Elm327Vehicle::ContactVehicle()
     if (ElmFailed(reply.status) || EngineAnswers(reply, m_headers, QByteArray("\x41\x00", 2), &unit).empty())
         return failed(SVehNoAnswer, reply.lines.join(u' '));
     m_units.clear();
-    for (const ElmMessage &message : reply.messages)
-        if (message.bytes.startsWith(QByteArray("\x41\x00", 2)))
-            m_units.push_back(message.source);
-    std::sort(m_units.begin(), m_units.end());
-    m_units.erase(std::unique(m_units.begin(), m_units.end()), m_units.end());
+    m_statusUnits.clear();
+    for (const ElmMessage &message : reply.messages) {
+        if (!message.bytes.startsWith(QByteArray("\x41\x00", 2)))
+            continue;
+        m_units.push_back(message.source);
+        // Bit 7 of byte A: the unit has the monitor status (PID 01).
+        if (message.bytes.size() > 2 && (static_cast<std::uint8_t>(message.bytes[2]) & 0x80) != 0)
+            m_statusUnits.push_back(message.source);
+    }
+    for (std::vector<std::uint32_t> *units : {&m_units, &m_statusUnits}) {
+        std::sort(units->begin(), units->end());
+        units->erase(std::unique(units->begin(), units->end()), units->end());
+    }
 
     // "$7E8h" on CAN 11, the source byte otherwise ("$10h").
     m_identity.moduleAddress =
@@ -525,7 +533,7 @@ bool Elm327Vehicle::SupportsPid(std::uint8_t number)
 MonitorStatus Elm327Vehicle::ReadMonitorStatus()
 {
     const ElmReply reply = query("0101");
-    return CombinedMonitorStatus(reply, m_headers, requiredUnits(), &m_failure);
+    return CombinedMonitorStatus(reply, m_headers, m_statusUnits, &m_failure);
 }
 
 std::optional<std::uint8_t> Elm327Vehicle::ReadObdStandard()

@@ -114,8 +114,8 @@ private:
     // known whether the car answers such requests whole.
     void queryTogether(const std::vector<PidRequest> &pids, std::vector<PidReply> &replies);
     void note(const QString &line) const;
-    // The units that must answer a read of the fault memory: on CAN every unit that answered the
-    // first request (each must answer, if only to say it holds no codes).
+    // The units that must answer a read or a clearing of the fault memory: on every protocol each
+    // unit that answered the first request (each must answer, if only to say it holds no codes).
     std::vector<std::uint32_t> requiredUnits() const;
     // Echo off, no line feeds, blanks, headers: the settings every reply is read with; adaptive
     // timing where the adapter has it. The failing command, or nullptr.
@@ -131,6 +131,7 @@ private:
     ElmHeaders m_headers = ElmHeaders::Can11;
     LinkIdentity m_identity;
     std::vector<std::uint32_t> m_units;
+    std::vector<std::uint32_t> m_statusUnits; // those that say they have the monitor status
     QString m_failure;
     std::function<void(const QString &)> m_debugLog;
     std::function<void()> m_pump;
