@@ -217,7 +217,6 @@ TEST(ElmReplyTest, ReadsOnlyWholeAnswers)
         {"no data on CAN", Read::Stored, "NO DATA\r", ElmHeaders::Can11, "!NO DATA"},
         {"no data on ISO 9141-2", Read::Stored, "NO DATA\r", ElmHeaders::Legacy, "!NO DATA"},
         {"no codes on ISO 9141-2", Read::Stored, "48 6B 10 43 00 00 00 00 00 00 06\r", ElmHeaders::Legacy, ""},
-        {"a '>' of noise in the data", Read::Rpm, "7E8 04 41 0C 1A>F8\r", ElmHeaders::Can11, "!"},
         {"lines ended by a line feed alone", Read::Stored, "7E8 06 43 02 01 33 03 00\n7E9 02 43 00\n",
          ElmHeaders::Can11, "0133,0300", two},
         {"line without its check byte", Read::Stored, "48 6B 10 43 01 33 00 00 00 00\r", ElmHeaders::Legacy,
