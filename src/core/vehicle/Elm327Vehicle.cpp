@@ -4,6 +4,7 @@
 #include "core/settings/AppSettings.h"
 #include "core/vehicle/AdapterWait.h"
 #include "core/vehicle/ObdAnswer.h"
+#include "core/vehicle/ResponseCount.h"
 #include "core/vehicle/SerialTransport.h"
 #include "core/vehicle/TcpTransport.h"
 
@@ -43,66 +44,8 @@ QString identificationIn(const ElmReply &reply)
     return {};
 }
 
-constexpr std::uint8_t kNegativeAnswer = 0x7F;
-constexpr std::uint8_t kAnswerPending = 0x78;
-constexpr std::uint8_t kBusyRepeat = 0x21;
 // How often a request is asked again while a unit says it is busy.
 constexpr int kBusyRepeats = 3;
-
-// Whether the message is a unit's negative answer with the code given.
-bool negative(const ElmMessage &message, std::uint8_t code)
-{
-    return message.bytes.size() >= 3 && static_cast<std::uint8_t>(message.bytes[0]) == kNegativeAnswer
-           && static_cast<std::uint8_t>(message.bytes[2]) == code;
-}
-
-bool anyNegative(const ElmReply &reply, std::uint8_t code)
-{
-    return std::any_of(reply.messages.begin(), reply.messages.end(),
-                       [code](const ElmMessage &message) { return negative(message, code); });
-}
-
-// Whether the message answers the request positively: its service, and for parameters, the
-// freeze frame and the vehicle information one of the PIDs asked for.
-bool answers(const ElmMessage &message, const QByteArray &request)
-{
-    const int service = request.left(2).toInt(nullptr, 16);
-    const QByteArray &bytes = message.bytes;
-    if (bytes.isEmpty() || static_cast<std::uint8_t>(bytes[0]) != (0x40 | service))
-        return false;
-    if (service != 0x01 && service != 0x02 && service != 0x09)
-        return true;
-    if (bytes.size() < 2)
-        return false;
-    const QByteArray pids = QByteArray::fromHex(service == 0x02 ? request.mid(2, 2) : request.mid(2));
-    return pids.contains(bytes[1]);
-}
-
-bool answered(const ElmReply &reply, const QByteArray &request)
-{
-    return !ElmFailed(reply.status)
-           && std::any_of(reply.messages.begin(), reply.messages.end(),
-                          [&](const ElmMessage &message) { return answers(message, request); });
-}
-
-// The CAN frames a message of this many bytes takes: a single frame holds seven, a first frame
-// six and each consecutive frame seven more.
-int framesOf(qsizetype bytes)
-{
-    return bytes <= 7 ? 1 : 1 + int((bytes - 6 + 7 - 1) / 7);
-}
-
-// The frames of a plain answer, which the response count digit counts, when the request was
-// answered positively and no unit asked for time; 0 otherwise.
-int answerFrames(const ElmReply &reply, const QByteArray &request)
-{
-    if (!answered(reply, request) || anyNegative(reply, kAnswerPending) || anyNegative(reply, kBusyRepeat))
-        return 0;
-    int frames = 0;
-    for (const ElmMessage &message : reply.messages)
-        frames += framesOf(message.bytes.size());
-    return frames;
-}
 
 // The most PIDs one request may carry on CAN.
 constexpr int kPidsPerCanRequest = 6;
@@ -139,7 +82,8 @@ ElmReply Elm327Vehicle::query(const QByteArray &text)
 {
     ElmReply reply = queryOnce(text);
     // "Busy, repeat the request": asked again after a short pause, a few times at most.
-    for (int repeat = 0; repeat < kBusyRepeats && anyNegative(reply, kBusyRepeat) && !m_port.lost(); ++repeat) {
+    for (int repeat = 0; repeat < kBusyRepeats && AnyNegativeAnswer(reply, kBusyRepeatRequest) && !m_port.lost();
+         ++repeat) {
         AdapterWait::pause(m_timeouts.busyPauseMs);
         reply = queryOnce(text);
     }
@@ -156,8 +100,9 @@ ElmReply Elm327Vehicle::queryOnce(const QByteArray &text)
     int granted = 0;
     const ElmPort::Patience patience = [&](const QByteArray &received) {
         const ElmReply sofar = ParseElmReply(received, text, m_headers);
-        const auto pending = int(std::count_if(sofar.messages.begin(), sofar.messages.end(),
-                                               [](const ElmMessage &m) { return negative(m, kAnswerPending); }));
+        const auto pending = int(std::count_if(sofar.messages.begin(), sofar.messages.end(), [](const ElmMessage &m) {
+            return IsNegativeAnswer(m, kResponsePending);
+        }));
         const bool init = received.contains("BUS INIT") && !received.contains("ERROR") && !initSeen;
         const bool more = pending > pendingSeen || init;
         pendingSeen = pending;
@@ -206,7 +151,7 @@ ElmReply Elm327Vehicle::countedQuery(const QByteArray &text)
     if (m_headers == ElmHeaders::Legacy || m_countDigit == Works::No || known == m_frames.end() || known->second == 0) {
         ElmReply reply = query(text);
         if (m_headers != ElmHeaders::Legacy && known == m_frames.end()) {
-            const int frames = answerFrames(reply, text);
+            const int frames = ResponseFrames(reply, text);
             if (frames > 0)
                 m_frames[text] = frames <= 0xF ? frames : 0;
         }
@@ -216,7 +161,7 @@ ElmReply Elm327Vehicle::countedQuery(const QByteArray &text)
     ElmReply reply = query(text + QByteArray::number(count, 16).toUpper());
     if (m_port.lost())
         return reply;
-    if (answered(reply, text)) {
+    if (AnswersRequest(reply, text)) {
         m_countDigit = Works::Yes;
         return reply;
     }
@@ -224,7 +169,7 @@ ElmReply Elm327Vehicle::countedQuery(const QByteArray &text)
         return reply; // nothing came: asking once more would only wait again
     // The fast answer failed: the request is asked the plain way, so no value is lost.
     ElmReply plain = query(text);
-    if (!answered(plain, text))
+    if (!AnswersRequest(plain, text))
         return plain;
     const bool digitRefused = reply.status == ElmStatus::UnknownCommand || reply.status == ElmStatus::NoData;
     if (m_countDigit == Works::Unknown && digitRefused) {
@@ -237,7 +182,7 @@ ElmReply Elm327Vehicle::countedQuery(const QByteArray &text)
     }
     // The count did not fit this request (its answer changed shape): it is counted anew from the
     // plain answer, and one that fits no better goes the plain way from now on.
-    const int frames = answerFrames(plain, text);
+    const int frames = ResponseFrames(plain, text);
     known->second = frames == count || frames > 0xF ? 0 : frames;
     note(QStringLiteral("Counted answer to %1 failed (%2): asked plainly, %3")
              .arg(QString::fromLatin1(text), reply.lines.join(u' '),
