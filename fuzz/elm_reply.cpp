@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     (void)DtcCodes(reply, headers, 0x07);
     (void)VinText(reply, headers);
     QString why;
-    (void)CombinedMonitorStatus(reply, headers, &why);
+    (void)CombinedMonitorStatus(reply, headers, {}, &why);
     (void)ClearConfirmed(reply, headers, {0x7E8, 0x7E9}, &why);
     (void)ElmHeadersFromLines(received);
     (void)ElmStatusText(reply.status);

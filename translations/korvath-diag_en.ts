@@ -1467,6 +1467,11 @@ Unspecified error</translation>
         <extracomment>Błąd: interfejs nie odpowiada przy żadnej prędkości (%1) - sprawdź podłączenie</extracomment>
         <translation>Error: the adapter does not answer at any speed (%1) - check the connection</translation>
     </message>
+    <message>
+        <source>SStatusUnread</source>
+        <extracomment>Nie udało się odczytać stanu kontrolki &quot;Check Engine&quot; i liczby kodów: %1</extracomment>
+        <translation>Could not read the state of the &quot;Check Engine&quot; lamp and the number of codes: %1</translation>
+    </message>
 </context>
 <context>
     <name>MonitorsTabPage</name>

@@ -18,6 +18,9 @@ constexpr ElmTimeouts kPatient{3000, 3000, 3000};
 // For adapters that keep quiet: a silence is only known after waiting for it, so these waits,
 // a few round trips through the terminal long, are the only real time the tests spend.
 constexpr ElmTimeouts kShort{100, 100, 100};
+// An adapter's reply time of 150 ms, and a second for each "response pending" or bus
+// initialisation: a car that takes 400 ms more stands for one that takes seconds.
+constexpr ElmTimeouts kScaled{3000, 150, 3000, 30000, 0, 5000, 500, 1000, 30000, 100};
 
 // Opens, detects, configures and reaches the vehicle; the empty text when all steps passed,
 // otherwise the line of the step that failed.
@@ -239,7 +242,7 @@ TEST(Elm327VehicleTest, SaysWhyThePortDidNotOpen)
 
 namespace {
 
-enum class Ask { Stored, Status, Clear, Vin, Rpm };
+enum class Ask { None, Stored, Status, Clear, Vin, Rpm, Speed, Freeze };
 
 // What the link makes of one read: the value as text, or "!" and the reason it gives.
 QString ask(Elm327Vehicle &link, Ask what)
@@ -263,6 +266,12 @@ QString ask(Elm327Vehicle &link, Ask what)
         const PidReply rpm = link.QueryPid(0x0C, CurrentData, 2);
         return rpm.ok ? QString::number(rpm.bytes[0] * 256 + rpm.bytes[1]) : u'!' + link.LastFailure();
     }
+    case Ask::Speed: {
+        const PidReply speed = link.QueryPid(0x0D, CurrentData, 1);
+        return speed.ok ? QString::number(speed.bytes[0]) : u'!' + link.LastFailure();
+    }
+    case Ask::Freeze: return link.ReadFreezeFrameCode().value_or(u'!' + link.LastFailure());
+    case Ask::None: break;
     }
     return {};
 }
@@ -288,6 +297,11 @@ TEST(Elm327VehicleTest, SaysOnlyWhatTheCarSaid)
         std::function<void(Script &)> change;
         Ask what;
         const char *expected;
+        // A second read after the first, and what it must give; the last request it sent.
+        Ask then = Ask::None;
+        const char *thenExpected = nullptr;
+        const char *lastSent = nullptr;
+        ElmTimeouts timeouts = kPatient;
     } cases[] = {
         {"codes of both units, each once", 6, [&](Script &s) { gearbox(s).answers["03"] = {hex("430207000133")}; },
          Ask::Stored, "0133,0300,0171,0700"},
@@ -315,6 +329,52 @@ TEST(Elm327VehicleTest, SaysOnlyWhatTheCarSaid)
          "0133,0300,0171"},
         {"a reset in the middle of the session", 6, [](Script &s) { s.resetsOn = "03"; }, Ask::Stored,
          "0133,0300,0171"},
+        // A unit known from the connection that keeps quiet leaves the status unread.
+        {"the gearbox keeps quiet on the status", 6, [&](Script &s) { gearbox(s).answers.erase("0101"); }, Ask::Status,
+         "!sterownik $7E9h nie odpowiedział"},
+        {"a gearbox that says it has no status", 6,
+         [&](Script &s) {
+             gearbox(s).answers["0100"] = {hex("410000000001")};
+             gearbox(s).answers.erase("0101");
+         },
+         Ask::Status, "lit 3 65"},
+        {"an older protocol's NO DATA", 3, [](Script &s) { s.fixed["03"] = "NO DATA"; }, Ask::Stored, "!NO DATA"},
+        {"an older protocol's gearbox keeps quiet", 3, [&](Script &s) { gearbox(s).answers.erase("03"); }, Ask::Stored,
+         "!sterownik $18h nie odpowiedział"},
+        {"an older protocol's gearbox does not clear", 5, [&](Script &s) { gearbox(s).answers.erase("04"); },
+         Ask::Clear, "!sterownik $18h nie odpowiedział"},
+        // A car that takes its time: seconds of "response pending", a unit busy for a moment, the
+        // bus initialised again on an older protocol.
+        {"response pending, then the clear", 6, [](Script &s) { s.pendingMs["04"] = 400; }, Ask::Clear, "cleared",
+         Ask::None, nullptr, nullptr, kScaled},
+        {"response pending, then the codes", 6, [](Script &s) { s.pendingMs["03"] = 400; }, Ask::Stored,
+         "0133,0300,0171", Ask::None, nullptr, nullptr, kScaled},
+        {"busy, then the codes", 6, [](Script &s) { s.busyTimes["03"] = 2; }, Ask::Stored, "0133,0300,0171"},
+        {"busy for good", 6, [](Script &s) { s.busyTimes["03"] = 4; }, Ask::Stored,
+         "!sterownik $7E8h odmówił (7F 03 21)", Ask::Stored, "0133,0300,0171"},
+        {"the bus initialised again", 3, [](Script &s) { s.busInitMs["03"] = 400; }, Ask::Stored, "0133,0300,0171",
+         Ask::None, nullptr, nullptr, kScaled},
+        {"lines ended by a line feed alone", 6, [](Script &s) { s.lineFeedsOnly = true; }, Ask::Stored,
+         "0133,0300,0171"},
+        {"a freeze frame of frame 01", 6, [&](Script &s) { engine(s).answers["020200"] = {hex("4202010133")}; },
+         Ask::Freeze, "!niepełna lub uszkodzona odpowiedź (42 02 01 01 33)"},
+        // Noise that looks like the prompt fails that read alone; the link keeps in step.
+        {"a '>' of noise in the data", 6,
+         [](Script &s) {
+             s.fixed["010C"] = "7E8 04 41 0C 1A>F8";
+             s.stallMs["010C"] = 30;
+         },
+         Ask::Rpm, "!niepełna lub uszkodzona odpowiedź (7E8 04 41 0C 1A>F8)", Ask::Vin, "WDB2030461A123456"},
+        // The count digit counts frames: the VIN takes three; a counted answer about another PID
+        // is no confirmation, and the plain request is asked instead.
+        {"the VIN counted", 6, [](Script &s) { s.countDigit = Elm327StandIn::CountDigit::Accepted; }, Ask::Vin,
+         "WDB2030461A123456", Ask::Vin, "WDB2030461A123456", "09023"},
+        {"a counted answer about another PID", 6,
+         [](Script &s) {
+             s.countDigit = Elm327StandIn::CountDigit::Accepted;
+             s.fixed["010D1"] = "7E8 04 41 0C 1A F8";
+         },
+         Ask::Speed, "50", Ask::Speed, "50", "010D"},
     };
     for (const auto &entry : cases) {
         SCOPED_TRACE(entry.name);
@@ -322,9 +382,15 @@ TEST(Elm327VehicleTest, SaysOnlyWhatTheCarSaid)
         if (entry.change)
             entry.change(script);
         Elm327StandIn standIn(script);
-        Elm327Vehicle link(38400, kPatient);
+        Elm327Vehicle link(38400, entry.timeouts);
         ASSERT_EQ(connect(link, standIn), QString());
         EXPECT_EQ(ask(link, entry.what), QString::fromUtf8(entry.expected));
+        if (entry.then != Ask::None) {
+            EXPECT_EQ(ask(link, entry.then), QString::fromUtf8(entry.thenExpected));
+        }
+        if (entry.lastSent != nullptr) {
+            EXPECT_EQ(standIn.commands().back(), QByteArray(entry.lastSent));
+        }
     }
 }
 
@@ -390,6 +456,7 @@ TEST(Elm327VehicleTest, ReadsLiveValuesTheFastestWayTheAdapterAndCarAllow)
         Several several;
         std::function<void(Script &)> change;
         std::vector<QByteArray> lastPass;
+        bool restarts = false; // the support bitmaps read again before each pass, as "Start" does
     } cases[] = {
         {"count digit accepted", Digit::Accepted, Several::None, nullptr, counted},
         {"count digit ignored", Digit::Ignored, Several::None, nullptr, counted},
@@ -401,12 +468,19 @@ TEST(Elm327VehicleTest, ReadsLiveValuesTheFastestWayTheAdapterAndCarAllow)
          Several::None,
          [](Script &s) { s.units[0].answers["010D"] = {QByteArray::fromHex("410D14")}; },
          {"01031", "01041", "01051", "01061", "010C1", "010D2", "010E1", "01101", "01111"}},
-        {"several PIDs answered whole", Digit::Accepted, Several::Whole, nullptr, {"01030405060C0D1", "010E10111"}},
+        // One unit's answer to six PIDs spans a first frame and two consecutive frames.
+        {"several PIDs answered whole", Digit::Accepted, Several::Whole, nullptr, {"01030405060C0D3", "010E10112"}},
+        {"several PIDs answered whole, the loop started again each pass",
+         Digit::Accepted,
+         Several::Whole,
+         nullptr,
+         {"01030405060C0D3", "010E10112"},
+         true},
         {"several PIDs without the count",
          Digit::Refused,
          Several::Whole,
          nullptr,
-         {"01030405060C0D1", "01030405060C0D", "010E1011"}},
+         {"01030405060C0D3", "01030405060C0D", "010E1011"}},
         {"several PIDs from two units",
          Digit::Accepted,
          Several::Whole,
@@ -414,7 +488,7 @@ TEST(Elm327VehicleTest, ReadsLiveValuesTheFastestWayTheAdapterAndCarAllow)
              s.units[0].answers["010D"] = {QByteArray::fromHex("410D14")};
              s.units[1].answers.erase("0111");
          },
-         {"01030405060C0D2", "010E10111"}},
+         {"01030405060C0D4", "010E10111"}},
         {"only the first PID answered", Digit::Accepted, Several::FirstOnly, nullptr, counted},
         {"several PIDs refused", Digit::Accepted, Several::None, nullptr, counted},
         // A PID the car does not have is a failed read either way, never a zero.
@@ -422,7 +496,7 @@ TEST(Elm327VehicleTest, ReadsLiveValuesTheFastestWayTheAdapterAndCarAllow)
          Digit::Accepted,
          Several::Whole,
          [](Script &s) { s.units[1].answers.erase("0106"); },
-         {"01030405060C0D1", "010E10111"}},
+         {"01030405060C0D2", "010E10112"}},
         {"an older protocol: one plain PID a request", Digit::Accepted, Several::Whole,
          [](Script &s) { s = Elm327StandIn::ScriptFor(3); }, plain},
         {"an answer that does not split", Digit::Accepted, Several::Whole,
@@ -445,6 +519,8 @@ TEST(Elm327VehicleTest, ReadsLiveValuesTheFastestWayTheAdapterAndCarAllow)
             ASSERT_EQ(connect(link, standIn), QString());
             SensorSelection selection;
             for (int round = 0; round < 3; ++round) {
+                if (entry.restarts)
+                    DetectSupportedPids(selection, link);
                 const std::size_t before = standIn.commands().size();
                 passes[fast].push_back(pass(link, selection));
                 const std::vector<QByteArray> sent = standIn.commands();

@@ -47,9 +47,10 @@ TEST(ElmReplyTest, ReadsTheSameAnswerInEveryLineShape)
                                 21);
     EXPECT_EQ(PidBytes(ParseElmReply(afterReset, "010C", ElmHeaders::Can11), ElmHeaders::Can11, 0x01, 0x0C), rpm);
 
-    // The freeze frame carries its frame number after the PID.
+    // The freeze frame carries its frame number after the PID; only frame 0 is asked for.
     EXPECT_EQ(pidOf("7E8 05 42 0C 00 0F A0\r", ElmHeaders::Can11, 0x02),
               (std::array<std::uint8_t, 4>{0x0F, 0xA0, 0, 0}));
+    EXPECT_EQ(pidOf("7E8 05 42 0C 01 0F A0\r", ElmHeaders::Can11, 0x02)[0], 0xEE);
 }
 
 TEST(ElmReplyTest, TellsTheAdapterStatusLines)
@@ -168,7 +169,7 @@ QString readOf(Read read, const char *received, ElmHeaders headers, std::vector<
         return codes ? codes->join(u',') : u'!' + why;
     }
     case Read::Status: {
-        const MonitorStatus status = CombinedMonitorStatus(reply, headers, &why);
+        const MonitorStatus status = CombinedMonitorStatus(reply, headers, required, &why);
         return status.ok ? QStringLiteral("%1 %2 %3 %4 %5")
                                .arg(status.milStatusWord & 0x80 ? "lit" : "out")
                                .arg(status.storedCodeCount)
@@ -214,7 +215,10 @@ TEST(ElmReplyTest, ReadsOnlyWholeAnswers)
         {"answer pending and nothing after", Read::Stored, "7E8 03 7F 03 78\r", ElmHeaders::Can11,
          "!sterownik $7E8h odmówił (7F 03 78)"},
         {"no data on CAN", Read::Stored, "NO DATA\r", ElmHeaders::Can11, "!NO DATA"},
-        {"no data on ISO 9141-2: no codes", Read::Stored, "NO DATA\r", ElmHeaders::Legacy, ""},
+        {"no data on ISO 9141-2", Read::Stored, "NO DATA\r", ElmHeaders::Legacy, "!NO DATA"},
+        {"no codes on ISO 9141-2", Read::Stored, "48 6B 10 43 00 00 00 00 00 00 06\r", ElmHeaders::Legacy, ""},
+        {"lines ended by a line feed alone", Read::Stored, "7E8 06 43 02 01 33 03 00\n7E9 02 43 00\n",
+         ElmHeaders::Can11, "0133,0300", two},
         {"line without its check byte", Read::Stored, "48 6B 10 43 01 33 00 00 00 00\r", ElmHeaders::Legacy,
          "!niepełna lub uszkodzona odpowiedź (48 6B 10 43 01 33 00 00 00 00)"},
         {"ISO 14230 header and sum", Read::Stored, "87 F1 10 43 01 33 00 00 00 00 FF\r", ElmHeaders::Legacy, "0133"},
@@ -244,6 +248,8 @@ TEST(ElmReplyTest, ReadsOnlyWholeAnswers)
          "out 0 17 05 04"},
         {"status bits of unsupported monitors mean nothing", Read::Status, "7E8 06 41 01 00 70 00 FF\r",
          ElmHeaders::Can11, "out 0 00 00 00"},
+        {"status of one unit of two", Read::Status, "7E8 06 41 01 00 07 65 04\r", ElmHeaders::Can11,
+         "!sterownik $7E9h nie odpowiedział", two},
         {"status too short", Read::Status, "7E8 05 41 01 00 07 65\r", ElmHeaders::Can11,
          "!niepełna lub uszkodzona odpowiedź (41 01 00 07 65)"},
         {"both units clear", Read::Clear, "7E8 01 44\r7E9 01 44\r", ElmHeaders::Can11, "cleared", two},

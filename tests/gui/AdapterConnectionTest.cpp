@@ -227,6 +227,99 @@ TEST_F(AdapterConnectionTest, PullingTheAdapterOutIsNoticedAtOnceAndALaterConnec
     EXPECT_EQ(statusLines().size(), 4);
 }
 
+// A Wi-Fi adapter whose connection closes, or that hangs and answers nothing, while a tab uses
+// the link: the window shows itself disconnected on "Główna", says why, and "Połącz" connects at
+// once. The link waits 100 ms for a reply, so that three silent requests take a fraction of a
+// second.
+TEST_F(AdapterConnectionTest, ALinkLostOnAnyTabLeavesTheOperatorOneClickFromPolacz)
+{
+    const ElmTimeouts quick{3000, 100, 3000};
+    const struct {
+        const char *name;
+        QWidget *(*page)(TMainForm &);
+        QPushButton *(*button)(TMainForm &);
+        bool loop; // the button starts a loop, which the loss must end
+        bool silent; // the adapter hangs rather than closing the connection
+    } cases[] = {
+        {"sensors, closed", [](TMainForm &m) -> QWidget * { return m.TabSensors; },
+         [](TMainForm &m) { return m.TabSensors->ButtonStart; }, true, false},
+        {"sensors, silent", [](TMainForm &m) -> QWidget * { return m.TabSensors; },
+         [](TMainForm &m) { return m.TabSensors->ButtonStart; }, true, true},
+        {"plot, closed", [](TMainForm &m) -> QWidget * { return m.TabPlot; },
+         [](TMainForm &m) { return m.TabPlot->ButtonPlotStart; }, true, false},
+        {"plot, silent", [](TMainForm &m) -> QWidget * { return m.TabPlot; },
+         [](TMainForm &m) { return m.TabPlot->ButtonPlotStart; }, true, true},
+        {"codes, closed", [](TMainForm &m) -> QWidget * { return m.TabDTC; },
+         [](TMainForm &m) { return m.TabDTC->ButtonDTCOdczytaj; }, false, false},
+        {"codes, silent", [](TMainForm &m) -> QWidget * { return m.TabDTC; },
+         [](TMainForm &m) { return m.TabDTC->ButtonDTCOdczytaj; }, false, true},
+        {"freeze frame, silent", [](TMainForm &m) -> QWidget * { return m.TabFreeze; },
+         [](TMainForm &m) { return m.TabFreeze->ButtonFreezeRead; }, false, true},
+        {"monitors, silent", [](TMainForm &m) -> QWidget * { return m.TabMonitors; },
+         [](TMainForm &m) { return m.TabMonitors->ButtonMonitorRead; }, false, true},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.name);
+        auto wifi = std::make_unique<Elm327StandIn>(Elm327StandIn::DefaultScript(), Elm327StandIn::Serving::Tcp);
+        env.settings.present = true;
+        env.settings.values = {{QStringLiteral("Interfejs"), QStringLiteral("ELM327WiFi")},
+                               {QStringLiteral("AdresWiFi"), QStringLiteral("127.0.0.1")},
+                               {QStringLiteral("PortWiFi"), QString::number(wifi->tcpPort())}};
+        start();
+        env.adapters.links.push_back(
+            std::make_unique<Elm327Vehicle>(ElmTcpTarget{QStringLiteral("127.0.0.1"), wifi->tcpPort()}, quick));
+        clickPolacz();
+        ASSERT_TRUE(state().Connected);
+        clickTab(entry.page(main()));
+        ASSERT_EQ(currentPage(), entry.page(main()));
+
+        auto lose = [&] {
+            if (entry.silent)
+                wifi->edit([](Elm327StandIn::Script &s) { s.silent = true; });
+            else
+                wifi->unplug();
+        };
+        int lines = 0;
+        const QMetaObject::Connection watch =
+            QObject::connect(main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog, [&] {
+                if (!entry.loop)
+                    return;
+                if (++lines == 1 && state().PlotRunning) // a trace to read
+                    main().TabPlot->ComboBoxPlot[0]->setCurrentIndex(int(main().plotTab().plotPidMap().indexOf(0x0C)));
+                if (lines == 3)
+                    lose();
+                if (lines == 200) // never reached while the loss ends the loop
+                    entry.button(main())->click();
+            });
+        if (!entry.loop)
+            lose();
+        // A single read asks too little to tell silence from a slow answer: the operator tries again.
+        for (int click = 0; click < 3 && state().Connected; ++click) {
+            this->click(entry.button(main()));
+            QCoreApplication::processEvents(); // the window's part, once the click has returned
+        }
+        QObject::disconnect(watch);
+        EXPECT_LT(lines, 200);
+        EXPECT_FALSE(state().Connected);
+        EXPECT_EQ(currentPage(), main().TabMain);
+        EXPECT_EQ(main().TabMain->ButtonPolacz->text(), QStringLiteral("Połącz"));
+        EXPECT_TRUE(main().TabMain->ButtonPolacz->isVisible());
+        EXPECT_TRUE(env.dialogs.texts().contains(
+            QStringLiteral("Błąd: utracono połączenie z interfejsem na porcie 127.0.0.1:%1 - sprawdź podłączenie i "
+                           "połącz ponownie")
+                .arg(wifi->tcpPort())));
+
+        // The adapter back (here: another one on the same settings), one click connects.
+        wifi = std::make_unique<Elm327StandIn>(Elm327StandIn::DefaultScript(), Elm327StandIn::Serving::Tcp);
+        env.adapters.links.push_back(
+            std::make_unique<Elm327Vehicle>(ElmTcpTarget{QStringLiteral("127.0.0.1"), wifi->tcpPort()}, quick));
+        clickPolacz();
+        EXPECT_TRUE(state().Connected);
+        clickTab(main().TabMain);
+        clickPolacz();
+    }
+}
+
 TEST_F(AdapterConnectionTest, TheDialogChoosesTheInterfaceItsPortAndSpeed)
 {
     TSetupForm &setup = workstation->setupForm();
@@ -331,6 +424,35 @@ TEST_F(AdapterConnectionTest, FailingReadsNeverShowACleanCar)
     EXPECT_FALSE(report.contains(QStringLiteral("Zapalona")));
 }
 
+// The gearbox has lit the lamp and holds a code, but keeps quiet on the status: no tab and no
+// report shows the lamp out and no codes as if the whole car had been read, and each names the unit.
+TEST_F(AdapterConnectionTest, AUnitSilentOnTheStatusNeverLeavesTheCarShownClean)
+{
+    Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+    script.units[0].answers.erase("0101");
+    script.units[0].answers["03"] = {QByteArray::fromHex("43010700")};
+    script.units[1].answers["0101"] = {QByteArray::fromHex("410100076504")};
+    script.units[1].answers["03"] = {QByteArray::fromHex("4300")};
+    connectTo(script);
+    const QString silent = QStringLiteral("sterownik $7E9h nie odpowiedział");
+    MainTabPage &tab = *main().TabMain;
+    EXPECT_EQ(tab.LabelMILStatus->text(), QStringLiteral("?"));
+    EXPECT_EQ(tab.LabelDTCStatus->text(), QStringLiteral("?"));
+    EXPECT_EQ(statusLines().value(4),
+              QStringLiteral("Nie udało się odczytać stanu kontrolki \"Check Engine\" i liczby kodów: ") + silent);
+
+    clickTab(main().TabMonitors);
+    click(main().TabMonitors->ButtonMonitorRead);
+    EXPECT_EQ(env.dialogs.texts().last(),
+              QStringLiteral("Nie udało się odczytać stanu monitorów diagnostycznych.\r\n") + silent);
+
+    const QString report = reportText();
+    EXPECT_TRUE(report.contains(QStringLiteral("Kontrolka MIL: Nie odczytano (") + silent + u')'))
+        << report.toStdString();
+    EXPECT_FALSE(report.contains(QStringLiteral("Zgaszona")));
+    EXPECT_TRUE(report.contains(QStringLiteral("P0700 - ")));
+}
+
 TEST_F(AdapterConnectionTest, ADieselShowsAndPrintsItsOwnMonitors)
 {
     Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
@@ -402,7 +524,7 @@ TEST_F(AdapterConnectionTest, TheSensorLoopShowsTheSameWhenReadTheFastWay)
     EXPECT_EQ(seen[1], seen[0]);
     EXPECT_EQ(seen[0][9].value(5 * 5 + 4), QStringLiteral("50")); // the engine's speed, row 6
     const std::vector<QByteArray> sent = standIn->commands();
-    EXPECT_NE(std::find(sent.begin(), sent.end(), QByteArray("01030405060C0D2")), sent.end());
+    EXPECT_NE(std::find(sent.begin(), sent.end(), QByteArray("01030405060C0D4")), sent.end());
 }
 
 // The plot, read the fast way, shows the same values pass after pass; a PID plotted twice is

@@ -41,7 +41,9 @@ void AssembleReportData(ReportData &report, const ReportVehicleFacts &facts, Pid
 
     // A status that could not be read says so; an answer without the lamp leaves its text.
     if (!facts.StatusRead)
-        report.MilText = LoadMessage(PNotRead);
+        report.MilText =
+            LoadMessage(PNotRead)
+            + (facts.StatusFailure.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(facts.StatusFailure));
     else if (const std::optional<bool> lit = MilLit(facts.MilStatusWord))
         report.MilText = LoadMessage(*lit ? PMILOn : PMILOff);
 

@@ -8,6 +8,8 @@ ReportVehicleFacts ReadReportVehicleFacts(VehicleLink &link)
     ReportVehicleFacts facts;
     const MonitorStatus status = link.ReadMonitorStatus();
     facts.StatusRead = status.ok;
+    if (!status.ok)
+        facts.StatusFailure = link.LastFailure();
     facts.O2SensorsInFourBanks = link.SupportsPid(kOxygenSensorsFourBanksPid);
     if (status.ok) {
         facts.MilStatusWord = status.milStatusWord;

@@ -17,6 +17,8 @@ struct ReportVehicleFacts {
     QStringList PendingRawCodes;
     ReadinessBytes Readiness;
     bool StatusRead = true;
+    // Why the status could not be read, when the link tells ("sterownik $7E9h nie odpowiedział").
+    QString StatusFailure = QString();
     bool StoredRead = true;
     bool PendingRead = true;
     // The oxygen sensors are told by PID 0x1D (four banks) instead of 0x13.

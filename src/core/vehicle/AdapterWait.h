@@ -27,6 +27,13 @@ public:
         run(loop, ms);
     }
 
+    // Returns after ms, the window painting meanwhile.
+    static void pause(int ms)
+    {
+        QEventLoop loop;
+        run(loop, ms);
+    }
+
 private:
     static void run(QEventLoop &loop, int ms);
 

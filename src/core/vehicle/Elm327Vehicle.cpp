@@ -2,7 +2,9 @@
 
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/settings/AppSettings.h"
+#include "core/vehicle/AdapterWait.h"
 #include "core/vehicle/ObdAnswer.h"
+#include "core/vehicle/ResponseCount.h"
 #include "core/vehicle/SerialTransport.h"
 #include "core/vehicle/TcpTransport.h"
 
@@ -42,22 +44,8 @@ QString identificationIn(const ElmReply &reply)
     return {};
 }
 
-// The number of units that answered a request, when at least one answered it positively; 0
-// otherwise (refused, failed, or taken for another request).
-int answeringUnits(const ElmReply &reply, const QByteArray &request)
-{
-    if (ElmFailed(reply.status))
-        return 0;
-    const auto positive = char(0x40 | request.left(2).toInt(nullptr, 16));
-    std::vector<std::uint32_t> units;
-    bool answered = false;
-    for (const ElmMessage &message : reply.messages) {
-        answered = answered || message.bytes.startsWith(positive);
-        if (std::find(units.begin(), units.end(), message.source) == units.end())
-            units.push_back(message.source);
-    }
-    return answered ? int(units.size()) : 0;
-}
+// How often a request is asked again while a unit says it is busy.
+constexpr int kBusyRepeats = 3;
 
 // The most PIDs one request may carry on CAN.
 constexpr int kPidsPerCanRequest = 6;
@@ -73,12 +61,12 @@ Elm327Vehicle::Elm327Vehicle(ElmTcpTarget target, ElmTimeouts timeouts)
 {
 }
 
-ElmReply Elm327Vehicle::command(const QByteArray &text, int timeoutMs, bool *answered)
+ElmReply Elm327Vehicle::command(const QByteArray &text, int timeoutMs, Heard *heard, const ElmPort::Patience &patience)
 {
     const ElmExchange exchange =
-        m_port.exchange(text, timeoutMs, m_timeouts.drainMs > 0 ? m_timeouts.drainMs : m_timeouts.replyMs);
-    if (answered != nullptr)
-        *answered = exchange.answered;
+        m_port.exchange(text, timeoutMs, m_timeouts.drainMs > 0 ? m_timeouts.drainMs : m_timeouts.replyMs, patience);
+    if (heard != nullptr)
+        *heard = {exchange.sent, exchange.answered, !exchange.text.isEmpty() || !exchange.unasked.isEmpty()};
     ElmReply reply = ParseElmReply(exchange.text, text, m_headers);
     // An adapter that reset itself between two commands says so unasked; its answer since then
     // came with the settings it lost.
@@ -92,9 +80,42 @@ ElmReply Elm327Vehicle::command(const QByteArray &text, int timeoutMs, bool *ans
 
 ElmReply Elm327Vehicle::query(const QByteArray &text)
 {
+    ElmReply reply = queryOnce(text);
+    // "Busy, repeat the request": asked again after a short pause, a few times at most.
+    for (int repeat = 0; repeat < kBusyRepeats && AnyNegativeAnswer(reply, kBusyRepeatRequest) && !m_port.lost();
+         ++repeat) {
+        AdapterWait::pause(m_timeouts.busyPauseMs);
+        reply = queryOnce(text);
+    }
+    return reply;
+}
+
+ElmReply Elm327Vehicle::queryOnce(const QByteArray &text)
+{
     m_failure.clear();
-    bool answered = false;
-    ElmReply reply = command(text, m_timeouts.replyMs, &answered);
+    // While the time runs out, a unit that said "response pending" since the last look, or a bus
+    // initialisation under way, earns more time, up to the limit.
+    int pendingSeen = 0;
+    bool initSeen = false;
+    int granted = 0;
+    const ElmPort::Patience patience = [&](const QByteArray &received) {
+        const ElmReply sofar = ParseElmReply(received, text, m_headers);
+        const auto pending = int(std::count_if(sofar.messages.begin(), sofar.messages.end(), [](const ElmMessage &m) {
+            return IsNegativeAnswer(m, kResponsePending);
+        }));
+        const bool init = received.contains("BUS INIT") && !received.contains("ERROR") && !initSeen;
+        const bool more = pending > pendingSeen || init;
+        pendingSeen = pending;
+        initSeen = initSeen || init;
+        const int room = m_timeouts.pendingLimitMs - m_timeouts.replyMs - granted;
+        if (!more || room <= 0)
+            return 0;
+        const int extra = std::min(m_timeouts.pendingMs, room);
+        granted += extra;
+        return extra;
+    };
+    Heard heard;
+    ElmReply reply = command(text, m_timeouts.replyMs, &heard, patience);
     if (reply.status == ElmStatus::AdapterReset) {
         // A voltage dip (cranking) resets the adapter: its settings are gone and it looks for
         // the protocol again, so it is set up anew and asked once more, with time to search.
@@ -102,10 +123,16 @@ ElmReply Elm327Vehicle::query(const QByteArray &text)
             m_debugLog(QStringLiteral("Adapter reset itself (%1): set up again, %2 sent once more")
                            .arg(reply.failure, QString::fromLatin1(text)));
         setUp();
-        reply = command(text, m_timeouts.searchMs, &answered);
+        reply = command(text, m_timeouts.searchMs, &heard, patience);
     }
-    if (reply.status == ElmStatus::Empty && !answered)
+    if (reply.status == ElmStatus::Empty && !heard.answered)
         m_failure = LoadMessage(SNoReplyInTime);
+    // Nothing at all, request after request, while the line stays open: the adapter is gone.
+    m_silentInARow = heard.sent && !heard.anything ? m_silentInARow + 1 : 0;
+    if (m_silentInARow >= kSilentRequests && !m_port.lost()) {
+        note(QStringLiteral("Adapter answered nothing to %1 requests in a row: taken as gone").arg(m_silentInARow));
+        m_port.giveUp();
+    }
     return reply;
 }
 
@@ -117,33 +144,50 @@ void Elm327Vehicle::note(const QString &line) const
 
 ElmReply Elm327Vehicle::countedQuery(const QByteArray &text)
 {
-    // The count digit counts answers, not the engine's: asked with 1 where the gearbox also
-    // answers, the adapter would stop at whichever unit came first. So each request goes out
-    // once the plain way, and afterwards with the number of units that answered it then.
-    const auto known = m_answering.find(text);
-    if (m_headers == ElmHeaders::Legacy || m_countDigit == Works::No || known == m_answering.end()) {
+    // The count digit counts frames, not units: a one-unit answer to several PIDs spans several
+    // frames, and a count too small cuts it. So each request goes out once the plain way, and
+    // afterwards with the number of frames its plain answer took.
+    const auto known = m_frames.find(text);
+    if (m_headers == ElmHeaders::Legacy || m_countDigit == Works::No || known == m_frames.end() || known->second == 0) {
         ElmReply reply = query(text);
-        const int units = answeringUnits(reply, text);
-        if (m_headers != ElmHeaders::Legacy && units > 0 && units <= 0xF)
-            m_answering[text] = units;
+        if (m_headers != ElmHeaders::Legacy && known == m_frames.end()) {
+            const int frames = ResponseFrames(reply, text);
+            if (frames > 0)
+                m_frames[text] = frames <= 0xF ? frames : 0;
+        }
         return reply;
     }
-    ElmReply reply = query(text + QByteArray::number(known->second, 16).toUpper());
-    if (m_countDigit == Works::Yes || m_port.lost())
+    const int count = known->second;
+    ElmReply reply = query(text + QByteArray::number(count, 16).toUpper());
+    if (m_port.lost())
         return reply;
-    if (answeringUnits(reply, text) > 0) {
+    if (AnswersRequest(reply, text)) {
         m_countDigit = Works::Yes;
         return reply;
     }
-    // An adapter older than the digit says "?"; a clone may take it for data and the car answers
-    // something else. The request is repeated the plain way; when that answers, the digit is not
-    // used again on this connection.
+    if (reply.status == ElmStatus::Empty && reply.lines.isEmpty())
+        return reply; // nothing came: asking once more would only wait again
+    // The fast answer failed: the request is asked the plain way, so no value is lost.
     ElmReply plain = query(text);
-    if (answeringUnits(plain, text) > 0) {
+    if (!AnswersRequest(plain, text))
+        return plain;
+    const bool digitRefused = reply.status == ElmStatus::UnknownCommand || reply.status == ElmStatus::NoData;
+    if (m_countDigit == Works::Unknown && digitRefused) {
+        // An adapter older than the digit says "?"; a clone may take it for data and the car
+        // answers something else. The digit is not used again on this connection.
         m_countDigit = Works::No;
         note(QStringLiteral("Adapter does not take the response count (%1 answered %2): plain requests from now on")
                  .arg(QString::fromLatin1(text), reply.lines.join(u' ')));
+        return plain;
     }
+    // The count did not fit this request (its answer changed shape): it is counted anew from the
+    // plain answer, and one that fits no better goes the plain way from now on.
+    const int frames = ResponseFrames(plain, text);
+    known->second = frames == count || frames > 0xF ? 0 : frames;
+    note(QStringLiteral("Counted answer to %1 failed (%2): asked plainly, %3")
+             .arg(QString::fromLatin1(text), reply.lines.join(u' '),
+                  known->second == 0 ? QStringLiteral("without the count from now on")
+                                     : QStringLiteral("counted %1 from now on").arg(known->second)));
     return plain;
 }
 
@@ -186,6 +230,13 @@ void Elm327Vehicle::queryTogether(const std::vector<PidRequest> &pids, std::vect
     for (const PidRequest &request : pids)
         text += hexByte(request.pid);
     const ElmReply reply = countedQuery(text);
+    if (ElmFailed(reply.status) && reply.status != ElmStatus::NoData && !m_port.lost()) {
+        // The request failed as a whole (an error line, a broken frame): nothing is known of its
+        // PIDs, so each is read alone this time.
+        for (std::size_t i = 0; i < pids.size(); ++i)
+            replies[i] = QueryPid(pids[i].pid, CurrentData, pids[i].byteCount);
+        return;
+    }
     const auto values = MultiPidBytes(reply, m_headers, pids, &m_failure);
     if (!values) {
         // An answer that does not split into the PIDs asked for: the car's lengths differ from
@@ -230,7 +281,7 @@ void Elm327Vehicle::queryTogether(const std::vector<PidRequest> &pids, std::vect
 
 std::vector<std::uint32_t> Elm327Vehicle::requiredUnits() const
 {
-    return m_headers == ElmHeaders::Legacy ? std::vector<std::uint32_t>{} : m_units;
+    return m_units;
 }
 
 LinkStep Elm327Vehicle::OpenPort(const QString &portName)
@@ -282,13 +333,13 @@ LinkStep Elm327Vehicle::DetectInterface()
     }
     // The reset answers with the adapter's identification; a clone that keeps quiet after a reset
     // is asked once more.
-    bool answered = false;
-    ElmReply reply = command("ATZ", m_timeouts.resetMs, &answered);
-    bool heard = answered || heardText(reply);
+    Heard said;
+    ElmReply reply = command("ATZ", m_timeouts.resetMs, &said);
+    bool heard = said.answered || heardText(reply);
     QString identification = identificationIn(reply);
     if (identification.isEmpty()) {
-        reply = command("ATI", m_timeouts.replyMs, &answered);
-        heard = heard || answered || heardText(reply);
+        reply = command("ATI", m_timeouts.replyMs, &said);
+        heard = heard || said.answered || heardText(reply);
         identification = identificationIn(reply);
     }
     if (identification.isEmpty())
@@ -334,7 +385,8 @@ LinkStep Elm327Vehicle::ContactVehicle()
     // What an earlier connection found out about its adapter and car holds no more.
     m_countDigit = Works::Unknown;
     m_severalPids = Works::Unknown;
-    m_answering.clear();
+    m_frames.clear();
+    m_silentInARow = 0;
     // The first query makes the adapter search for the protocol ("SEARCHING..."), which takes
     // longer than an ordinary answer.
     ElmExchange first = m_port.exchange("0100", m_timeouts.searchMs);
@@ -361,11 +413,19 @@ LinkStep Elm327Vehicle::ContactVehicle()
     if (ElmFailed(reply.status) || EngineAnswers(reply, m_headers, QByteArray("\x41\x00", 2), &unit).empty())
         return failed(SVehNoAnswer, reply.lines.join(u' '));
     m_units.clear();
-    for (const ElmMessage &message : reply.messages)
-        if (message.bytes.startsWith(QByteArray("\x41\x00", 2)))
-            m_units.push_back(message.source);
-    std::sort(m_units.begin(), m_units.end());
-    m_units.erase(std::unique(m_units.begin(), m_units.end()), m_units.end());
+    m_statusUnits.clear();
+    for (const ElmMessage &message : reply.messages) {
+        if (!message.bytes.startsWith(QByteArray("\x41\x00", 2)))
+            continue;
+        m_units.push_back(message.source);
+        // Bit 7 of byte A: the unit has the monitor status (PID 01).
+        if (message.bytes.size() > 2 && (static_cast<std::uint8_t>(message.bytes[2]) & 0x80) != 0)
+            m_statusUnits.push_back(message.source);
+    }
+    for (std::vector<std::uint32_t> *units : {&m_units, &m_statusUnits}) {
+        std::sort(units->begin(), units->end());
+        units->erase(std::unique(units->begin(), units->end()), units->end());
+    }
 
     // "$7E8h" on CAN 11, the source byte otherwise ("$10h").
     m_identity.moduleAddress =
@@ -418,7 +478,7 @@ bool Elm327Vehicle::SupportsPid(std::uint8_t number)
 MonitorStatus Elm327Vehicle::ReadMonitorStatus()
 {
     const ElmReply reply = query("0101");
-    return CombinedMonitorStatus(reply, m_headers, &m_failure);
+    return CombinedMonitorStatus(reply, m_headers, m_statusUnits, &m_failure);
 }
 
 std::optional<std::uint8_t> Elm327Vehicle::ReadObdStandard()
@@ -430,7 +490,7 @@ std::optional<std::uint8_t> Elm327Vehicle::ReadObdStandard()
 
 std::optional<QString> Elm327Vehicle::ReadVin()
 {
-    const ElmReply reply = query("0902");
+    const ElmReply reply = countedQuery("0902");
     return VinText(reply, m_headers, &m_failure);
 }
 

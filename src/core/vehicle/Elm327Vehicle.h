@@ -11,7 +11,10 @@
 // first query after the adapter starts looking for the vehicle's protocol, and, while it keeps
 // saying "SEARCHING...", the whole search (the slow-initialisation protocols take half a minute).
 // After a command that timed out, its late prompt is awaited for drainMs (0: as long as replyMs)
-// before the next command goes out.
+// before the next command goes out. A unit that answers "response pending" (7F xx 78), and an
+// older protocol's bus initialisation ("BUS INIT: ..."), lengthen the wait by pendingMs each time
+// they come, up to pendingLimitMs for the request in all; a unit that says it is busy (7F xx 21)
+// is asked again after busyPauseMs.
 struct ElmTimeouts {
     int resetMs = 3000;
     int replyMs = 2000;
@@ -20,6 +23,9 @@ struct ElmTimeouts {
     int drainMs = 0;
     int connectMs = 5000; // a TCP connection to a Wi-Fi adapter
     int probeMs = 500; // each line speed tried while the speed is searched for
+    int pendingMs = 5000;
+    int pendingLimitMs = 30000;
+    int busyPauseMs = 100;
 };
 
 // Where a Wi-Fi adapter listens.
@@ -35,9 +41,12 @@ struct ElmTcpTarget {
 // the automatic protocol search. Every
 // operation returns once the adapter's prompt or its timeout has come, the window painting
 // meanwhile and the operator's input held; after the line fails every operation fails at once.
+// An adapter that has answered nothing at all to kSilentRequests requests in a row is taken as
+// gone, as if its line had failed.
 class Elm327Vehicle final : public VehicleLink {
 public:
     static constexpr int kDefaultBaudRate = 38400;
+    static constexpr int kSilentRequests = 3;
 
     explicit Elm327Vehicle(int baudRate = kDefaultBaudRate, ElmTimeouts timeouts = {});
     explicit Elm327Vehicle(ElmTcpTarget target, ElmTimeouts timeouts = {});
@@ -81,21 +90,32 @@ public:
     const std::vector<std::uint32_t> &units() const { return m_units; }
 
 private:
+    // What came back for the last command: whether it went out, whether its prompt came, and
+    // whether anything at all came.
+    struct Heard {
+        bool sent = false;
+        bool answered = false;
+        bool anything = false;
+    };
     // One command and its parsed reply; a reply that timed out is parsed all the same, so that an
     // answer whose prompt was lost still counts.
-    ElmReply command(const QByteArray &text, int timeoutMs, bool *answered = nullptr);
-    // A request to the vehicle; what failed is noted for LastFailure().
+    ElmReply command(const QByteArray &text, int timeoutMs, Heard *heard = nullptr,
+                     const ElmPort::Patience &patience = {});
+    // A request to the vehicle, waiting as long as its units say they need and asking again a
+    // unit that was busy; what failed is noted for LastFailure().
     ElmReply query(const QByteArray &text);
+    ElmReply queryOnce(const QByteArray &text);
     std::optional<std::array<std::uint8_t, 4>> pid(std::uint8_t service, std::uint8_t pid, int byteCount);
-    // A request for parameters; on CAN, once the units that answer it are known, with the
-    // response count, so that the adapter answers as soon as they have.
+    // A request whose answer keeps its shape (parameters, the VIN); on CAN, once the frames of
+    // its plain answer are known, with the response count, so that the adapter answers as soon
+    // as they have come. A counted answer that fails is asked for the plain way at once.
     ElmReply countedQuery(const QByteArray &text);
     // One request for several PIDs; the PIDs it left out are asked for alone while it is not yet
     // known whether the car answers such requests whole.
     void queryTogether(const std::vector<PidRequest> &pids, std::vector<PidReply> &replies);
     void note(const QString &line) const;
-    // The units that must answer a read of the fault memory: on CAN every unit that answered the
-    // first request (each must answer, if only to say it holds no codes).
+    // The units that must answer a read or a clearing of the fault memory: on every protocol each
+    // unit that answered the first request (each must answer, if only to say it holds no codes).
     std::vector<std::uint32_t> requiredUnits() const;
     // Echo off, no line feeds, blanks, headers: the settings every reply is read with; adaptive
     // timing where the adapter has it. The failing command, or nullptr.
@@ -111,13 +131,16 @@ private:
     ElmHeaders m_headers = ElmHeaders::Can11;
     LinkIdentity m_identity;
     std::vector<std::uint32_t> m_units;
+    std::vector<std::uint32_t> m_statusUnits; // those that say they have the monitor status
     QString m_failure;
     std::function<void(const QString &)> m_debugLog;
     std::function<void()> m_pump;
     // What this connection found out about the adapter and the car: whether the response count
-    // digit and requests for several PIDs work, and how many units answer each request.
+    // digit and requests for several PIDs work, and how many frames answer each request (0: the
+    // request goes the plain way).
     enum class Works { Unknown, Yes, No };
     Works m_countDigit = Works::Unknown;
     Works m_severalPids = Works::Unknown;
-    std::map<QByteArray, int> m_answering;
+    std::map<QByteArray, int> m_frames;
+    int m_silentInARow = 0;
 };

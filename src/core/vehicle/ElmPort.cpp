@@ -12,6 +12,15 @@ namespace {
 
 // How often a long wait calls its pump.
 constexpr qint64 kPumpSliceMs = 50;
+// How long a '>' that follows data without a line end waits for more bytes before it counts as
+// the prompt (the adapter ends its answer with a line end before the prompt; a '>' of noise is
+// followed by the rest of its answer at once).
+constexpr int kPromptGraceMs = 100;
+
+bool endsLine(char c)
+{
+    return c == '\r' || c == '\n';
+}
 
 } // namespace
 
@@ -95,7 +104,7 @@ bool ElmPort::readUntilPrompt(QByteArray &text, qint64 ms)
     }
 }
 
-ElmExchange ElmPort::exchange(const QByteArray &command, int timeoutMs, int drainMs)
+ElmExchange ElmPort::exchange(const QByteArray &command, int timeoutMs, int drainMs, const Patience &patience)
 {
     ElmExchange result;
     // Another exchange is waiting further down the stack: this one would read its answer.
@@ -113,7 +122,10 @@ ElmExchange ElmPort::exchange(const QByteArray &command, int timeoutMs, int drai
         fail();
         return result;
     }
-    readReply(result, timeoutMs);
+    // Out at once, rather than when the event loop next hears that the line can take it.
+    m_transport->flush();
+    result.sent = true;
+    readReply(result, timeoutMs, {}, patience);
     return result;
 }
 
@@ -127,7 +139,17 @@ ElmExchange ElmPort::probe(const QByteArray &command, int timeoutMs)
     return result;
 }
 
-void ElmPort::readReply(ElmExchange &result, qint64 ms, const std::function<void()> &pump)
+bool ElmPort::endsInPrompt(const QByteArray &text)
+{
+    if (!text.endsWith('>'))
+        return false;
+    if (text.size() == 1 || endsLine(text[text.size() - 2]))
+        return true;
+    QIODevice &device = m_transport->device();
+    return !waitForData(kPromptGraceMs) || device.bytesAvailable() == 0;
+}
+
+void ElmPort::readReply(ElmExchange &result, qint64 ms, const std::function<void()> &pump, const Patience &patience)
 {
     QIODevice &device = m_transport->device();
     QElapsedTimer elapsed;
@@ -141,13 +163,19 @@ void ElmPort::readReply(ElmExchange &result, qint64 ms, const std::function<void
             text.remove(0, prompt + 1);
             prompt = text.indexOf('>');
         }
-        if (prompt >= 0) {
-            text.truncate(prompt);
+        if (endsInPrompt(text)) {
+            text.chop(1);
             result.answered = true;
             m_owesPrompt = false;
             return;
         }
-        const qint64 left = ms - elapsed.elapsed();
+        if (device.bytesAvailable() > 0)
+            continue; // the rest of a line after a '>' of noise
+        qint64 left = ms - elapsed.elapsed();
+        if (left <= 0 && patience) {
+            ms += patience(text);
+            left = ms - elapsed.elapsed();
+        }
         if (left <= 0) {
             m_owesPrompt = true;
             return;

@@ -12,6 +12,7 @@
 // text holds what was received before it (or before the time ran out); unasked what arrived
 // before the command went out (a late answer, a banner after the adapter reset itself).
 struct ElmExchange {
+    bool sent = false; // the command went out
     bool answered = false;
     QByteArray text;
     QByteArray unasked;
@@ -40,11 +41,17 @@ public:
     bool hasSpeed() const;
     bool setSpeed(int baudRate);
 
+    // How much longer to wait for the prompt once the time has run out, given what came so far
+    // (a car that said it needs more time); 0 ends the wait.
+    using Patience = std::function<int(const QByteArray &received)>;
+
     // Sends command and a carriage return after taking whatever arrived unasked, then reads
-    // until the prompt. After a command whose prompt never came, the adapter may still be busy
-    // with it: its prompt is waited for first, for drainMs at most, so that a late answer is
-    // never read as this command's. Never blocks longer than drainMs + timeoutMs in all.
-    ElmExchange exchange(const QByteArray &command, int timeoutMs, int drainMs = 0);
+    // until the prompt: a '>' after which nothing follows (one inside the text is noise on the
+    // line, and stays in it). After a command whose prompt never came, the adapter may still be
+    // busy with it: its prompt is waited for first, for drainMs at most, so that a late answer is
+    // never read as this command's. Never blocks longer than drainMs + timeoutMs in all, and what
+    // patience grants.
+    ElmExchange exchange(const QByteArray &command, int timeoutMs, int drainMs = 0, const Patience &patience = {});
     // One exchange that owes nothing to the commands before it (the search for the line speed,
     // where what came before was sent at another speed).
     ElmExchange probe(const QByteArray &command, int timeoutMs);
@@ -55,12 +62,19 @@ public:
 
     // Whether the line failed underneath since it was opened (the adapter pulled out).
     bool lost() const { return m_lost; }
+    // Takes the line as failed: an adapter that no longer answers anything, although its line
+    // stays open (a hung Wi-Fi adapter, a serial adapter without power behind its USB bridge).
+    void giveUp() { fail(); }
     // Called once when the line fails underneath.
     void setOnLost(std::function<void()> onLost) { m_onLost = std::move(onLost); }
 
 private:
     void fail();
-    void readReply(ElmExchange &result, qint64 ms, const std::function<void()> &pump = {});
+    void readReply(ElmExchange &result, qint64 ms, const std::function<void()> &pump = {},
+                   const Patience &patience = {});
+    // Whether text ends in the adapter's prompt; a '>' right after data is waited on briefly, as
+    // noise is followed by the rest of its line at once.
+    bool endsInPrompt(const QByteArray &text);
     // Reads into text until a prompt is in it or ms have passed; false when the line failed.
     bool readUntilPrompt(QByteArray &text, qint64 ms);
     // Waits for bytes to read for ms at most; false when the line failed meanwhile.

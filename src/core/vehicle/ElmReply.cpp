@@ -15,6 +15,22 @@ QByteArray withoutBlanks(QByteArrayView text)
     return compact;
 }
 
+// The lines of a reply: a carriage return ends a line, and so does a line feed alone (some
+// Wi-Fi bridges and clones send nothing else); CR LF leaves an empty line, which is passed over.
+QList<QByteArray> linesOf(const QByteArray &text)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at] == '\r' || text[at] == '\n') {
+            lines << text.mid(start, at - start);
+            start = at + 1;
+        }
+    }
+    lines << text.mid(start);
+    return lines;
+}
+
 bool isHex(char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
@@ -184,7 +200,7 @@ bool IsElmProtocolNumber(const QString &describeProtocolNumber)
 
 std::optional<ElmHeaders> ElmHeadersFromLines(QByteArrayView received)
 {
-    for (const QByteArray &line : QByteArray(received.data(), received.size()).toUpper().split('\r')) {
+    for (const QByteArray &line : linesOf(QByteArray(received.data(), received.size()).toUpper())) {
         const QByteArray hex = withoutBlanks(line.trimmed());
         if (hex.size() < 8 || !allHex(hex))
             continue;
@@ -220,8 +236,8 @@ ElmReply ParseElmReply(QByteArrayView received, QByteArrayView command, ElmHeade
     bool echoSeen = false;
     std::vector<std::pair<QByteArray, QByteArray>> dataLines; // compact hex, line as received
 
-    for (QByteArray line : text.split('\r')) {
-        line = line.replace('\n', ' ').trimmed();
+    for (QByteArray line : linesOf(text)) {
+        line = line.trimmed();
         if (line.isEmpty())
             continue;
         const QByteArray compact = withoutBlanks(line);
@@ -237,6 +253,11 @@ ElmReply ParseElmReply(QByteArrayView received, QByteArrayView command, ElmHeade
             continue; // "BUS INIT: ...OK" comes before the answer itself
         }
         reply.lines << QString::fromLatin1(line);
+        // A '>' inside a line is noise on the line, not the prompt: nothing in the line counts.
+        if (line.contains('>')) {
+            fail(ElmStatus::Broken, line);
+            continue;
+        }
         if (const std::optional<ElmStatus> status = statusOfLine(line)) {
             fail(*status, line);
             continue;

@@ -41,7 +41,7 @@ enum class ElmStatus {
     UnknownCommand, // "?"
     BusError, // "BUS ERROR", "BUS BUSY", "FB ERROR", "DATA ERROR", "BUFFER FULL", "ERR.."
     Broken, // a frame shorter than its length byte, a frame missing or out of sequence,
-            // a line whose check byte is missing or wrong
+            // a line whose check byte is missing or wrong, a '>' of noise inside a line
     AdapterReset, // "LV RESET", or the start-up banner in answer to a vehicle request
     Empty, // nothing but echo, blanks or noise
 };

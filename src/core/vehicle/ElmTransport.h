@@ -19,6 +19,8 @@ public:
     virtual QIODevice &device() = 0;
     // Called when the line fails underneath (an adapter pulled out, the connection dropped).
     virtual void setOnFailure(std::function<void()> failed) = 0;
+    // Sends what was written without waiting for the event loop.
+    virtual void flush() = 0;
 
     // Whether the line has a speed the adapter must be met at (a serial port; a TCP connection
     // has none), and setting it on the open line.

@@ -132,7 +132,8 @@ std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHe
         return std::nullopt;
     }
     const QByteArray &answer = answers.front();
-    if (answer.size() < skip + needed) {
+    // Only frame 0 is asked for: an answer about another frame is not the one asked for.
+    if (answer.size() < skip + needed || (service == 0x02 && answer[2] != 0)) {
         say(why, broken(answer));
         return std::nullopt;
     }
@@ -213,9 +214,7 @@ std::optional<QStringList> DtcCodes(const ElmReply &reply, ElmHeaders headers, s
                                     const std::vector<std::uint32_t> &required, QString *why)
 {
     const bool can = headers != ElmHeaders::Legacy;
-    if (!can && reply.status == ElmStatus::NoData)
-        return QStringList();
-    const auto answers = UnitAnswers(reply, headers, service, can ? required : std::vector<std::uint32_t>{}, why);
+    const auto answers = UnitAnswers(reply, headers, service, required, why);
     if (!answers)
         return std::nullopt;
     QStringList codes;
@@ -243,10 +242,11 @@ std::optional<QStringList> DtcCodes(const ElmReply &reply, ElmHeaders headers, s
     return codes;
 }
 
-MonitorStatus CombinedMonitorStatus(const ElmReply &reply, ElmHeaders headers, QString *why)
+MonitorStatus CombinedMonitorStatus(const ElmReply &reply, ElmHeaders headers,
+                                    const std::vector<std::uint32_t> &required, QString *why)
 {
     MonitorStatus status;
-    const auto answers = UnitAnswers(reply, headers, 0x01, {}, why);
+    const auto answers = UnitAnswers(reply, headers, 0x01, required, why);
     if (!answers)
         return status;
     bool lit = false;

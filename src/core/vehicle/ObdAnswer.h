@@ -38,8 +38,8 @@ std::optional<std::map<std::uint32_t, std::vector<QByteArray>>> UnitAnswers(cons
                                                                             QString *why);
 
 // Bytes A, B, C, D of a parameter: service 0x01 (current data) answers "41 pid A B C D",
-// service 0x02 (freeze frame) "42 pid frame A B C D". The answer must carry byteCount data
-// bytes; those it does not need are 0.
+// service 0x02 (freeze frame) "42 pid frame A B C D", of frame 00, the only one asked for. The
+// answer must carry byteCount data bytes; those it does not need are 0.
 std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
                                                     std::uint8_t pid, int byteCount = 1, QString *why = nullptr);
 
@@ -54,15 +54,17 @@ MultiPidBytes(const ElmReply &reply, ElmHeaders headers, const std::vector<PidRe
 
 // The raw codes of a code read (service 0x03 stored, 0x07 pending) of every unit, each code once,
 // in unit order; "0000" padding is dropped. On CAN the answer carries the number of codes in its
-// second byte and every unit must answer, so "NO DATA" is a failed read there; on the older
-// protocols it means no codes.
+// second byte; the older protocols answer "no codes" with a message of 0000 codes. Every required
+// unit must answer on any protocol, so "NO DATA" is a failed read.
 std::optional<QStringList> DtcCodes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
                                     const std::vector<std::uint32_t> &required = {}, QString *why = nullptr);
 
 // The monitor status (PID 0x01) of all units together: the lamp lit when any unit lights it, the
 // stored-code count their sum, a monitor supported when any unit supports it and complete only
-// when every unit that supports it has completed it.
-MonitorStatus CombinedMonitorStatus(const ElmReply &reply, ElmHeaders headers, QString *why = nullptr);
+// when every unit that supports it has completed it. Every required unit must answer: a status
+// without one of them is not read, never the status of the whole car.
+MonitorStatus CombinedMonitorStatus(const ElmReply &reply, ElmHeaders headers,
+                                    const std::vector<std::uint32_t> &required = {}, QString *why = nullptr);
 
 // Whether every unit that answered the clearing (and every required unit) confirmed it (44).
 bool ClearConfirmed(const ElmReply &reply, ElmHeaders headers, const std::vector<std::uint32_t> &required,

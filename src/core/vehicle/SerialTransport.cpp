@@ -62,3 +62,11 @@ bool SerialTransport::setSpeed(int baudRate)
     m_baudRate = baudRate;
     return m_port.setBaudRate(baudRate);
 }
+
+void SerialTransport::flush()
+{
+    // The first flush writes the command; the second ends the write there, so that the port does
+    // not wake the event loop for "writable" afterwards only to find nothing left to write.
+    m_port.flush();
+    m_port.flush();
+}

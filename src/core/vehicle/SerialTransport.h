@@ -17,6 +17,7 @@ public:
     void close() override;
     QIODevice &device() override { return m_port; }
     void setOnFailure(std::function<void()> failed) override;
+    void flush() override;
     bool hasSpeed() const override { return true; }
     bool setSpeed(int baudRate) override;
 

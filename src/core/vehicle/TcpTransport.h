@@ -19,6 +19,7 @@ public:
     void close() override;
     QIODevice &device() override { return m_socket; }
     void setOnFailure(std::function<void()> failed) override;
+    void flush() override { m_socket.flush(); }
 
 private:
     QTcpSocket m_socket;

@@ -167,6 +167,10 @@ void MainTab::showFaultSummary()
     const std::optional<bool> lit = MilLit(status.ok ? status.milStatusWord : kMilNoAnswer);
     m_page.LabelMILStatus->setText(lit ? LoadMessage(*lit ? SMILOn : SMILOff) : QStringLiteral("?"));
     m_page.LabelDTCStatus->setText(status.ok ? QString::number(status.storedCodeCount) : QStringLiteral("?"));
+    // The log says why the lamp and the count are not known (a unit that kept quiet).
+    const QString why = status.ok ? QString() : m_vehicle.LastFailure();
+    if (!why.isEmpty())
+        appendStatusLine(LoadMessage(SStatusUnread).arg(why));
 }
 
 void MainTab::disconnectBranch(const QString &port)
@@ -232,6 +236,7 @@ void MainTab::adapterLost()
     m_vehicle.Close();
     emit disconnected();
     setConnectedControls(false);
+    emit linkLost(); // the window shows this tab, where "Połącz" is
     const QString line = LoadMessage(SLinkLost).arg(port);
     appendStatusLine(line);
     appendStatusLine(portLine(port, SClosed));

@@ -36,6 +36,8 @@ Q_SIGNALS:
     void connectedShown(bool connected);
     // The link is closed; the other tabs are to be emptied.
     void disconnected();
+    // The adapter went away in the middle of a session (after disconnected()).
+    void linkLost();
 
 private:
     void connectBranch(const QString &port);

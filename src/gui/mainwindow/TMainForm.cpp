@@ -247,6 +247,9 @@ void TMainForm::connectMainTab()
         report.ProtocolNote = identity.protocolNote;
     });
     connect(m_mainTab, &MainTab::disconnected, this, &TMainForm::ResetAllTabs);
+    // After a lost link the operator is back where "Połącz" is: the tab gate lets no one leave
+    // another tab without a connection.
+    connect(m_mainTab, &MainTab::linkLost, this, [this] { Pages->setCurrentWidget(TabMain); });
     connect(TabMain->ButtonPrintReport, &QPushButton::clicked, this, &TMainForm::ButtonPrintReportClick);
 }
 

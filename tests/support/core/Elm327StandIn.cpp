@@ -208,7 +208,7 @@ void Elm327StandIn::handle(const QByteArray &raw)
         out += raw + '\r';
     out += m_script.noise;
     bool prompt = true;
-    const QByteArray end = m_linefeeds ? "\r\n" : "\r";
+    const QByteArray end = m_script.lineFeedsOnly ? "\n" : m_linefeeds ? "\r\n" : "\r";
     const bool searching = m_script.searching && !m_searched && isObdRequest(command);
     QList<QByteArray> lines = answerAt(command, &prompt);
     int afterMs = 0;
@@ -220,11 +220,36 @@ void Elm327StandIn::handle(const QByteArray &raw)
         out.clear();
         afterMs += m_script.searchMs;
     }
+    // What comes at once before an answer that takes its time: the bus being initialised, or
+    // each unit saying that its answer is pending.
+    QByteArray first;
+    if (const auto init = m_script.busInitMs.find(command); init != m_script.busInitMs.end() && isObdRequest(command)) {
+        first += "BUS INIT: ...";
+        lines.prepend("OK");
+        afterMs += init->second;
+    }
+    if (const auto pending = m_script.pendingMs.find(command);
+        pending != m_script.pendingMs.end() && isObdRequest(command)) {
+        for (const QByteArray &text :
+             eachUnitSays(command, QByteArray("\x7F", 1) + QByteArray::fromHex(command.left(2)) + '\x78'))
+            first += text + end;
+        afterMs += pending->second;
+    }
+    if (!first.isEmpty()) {
+        send(out + first, 0);
+        out.clear();
+    }
     for (const QByteArray &text : lines)
         out += text + end;
     out += end;
     if (prompt)
         out += '>';
+    if (const auto stall = m_script.stallMs.find(command); stall != m_script.stallMs.end()) {
+        const qsizetype noise = out.indexOf('>') + 1;
+        send(out.left(noise), 0);
+        out.remove(0, noise);
+        afterMs += stall->second;
+    }
     sendModelled(raw, out, afterMs);
 }
 
@@ -320,7 +345,20 @@ QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *promp
     if (m_script.searching && !m_searched)
         lines << "SEARCHING...";
     m_searched = true;
+    if (auto busy = m_script.busyTimes.find(command); busy != m_script.busyTimes.end() && busy->second > 0) {
+        --busy->second;
+        return lines << eachUnitSays(command, QByteArray("\x7F", 1) + QByteArray::fromHex(command.left(2)) + '\x21');
+    }
     lines << requestAnswer(*request);
+    return lines;
+}
+
+QList<QByteArray> Elm327StandIn::eachUnitSays(const QByteArray &request, const QByteArray &message) const
+{
+    QList<QByteArray> lines;
+    for (const Unit &unit : m_script.units)
+        if (unit.answers.count(request) != 0)
+            lines << framed(unit.address, message);
     return lines;
 }
 

@@ -35,8 +35,8 @@ public:
 
     // What the adapter makes of the response count digit ("010C1"): an ELM327 before v1.3 says
     // "?"; one adapter answers as without it, after its wait for further units; a clone takes it
-    // for data and the car answers "NO DATA"; a good adapter answers as soon as that many units
-    // have answered.
+    // for data and the car answers "NO DATA"; a good adapter answers as soon as that many frames
+    // have come (a first frame and each consecutive frame count one each), and no more.
     enum class CountDigit { Refused, Ignored, Garbled, Accepted };
     // What the car makes of several PIDs in one request ("010C0D05", CAN only, up to six): one PID
     // a request ("NO DATA"), only the first PID answered, or each unit's PIDs in one answer.
@@ -49,6 +49,8 @@ public:
         int baud = 0;
         int carMs = 20;
         int waitMs = 100;
+        // When set, every answer instead comes this long after its request, whatever it is.
+        int answerUs = 0;
     };
     // What went over the line since the adapter started, and the time the model gave it.
     struct Traffic {
@@ -70,6 +72,17 @@ public:
         QByteArray resetsOn; // a request that makes the adapter reset itself once ("LV RESET")
         int searchMs = 0; // how long the protocol search takes after "SEARCHING..."
         std::map<QByteArray, int> lateMs; // requests answered only this long after they came
+        // Requests each answering unit first answers "response pending" (7F xx 78) to, and then,
+        // this long after, its answer.
+        std::map<QByteArray, int> pendingMs;
+        // Requests the units answer "busy, repeat" (7F xx 21) to this many times before answering.
+        std::map<QByteArray, int> busyTimes;
+        // Requests before whose answer the adapter initialises the bus again ("BUS INIT: ...")
+        // for this long.
+        std::map<QByteArray, int> busInitMs;
+        bool lineFeedsOnly = false; // ends its lines with a line feed alone
+        // Requests whose answer stops after its first '>' (noise on the line) for this long.
+        std::map<QByteArray, int> stallMs;
         std::set<QByteArray> unknown; // commands answered with "?"
         std::map<QByteArray, QByteArray> fixed; // command -> literal answer lines ("\r" between)
         std::vector<Unit> units; // answering in this order
@@ -121,6 +134,8 @@ private:
     void sendDue();
     QList<QByteArray> obdAnswer(const QByteArray &request);
     QList<QByteArray> framed(std::uint32_t address, const QByteArray &message) const;
+    // The lines of the units that answer request, each answering with message instead.
+    QList<QByteArray> eachUnitSays(const QByteArray &request, const QByteArray &message) const;
     QByteArray line(const QByteArray &bytes) const;
     // Serving on TCP: listening, taking the next connection, noticing its end.
     void listen();

@@ -68,12 +68,11 @@ QList<QByteArray> Elm327StandIn::requestAnswer(const Request &request)
     if (several && (!can || m_script.severalPids == SeveralPids::None))
         return {"NO DATA"};
 
-    // The units answer in the script's order; with a count the adapter stops once it is met.
+    // The units answer in the script's order; with a count the adapter stops once that many
+    // frames have come, in the middle of an answer if need be.
     QList<QByteArray> lines;
-    int answered = 0;
+    int frames = 0;
     for (const Unit &unit : m_script.units) {
-        if (request.count > 0 && answered == request.count)
-            break;
         QList<QByteArray> messages;
         if (several) {
             if (const QByteArray message = severalPidsAnswer(unit, request.text); !message.isEmpty())
@@ -81,11 +80,19 @@ QList<QByteArray> Elm327StandIn::requestAnswer(const Request &request)
         } else if (const auto found = unit.answers.find(request.text); found != unit.answers.end()) {
             messages = found->second;
         }
-        for (const QByteArray &message : messages)
-            lines << framed(unit.address, message);
-        answered += messages.isEmpty() ? 0 : 1;
+        for (const QByteArray &message : messages) {
+            QList<QByteArray> unitLines = framed(unit.address, message);
+            // Without headers a long answer begins with its length, which is no frame.
+            const bool lengthLine = !m_headers && can && message.size() > 7;
+            for (qsizetype i = 0; i < unitLines.size(); ++i) {
+                if (request.count > 0 && frames == request.count)
+                    break;
+                lines << unitLines[i];
+                frames += lengthLine && i == 0 ? 0 : 1;
+            }
+        }
     }
-    m_countMet = request.count > 0 && answered == request.count;
+    m_countMet = request.count > 0 && frames >= request.count;
     if (lines.isEmpty())
         lines << "NO DATA";
     return lines;
@@ -96,6 +103,14 @@ void Elm327StandIn::sendModelled(const QByteArray &raw, const QByteArray &out, i
     const Timing &timing = m_script.timing;
     const bool car = m_carAnswered;
     m_carAnswered = false;
+    if (timing.answerUs > 0) {
+        m_traffic.bytes += raw.size() + 1 + out.size();
+        m_traffic.modelledUs += timing.answerUs;
+        m_traffic.requests += car ? 1 : 0;
+        m_held.emplace(std::chrono::steady_clock::now() + std::chrono::microseconds(timing.answerUs), out);
+        sendDue();
+        return;
+    }
     if (timing.baud <= 0) {
         send(out, afterMs);
         return;
