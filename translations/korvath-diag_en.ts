@@ -1467,6 +1467,11 @@ Unspecified error</translation>
         <extracomment>Błąd: interfejs nie odpowiada przy żadnej prędkości (%1) - sprawdź podłączenie</extracomment>
         <translation>Error: the adapter does not answer at any speed (%1) - check the connection</translation>
     </message>
+    <message>
+        <source>SDTCManufacturer</source>
+        <extracomment>Kod producenta - opis w dokumentacji producenta pojazdu</extracomment>
+        <translation>Manufacturer-specific code - see the vehicle manufacturer&apos;s documentation</translation>
+    </message>
 </context>
 <context>
     <name>MonitorsTabPage</name>

@@ -9,6 +9,7 @@ ReportVehicleFacts ReadReportVehicleFacts(VehicleLink &link)
     const MonitorStatus status = link.ReadMonitorStatus();
     facts.StatusRead = status.ok;
     facts.O2SensorsInFourBanks = link.SupportsPid(kOxygenSensorsFourBanksPid);
+    facts.CodeOrigin = link.CodeOrigin();
     if (status.ok) {
         facts.MilStatusWord = status.milStatusWord;
         facts.Readiness = status.readiness;
