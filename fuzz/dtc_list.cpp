@@ -1,6 +1,7 @@
 // Raw fault code texts: the input, cut at line feeds, is a list of raw codes (UTF-8; the first
 // 60 are taken, enough to make the list grow once) added to one list, which is then walked as the
 // fault-code tab walks it.
+#include "core/faults/DescribeDtc.h"
 #include "core/faults/TDtcList.h"
 
 #include <QByteArray>
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (code.size() < 2 || code.size() > 5)
             std::abort(); // letter, digit and at most three copied characters
         // Descriptions of the first few only: each is a scan of the whole table.
-        if (walked < 8 && list.CurrentDescription().isEmpty())
+        if (walked < 8 && (list.CurrentDescription().isEmpty() || DescribeDtc(code, DtcOrigin::RealVehicle).isEmpty()))
             std::abort(); // unknown codes have the fallback description
         ++walked;
     }

@@ -20,6 +20,8 @@ packages=(
   clang libclang-rt-14-dev
   # The layout check of the sources (scripts/format-check.sh).
   clang-format
+  # The consistency checks of the fault-code description files, run by the tests.
+  python3
 )
 
 missing=()

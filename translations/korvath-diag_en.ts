@@ -1472,6 +1472,11 @@ Unspecified error</translation>
         <extracomment>Nie udało się odczytać stanu kontrolki &quot;Check Engine&quot; i liczby kodów: %1</extracomment>
         <translation>Could not read the state of the &quot;Check Engine&quot; lamp and the number of codes: %1</translation>
     </message>
+    <message>
+        <source>SDTCManufacturer</source>
+        <extracomment>Kod producenta - opis w dokumentacji producenta pojazdu</extracomment>
+        <translation>Manufacturer-specific code - see the vehicle manufacturer&apos;s documentation</translation>
+    </message>
 </context>
 <context>
     <name>MonitorsTabPage</name>

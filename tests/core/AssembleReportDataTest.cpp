@@ -126,6 +126,30 @@ TEST_F(AssembleReportDataTest, VehicleFactsComeFromTheVehicleLink)
 
     adapter.status = {};
     EXPECT_FALSE(ReadReportVehicleFacts(adapter).StatusRead);
+
+    // Where the codes come from travels with them.
+    EXPECT_EQ(fromSimulator.CodeOrigin, DtcOrigin::SimulatedVehicle);
+    EXPECT_EQ(fromAdapter.CodeOrigin, DtcOrigin::SimulatedVehicle);
+    adapter.origin = DtcOrigin::RealVehicle;
+    EXPECT_EQ(ReadReportVehicleFacts(adapter).CodeOrigin, DtcOrigin::RealVehicle);
+}
+
+// A real car's lines describe the codes the first table lacks; the simulated vehicle's do not.
+TEST_F(AssembleReportDataTest, ARealCarsFaultLinesDescribeEveryGenericCode)
+{
+    ReportVehicleFacts facts;
+    facts.StoredRawCodes = {u"C100"_s, u"1234"_s};
+    facts.PendingRawCodes = {u"2002"_s};
+    assemble(facts);
+    EXPECT_EQ(report.StoredLines,
+              (QStringList{u"U0100 - Brak opisu kodu w bazie"_s, u"P1234 - Brak opisu kodu w bazie"_s}));
+
+    facts.CodeOrigin = DtcOrigin::RealVehicle;
+    assemble(facts);
+    EXPECT_EQ(report.StoredLines, (QStringList{u"U0100 - Utrata komunikacji ze sterownikiem silnika (ECM/PCM) A"_s,
+                                               u"P1234 - Kod producenta - opis w dokumentacji producenta pojazdu"_s}));
+    EXPECT_EQ(report.PendingLines,
+              QStringList{u"P2002 - Filtr cząstek stałych (DPF) (Bank 1) - skuteczność poniżej progu"_s});
 }
 
 // What could not be read is printed as unread: never as a clean memory, never as the lamp or the

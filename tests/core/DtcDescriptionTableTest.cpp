@@ -1,11 +1,17 @@
 #include "core/faults/DtcDescriptionTable.h"
 
+#include "core/faults/DescribeDtc.h"
+#include "core/faults/GenericDtcTable.h"
+
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 
 #include "support/core/QtPrinters.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -63,6 +69,15 @@ QString trailingBlanksTally(QChar system)
     return parts.join(QLatin1Char(' '));
 }
 
+// Printable ASCII, and in Polish texts the Polish letters: what the report's font prints.
+bool printable(const QString &text, bool polish)
+{
+    static const QString polishLetters = QStringLiteral("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
+    return std::all_of(text.begin(), text.end(), [&](QChar c) {
+        return (c.unicode() >= 0x20 && c.unicode() < 0x7F) || (polish && polishLetters.contains(c));
+    });
+}
+
 } // namespace
 
 TEST(DtcDescriptionTableTest, CoversExactlyTheListedCodesInAscendingOrder)
@@ -91,12 +106,10 @@ TEST(DtcDescriptionTableTest, KeepsTrailingBlanksOnlyOnPowertrainRows)
 
 TEST(DtcDescriptionTableTest, HoldsOnlyTextsAWindows1250PrinterCanShow)
 {
-    const QString polish = QStringLiteral("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
     for (const DtcDescriptionRow &row : DtcDescriptionTable()) {
         const QString text = QString::fromUtf16(row.description);
         EXPECT_FALSE(QStringView(text).trimmed().isEmpty()) << text.toStdString();
-        for (QChar c : text)
-            EXPECT_TRUE((c.unicode() >= 0x20 && c.unicode() < 0x7F) || polish.contains(c)) << text.toStdString();
+        EXPECT_TRUE(printable(text, true)) << text.toStdString();
     }
 }
 
@@ -156,4 +169,81 @@ TEST(DtcDescriptionTableTest, TheEnglishTableHoldsTheSameCodesRowForRow)
     // Without an English module the Polish table answers, trailing blank and all.
     EXPECT_EQ(LookupDtcDescription(QStringLiteral("P0301")),
               QStringLiteral("Cylinder 1 - wykryte wypadanie zapłonów "));
+}
+
+// The generic table as compiled in: generic codes only, none the first table has, the English
+// row for row, every text trimmed and printable.
+TEST(DtcDescriptionTableTest, TheGenericTableHoldsOnlyGenericCodesTheFirstLacks)
+{
+    const auto polish = GenericDtcTable();
+    const auto english = EnglishGenericDtcTable();
+    ASSERT_EQ(polish.size(), 1688u);
+    ASSERT_EQ(english.size(), polish.size());
+    QSet<QString> first;
+    for (const DtcDescriptionRow &row : DtcDescriptionTable())
+        first.insert(QString::fromUtf16(row.code));
+    for (std::size_t row = 0; row < polish.size(); ++row) {
+        const QString code = QString::fromUtf16(polish[row].code);
+        EXPECT_EQ(QStringView(english[row].code), code) << row;
+        EXPECT_FALSE(first.contains(code)) << code.toStdString();
+        EXPECT_FALSE(IsManufacturerDtc(code)) << code.toStdString();
+        const QString description = QString::fromUtf16(polish[row].description);
+        const QString title = QString::fromUtf16(english[row].description);
+        EXPECT_EQ(DescribeDtc(code, DtcOrigin::RealVehicle), description);
+        EXPECT_TRUE(!description.isEmpty() && description == description.trimmed() && printable(description, true))
+            << code.toStdString();
+        EXPECT_TRUE(!title.isEmpty() && title == title.trimmed() && printable(title, false)) << code.toStdString();
+    }
+}
+
+// The simulated vehicle's codes keep the first table's texts alone; a real car's codes are
+// described by the first table, then the generic one, then as manufacturer-specific in the
+// manufacturers' ranges.
+TEST(DtcDescriptionTableTest, ARealCarsCodeIsDescribedFromBothTablesOrAsTheManufacturers)
+{
+    const QString none = QStringLiteral("Brak opisu kodu w bazie");
+    const QString manufacturer = QStringLiteral("Kod producenta - opis w dokumentacji producenta pojazdu");
+    const struct {
+        const char16_t *code;
+        DtcOrigin origin;
+        QString description;
+    } rows[] = {
+        {u"U0100", DtcOrigin::SimulatedVehicle, none},
+        {u"P1000", DtcOrigin::SimulatedVehicle, none},
+        {u"P0A80", DtcOrigin::SimulatedVehicle, none},
+        {u"P0301", DtcOrigin::SimulatedVehicle, QStringLiteral("Cylinder 1 - wykryte wypadanie zapłonów ")},
+        {u"U0100", DtcOrigin::RealVehicle, QStringLiteral("Utrata komunikacji ze sterownikiem silnika (ECM/PCM) A")},
+        {u"P2002", DtcOrigin::RealVehicle,
+         QStringLiteral("Filtr cząstek stałych (DPF) (Bank 1) - skuteczność poniżej progu")},
+        {u"P0A80", DtcOrigin::RealVehicle, QStringLiteral("Akumulator trakcyjny (hybrydowy) - wymagana wymiana")},
+        {u"P3400", DtcOrigin::RealVehicle, QStringLiteral("Układ odłączania cylindrów (Bank 1) - usterka")},
+        {u"P0301", DtcOrigin::RealVehicle, QStringLiteral("Cylinder 1 - wykryte wypadanie zapłonów ")},
+        // The first table's manufacturer rows keep their texts.
+        {u"P1680", DtcOrigin::RealVehicle, QStringLiteral("Żądania Immobilizera ")},
+        {u"P1000", DtcOrigin::RealVehicle, manufacturer},
+        {u"P1FFF", DtcOrigin::RealVehicle, manufacturer},
+        {u"P3000", DtcOrigin::RealVehicle, manufacturer},
+        {u"P33FF", DtcOrigin::RealVehicle, manufacturer},
+        {u"B1000", DtcOrigin::RealVehicle, manufacturer},
+        {u"B2A5C", DtcOrigin::RealVehicle, manufacturer},
+        {u"C1234", DtcOrigin::RealVehicle, manufacturer},
+        {u"C2FFF", DtcOrigin::RealVehicle, manufacturer},
+        {u"U1000", DtcOrigin::RealVehicle, manufacturer},
+        {u"U2100", DtcOrigin::RealVehicle, manufacturer},
+        // Generic ranges without a row, and texts that are no well-formed code.
+        {u"P3A00", DtcOrigin::RealVehicle, none},
+        {u"P2FFF", DtcOrigin::RealVehicle, none},
+        {u"B3000", DtcOrigin::RealVehicle, none},
+        {u"U0FFF", DtcOrigin::RealVehicle, none},
+        {u"P1a00", DtcOrigin::RealVehicle, none},
+        {u"p1000", DtcOrigin::RealVehicle, none},
+        {u"P100", DtcOrigin::RealVehicle, none},
+        {u"P10000", DtcOrigin::RealVehicle, none},
+        {u"P4000", DtcOrigin::RealVehicle, none},
+        {u"", DtcOrigin::RealVehicle, none},
+    };
+    for (const auto &[code, origin, description] : rows)
+        EXPECT_EQ(DescribeDtc(QString::fromUtf16(code), origin), description)
+            << QString::fromUtf16(code).toStdString() << (origin == DtcOrigin::RealVehicle ? " real" : " simulated");
+    EXPECT_EQ(LookupDtcDescription(QStringLiteral("U0100")), none);
 }

@@ -121,4 +121,12 @@ TEST(DtcListTest, DescribeIgnoresTheListState)
     EXPECT_EQ(list.Describe(QString()), kNoDescription);
     EXPECT_EQ(list.CurrentCode(), QStringLiteral("P0420"));
     EXPECT_EQ(list.CurrentDescription(), QStringLiteral("System katalizatora (Bank 1) - wydajność poniżej progu "));
+
+    // A list of a real car's codes describes them from the generic table too; Describe does not.
+    TDtcList real(DtcOrigin::RealVehicle);
+    real.Add(QStringLiteral("C100"));
+    real.Reset();
+    real.Next();
+    EXPECT_EQ(real.CurrentDescription(), QStringLiteral("Utrata komunikacji ze sterownikiem silnika (ECM/PCM) A"));
+    EXPECT_EQ(real.Describe(QStringLiteral("U0100")), kNoDescription);
 }

@@ -386,6 +386,48 @@ TEST_F(AdapterConnectionTest, TwoUnitsShowTheirCodesAndARefusedClearKeepsThem)
         << report.toStdString();
 }
 
+// A real car's codes that the first table lacks, on the fault-code tab, as the freeze frame's
+// trigger and in the printed report: the generic table's texts, and the manufacturer's own range
+// said to be so.
+TEST_F(AdapterConnectionTest, ARealCarsGenericCodesAreDescribedOnScreenAndInTheReport)
+{
+    Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+    auto &engine = script.units[1].answers;
+    engine["03"] = {QByteArray::fromHex("4305C10020020A8034001234")};
+    engine["07"] = {QByteArray::fromHex("47010301")};
+    engine["020200"] = {QByteArray::fromHex("420200C100")};
+    connectTo(script);
+
+    const QString u0100 = QStringLiteral("U0100 - Utrata komunikacji ze sterownikiem silnika (ECM/PCM) A");
+    const QStringList stored = {
+        u0100,
+        QStringLiteral("P2002 - Filtr cząstek stałych (DPF) (Bank 1) - skuteczność poniżej progu"),
+        QStringLiteral("P0A80 - Akumulator trakcyjny (hybrydowy) - wymagana wymiana"),
+        QStringLiteral("P3400 - Układ odłączania cylindrów (Bank 1) - usterka"),
+        QStringLiteral("P1234 - Kod producenta - opis w dokumentacji producenta pojazdu"),
+    };
+    clickTab(main().TabDTC);
+    DtcTabPage &dtc = *main().TabDTC;
+    click(dtc.ButtonDTCOdczytaj);
+    QStringList shown;
+    for (int row = 1; row <= 5; ++row)
+        shown << dtc.StringGridDTCStored->Cells(0, row) + QStringLiteral(" - ")
+                     + dtc.StringGridDTCStored->Cells(1, row);
+    EXPECT_EQ(shown, stored);
+    EXPECT_EQ(dtc.StringGridDTCPending->Cells(1, 1), QStringLiteral("Cylinder 1 - wykryte wypadanie zapłonów "));
+
+    clickTab(main().TabFreeze);
+    click(main().TabFreeze->ButtonFreezeRead);
+    EXPECT_EQ(main().TabFreeze->LabeledEditDTCCode->text() + QStringLiteral(" - ")
+                  + main().TabFreeze->LabeledEditDTCDesc->text(),
+              u0100);
+
+    const QString report = reportText();
+    for (const QString &line : stored)
+        EXPECT_TRUE(report.contains(line)) << line.toStdString() << "\n" << report.toStdString();
+    EXPECT_FALSE(report.contains(QStringLiteral("Brak opisu kodu w bazie")));
+}
+
 TEST_F(AdapterConnectionTest, FailingReadsNeverShowACleanCar)
 {
     Elm327StandIn::Script script = Elm327StandIn::DefaultScript();

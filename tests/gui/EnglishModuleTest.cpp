@@ -6,6 +6,7 @@
 
 #include "core/catalogue/LanguageModule.h"
 #include "core/catalogue/MessageCatalogue.h"
+#include "core/faults/DescribeDtc.h"
 #include "core/faults/DtcDescriptionTable.h"
 #include "gui/faults/DtcTabPage.h"
 #include "gui/faults/FreezeTabPage.h"
@@ -336,9 +337,14 @@ TEST_F(EnglishModuleTest, WhatTheVehicleGivesIsShownInEnglish)
     EXPECT_TRUE(texts.contains(QStringLiteral("Fuel system status 1/2")));
     EXPECT_TRUE(polishTexts(texts).isEmpty()) << polishTexts(texts).join(u'\n').toStdString();
 
-    // A code the table lacks gets the English fallback.
+    // A code the table lacks gets the English fallback; a real car's code the English title of
+    // the generic table, or the manufacturer's message.
     EXPECT_EQ(LookupDtcDescription(QStringLiteral("P9999")),
               QStringLiteral("No description of the code in the database"));
+    EXPECT_EQ(DescribeDtc(QStringLiteral("U0100"), DtcOrigin::RealVehicle),
+              QStringLiteral("Lost Communication With ECM/PCM A"));
+    EXPECT_EQ(DescribeDtc(QStringLiteral("P1234"), DtcOrigin::RealVehicle),
+              QStringLiteral("Manufacturer-specific code - see the vehicle manufacturer's documentation"));
 }
 
 TEST_F(EnglishModuleTest, TheLogViewerAndTheReportArchiveAreInEnglish)

@@ -230,6 +230,38 @@ TEST_F(FaultTabsTest, FaultDataComeFromTheVehicleLinkWhateverItHolds)
     EXPECT_TRUE(monitors().StringGridMonitorCont->Cells(1, 1).isEmpty());
 }
 
+// A real car's codes that the first table lacks are described from the generic table, or as the
+// manufacturer's own; read from the simulated vehicle the same codes keep the fallback.
+TEST_F(FaultTabsTest, ARealCarsCodesAreDescribedOnTheFaultCodeAndFreezeFrameTabs)
+{
+    vehicle->storedCodes = QStringList{"C100", "2002", "0A80", "3400", "1234", "0301"};
+    vehicle->freezeFrameCode = QStringLiteral("C100");
+    const QString none = QStringLiteral("Brak opisu kodu w bazie");
+    for (const DtcOrigin origin : {DtcOrigin::SimulatedVehicle, DtcOrigin::RealVehicle}) {
+        vehicle->origin = origin;
+        clickTab(main().TabDTC);
+        click(dtc().ButtonDTCOdczytaj);
+        clickTab(main().TabFreeze);
+        click(freeze().ButtonFreezeRead);
+        if (origin == DtcOrigin::SimulatedVehicle) {
+            EXPECT_EQ(gridRows(dtc().StringGridDTCStored).mid(0, 2),
+                      (QStringList{QStringLiteral("U0100|") + none, QStringLiteral("P2002|") + none}));
+            EXPECT_EQ(freeze().LabeledEditDTCDesc->text(), none);
+            continue;
+        }
+        EXPECT_EQ(gridRows(dtc().StringGridDTCStored),
+                  (QStringList{QStringLiteral("U0100|Utrata komunikacji ze sterownikiem silnika (ECM/PCM) A"),
+                               QStringLiteral("P2002|Filtr cząstek stałych (DPF) (Bank 1) - skuteczność poniżej progu"),
+                               QStringLiteral("P0A80|Akumulator trakcyjny (hybrydowy) - wymagana wymiana"),
+                               QStringLiteral("P3400|Układ odłączania cylindrów (Bank 1) - usterka"),
+                               QStringLiteral("P1234|Kod producenta - opis w dokumentacji producenta pojazdu"),
+                               QStringLiteral("P0301|Cylinder 1 - wykryte wypadanie zapłonów ")}));
+        EXPECT_EQ(freeze().LabeledEditDTCCode->text(), QStringLiteral("U0100"));
+        EXPECT_EQ(freeze().LabeledEditDTCDesc->text(),
+                  QStringLiteral("Utrata komunikacji ze sterownikiem silnika (ECM/PCM) A"));
+    }
+}
+
 TEST_F(FaultTabsTest, EveryWaitShowsTheBusyCursorAndEndsWithoutIt)
 {
     // Each blocking handler: the cursor while the vehicle is asked, the normal one afterwards.

@@ -1,6 +1,8 @@
 #include "support/core/SmallFileSystem.h"
 #include "support/gui/WorkstationFixture.h"
 
+#include "core/faults/DtcDescriptionTable.h"
+#include "core/faults/GenericDtcTable.h"
 #include "gui/mainwindow/TWaitForm.h"
 #include "gui/report/TFormRaport.h"
 
@@ -9,6 +11,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -119,6 +122,25 @@ TEST_F(ReportDialogTest, PrintingToPdfGivesTheWholeReportAsText)
     };
     for (const QString &line : expected)
         EXPECT_TRUE(text.contains(line)) << line.toStdString() << "\nin: " << text.toStdString();
+}
+
+// The report's face prints every character of the fault-code descriptions, both tables in both
+// languages: none comes out as an empty box or in another face.
+TEST_F(ReportDialogTest, TheReportFontHasEveryCharacterOfTheDescriptions)
+{
+    const QRawFont font = QRawFont::fromFont(QFont(u"Arial"_s));
+    ASSERT_TRUE(font.isValid());
+    EXPECT_EQ(font.familyName().compare(u"Liberation Sans"_s, Qt::CaseInsensitive), 0)
+        << font.familyName().toStdString();
+    QSet<char16_t> characters;
+    for (const auto table :
+         {DtcDescriptionTable(), EnglishDtcDescriptionTable(), GenericDtcTable(), EnglishGenericDtcTable()})
+        for (const DtcDescriptionRow &row : table)
+            for (const char16_t *c = row.description; *c != u'\0'; ++c)
+                characters.insert(*c);
+    EXPECT_GT(characters.size(), 70); // the letters, digits and signs of the texts, Polish letters included
+    for (const char16_t c : characters)
+        EXPECT_TRUE(font.supportsCharacter(QChar(c))) << QString(QChar(c)).toStdString();
 }
 
 TEST_F(ReportDialogTest, CancellingThePrintDialogClosesWithoutPrinting)

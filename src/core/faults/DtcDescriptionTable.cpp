@@ -18,13 +18,13 @@ constexpr DtcDescriptionRow kEnglishRows[] = {
 
 static_assert(std::size(kRows) == std::size(kEnglishRows), "the two tables hold the same codes");
 
-bool englishModuleActive()
+} // namespace
+
+bool DtcDescriptionsInEnglish()
 {
     const LanguageModule *module = LanguageModule::active();
     return module != nullptr && module->language().startsWith(QLatin1String("en"));
 }
-
-} // namespace
 
 std::span<const DtcDescriptionRow> DtcDescriptionTable()
 {
@@ -36,13 +36,20 @@ std::span<const DtcDescriptionRow> EnglishDtcDescriptionTable()
     return kEnglishRows;
 }
 
-QString LookupDtcDescription(const QString &code)
+std::optional<QString> FindDtcDescription(const QString &code)
 {
-    const bool english = englishModuleActive();
     // A linear scan keeps the first of two rows with the same code.
-    for (const DtcDescriptionRow &row : english ? std::span<const DtcDescriptionRow>(kEnglishRows) : kRows)
+    for (const DtcDescriptionRow &row :
+         DtcDescriptionsInEnglish() ? EnglishDtcDescriptionTable() : DtcDescriptionTable())
         if (code == QStringView(row.code))
             return QString::fromUtf16(row.description);
-    return english ? QCoreApplication::translate("DtcDescriptionTable", "Brak opisu kodu w bazie")
-                   : QStringLiteral("Brak opisu kodu w bazie");
+    return std::nullopt;
+}
+
+QString LookupDtcDescription(const QString &code)
+{
+    if (std::optional<QString> description = FindDtcDescription(code))
+        return *std::move(description);
+    return DtcDescriptionsInEnglish() ? QCoreApplication::translate("DtcDescriptionTable", "Brak opisu kodu w bazie")
+                                      : QStringLiteral("Brak opisu kodu w bazie");
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <span>
 
 // One row of the fault-code description table: a five-character DTC text and its Polish
@@ -18,7 +19,14 @@ std::span<const DtcDescriptionRow> DtcDescriptionTable();
 // The English titles of the same codes, row for row: same codes, same order.
 std::span<const DtcDescriptionRow> EnglishDtcDescriptionTable();
 
+// Whether the fault codes are described in English: an English language module is active.
+bool DtcDescriptionsInEnglish();
+
 // The description of the first row whose code equals code as a whole, case-sensitively and
-// without trimming; "Brak opisu kodu w bazie" when no row matches. Under an English language
-// module the English table answers, and a code without a row gets the English fallback.
+// without trimming, from the English table under an English language module; nullopt when no
+// row matches.
+std::optional<QString> FindDtcDescription(const QString &code);
+
+// FindDtcDescription, or "Brak opisu kodu w bazie" when no row matches (its English under an
+// English language module).
 QString LookupDtcDescription(const QString &code);

@@ -1,5 +1,6 @@
 #include "core/faults/TDtcList.h"
 
+#include "core/faults/DescribeDtc.h"
 #include "core/faults/DtcDescriptionTable.h"
 
 namespace {
@@ -31,7 +32,7 @@ QString dtcTextFromRaw(const QString &raw)
 
 } // namespace
 
-TDtcList::TDtcList() : m_items(kInitialCapacity)
+TDtcList::TDtcList(DtcOrigin origin) : m_origin(origin), m_items(kInitialCapacity)
 {
 }
 
@@ -64,7 +65,7 @@ QString TDtcList::CurrentCode() const
 
 QString TDtcList::CurrentDescription() const
 {
-    return LookupDtcDescription(CurrentCode());
+    return DescribeDtc(CurrentCode(), m_origin);
 }
 
 QString TDtcList::Describe(const QString &code)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/faults/DtcOrigin.h"
+
 #include <QString>
 
 #include <vector>
@@ -7,9 +9,10 @@
 // The fault codes of one read, in the order they were added, with a cursor for walking them.
 // Clients construct a list, Add each raw code, Reset, then call Next followed by CurrentCode
 // and CurrentDescription for each entry. There is no removal and no sorting; duplicates stay.
+// The list describes its codes as codes of the vehicle they were read from (DescribeDtc).
 class TDtcList {
 public:
-    TDtcList();
+    explicit TDtcList(DtcOrigin origin = DtcOrigin::SimulatedVehicle);
 
     // Converts raw (the two code bytes as four hexadecimal digits, "0103") to its DTC text
     // ("P0103"), appends it and puts the cursor one past the last entry. The first character
@@ -27,7 +30,8 @@ public:
     // The entry under the cursor; the empty text when the cursor is before, or past, the entries.
     QString CurrentCode() const;
 
-    // LookupDtcDescription of CurrentCode.
+    // DescribeDtc of CurrentCode as a code of the list's origin: LookupDtcDescription for the
+    // simulated vehicle.
     QString CurrentDescription() const;
 
     // LookupDtcDescription of code; the list's entries and cursor play no part.
@@ -42,6 +46,7 @@ public:
 private:
     static constexpr int kInitialCapacity = 50;
 
+    DtcOrigin m_origin;
     int m_cursor = -1;
     int m_count = 0;
     std::vector<QString> m_items;

@@ -11,9 +11,9 @@ namespace {
 constexpr std::uint8_t kOxygenSensorsPid = 0x13;
 
 // "P0301 - description" for every code, or the single no-codes line.
-QStringList faultLines(const QStringList &rawCodes)
+QStringList faultLines(const QStringList &rawCodes, DtcOrigin origin)
 {
-    TDtcList list;
+    TDtcList list(origin);
     for (const QString &raw : rawCodes)
         list.Add(raw);
     list.Reset();
@@ -47,8 +47,10 @@ void AssembleReportData(ReportData &report, const ReportVehicleFacts &facts, Pid
     else if (const std::optional<bool> lit = MilLit(facts.MilStatusWord))
         report.MilText = LoadMessage(*lit ? PMILOn : PMILOff);
 
-    report.StoredLines = facts.StoredRead ? faultLines(facts.StoredRawCodes) : QStringList{LoadMessage(PDTCUnread)};
-    report.PendingLines = facts.PendingRead ? faultLines(facts.PendingRawCodes) : QStringList{LoadMessage(PDTCUnread)};
+    report.StoredLines =
+        facts.StoredRead ? faultLines(facts.StoredRawCodes, facts.CodeOrigin) : QStringList{LoadMessage(PDTCUnread)};
+    report.PendingLines =
+        facts.PendingRead ? faultLines(facts.PendingRawCodes, facts.CodeOrigin) : QStringList{LoadMessage(PDTCUnread)};
 
     clock.pause(kReportMonitorPauseMs);
     const Readiness readiness = DecodeReadiness(facts.Readiness);

@@ -11,6 +11,7 @@ ReportVehicleFacts ReadReportVehicleFacts(VehicleLink &link)
     if (!status.ok)
         facts.StatusFailure = link.LastFailure();
     facts.O2SensorsInFourBanks = link.SupportsPid(kOxygenSensorsFourBanksPid);
+    facts.CodeOrigin = link.CodeOrigin();
     if (status.ok) {
         facts.MilStatusWord = status.milStatusWord;
         facts.Readiness = status.readiness;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/faults/DtcOrigin.h"
 #include "core/faults/Readiness.h"
 
 #include <QStringList>
@@ -23,6 +24,8 @@ struct ReportVehicleFacts {
     bool PendingRead = true;
     // The oxygen sensors are told by PID 0x1D (four banks) instead of 0x13.
     bool O2SensorsInFourBanks = false;
+    // Where the codes were read, which decides how their lines describe them.
+    DtcOrigin CodeOrigin = DtcOrigin::SimulatedVehicle;
 };
 
 inline constexpr std::uint8_t kOxygenSensorsFourBanksPid = 0x1D;

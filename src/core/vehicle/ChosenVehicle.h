@@ -38,6 +38,8 @@ public:
     std::optional<QString> ReadFreezeFrameCode() override;
     std::optional<QStringList> ReadReportStoredCodes() override;
     std::optional<QStringList> ReadReportPendingCodes() override;
+    // An adapter reaches a real car, whatever link stands for it.
+    DtcOrigin CodeOrigin() const override { return adapterChosen() ? DtcOrigin::RealVehicle : m_current->CodeOrigin(); }
     QString LastFailure() const override { return m_current->LastFailure(); }
     bool SupportsPid(std::uint8_t pid) override { return m_current->SupportsPid(pid); }
     void SetEvents(LinkEvents events) override { m_current->SetEvents(std::move(events)); }

@@ -69,6 +69,7 @@ public:
     std::optional<QStringList> ReadPendingCodes() override;
     bool ClearCodes() override;
     std::optional<QString> ReadFreezeFrameCode() override;
+    DtcOrigin CodeOrigin() const override { return DtcOrigin::RealVehicle; }
     QString LastFailure() const override { return m_failure; }
     bool SupportsPid(std::uint8_t pid) override;
     void SetEvents(LinkEvents events) override

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/faults/DtcOrigin.h"
 #include "core/faults/Readiness.h"
 
 #include <QString>
@@ -112,6 +113,10 @@ public:
 
     // Where the link reports what happens on its own; a link without such events ignores them.
     virtual void SetEvents(LinkEvents /*events*/) {}
+
+    // Where the fault codes of this link come from, which decides how they are described; a link
+    // is the simulated vehicle unless it says it reaches a real car.
+    virtual DtcOrigin CodeOrigin() const { return DtcOrigin::SimulatedVehicle; }
 
     // Why the last read or clearing that failed did so, in the operator's language ("CAN ERROR",
     // "sterownik $7E9h nie odpowiedział"); empty when the link cannot tell.

@@ -21,10 +21,10 @@ constexpr int kCodeRows = 6;
 
 // Puts the codes in the grid, one a row with its description, and empties the rows below them;
 // a grid grows when a vehicle reports more codes than it has rows.
-void fillCodes(StringGrid *grid, const QStringList &rawCodes)
+void fillCodes(StringGrid *grid, const QStringList &rawCodes, DtcOrigin origin)
 {
     grid->setRowCount(std::max(kCodeRows, int(rawCodes.size())));
-    TDtcList list;
+    TDtcList list(origin);
     for (const QString &raw : rawCodes)
         list.Add(raw);
     list.Reset();
@@ -84,8 +84,8 @@ void DtcTab::ButtonDTCOdczytajClick()
         failed(SDTCPartStored);
     showCount(m_page.LabelDTCPendCount, pending);
     showCount(m_page.LabelDTCStoredCount, stored);
-    fillCodes(m_page.StringGridDTCPending, pending.value_or(QStringList()));
-    fillCodes(m_page.StringGridDTCStored, stored.value_or(QStringList()));
+    fillCodes(m_page.StringGridDTCPending, pending.value_or(QStringList()), vehicle.CodeOrigin());
+    fillCodes(m_page.StringGridDTCStored, stored.value_or(QStringList()), vehicle.CodeOrigin());
 
     m_page.ButtonDTCOdczytaj->setEnabled(true);
     m_page.ButtonDTCKasuj->setEnabled(true);

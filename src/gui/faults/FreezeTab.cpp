@@ -50,7 +50,7 @@ void FreezeTab::showTriggerCode(const std::optional<QString> &raw)
         m_page.LabeledEditDTCDesc->setText(QString());
         return;
     }
-    TDtcList list;
+    TDtcList list(m_context.state.Vehicle->CodeOrigin());
     list.Add(*raw);
     list.Reset();
     list.Next();

@@ -63,6 +63,7 @@ public:
         return clearAccepted;
     }
     std::optional<QString> ReadFreezeFrameCode() override { return freezeFrameCode; }
+    DtcOrigin CodeOrigin() const override { return origin; }
 
     Clock *clock = nullptr;
     // The connection step that fails with the line "step <n> failed": 1 opening the port,
@@ -80,6 +81,7 @@ public:
     std::optional<QStringList> storedCodes = SimulatedVehicleData::StoredCodes();
     std::optional<QStringList> pendingCodes = SimulatedVehicleData::PendingCodes();
     std::optional<QString> freezeFrameCode = SimulatedVehicleData::kFreezeFrameCode;
+    DtcOrigin origin = DtcOrigin::SimulatedVehicle; // RealVehicle: it plays a car behind an adapter
     bool clearAccepted = true;
     int clears = 0;
     int closes = 0;
