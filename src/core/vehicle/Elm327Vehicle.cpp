@@ -293,7 +293,7 @@ LinkStep Elm327Vehicle::DetectInterface()
     }
     if (identification.isEmpty() && !heard && m_tcp) {
         // A TCP link has no line speed to get wrong: it is the address or the port that may be.
-        return {false, LoadMessage(SIfaceNoAnswerAt).arg(m_tcp->host).arg(m_tcp->port)};
+        return {false, LoadMessage(SIfaceNoAnswerAt).arg(m_tcp->host, QString::number(m_tcp->port))};
     }
     if (identification.isEmpty())
         return failed(heard ? SIfaceUnknown : SIfaceNoAnswer);
