@@ -21,8 +21,7 @@ QHash<QString, ArchiveIndexSection> ReadArchiveIndex(const QString &path);
 
 // Adds a section with values (in this order) at the end of the index at path, making the file
 // when there is none. False when it could not be written whole; the file is then as it was.
-bool AppendArchiveIndex(const QString &path, const QString &section,
-                        const QList<std::pair<QString, QString>> &values);
+bool AppendArchiveIndex(const QString &path, const QString &section, const QList<std::pair<QString, QString>> &values);
 
 // A text as a value of the index, and a value's text as it reads back.
 QByteArray ArchiveIndexValue(const QString &text);
