@@ -12,6 +12,9 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   poppler-utils
+  # The window tests ask for a window to be closed as the window manager does (Qt's window
+  # system interface).
+  qt6-base-private-dev
   # The Debian package and its check (scripts/package-check.sh): dpkg-shlibdeps, lintian, the
   # desktop entry and AppStream validators, an English locale, and the accessibility bus the
   # check reads the program's captions from.

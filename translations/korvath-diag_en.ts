@@ -400,6 +400,10 @@
         <source>Wiersz %1: log jest za duży, by wczytać go w całości.</source>
         <translation>Line %1: the log is too large to be read whole.</translation>
     </message>
+    <message>
+        <source>To nie jest zwykły plik, lecz potok, gniazdo, urządzenie lub katalog - log czujników jest zawsze zwykłym plikiem.</source>
+        <translation>This is not a regular file but a pipe, a socket, a device or a folder - a sensor log is always a regular file.</translation>
+    </message>
 </context>
 <context>
     <name>LogTableModel</name>
@@ -511,12 +515,16 @@
         <translation>PNG image (*.png);;PDF document (*.pdf)</translation>
     </message>
     <message>
-        <source>Nie można zapisać wykresu w pliku %1.</source>
-        <translation>Cannot save the chart in the file %1.</translation>
-    </message>
-    <message>
         <source>Kółko myszy (klawisze + i -) powiększa czas, przeciąganie (strzałki) go przesuwa, dwuklik (Home) pokazuje cały log; kliknięcie pokazuje wiersz w tabeli.</source>
         <translation>The mouse wheel (keys + and -) zooms the time, dragging (arrows) moves it, a double click (Home) shows the whole log; a click shows the line in the table.</translation>
+    </message>
+    <message>
+        <source>Wartości daleko poza zakresem czujnika nie mieszczą się na osi (są w tabeli): %1</source>
+        <translation>Values far outside the sensor&apos;s range are left off the axis (they are in the table): %1</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać wykresu w pliku %1 - sprawdź, czy na dysku jest miejsce i czy katalog istnieje.</source>
+        <translation>Cannot save the chart in the file %1 - check that the disk has room and that the folder exists.</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1485,16 @@ Unspecified error</translation>
         <extracomment>Kod producenta - opis w dokumentacji producenta pojazdu</extracomment>
         <translation>Manufacturer-specific code - see the vehicle manufacturer&apos;s documentation</translation>
     </message>
+    <message>
+        <source>SIfaceStopped</source>
+        <extracomment>Błąd: interfejs przestał odpowiadać (brak odpowiedzi na %1) - sprawdź podłączenie i połącz ponownie</extracomment>
+        <translation>Error: the interface stopped answering (no answer to %1) - check the connection and connect again</translation>
+    </message>
+    <message>
+        <source>SIfaceNoAnswerAt</source>
+        <extracomment>Błąd: interfejs pod adresem %1, port %2, nie odpowiada - sprawdź adres i port interfejsu</extracomment>
+        <translation>Error: the interface at address %1, port %2, does not answer - check the interface&apos;s address and port</translation>
+    </message>
 </context>
 <context>
     <name>MonitorsTabPage</name>
@@ -1676,6 +1694,10 @@ Unspecified error</translation>
         <source>Raport %1</source>
         <translation>Report %1</translation>
     </message>
+    <message>
+        <source>Zapis raportu %1 w spisie archiwum jest niepełny, uszkodzony albo pochodzi z innej wersji programu, więc podgląd wydruku nie pokazałby go tak, jak go wydrukowano. Otworzyć plik PDF?</source>
+        <translation>The entry of report %1 in the archive&apos;s index is incomplete, damaged or from another version of the program, so the print preview would not show it as it was printed. Open the PDF file?</translation>
+    </message>
 </context>
 <context>
     <name>ReportArchiver</name>
@@ -1684,16 +1706,24 @@ Unspecified error</translation>
         <translation>Cannot create the report archive folder %1.</translation>
     </message>
     <message>
-        <source>Nie można zapisać raportu w archiwum %1.</source>
-        <translation>Cannot save the report in the archive %1.</translation>
-    </message>
-    <message>
-        <source>Raport zapisano jako %1, ale spisu archiwum nie można uaktualnić.</source>
-        <translation>The report was saved as %1, but the archive&apos;s index cannot be updated.</translation>
-    </message>
-    <message>
         <source>Raport wydrukowano, ale nie zapisano go w archiwum.</source>
         <translation>The report was printed, but not saved in the archive.</translation>
+    </message>
+    <message>
+        <source>Nie można przygotować pliku PDF raportu.</source>
+        <translation>Cannot prepare the report&apos;s PDF file.</translation>
+    </message>
+    <message>
+        <source>Pliku PDF nie udało się zapisać w całości w katalogu %1 - sprawdź, czy na dysku jest miejsce i czy katalog można zapisywać.</source>
+        <translation>The PDF file could not be saved whole in the folder %1 - check that the disk has room and that the folder can be written to.</translation>
+    </message>
+    <message>
+        <source>Spisu archiwum nie można uaktualnić, więc archiwum pokaże ten raport tylko jako plik PDF.</source>
+        <translation>The archive&apos;s index cannot be updated, so the archive will show this report only as a PDF file.</translation>
+    </message>
+    <message>
+        <source>Raport wydrukowano i zapisano w archiwum jako %1.</source>
+        <translation>The report was printed and saved in the archive as %1.</translation>
     </message>
 </context>
 <context>

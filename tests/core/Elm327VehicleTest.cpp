@@ -176,6 +176,15 @@ TEST(Elm327VehicleTest, GivesUpOnASilentAdapterAfterItsTimeout)
     EXPECT_EQ(connect(link, silent),
               QStringLiteral("Błąd: interfejs nie odpowiada - sprawdź podłączenie i prędkość portu"));
 
+    // One that answers its reset and then nothing has not refused the next command.
+    script = Elm327StandIn::DefaultScript();
+    script.lateMs["ATE0"] = 60000;
+    Elm327StandIn quietAfterReset(script);
+    Elm327Vehicle resetLink(38400, kShort);
+    EXPECT_EQ(connect(resetLink, quietAfterReset),
+              QStringLiteral("Błąd: interfejs przestał odpowiadać (brak odpowiedzi na ATE0) - sprawdź podłączenie i "
+                             "połącz ponownie"));
+
     // An adapter that stops answering in the middle of a session: the read fails once its
     // timeout has passed, counts as a failed read, and the next answer is read again.
     Elm327StandIn standIn;

@@ -151,7 +151,10 @@ TEST(ElmTransportTest, SaysWhyAWifiAdapterCannotBeReached)
     Elm327StandIn silent(script, Elm327StandIn::Serving::Tcp);
     Elm327Vehicle link(ElmTcpTarget{QStringLiteral("127.0.0.1"), silent.tcpPort()}, ElmTimeouts{100, 100, 100});
     EXPECT_EQ(connectLines(link, QString()),
-              QStringList{QStringLiteral("Błąd: interfejs nie odpowiada - sprawdź podłączenie i prędkość portu")});
+              QStringList{
+                  QStringLiteral("Błąd: interfejs pod adresem 127.0.0.1, port %1, nie odpowiada - sprawdź adres "
+                                 "i port interfejsu")
+                      .arg(silent.tcpPort())});
 }
 
 // An adapter that understands one line speed only: "Automatycznie" finds it, in the order

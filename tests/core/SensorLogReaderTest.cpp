@@ -28,6 +28,15 @@ QByteArray log(const char *text)
     return toWindows1250(QString::fromUtf8(text));
 }
 
+// A log longer than one read of the reader (4 MiB) whose first read ends between the CR and the
+// LF of a line, with a bad line at its end: 7 blank lines, then 167780 rows.
+QByteArray crLfAcrossReads()
+{
+    QByteArray bytes = "Ulmora Log,0C,\r\n" + QByteArray("\r\n").repeated(7);
+    bytes += QByteArray("20261207120000100,800,\r\n").repeated(167780);
+    return bytes + "xx,800,\r\n";
+}
+
 } // namespace
 
 TEST(SensorLogReaderTest, ChartsTheNumberAFieldHoldsAndLeavesAGapOtherwise)
@@ -191,6 +200,9 @@ TEST(SensorLogReaderTest, RefusesWhatIsNoLogAndReadsALogAsFarAsItIsValid)
         {"LF lines, blank line, last line cut", log("Ulmora Log,0C,\n\n20261207120000100,800,\n20261207120001100,9"),
          LogProblem::FieldCount, 4, 1, ""},
         {"last line without its line end", log("Ulmora Log,0C,\r\n20261207120000100,800,"), LogProblem::None, 0, 1, ""},
+        {"CR alone ends lines", log("Ulmora Log,0C,\r\r20261207120000100,800,\rxx,800,\r"), LogProblem::BadTimeStamp, 4,
+         1, "xx"},
+        {"CR LF split between two reads", crLfAcrossReads(), LogProblem::BadTimeStamp, 167789, 167780, "xx"},
     };
     for (const auto &c : cases) {
         const LogReadResult result = readBytes(c.bytes);
@@ -263,6 +275,15 @@ TEST(SensorLogReaderTest, DrawsEveryRowWhenZoomedInAndTheExtremesOfEachPixelWhen
     EXPECT_TRUE(range.any);
     EXPECT_EQ(range.upper, 6);
     EXPECT_FALSE(ColumnRange({NAN, NAN}).any);
+
+    // A number no reading comes near is left off the range and counted; the largest reading is not.
+    const ValueRange damaged = ColumnRange({800.0f, 3.4e38f, 6500.0f, NAN, -3.4e38f});
+    EXPECT_EQ(damaged.lower, 800);
+    EXPECT_EQ(damaged.upper, 6500);
+    EXPECT_EQ(damaged.offScale, 2);
+    const ValueRange widest = ColumnRange({-40.0f, 655350.0f});
+    EXPECT_EQ(widest.upper, 655350);
+    EXPECT_EQ(widest.offScale, 0);
 }
 
 TEST(SensorLogReaderTest, ReadsBackWhatItWrites)

@@ -1,4 +1,5 @@
 #include "support/core/Elm327StandIn.h"
+#include "support/gui/WindowSystemClose.h"
 #include "support/gui/WorkstationFixture.h"
 
 #include "core/vehicle/Elm327Vehicle.h"
@@ -25,6 +26,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -191,6 +193,30 @@ TEST_F(AdapterConnectionTest, AFailedStepIsLoggedAndLeavesThePortClosed)
     EXPECT_EQ(statusLines(), QStringList{QStringLiteral("Błąd: port %1 nie istnieje").arg(port())});
     EXPECT_FALSE(state().Connected);
     EXPECT_EQ(env.dialogs.texts().last(), statusLines()[0]);
+}
+
+// The close button pressed while the adapter answers its reset late: held back with the clicks
+// until the wait ends, then carried out, before the failure's message box could block the window
+// (and drop it).
+TEST_F(AdapterConnectionTest, AWindowClosedWhileTheAdapterIsWaitedOnClosesWhenTheWaitEnds)
+{
+    plugIn([] {
+        Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
+        script.lateMs["ATZ"] = 300;
+        script.fixed["0100"] = "SEARCHING...\rUNABLE TO CONNECT";
+        return script;
+    }());
+    startWithAdapter();
+    bool asked = false;
+    QTimer::singleShot(50, &main(), [&] {
+        asked = true;
+        RequestCloseAsTheWindowSystemDoes(main().windowHandle());
+    });
+    clickPolacz();
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_FALSE(state().Connected);
+    EXPECT_TRUE(env.dialogs.shown.empty()) << env.dialogs.texts().join(u'|').toStdString();
 }
 
 TEST_F(AdapterConnectionTest, PullingTheAdapterOutIsNoticedAtOnceAndALaterConnectionWorks)

@@ -1,5 +1,7 @@
+#include "support/core/ShortWriteFile.h"
 #include "support/gui/SensorsFixture.h"
 
+#include "core/livedata/SensorTable.h"
 #include "core/livedata/Windows1250.h"
 #include "gui/logview/LogChart.h"
 #include "gui/logview/LogViewerWindow.h"
@@ -9,10 +11,19 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLocalServer>
 #include <QTableView>
 #include <QTemporaryDir>
 
 #include <qcustomplot.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +38,35 @@ void pointAt(QCustomPlot &chart, double time, QEvent::Type type = QEvent::MouseM
                       type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
     QCoreApplication::sendEvent(&chart, &event);
 }
+
+// What stands under a log's name in the file dialog: a file, or something that is none.
+enum class Kind { File, Pipe, Socket, Device };
+
+// Should the viewer open a pipe and wait for a writer, this writer comes after a while and goes
+// at once, so that the test fails instead of hanging. A viewer that never opens the pipe lets it
+// go at once.
+class PipeWatchdog {
+public:
+    explicit PipeWatchdog(const QString &path)
+        : m_thread([this, name = QFile::encodeName(path)] {
+              if (m_done.get_future().wait_for(std::chrono::seconds(5)) == std::future_status::ready)
+                  return;
+              const int writer = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+              if (writer >= 0)
+                  ::close(writer);
+          })
+    {
+    }
+    ~PipeWatchdog()
+    {
+        m_done.set_value();
+        m_thread.join();
+    }
+
+private:
+    std::promise<void> m_done;
+    std::thread m_thread;
+};
 
 double secondsOf(const QDateTime &local)
 {
@@ -134,42 +174,73 @@ TEST_F(LogViewerTest, ALogRecordedOnTheSensorsTabOpensWithItsChartAndCursorReado
 
 TEST_F(LogViewerTest, WhatIsNoLogIsRefusedAndABrokenLogShownUpToTheBreak)
 {
+    const QString notAFile = u"To nie jest zwykły plik, lecz potok, gniazdo, urządzenie lub katalog - log czujników "
+                             u"jest zawsze zwykłym plikiem."_s;
     const struct {
         const char *name;
         QByteArray bytes;
         bool shown;
-        const char *message; // "" for none
+        QString message; // empty for none
+        Kind kind = Kind::File;
     } cases[] = {
-        {"pusty.csv", QByteArray(), false, "Nie można wyświetlić logu pusty.csv.\nPlik jest pusty."},
+        {"pusty.csv", QByteArray(), false, u"Nie można wyświetlić logu pusty.csv.\nPlik jest pusty."_s},
         {"arkusz.csv", "Data;Temperatura\r\n1;2\r\n", false,
-         "Nie można wyświetlić logu arkusz.csv.\nWiersz 1: brak nagłówka \"Ulmora Log\" - to nie jest log czujników "
-         "tego programu."},
-        {"obraz.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), false, "Wiersz 1: brak nagłówka"},
+         u"Nie można wyświetlić logu arkusz.csv.\nWiersz 1: brak nagłówka \"Ulmora Log\" - to nie jest log czujników "
+         u"tego programu."_s},
+        {"obraz.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), false, u"Wiersz 1: brak nagłówka"_s},
         {"pid.csv", "Ulmora Log,0C,99,\r\n20261207120000100,800,1,\r\n", false,
-         "Wiersz 1: nagłówek zawiera nieznany PID \"99\"."},
+         u"Wiersz 1: nagłówek zawiera nieznany PID \"99\"."_s},
         {"pola.csv", "Ulmora Log,0C,0D,\r\n20261207120000100,800,0,\r\n20261207120000200,800,\r\n", true,
-         "Log pola.csv wczytano tylko w części.\nWiersz 3: liczba pól 2, a nagłówek zapowiada 3.\nPokazano dane do "
-         "wiersza 2."},
+         u"Log pola.csv wczytano tylko w części.\nWiersz 3: liczba pól 2, a nagłówek zapowiada 3.\nPokazano dane do "
+         u"wiersza 2."_s},
         {"czas.csv", "Ulmora Log,0C,\r\n20261207120000100,800,\r\nxx,800,\r\n", true,
-         "Wiersz 3: \"xx\" nie jest znacznikiem czasu."},
-        {"dobry.csv", "Ulmora Log,0C,\r\n20261207235959900,800,\r\n20261208000000100,900,\r\n", true, ""},
+         u"Wiersz 3: \"xx\" nie jest znacznikiem czasu."_s},
+        {"dobry.csv", "Ulmora Log,0C,\r\n20261207235959900,800,\r\n20261208000000100,900,\r\n", true, {}},
+        // Saved by a program that ends lines with a CR alone.
+        {"mac.csv", "Ulmora Log,0C,\r20261207235959900,800,\r20261208000000100,900,\r", true, {}},
+        {"tab.csv", "Ulmora Log,0C,\r\n\x0b\t,800,\r\n", false, u"Wiersz 2: \"??\" nie jest znacznikiem czasu."_s},
+        // None of these may hold the window: a pipe waits for a writer that never comes.
+        {"potok.csv", {}, false, u"Nie można wyświetlić logu potok.csv.\n"_s + notAFile, Kind::Pipe},
+        {"gniazdo.csv", {}, false, u"Nie można wyświetlić logu gniazdo.csv.\n"_s + notAFile, Kind::Socket},
+        {"null", {}, false, u"Nie można wyświetlić logu null.\n"_s + notAFile, Kind::Device},
     };
     for (const auto &c : cases) {
         env.dialogs.shown.clear();
-        const QString path = writeLog(QString::fromLatin1(c.name), c.bytes);
+        QString path;
+        QLocalServer socket;
+        std::unique_ptr<PipeWatchdog> watchdog;
+        switch (c.kind) {
+        case Kind::File: path = writeLog(QString::fromLatin1(c.name), c.bytes); break;
+        case Kind::Pipe:
+            path = logDir.filePath(QString::fromLatin1(c.name));
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            watchdog = std::make_unique<PipeWatchdog>(path);
+            break;
+        case Kind::Socket:
+            path = logDir.filePath(QString::fromLatin1(c.name));
+            ASSERT_TRUE(socket.listen(path));
+            break;
+        case Kind::Device: path = u"/dev/null"_s; break;
+        }
         LogViewerWindow *viewer = openLog(path);
+        watchdog.reset();
         EXPECT_EQ(viewer != nullptr, c.shown) << c.name;
-        const QString expected = QString::fromUtf8(c.message);
-        if (expected.isEmpty()) {
+        if (c.message.isEmpty()) {
             EXPECT_TRUE(env.dialogs.shown.empty()) << c.name;
         } else {
             ASSERT_EQ(env.dialogs.shown.size(), 1u) << c.name;
-            EXPECT_TRUE(env.dialogs.shown[0].text.contains(expected)) << env.dialogs.shown[0].text.toStdString();
+            EXPECT_TRUE(env.dialogs.shown[0].text.contains(c.message)) << env.dialogs.shown[0].text.toStdString();
             EXPECT_EQ(env.dialogs.shown[0].icon, c.shown ? MessageIcon::Warning : MessageIcon::Error) << c.name;
+            EXPECT_EQ(env.dialogs.shown[0].text.count(u'\r'), 0) << c.name;
         }
         if (viewer != nullptr)
             viewer->close();
     }
+    LogViewerWindow *mac = openLog(logDir.filePath(u"mac.csv"_s));
+    ASSERT_NE(mac, nullptr);
+    ASSERT_EQ(mac->data().rowCount(), 2);
+    EXPECT_EQ(mac->TableLog->model()->index(1, 1).data().toString(), u"900"_s);
+    mac->close();
 }
 
 TEST_F(LogViewerTest, ZoomAndPanStayInsideTheLogAndDrawAFewPointsAPixel)
@@ -233,6 +304,27 @@ TEST_F(LogViewerTest, ZoomAndPanStayInsideTheLogAndDrawAFewPointsAPixel)
     viewer->close();
 }
 
+// A damaged log's 3.4e38 among engine speeds: the axis shows the speeds, and a note says what is
+// left off it.
+TEST_F(LogViewerTest, ANumberNoSensorReadsIsLeftOffTheAxisWithANote)
+{
+    LogViewerWindow *viewer = openLog(writeLog(u"uszkodzony.csv"_s, "Ulmora Log,0C,0D,\r\n20261207120000100,800,50,\r\n"
+                                                                    "20261207120001100,3.4e38,60,\r\n"
+                                                                    "20261207120002100,900,70,\r\n"));
+    ASSERT_NE(viewer, nullptr);
+    const QCPRange speeds = viewer->chart().valueAxis(0).range();
+    EXPECT_GT(speeds.upper, 900);
+    EXPECT_LT(speeds.upper, 1000);
+    EXPECT_FALSE(viewer->LabelPozaSkala->isHidden());
+    EXPECT_EQ(viewer->LabelPozaSkala->text(),
+              u"Wartości daleko poza zakresem czujnika nie mieszczą się na osi (są w tabeli): "_s
+                  + PidDescription(0x0C));
+    EXPECT_EQ(viewer->TableLog->model()->index(1, 1).data().toString(), u"3.4e38"_s);
+    viewer->ComboBoxLog[0]->setCurrentIndex(0);
+    EXPECT_TRUE(viewer->LabelPozaSkala->isHidden());
+    viewer->close();
+}
+
 TEST_F(LogViewerTest, TheChartIsExportedToPngAndPdf)
 {
     LogViewerWindow *viewer =
@@ -259,6 +351,35 @@ TEST_F(LogViewerTest, TheChartIsExportedToPngAndPdf)
     EXPECT_TRUE(pdf.read(4) == "%PDF");
     EXPECT_TRUE(env.dialogs.shown.empty());
 
+    png.close();
+    pdf.close();
+
+    // A disk that takes only part of the picture or the document: the earlier export stays as it
+    // was, no part of the new one is left, and the operator is told each time.
+    const auto bytesOf = [](QFile &file) {
+        file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        file.close();
+        return bytes;
+    };
+    const QStringList files = QDir(logDir.path()).entryList(QDir::Files | QDir::Hidden);
+    const QByteArray pngBefore = bytesOf(png);
+    const QByteArray pdfBefore = bytesOf(pdf);
+    env.logFiles.make = [](const QString &path) { return std::make_unique<ShortWriteFile>(path, 100); };
+    for (const QString &name : {u"wykres.png"_s, u"wykres.PDF"_s}) {
+        target = logDir.filePath(name);
+        click(viewer->ButtonEksport);
+    }
+    env.logFiles.make = nullptr;
+    EXPECT_EQ(bytesOf(png), pngBefore);
+    EXPECT_EQ(bytesOf(pdf), pdfBefore);
+    EXPECT_EQ(QDir(logDir.path()).entryList(QDir::Files | QDir::Hidden), files);
+    ASSERT_EQ(env.dialogs.shown.size(), 2u);
+    EXPECT_EQ(env.dialogs.shown[0].text,
+              u"Nie można zapisać wykresu w pliku %1 - sprawdź, czy na dysku jest miejsce i czy katalog istnieje."_s
+                  .arg(logDir.filePath(u"wykres.png"_s)));
+
+    env.dialogs.shown.clear();
     target = logDir.filePath(u"brak/katalogu/wykres.png"_s);
     click(viewer->ButtonEksport);
     ASSERT_EQ(env.dialogs.shown.size(), 1u);

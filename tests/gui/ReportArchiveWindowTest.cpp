@@ -1,5 +1,8 @@
+#include "support/core/RecordingCanvas.h"
+#include "support/core/ShortWriteFile.h"
 #include "support/gui/WorkstationFixture.h"
 
+#include "core/report/PrintReport.h"
 #include "core/report/ReportArchive.h"
 #include "gui/mainwindow/RecordsMenu.h"
 #include "gui/mainwindow/TSetupForm.h"
@@ -11,11 +14,26 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The text of a PDF file as pdftotext reads it, runs of white space made one blank.
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return u"(pdftotext failed)"_s;
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+} // namespace
 
 class ReportArchiveWindowTest : public WorkstationTest {
 protected:
@@ -77,6 +95,74 @@ TEST_F(ReportArchiveWindowTest, AReportThatCannotBeKeptIsStillPrintedAndTheOpera
     EXPECT_EQ(env.dialogs.shown[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(env.dialogs.shown[0].text.startsWith(u"Raport wydrukowano, ale nie zapisano go w archiwum."_s));
     EXPECT_FALSE(dialog().isVisible());
+
+    // The archive's disk takes 12 kB of the report and no more: no cut report is kept, and the
+    // operator is told once, plainly, that it is not in the archive.
+    state().Settings.ReportArchive.clear();
+    env.dialogs.shown.clear();
+    env.logFiles.make = [](const QString &path) { return std::make_unique<ShortWriteFile>(path, 12288); };
+    print(u"KR 2"_s);
+    EXPECT_EQ(QDir(archive()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(env.dialogs.texts(),
+              QStringList{
+                  u"Raport wydrukowano, ale nie zapisano go w archiwum.\nPliku PDF nie udało się zapisać w "
+                  u"całości w katalogu %1 - sprawdź, czy na dysku jest miejsce i czy katalog można zapisywać."_s.arg(
+                      archive())});
+}
+
+// The preview draws the archived pages: an adapter's protocol without the simulated link's note,
+// every text of the PDF. An entry that no longer draws them is not previewed; the PDF is offered.
+TEST_F(ReportArchiveWindowTest, ThePreviewShowsTheArchivedReportOrOffersItsPdf)
+{
+    dialog().reportData().Protocol = u"ISO 15765-4 (CAN 11/500)"_s;
+    dialog().reportData().ProtocolNote.clear();
+    print(u"WX 5"_s);
+    const QList<ArchivedReport> reports = ListArchivedReports(archive());
+    ASSERT_EQ(reports.size(), 1);
+    const QString pdf = pdfText(reports[0].path);
+    EXPECT_TRUE(pdf.contains(u"Standard komunikacji diagnostycznej: ISO 15765-4 (CAN 11/500) Adres"_s))
+        << pdf.toStdString();
+    // Laid out on the test's canvas the page breaks differ: the page numbers above the frame are
+    // left out.
+    RecordingCanvas preview;
+    ASSERT_TRUE(PrintReport(preview, reports[0].data, reports[0].remarks));
+    const int frameTop = 10 * (preview.device.logPixelsY * 10 / 254);
+    for (const RecordingCanvas::Op &op : preview.texts()) {
+        if (op.y >= frameTop) {
+            EXPECT_TRUE(pdf.contains(op.text.simplified())) << op.text.toStdString();
+        }
+    }
+
+    ReportArchiveWindow window(env.platform, archive());
+    QStringList opened;
+    window.openPdf = [&opened](const QString &path) { opened << path; };
+    int previews = 0;
+    const auto previewOnce = [&] {
+        QTimer::singleShot(0, &window, [&previews] {
+            if (auto *shown = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
+                ++previews;
+                shown->reject();
+            }
+        });
+        window.ButtonPodgladClick();
+    };
+    previewOnce();
+    EXPECT_EQ(previews, 1);
+    EXPECT_TRUE(env.dialogs.shown.empty());
+
+    // The index cut short in the middle of the report's entry.
+    QFile index(QDir(archive()).filePath(QString::fromLatin1(kReportArchiveIndex)));
+    ASSERT_TRUE(index.open(QIODevice::ReadWrite));
+    const QByteArray entry = index.readAll();
+    index.resize(entry.indexOf("UsterkiZarejestrowane"));
+    index.close();
+    window.refresh();
+    previewOnce();
+    EXPECT_EQ(previews, 1);
+    ASSERT_EQ(env.dialogs.shown.size(), 1u);
+    EXPECT_EQ(env.dialogs.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(env.dialogs.shown[0].text.endsWith(u"Otworzyć plik PDF?"_s));
+    EXPECT_EQ(opened, QStringList{reports[0].path});
 }
 
 TEST_F(ReportArchiveWindowTest, TheArchiveListsTheNewestFirstAndShowsAReportAgain)

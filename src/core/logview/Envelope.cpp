@@ -91,6 +91,10 @@ ValueRange ColumnRange(const std::vector<float> &values)
     float lower = std::numeric_limits<float>::infinity();
     float upper = -lower;
     for (float value : values) {
+        if (std::fabs(value) > kLargestReading) {
+            ++range.offScale;
+            continue;
+        }
         // NaN fails both comparisons and is passed over.
         if (value < lower)
             lower = value;

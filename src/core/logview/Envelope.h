@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QtGlobal>
 
 #include <vector>
 
@@ -18,10 +19,16 @@ struct EnvelopePoints {
 EnvelopePoints BuildEnvelope(const std::vector<double> &times, const std::vector<float> &values, double from, double to,
                              int pixels);
 
-// The lowest and highest number of a column (0, 0 when it holds none).
+// The lowest and highest number of a column (0, 0 when it holds none), leaving off the numbers no
+// sensor reading comes near (a damaged or hand-edited log's 3.4e38), which would flatten the rest
+// into a line; offScale counts them.
 struct ValueRange {
     double lower = 0;
     double upper = 0;
     bool any = false;
+    qint64 offScale = 0;
 };
 ValueRange ColumnRange(const std::vector<float> &values);
+
+// No PID reading is larger: the largest, the fuel rail's gauge pressure, ends at 655,350 kPa.
+inline constexpr float kLargestReading = 1e6f;

@@ -2,10 +2,11 @@
 
 #include "core/livedata/Windows1250.h"
 #include "core/logview/SensorLogReader.h"
+#include "core/platform/RegularFile.h"
 
-LogRowTexts::LogRowTexts(const QString &path, const std::vector<qint64> &offsets) : m_file(path), m_offsets(offsets)
+LogRowTexts::LogRowTexts(const QString &path, const std::vector<qint64> &offsets) : m_offsets(offsets)
 {
-    m_file.open(QIODevice::ReadOnly);
+    OpenRegularFile(m_file, path);
 }
 
 QStringList LogRowTexts::row(qsizetype row)
@@ -17,7 +18,11 @@ QStringList LogRowTexts::row(qsizetype row)
     if (!m_file.isOpen() || !m_file.seek(m_offsets[std::size_t(row)]))
         return {};
     QByteArray line = m_file.readLine(kMaxLogLineLength + 2);
-    while (line.endsWith('\n') || line.endsWith('\r'))
+    // A log with a CR alone at the end of each line reads as one long line: it ends at the first
+    // CR, which no field holds.
+    if (const qsizetype end = line.indexOf('\r'); end >= 0)
+        line.truncate(end);
+    if (line.endsWith('\n'))
         line.chop(1);
     if (line.endsWith(','))
         line.chop(1);

@@ -1,13 +1,17 @@
 #include "core/logview/SensorLogReader.h"
 
 #include "core/livedata/SensorTable.h"
+#include "core/livedata/Windows1250.h"
 #include "core/logview/LogValue.h"
+#include "core/platform/RegularFile.h"
 
 #include <QFile>
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -17,6 +21,16 @@ constexpr qint64 kChunkSize = 4 * 1024 * 1024;
 bool knownPid(int pid)
 {
     return pid >= 0x03 && pid <= kLastPid && !PidDescription(std::uint8_t(pid)).isEmpty();
+}
+
+// A piece of a line as a message shows it: at most 20 characters, on one line.
+QString shown(std::string_view text)
+{
+    QString result = fromWindows1250(QByteArray(text.data(), qsizetype(std::min<std::size_t>(text.size(), 20))));
+    for (QChar &c : result)
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    return result;
 }
 
 int hexDigit(char c)
@@ -46,6 +60,48 @@ int forEachField(std::string_view line, Visit &&visit)
     }
     return count;
 }
+
+// Finds the line ends of a buffer in turn: CR LF, LF or a CR alone. A CR that is the buffer's last
+// byte ends a line only when no more bytes follow, as its LF may come with the next ones.
+class LineEnds {
+public:
+    LineEnds(std::string_view view, bool more) : m_view(view), m_more(more), m_lf(find('\n', 0, view.size())) {}
+
+    // The end of the line starting at start and where the next line starts; nullopt when the
+    // buffer holds no whole line from start.
+    std::optional<std::pair<std::size_t, std::size_t>> next(std::size_t start)
+    {
+        // The next LF is looked for again only once it has been passed, so that a log without
+        // any costs one search a buffer, not one a line.
+        if (m_lf < start)
+            m_lf = find('\n', start, m_view.size());
+        const std::size_t cr = find('\r', start, m_lf);
+        if (cr < m_lf) {
+            if (cr + 1 < m_view.size())
+                return std::pair{cr, m_view[cr + 1] == '\n' ? cr + 2 : cr + 1};
+            if (m_more)
+                return std::nullopt;
+            return std::pair{cr, cr + 1};
+        }
+        if (m_lf < m_view.size())
+            return std::pair{m_lf, m_lf + 1};
+        return std::nullopt;
+    }
+
+private:
+    // The first c in [from, to), or to.
+    std::size_t find(char c, std::size_t from, std::size_t to) const
+    {
+        if (from >= to)
+            return to;
+        const void *found = std::memchr(m_view.data() + from, c, to - from);
+        return found ? std::size_t(static_cast<const char *>(found) - m_view.data()) : to;
+    }
+
+    std::string_view m_view;
+    bool m_more;
+    std::size_t m_lf; // the first LF at or after the line being looked at, or the buffer's size
+};
 
 class Reader {
 public:
@@ -93,16 +149,15 @@ private:
             const int pid = field.size() == 2 && hexDigit(field[0]) >= 0 && hexDigit(field[1]) >= 0
                                 ? hexDigit(field[0]) * 16 + hexDigit(field[1])
                                 : -1;
-            const QString shown = QString::fromLatin1(field.data(), qsizetype(std::min<std::size_t>(field.size(), 20)));
             if (!knownPid(pid))
-                ok = fail(LogProblem::UnknownPid, shown);
+                ok = fail(LogProblem::UnknownPid, shown(field));
             else if (data.pids.contains(std::uint8_t(pid)))
-                ok = fail(LogProblem::RepeatedPid, shown);
+                ok = fail(LogProblem::RepeatedPid, shown(field));
             else
                 data.pids.append(std::uint8_t(pid));
         });
         if (ok && !rest.empty() && !rest.ends_with(','))
-            ok = fail(LogProblem::UnknownPid, QString::fromLatin1(rest.substr(rest.rfind(',') + 1).substr(0, 20)));
+            ok = fail(LogProblem::UnknownPid, shown(rest.substr(rest.rfind(',') + 1)));
         if (!ok) {
             data.pids.clear(); // a refused header names no column
             return false;
@@ -126,8 +181,7 @@ private:
                 ++data.firstRowLine;
                 return true;
             }
-            return fail(LogProblem::BadTimeStamp,
-                        QString::fromLatin1(text.substr(0, std::min<std::size_t>(text.find(','), 20))));
+            return fail(LogProblem::BadTimeStamp, shown(text.substr(0, text.find(','))));
         }
         if (found != expected || !text.ends_with(',')) {
             m_result.fields = found;
@@ -136,7 +190,7 @@ private:
         }
         const double time = double(*stamp) / 1000.0;
         if (!data.times.empty() && time < data.times.back())
-            return fail(LogProblem::TimeBackwards, QString::fromLatin1(text.substr(0, text.find(','))));
+            return fail(LogProblem::TimeBackwards, shown(text.substr(0, text.find(','))));
         if ((data.rowCount() + 1) * qint64(std::max<qsizetype>(data.pids.size(), 1)) > m_maxValues)
             return fail(LogProblem::TooLarge);
         if (data.times.empty())
@@ -210,13 +264,9 @@ LogReadResult ReadSensorLog(QIODevice &device, qint64 maxValues)
         }
         qsizetype start = 0;
         const std::string_view view(buffer.constData(), std::size_t(buffer.size()));
-        while (true) {
-            const std::size_t newline = view.find('\n', std::size_t(start));
-            if (newline == std::string_view::npos)
-                break;
-            std::string_view text = view.substr(std::size_t(start), newline - std::size_t(start));
-            if (text.ends_with('\r'))
-                text.remove_suffix(1);
+        LineEnds ends(view, more);
+        while (const auto end = ends.next(std::size_t(start))) {
+            const std::string_view text = view.substr(std::size_t(start), end->first - std::size_t(start));
             if (qsizetype(text.size()) > kMaxLogLineLength) {
                 reader.line({}, 0); // counts the line
                 reader.fail(LogProblem::LineTooLong);
@@ -224,7 +274,7 @@ LogReadResult ReadSensorLog(QIODevice &device, qint64 maxValues)
             }
             if (!reader.line(text, bufferOffset + start))
                 return result;
-            start = qsizetype(newline) + 1;
+            start = qsizetype(end->second);
         }
         const qsizetype rest = buffer.size() - start;
         if (rest > kMaxLogLineLength + 1) {
@@ -235,10 +285,7 @@ LogReadResult ReadSensorLog(QIODevice &device, qint64 maxValues)
         }
         if (!more && rest > 0) {
             // The last line without its line end (a log cut short) still counts.
-            std::string_view text(buffer.constData() + start, std::size_t(rest));
-            if (text.ends_with('\r'))
-                text.remove_suffix(1);
-            if (!reader.line(text, bufferOffset + start))
+            if (!reader.line(std::string_view(buffer.constData() + start, std::size_t(rest)), bufferOffset + start))
                 return result;
         }
         buffer.remove(0, start);
@@ -255,11 +302,11 @@ LogReadResult ReadSensorLog(QIODevice &device, qint64 maxValues)
 
 LogReadResult ReadSensorLogFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        LogReadResult result;
-        result.problem = LogProblem::Unreadable;
-        return result;
-    }
-    return ReadSensorLog(file);
+    QFile file;
+    const RegularFileOpen opened = OpenRegularFile(file, path);
+    if (opened == RegularFileOpen::Opened)
+        return ReadSensorLog(file);
+    LogReadResult result;
+    result.problem = opened == RegularFileOpen::NotRegular ? LogProblem::NotAFile : LogProblem::Unreadable;
+    return result;
 }

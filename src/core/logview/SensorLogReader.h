@@ -11,6 +11,7 @@ class QIODevice;
 enum class LogProblem {
     None,
     Unreadable, // the file cannot be opened or read
+    NotAFile, // a pipe, a socket, a device or a directory: nothing a log is kept in
     Empty, // not a single byte
     NotALog, // the first line is not the header of a sensor log
     UnknownPid, // the header names something that is not a PID of the sensor table
@@ -40,5 +41,7 @@ inline constexpr qsizetype kMaxLogLineLength = 64 * 1024;
 inline constexpr qint64 kMaxLogValues = 60'000'000;
 
 // Reads a sensor log from the current position of device (offsets count from there) in one pass.
+// A line ends with CR LF, LF or a CR alone.
 LogReadResult ReadSensorLog(QIODevice &device, qint64 maxValues = kMaxLogValues);
+// Reads the log in the regular file at path; anything else is refused unread (NotAFile).
 LogReadResult ReadSensorLogFile(const QString &path);

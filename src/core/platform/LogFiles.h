@@ -5,7 +5,8 @@
 
 #include <memory>
 
-// Where the sensor log's lines go: a new file for each log.
+// Where the files the workstation writes are made: a new file for each sensor log, and the hidden
+// file a report or a chart is written to before it takes its name.
 class LogFiles {
 public:
     virtual ~LogFiles() = default;

@@ -1,7 +1,6 @@
 #include "core/report/PrintReport.h"
 
 #include "core/catalogue/MessageCatalogue.h"
-#include "core/catalogue/ProgramVersion.h"
 #include "core/faults/Readiness.h"
 #include "core/report/ReportCanvas.h"
 #include "core/report/WrapText.h"
@@ -358,7 +357,7 @@ void ReportPage::finishPage()
     m_font.pointSize = kFooterPoints;
     applyFont();
     const QString footer = LoadMessage(PStopka1) + QStringLiteral(": ") + m_report.InterfaceName + u' '
-                           + LoadMessage(PStopka2) + u' ' + ProgramVersion + QStringLiteral("   ")
+                           + LoadMessage(PStopka2) + u' ' + m_report.SoftwareVersion + QStringLiteral("   ")
                            + LoadMessage(PStopka3);
     m_canvas.textOut((m_g.W - m_canvas.textWidth(footer)) / 2, m_footerY, footer);
     m_y = m_footerY - m_g.mmY;

@@ -1,9 +1,11 @@
 #include "core/report/ReportArchive.h"
 
+#include "core/report/ArchiveIndex.h"
+#include "core/report/ReportDigest.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
 
 #include <algorithm>
 
@@ -34,14 +36,24 @@ constexpr Field kFields[] = {
     {"LokalizacjaO2", &ReportData::O2SensorLocations},
     {"IloscO2", &ReportData::O2SensorCount},
     {"MIL", &ReportData::MilText},
+    {"UwagaProtokolu", &ReportData::ProtocolNote},
+    {"Wersja", &ReportData::SoftwareVersion},
 };
+
+const QString kPrinted = QStringLiteral("Wydrukowano");
+const QString kCompressionIgnition = QStringLiteral("ZaplonSamoczynny");
+const QString kContinuous = QStringLiteral("MonitoryCiagle");
+const QString kNonContinuous = QStringLiteral("MonitoryNieciagle");
+const QString kPending = QStringLiteral("UsterkiOczekujace");
+const QString kStored = QStringLiteral("UsterkiZarejestrowane");
+const QString kRemarks = QStringLiteral("Uwagi");
+const QString kDigest = QStringLiteral("SumaKontrolna");
 
 QString indexPath(const QString &directory)
 {
     return QDir(directory).filePath(QString::fromLatin1(kReportArchiveIndex));
 }
 
-// QSettings takes "/" in a group name as a nesting; the archive's names hold none.
 QString groupOf(const QString &fileName)
 {
     return QStringLiteral("raport_") + fileName;
@@ -55,16 +67,15 @@ QString joined(const Texts &texts)
     return QStringList(texts.begin(), texts.end()).join(u'\n');
 }
 
-QStringList lines(const QVariant &value)
+QStringList lines(const QString &text)
 {
-    const QString text = value.toString();
     return text.isEmpty() ? QStringList() : text.split(u'\n');
 }
 
 template <std::size_t N>
-void fill(std::array<QString, N> &texts, const QVariant &value)
+void fill(std::array<QString, N> &texts, const QString &value)
 {
-    const QStringList list = value.toString().split(u'\n');
+    const QStringList list = value.split(u'\n');
     for (std::size_t i = 0; i < N; ++i)
         texts[i] = list.value(qsizetype(i));
 }
@@ -106,19 +117,23 @@ QString FreeArchivePath(const QString &directory, const QString &fileName)
 bool RecordArchivedReport(const QString &directory, const QString &fileName, const QDateTime &printed,
                           const ReportData &data, const QStringList &remarks)
 {
-    QSettings settings(indexPath(directory), QSettings::IniFormat);
-    settings.beginGroup(groupOf(fileName));
-    settings.setValue(QStringLiteral("Wydrukowano"), printed.toString(Qt::ISODateWithMs));
+    QList<std::pair<QString, QString>> values{{kPrinted, printed.toString(Qt::ISODateWithMs)}};
     for (const Field &field : kFields)
-        settings.setValue(QString::fromLatin1(field.key), data.*field.member);
-    settings.setValue(QStringLiteral("MonitoryCiagle"), joined(data.ContinuousMonitorTexts));
-    settings.setValue(QStringLiteral("MonitoryNieciagle"), joined(data.NonContinuousMonitorTexts));
-    settings.setValue(QStringLiteral("UsterkiOczekujace"), joined(data.PendingLines));
-    settings.setValue(QStringLiteral("UsterkiZarejestrowane"), joined(data.StoredLines));
-    settings.setValue(QStringLiteral("Uwagi"), joined(remarks));
-    settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+        values.append({QString::fromLatin1(field.key), data.*field.member});
+    values.append({kCompressionIgnition, data.CompressionIgnition ? QStringLiteral("1") : QStringLiteral("0")});
+    values.append({kContinuous, joined(data.ContinuousMonitorTexts)});
+    values.append({kNonContinuous, joined(data.NonContinuousMonitorTexts)});
+    values.append({kPending, joined(data.PendingLines)});
+    values.append({kStored, joined(data.StoredLines)});
+    values.append({kRemarks, joined(remarks)});
+    values.append({kDigest, ReportContentDigest(data, remarks)});
+    return AppendArchiveIndex(indexPath(directory), groupOf(fileName), values);
+}
+
+bool ReproducesItsPdf(const ArchivedReport &report)
+{
+    return report.hasData && !report.digest.isEmpty()
+           && report.digest == ReportContentDigest(report.data, report.remarks);
 }
 
 QList<ArchivedReport> ListArchivedReports(const QString &directory)
@@ -127,8 +142,7 @@ QList<ArchivedReport> ListArchivedReports(const QString &directory)
     const QDir dir(directory);
     if (!dir.exists())
         return reports;
-    QSettings settings(indexPath(directory), QSettings::IniFormat);
-    const QStringList known = settings.childGroups();
+    const QHash<QString, ArchiveIndexSection> index = ReadArchiveIndex(indexPath(directory));
     static const QRegularExpression kNamed(QStringLiteral(R"(^(\d{4}-\d{2}-\d{2}_\d{4})(?:_(.*?))?(?:-\d+)?\.pdf$)"),
                                            QRegularExpression::CaseInsensitiveOption);
     const QFileInfoList files = dir.entryInfoList({QStringLiteral("*.pdf"), QStringLiteral("*.PDF")}, QDir::Files);
@@ -144,21 +158,24 @@ QList<ArchivedReport> ListArchivedReports(const QString &directory)
         if (!report.printed.isValid())
             report.printed = file.lastModified();
 
-        const QString group = groupOf(report.fileName);
-        if (known.contains(group)) {
-            settings.beginGroup(group);
-            const QDateTime printed =
-                QDateTime::fromString(settings.value(QStringLiteral("Wydrukowano")).toString(), Qt::ISODateWithMs);
+        const auto entry = index.constFind(groupOf(report.fileName));
+        if (entry != index.constEnd()) {
+            const ArchiveIndexSection &values = *entry;
+            const QDateTime printed = QDateTime::fromString(values.value(kPrinted), Qt::ISODateWithMs);
             if (printed.isValid())
                 report.printed = printed;
-            for (const Field &field : kFields)
-                report.data.*field.member = settings.value(QString::fromLatin1(field.key)).toString();
-            fill(report.data.ContinuousMonitorTexts, settings.value(QStringLiteral("MonitoryCiagle")));
-            fill(report.data.NonContinuousMonitorTexts, settings.value(QStringLiteral("MonitoryNieciagle")));
-            report.data.PendingLines = lines(settings.value(QStringLiteral("UsterkiOczekujace")));
-            report.data.StoredLines = lines(settings.value(QStringLiteral("UsterkiZarejestrowane")));
-            report.remarks = lines(settings.value(QStringLiteral("Uwagi")));
-            settings.endGroup();
+            for (const Field &field : kFields) {
+                const auto value = values.constFind(QString::fromLatin1(field.key));
+                if (value != values.constEnd())
+                    report.data.*field.member = *value;
+            }
+            report.data.CompressionIgnition = values.value(kCompressionIgnition) == u'1';
+            fill(report.data.ContinuousMonitorTexts, values.value(kContinuous));
+            fill(report.data.NonContinuousMonitorTexts, values.value(kNonContinuous));
+            report.data.PendingLines = lines(values.value(kPending));
+            report.data.StoredLines = lines(values.value(kStored));
+            report.remarks = lines(values.value(kRemarks));
+            report.digest = values.value(kDigest);
             report.hasData = true;
             report.registration = report.data.RegistrationNo;
             report.make = report.data.Make;

@@ -9,7 +9,8 @@
 
 // The archive of printed reports: a folder holding each printed report as a PDF named by the
 // date and time of printing and the registration number (2026-12-08_1432_WX12345.pdf), and an
-// index file beside them that keeps each report's data, so a report can be shown again.
+// index file beside them that keeps everything each report's pages show, so a report can be shown
+// again. The index is only ever added to (core/report/ArchiveIndex.h).
 
 // The folder the archive is in: the setting, or "raporty" inside the log directory when the
 // setting is empty.
@@ -36,9 +37,17 @@ struct ArchivedReport {
     bool hasData = false;
     ReportData data;
     QStringList remarks;
+    // The digest of the pages as printed (ReportContentDigest); empty in an entry of an earlier
+    // version, which kept less than the pages show.
+    QString digest;
 };
 
-// Records a saved report's data in the archive's index; false when the index cannot be written.
+// Whether the report's data from the index draws the very pages of its PDF: the entry is whole
+// (not cut short or damaged) and was written with the texts the pages show now.
+bool ReproducesItsPdf(const ArchivedReport &report);
+
+// Records a saved report's data in the archive's index, adding it at the end; false when the
+// index cannot be written (it is then as it was).
 bool RecordArchivedReport(const QString &directory, const QString &fileName, const QDateTime &printed,
                           const ReportData &data, const QStringList &remarks);
 

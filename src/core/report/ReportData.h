@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/catalogue/ProgramVersion.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,4 +36,5 @@ struct ReportData {
     bool CompressionIgnition = false; // which monitors slots 1-8 are
     QStringList PendingLines;
     QStringList StoredLines;
+    QString SoftwareVersion = ProgramVersion; // the version the footer names
 };

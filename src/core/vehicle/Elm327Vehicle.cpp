@@ -342,6 +342,10 @@ LinkStep Elm327Vehicle::DetectInterface()
         heard = heard || said.answered || heardText(reply);
         identification = identificationIn(reply);
     }
+    if (identification.isEmpty() && !heard && m_tcp) {
+        // A TCP link has no line speed to get wrong: it is the address or the port that may be.
+        return {false, LoadMessage(SIfaceNoAnswerAt).arg(m_tcp->host, QString::number(m_tcp->port))};
+    }
     if (identification.isEmpty())
         return failed(heard ? SIfaceUnknown : SIfaceNoAnswer);
     // "ELM327 v1.5" is written as the adapter writes it; lower-case letters came through upper-case.
@@ -350,17 +354,20 @@ LinkStep Elm327Vehicle::DetectInterface()
     return {true, speedLine + LoadMessage(SDetectedIface).arg(identification)};
 }
 
-const char *Elm327Vehicle::setUp()
+const char *Elm327Vehicle::setUp(bool *silent)
 {
     // A clone that does not know the blanks setting is still usable: the replies are read
     // either way.
     static const char *const kCommands[] = {"ATE0", "ATL0", "ATS1", "ATH1"};
     for (const char *text : kCommands) {
-        const ElmReply reply = command(text, m_timeouts.replyMs);
+        Heard heard;
+        const ElmReply reply = command(text, m_timeouts.replyMs, &heard);
         if (reply.status == ElmStatus::Ok)
             continue;
         if (qstrcmp(text, "ATS1") == 0 && reply.status == ElmStatus::UnknownCommand)
             continue;
+        if (silent != nullptr)
+            *silent = !heard.anything;
         return text;
     }
     // Adaptive timing: the adapter waits for further units about as long as the car takes to
@@ -371,12 +378,20 @@ const char *Elm327Vehicle::setUp()
 
 LinkStep Elm327Vehicle::ConfigureInterface()
 {
-    // The reply settings, then the automatic protocol search.
-    const char *refused = setUp();
-    if (refused == nullptr && command("ATSP0", m_timeouts.replyMs).status != ElmStatus::Ok)
-        refused = "ATSP0";
+    // The reply settings, then the automatic protocol search. An adapter that answers a command
+    // nothing at all has not refused it: it has stopped answering.
+    bool silent = false;
+    const char *refused = setUp(&silent);
+    if (refused == nullptr) {
+        Heard heard;
+        const ElmReply reply = command("ATSP0", m_timeouts.replyMs, &heard);
+        if (reply.status != ElmStatus::Ok) {
+            refused = "ATSP0";
+            silent = !heard.anything;
+        }
+    }
     if (refused != nullptr)
-        return failed(SIfaceConfigFailed, QString::fromLatin1(refused));
+        return failed(silent ? SIfaceStopped : SIfaceConfigFailed, QString::fromLatin1(refused));
     return {};
 }
 

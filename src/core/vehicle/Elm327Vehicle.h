@@ -119,8 +119,9 @@ private:
     // unit that answered the first request (each must answer, if only to say it holds no codes).
     std::vector<std::uint32_t> requiredUnits() const;
     // Echo off, no line feeds, blanks, headers: the settings every reply is read with; adaptive
-    // timing where the adapter has it. The failing command, or nullptr.
-    const char *setUp();
+    // timing where the adapter has it. The failing command, or nullptr; silent tells whether the
+    // adapter answered it nothing at all.
+    const char *setUp(bool *silent = nullptr);
     // Tries the line speeds until the adapter answers; the speed found, or 0.
     int findSpeed();
 

@@ -104,6 +104,7 @@ void LogChart::setTrace(int trace, std::optional<int> column, const QString &uni
     graph->setVisible(column.has_value());
     axis->setVisible(column.has_value());
     m_filledWidth = -1;
+    m_offScale.at(index) = false;
     if (!column) {
         graph->data()->clear();
         redraw();
@@ -111,6 +112,7 @@ void LogChart::setTrace(int trace, std::optional<int> column, const QString &uni
     }
     axis->setLabel(unit);
     const ValueRange range = ColumnRange(m_data.columns.at(std::size_t(*column)));
+    m_offScale[index] = range.offScale > 0;
     double lower = range.any ? range.lower : 0;
     double upper = range.any ? range.upper : 1;
     if (upper - lower < 1e-9) {
@@ -185,6 +187,13 @@ void LogChart::refill()
             continue;
         EnvelopePoints points =
             BuildEnvelope(m_data.times, m_data.columns.at(std::size_t(*column)), range.lower, range.upper, pixels);
+        if (m_offScale[std::size_t(trace)]) {
+            // Drawn at the edge of the axis (a gap stays a gap), never at a distance no painter
+            // can reach.
+            const QCPRange shown = m_axes[std::size_t(trace)]->range();
+            for (double &y : points.y)
+                y = std::clamp(y, shown.lower - shown.size(), shown.upper + shown.size());
+        }
         m_graphs[std::size_t(trace)]->setData(points.x, points.y, true);
     }
 }

@@ -26,6 +26,9 @@ public:
     // Shows column (an index into the log's PIDs) as trace, or hides the trace (nullopt).
     void setTrace(int trace, std::optional<int> column, const QString &unit);
     std::optional<int> traceColumn(int trace) const { return m_columns.at(std::size_t(trace)); }
+    // Whether the trace's column holds numbers left off its axis (see ColumnRange), drawn at the
+    // axis's edge.
+    bool offScale(int trace) const { return m_offScale.at(std::size_t(trace)); }
     QCPGraph &graph(int trace) { return *m_graphs.at(std::size_t(trace)); }
     QCPAxis &valueAxis(int trace) { return *m_axes.at(std::size_t(trace)); }
 
@@ -58,6 +61,7 @@ private:
     std::array<QCPGraph *, kTraceCount> m_graphs{};
     std::array<QCPAxis *, kTraceCount> m_axes{};
     std::array<std::optional<int>, kTraceCount> m_columns{};
+    std::array<bool, kTraceCount> m_offScale{};
     QCPItemStraightLine *m_cursorLine = nullptr;
     QCPLayer *m_cursorLayer = nullptr;
     std::optional<double> m_cursor;

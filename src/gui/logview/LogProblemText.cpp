@@ -6,6 +6,9 @@ QString LogProblemText::of(const LogReadResult &result)
     switch (result.problem) {
     case LogProblem::None: return {};
     case LogProblem::Unreadable: return tr("Pliku nie można otworzyć do odczytu.");
+    case LogProblem::NotAFile:
+        return tr("To nie jest zwykły plik, lecz potok, gniazdo, urządzenie lub katalog - log czujników jest zawsze "
+                  "zwykłym plikiem.");
     case LogProblem::Empty: return tr("Plik jest pusty.");
     case LogProblem::NotALog:
         return tr("Wiersz 1: brak nagłówka \"Ulmora Log\" - to nie jest log czujników tego programu.");

@@ -3,6 +3,8 @@
 #include "core/livedata/SensorTable.h"
 #include "core/logview/SensorLogReader.h"
 #include "core/measure/PlotRules.h"
+#include "core/platform/WholeFileWrite.h"
+#include "gui/logview/ChartExport.h"
 #include "gui/logview/LogChart.h"
 #include "gui/logview/LogProblemText.h"
 #include "gui/logview/LogTableModel.h"
@@ -11,6 +13,7 @@
 #include "gui/widgets/Controls.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -201,6 +204,23 @@ void LogViewerWindow::buildParameters()
     grid->addWidget(LabelCzas, 0, 4);
     grid->addWidget(ButtonCalosc, 3, 4);
     grid->addWidget(ButtonEksport, 4, 4);
+
+    LabelPozaSkala = new QLabel(GroupBoxParametry);
+    LabelPozaSkala->setObjectName(QStringLiteral("LabelPozaSkala"));
+    LabelPozaSkala->setWordWrap(true);
+    LabelPozaSkala->hide();
+    grid->addWidget(LabelPozaSkala, kTraceCount, 0, 1, 5);
+}
+
+void LogViewerWindow::showOffScaleNote()
+{
+    QStringList names;
+    for (int k = 0; k < kTraceCount; ++k)
+        if (const auto column = m_chart->traceColumn(k); column && m_chart->offScale(k))
+            names << PidDescription(m_data.pids[*column]);
+    LabelPozaSkala->setText(
+        tr("Wartości daleko poza zakresem czujnika nie mieszczą się na osi (są w tabeli): %1").arg(names.join(u", ")));
+    LabelPozaSkala->setVisible(!names.isEmpty());
 }
 
 bool LogViewerWindow::chooseParameter(int trace, std::uint8_t pid)
@@ -221,6 +241,7 @@ void LogViewerWindow::parameterChosen(int trace)
     } else {
         m_chart->setTrace(trace, column, PidUnit(m_data.pids[column]));
     }
+    showOffScaleNote();
     if (const auto cursor = m_chart->cursor())
         showCursorAt(*cursor);
     else
@@ -272,10 +293,19 @@ void LogViewerWindow::ButtonEksportClick()
                                               tr("Obraz PNG (*.png);;Dokument PDF (*.pdf)"));
     if (target.isEmpty())
         return;
+    exportChart(target);
+}
+
+void LogViewerWindow::exportChart(const QString &target)
+{
+    // Drawn in memory, then written beside the target and renamed once whole: a full disk or a
+    // program killed part way leaves the earlier export as it was.
     const bool pdf = target.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    const bool saved = pdf ? ChartLog->savePdf(target, ChartLog->width(), ChartLog->height())
-                           : ChartLog->savePng(target, ChartLog->width(), ChartLog->height());
-    if (!saved)
-        m_platform.dialogs.message(tr("Nie można zapisać wykresu w pliku %1.").arg(target), MessageIcon::Error,
-                                   MessageButtons::Ok);
+    const QByteArray bytes = pdf ? ChartPdf(*ChartLog, ChartLog->width(), ChartLog->height())
+                                 : ChartPng(*ChartLog, ChartLog->width(), ChartLog->height());
+    if (bytes.isEmpty() || WriteWholeFile(m_platform.logFiles, target, bytes, true) != WholeFileWrite::Written)
+        m_platform.dialogs.message(
+            tr("Nie można zapisać wykresu w pliku %1 - sprawdź, czy na dysku jest miejsce i czy katalog istnieje.")
+                .arg(QDir::toNativeSeparators(target)),
+            MessageIcon::Error, MessageButtons::Ok);
 }

@@ -55,6 +55,7 @@ public:
     std::array<QComboBox *, kTraceCount> ComboBoxLog{};
     std::array<QLabel *, kTraceCount> LabelWartosc{};
     QLabel *LabelCzas = nullptr;
+    QLabel *LabelPozaSkala = nullptr;
     QPushButton *ButtonCalosc = nullptr;
     QPushButton *ButtonEksport = nullptr;
     QSplitter *SplitterLog = nullptr;
@@ -63,7 +64,9 @@ public:
 
 private:
     void buildParameters();
+    void exportChart(const QString &target);
     void parameterChosen(int trace);
+    void showOffScaleNote();
     void rowChosen(qsizetype row);
     // The last row at or before time; -1 before the first.
     qsizetype rowAt(double time) const;

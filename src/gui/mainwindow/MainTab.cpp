@@ -6,6 +6,7 @@
 #include "core/platform/AdapterFactory.h"
 #include "core/platform/Clock.h"
 #include "core/vehicle/ChosenVehicle.h"
+#include "gui/mainwindow/HeldCloseRequest.h"
 #include "gui/mainwindow/MainTabPage.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/platform/GuiDialogs.h"
@@ -116,8 +117,12 @@ bool MainTab::makeConnection(const QString &port)
         appendStatusLine(line);
         m_page.MemoStatus->repaint();
     };
-    // The reason of a failure is also put in front of the operator, who may not be watching the log.
-    auto tell = [this](const QString &reason) {
+    // The reason of a failure is also put in front of the operator, who may not be watching the log;
+    // unless the operator closed the window while the adapter was waited on.
+    const bool adapter = settings.Interface != VehicleInterface::Simulator;
+    auto tell = [this, adapter](const QString &reason) {
+        if (adapter && CarryOutHeldCloseRequest(*m_page.window()))
+            return;
         m_context.platform.dialogs.message(reason, MessageIcon::Error, MessageButtons::Ok);
     };
     const LinkStep opened = m_vehicle.OpenPort(port);

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPen>
 #include <QPrinter>
 
@@ -13,14 +14,24 @@ constexpr double kUnprintableBorderMm = 5.0;
 
 } // namespace
 
-PrinterCanvas::PrinterCanvas(QPrinter &printer) : m_printer(printer)
+PrinterCanvas::PrinterCanvas(QPrinter &printer)
+    : m_device(printer),
+      m_resolution(printer.resolution()),
+      m_setTitle([&printer](const QString &title) { printer.setDocName(title); })
+{
+}
+
+PrinterCanvas::PrinterCanvas(QPdfWriter &writer)
+    : m_device(writer),
+      m_resolution(writer.resolution()),
+      m_setTitle([&writer](const QString &title) { writer.setTitle(title); })
 {
 }
 
 bool PrinterCanvas::beginDocument(const QString &title)
 {
-    m_printer.setDocName(title);
-    if (!m_painter.begin(&m_printer))
+    m_setTitle(title);
+    if (!m_painter.begin(&m_device))
         return false;
     m_painter.setRenderHint(QPainter::TextAntialiasing);
     return true;
@@ -28,7 +39,7 @@ bool PrinterCanvas::beginDocument(const QString &title)
 
 void PrinterCanvas::newPage()
 {
-    m_printer.newPage();
+    m_device.newPage();
 }
 
 void PrinterCanvas::endDocument()
@@ -38,8 +49,8 @@ void PrinterCanvas::endDocument()
 
 DeviceMetrics PrinterCanvas::metrics() const
 {
-    const int dpi = m_printer.resolution();
-    const QPageLayout layout = m_printer.pageLayout();
+    const int dpi = m_resolution;
+    const QPageLayout layout = m_device.pageLayout();
     const QRect paper = layout.fullRectPixels(dpi);
     const QRect printable = layout.paintRectPixels(dpi);
     return {dpi,
@@ -92,7 +103,7 @@ void PrinterCanvas::lineTo(int x, int y)
     m_current = to;
 }
 
-void PrepareReportPrinter(QPrinter &printer)
+void PrepareReportPrinter(QPagedPaintDevice &printer)
 {
     printer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,

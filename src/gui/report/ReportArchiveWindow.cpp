@@ -54,6 +54,7 @@ ReportArchiveWindow::ReportArchiveWindow(Platform &platform, const QString &dire
     connect(ButtonPodglad, &QPushButton::clicked, this, &ReportArchiveWindow::ButtonPodgladClick);
     connect(ButtonZamknij, &QPushButton::clicked, this, &QDialog::accept);
     connect(ListArchiwum, &QTreeWidget::itemActivated, this, &ReportArchiveWindow::ButtonPodgladClick);
+    openPdf = [](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 
     refresh();
 }
@@ -80,14 +81,17 @@ void ReportArchiveWindow::ButtonPodgladClick()
     if (row < 0 || row >= m_reports.size())
         return;
     const ArchivedReport &report = m_reports.at(row);
-    if (!report.hasData) {
-        // A PDF the index does not know can only be shown as the file it is.
-        const MessageAnswer answer = m_platform.dialogs.message(
-            tr("Raportu %1 nie ma w spisie archiwum, więc podgląd wydruku go nie pokaże. Otworzyć plik PDF?")
-                .arg(report.fileName),
-            MessageIcon::Information, MessageButtons::YesNo);
-        if (answer == MessageAnswer::Yes)
-            QDesktopServices::openUrl(QUrl::fromLocalFile(report.path));
+    if (!ReproducesItsPdf(report)) {
+        // The preview would show other pages than the archived ones: only the file itself is true.
+        const QString text =
+            report.hasData
+                ? tr("Zapis raportu %1 w spisie archiwum jest niepełny, uszkodzony albo pochodzi z innej wersji "
+                     "programu, więc podgląd wydruku nie pokazałby go tak, jak go wydrukowano. Otworzyć plik PDF?")
+                : tr("Raportu %1 nie ma w spisie archiwum, więc podgląd wydruku go nie pokaże. Otworzyć plik PDF?");
+        const MessageAnswer answer =
+            m_platform.dialogs.message(text.arg(report.fileName), MessageIcon::Information, MessageButtons::YesNo);
+        if (answer == MessageAnswer::Yes && openPdf)
+            openPdf(report.path);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -11,7 +13,8 @@ struct Platform;
 
 // The archive of printed reports: the reports of the archive folder, newest first, with their
 // registration number, make and date; "Podgląd" (or a double click) shows the chosen one again
-// in the print preview, from where it can be printed once more.
+// in the print preview, from where it can be printed once more. A report whose index entry cannot
+// draw its very pages (missing, damaged, or from an earlier version) is offered as its PDF file.
 class ReportArchiveWindow final : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +24,9 @@ public:
     // Reads the folder again.
     void refresh();
     void ButtonPodgladClick();
+
+    // Shows a PDF file in the system's viewer; a test may stand in for it.
+    std::function<void(const QString &path)> openPdf;
 
     QLabel *LabelKatalog = nullptr;
     QTreeWidget *ListArchiwum = nullptr;
