@@ -14,11 +14,6 @@ namespace {
 constexpr std::string_view kHeaderStart = "Ulmora Log,";
 constexpr qint64 kChunkSize = 4 * 1024 * 1024;
 
-bool knownPid(int pid)
-{
-    return pid >= 0x03 && pid <= kLastPid && !PidDescription(std::uint8_t(pid)).isEmpty();
-}
-
 int hexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -94,7 +89,7 @@ private:
                                 ? hexDigit(field[0]) * 16 + hexDigit(field[1])
                                 : -1;
             const QString shown = QString::fromLatin1(field.data(), qsizetype(std::min<std::size_t>(field.size(), 20)));
-            if (!knownPid(pid))
+            if (!IsLivePid(pid))
                 ok = fail(LogProblem::UnknownPid, shown);
             else if (data.pids.contains(std::uint8_t(pid)))
                 ok = fail(LogProblem::RepeatedPid, shown);

@@ -30,8 +30,8 @@ void fillCodes(StringGrid *grid, const QStringList &rawCodes)
     list.Reset();
     for (int row = 1; row < grid->rowCountWithHeader(); ++row) {
         const bool onCode = list.Next() > 0;
-        grid->setCells(0, row, onCode ? list.CurrentCode() : QString());
-        grid->setCells(1, row, onCode ? list.CurrentDescription() : QString());
+        grid->setCells(DtcTabPage::CodeColumn, row, onCode ? list.CurrentCode() : QString());
+        grid->setCells(DtcTabPage::DescriptionColumn, row, onCode ? list.CurrentDescription() : QString());
     }
 }
 
@@ -121,8 +121,8 @@ void DtcTab::ResetDtcTab()
         count->setText(QString());
         count->hide();
     }
-    m_page.StringGridDTCPending->clearDataRows(0, 1);
-    m_page.StringGridDTCStored->clearDataRows(0, 1);
+    for (StringGrid *grid : {m_page.StringGridDTCPending, m_page.StringGridDTCStored})
+        grid->clearDataRows(DtcTabPage::CodeColumn, DtcTabPage::DescriptionColumn);
     m_page.ButtonDTCKasuj->setEnabled(false);
     m_page.LabelDTCMILStatus->hide();
     m_page.ImageMILoff->hide();

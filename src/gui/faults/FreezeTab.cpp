@@ -34,10 +34,11 @@ void FreezeTab::ButtonFreezeReadClick()
     StringGrid *grid = m_page.StringGridFreezeParams;
     for (std::uint8_t pid = kFirstFrozenPid; pid <= kLastFrozenPid; ++pid) {
         const int row = pid - 2;
-        grid->setCells(0, row, QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper());
-        grid->setCells(1, row, PidDescription(pid));
-        grid->setCells(2, row, PidUnit(pid));
-        grid->setCells(3, row, FormatPidValue(m_context.pidReader, m_context.state.Selection, pid, FreezeFrame));
+        grid->setCells(FreezeTabPage::PidColumn, row, QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper());
+        grid->setCells(FreezeTabPage::DescriptionColumn, row, PidDescription(pid));
+        grid->setCells(FreezeTabPage::UnitColumn, row, PidUnit(pid));
+        grid->setCells(FreezeTabPage::ValueColumn, row,
+                       FormatPidValue(m_context.pidReader, m_context.state.Selection, pid, FreezeFrame));
     }
     m_page.ButtonFreezeRead->setEnabled(true);
 }
@@ -65,5 +66,5 @@ void FreezeTab::ResetFreezeFrameTab()
 {
     m_page.LabeledEditDTCCode->setText(QString());
     m_page.LabeledEditDTCDesc->setText(QString());
-    m_page.StringGridFreezeParams->clearDataRows(0, 3);
+    m_page.StringGridFreezeParams->clearDataRows(FreezeTabPage::PidColumn, FreezeTabPage::ValueColumn);
 }
