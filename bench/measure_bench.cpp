@@ -120,12 +120,12 @@ double plotMemoryGrowthMb()
     bench.clock.hook = [&] {
         if (nextTick < 0) {
             chooseFiveParameters(page);
-            nextTick = bench.clock.now() + bench.main.Timer->interval();
+            nextTick = bench.clock.now() + bench.main.plotTab().Timer->interval();
         }
         // The timer's ticks that fell due while the loop waited on the vehicle.
         while (bench.clock.now() >= nextTick && ticks < kMemoryTicks) {
             bench.main.plotTab().TimerTimer();
-            nextTick += bench.main.Timer->interval();
+            nextTick += bench.main.plotTab().Timer->interval();
             if (++ticks == 100)
                 startMb = residentMegabytes();
             if (ticks == kMemoryTicks / 2)

@@ -5,6 +5,8 @@
 #include "gui/mainwindow/TComPort.h"
 #include "gui/mainwindow/TSetupForm.h"
 #include "gui/measure/ChartSeries.h"
+#include "gui/measure/DynoTab.h"
+#include "gui/measure/PlotTab.h"
 #include "gui/widgets/StringGrid.h"
 
 #include <QComboBox>
@@ -68,10 +70,10 @@ TEST_F(MainWindowTest, CreationFillsGridHeadersAndSelectorsAndTheSettingsDefault
     EXPECT_EQ(control<QComboBox>("ComboBoxFreq")->currentText(), QStringLiteral("100"));
     EXPECT_EQ(control<QComboBox>("ComboBoxSerSize")->currentText(), QStringLiteral("50"));
 
-    for (const auto &series : main().PlotSeries)
+    for (const auto &series : main().plotTab().PlotSeries)
         EXPECT_FALSE(series->attached());
-    EXPECT_NE(main().DynoTorquePeak, nullptr);
-    EXPECT_FALSE(main().Timer->isActive());
+    EXPECT_NE(main().dynoTab().DynoTorquePeak, nullptr);
+    EXPECT_FALSE(main().plotTab().Timer->isActive());
 
     EXPECT_EQ(main().comPort().portName(), QStringLiteral("COM1"));
     EXPECT_EQ(main().comPort().port().baudRate(), 57600);

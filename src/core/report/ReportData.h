@@ -5,6 +5,8 @@
 
 #include <array>
 
+struct LinkIdentity;
+
 // The record behind the printed inspection report. The report dialog owns it for the whole run;
 // the connection sequence writes the interface, module address and protocol, the dialog the
 // typed vehicle and workshop data, and the report assembly the results.
@@ -34,4 +36,8 @@ struct ReportData {
     bool CompressionIgnition = false; // which monitors slots 1-8 are
     QStringList PendingLines;
     QStringList StoredLines;
+
+    // The connection's facts about its link: the interface, the answering module and the
+    // protocol with the note printed after it.
+    void setLink(const LinkIdentity &identity);
 };

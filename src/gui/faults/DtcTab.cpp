@@ -45,6 +45,10 @@ void showCount(QLabel *label, const std::optional<QStringList> &codes)
 
 DtcTab::DtcTab(TabContext &context, DtcTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
+    for (StringGrid *grid : {m_page.StringGridDTCPending, m_page.StringGridDTCStored}) {
+        grid->setCells(DtcTabPage::CodeColumn, 0, LoadMessage(SErrCode));
+        grid->setCells(DtcTabPage::DescriptionColumn, 0, LoadMessage(SDesc));
+    }
     connect(m_page.ButtonDTCOdczytaj, &QPushButton::clicked, this, &DtcTab::ButtonDTCOdczytajClick);
     connect(m_page.ButtonDTCKasuj, &QPushButton::clicked, this, &DtcTab::ButtonDTCKasujClick);
 }

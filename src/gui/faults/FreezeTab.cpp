@@ -21,6 +21,11 @@ constexpr std::uint8_t kLastFrozenPid = 0x11;
 
 FreezeTab::FreezeTab(TabContext &context, FreezeTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
+    StringGrid *grid = m_page.StringGridFreezeParams;
+    grid->setCells(FreezeTabPage::PidColumn, 0, LoadMessage(SPID));
+    grid->setCells(FreezeTabPage::DescriptionColumn, 0, LoadMessage(SSensor));
+    grid->setCells(FreezeTabPage::UnitColumn, 0, LoadMessage(SMeasure));
+    grid->setCells(FreezeTabPage::ValueColumn, 0, LoadMessage(SValue));
     connect(m_page.ButtonFreezeRead, &QPushButton::clicked, this, &FreezeTab::ButtonFreezeReadClick);
 }
 

@@ -29,6 +29,15 @@ void fill(StringGrid *grid, const std::array<MonitorState, N> &monitors)
 
 MonitorsTab::MonitorsTab(TabContext &context, MonitorsTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
+    for (StringGrid *grid : {m_page.StringGridMonitorCont, m_page.StringGridMonitorNonCont}) {
+        grid->setCells(MonitorsTabPage::MonitorColumn, 0, LoadMessage(SMonSubsys));
+        grid->setCells(MonitorsTabPage::StatusColumn, 0, LoadMessage(SStatus));
+        grid->setCells(MonitorsTabPage::ActiveColumn, 0, LoadMessage(SActive));
+    }
+    const std::uint16_t continuous[] = {SMinMisfire, SMonFuel, SMonSys};
+    for (int row = 1; row <= 3; ++row)
+        m_page.StringGridMonitorCont->setCells(MonitorsTabPage::MonitorColumn, row, LoadMessage(continuous[row - 1]));
+    showNames(false);
     connect(m_page.ButtonMonitorRead, &QPushButton::clicked, this, &MonitorsTab::ButtonMonitorReadClick);
 }
 

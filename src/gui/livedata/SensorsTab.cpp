@@ -34,6 +34,11 @@ QString hexPid(int pid)
 SensorsTab::SensorsTab(TabContext &context, SensorsTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
     StringGrid *grid = m_page.StringGridSensors;
+    // The check-box column and the reading mark have no header.
+    grid->setCells(Page::PidColumn, 0, LoadMessage(SPID));
+    grid->setCells(Page::DescriptionColumn, 0, LoadMessage(SSensor));
+    grid->setCells(Page::UnitColumn, 0, LoadMessage(SMeasure));
+    grid->setCells(Page::ValueColumn, 0, LoadMessage(SValue));
     grid->setItemDelegate(new SensorGridCell(grid));
     m_checkColumn = new SensorCheckColumn([this](int row) { return GetCheckState(row); },
                                           [this](int row) { return rowPid(row) > 0; }, grid);

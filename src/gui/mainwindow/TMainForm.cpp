@@ -24,7 +24,6 @@
 #include "gui/mainwindow/TSetupForm.h"
 #include "gui/measure/AccelTab.h"
 #include "gui/measure/AccelTabPage.h"
-#include "gui/measure/ChartSeries.h"
 #include "gui/measure/DynoTab.h"
 #include "gui/measure/DynoTabPage.h"
 #include "gui/measure/PlotTab.h"
@@ -43,7 +42,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -52,7 +50,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace {
 
@@ -74,8 +71,6 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle) :
     resize(800, 600);
 
     ComPort = new TComPort(this);
-    Timer = new QTimer(this);
-    Timer->setObjectName(QStringLiteral("Timer"));
 
     buildMenu();
     buildTabs();
@@ -224,6 +219,9 @@ void TMainForm::buildHiddenPages()
     m_freezeTab = new FreezeTab(*m_tabContext, *TabFreeze);
     m_sensorsTab = new SensorsTab(*m_tabContext, *TabSensors);
     m_monitorsTab = new MonitorsTab(*m_tabContext, *TabMonitors);
+    m_plotTab = new PlotTab(*m_tabContext, *TabPlot);
+    m_accelTab = new AccelTab(*m_tabContext, *TabAccel);
+    m_dynoTab = new DynoTab(*m_tabContext, *TabDyno);
     for (QWidget *page : pages)
         for (StringGrid *grid : page->findChildren<StringGrid *>())
             grid->announce();
@@ -238,64 +236,11 @@ void TMainForm::connectMainTab()
     connect(m_mainTab, &MainTab::connectedShown, this,
             [this](bool connected) { MnuUstawienia->menuAction()->setEnabled(!connected); });
     connect(m_mainTab, &MainTab::linkIdentified, this, [this](const LinkIdentity &identity) {
-        if (m_raport == nullptr)
-            return;
-        ReportData &report = m_raport->reportData();
-        report.InterfaceName = identity.interfaceName;
-        report.ModuleAddress = identity.moduleAddress;
-        report.Protocol = identity.protocol;
-        report.ProtocolNote = identity.protocolNote;
+        if (m_raport != nullptr)
+            m_raport->reportData().setLink(identity);
     });
     connect(m_mainTab, &MainTab::disconnected, this, &TMainForm::ResetAllTabs);
     connect(TabMain->ButtonPrintReport, &QPushButton::clicked, this, &TMainForm::ButtonPrintReportClick);
-}
-
-void TMainForm::createChartSeries()
-{
-    for (auto &series : PlotSeries)
-        series = std::make_unique<ChartSeries>(*TabPlot->Chart1, ChartSeries::Kind::Line);
-    AccelSeries = std::make_unique<ChartSeries>(*TabAccel->ChartAccel, ChartSeries::Kind::Line);
-    DynoPowerLine = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Line);
-    DynoPowerPeak = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Points);
-    DynoTorqueLine = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Line);
-    DynoTorquePeak = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Points);
-}
-
-// The measurement tabs draw on the series the main window owns, so they follow the series.
-void TMainForm::createMeasureTabs()
-{
-    PlotTab::Traces traces{};
-    for (std::size_t k = 0; k < traces.size(); ++k)
-        traces[k] = PlotSeries[k].get();
-    m_plotTab = new PlotTab(*m_tabContext, *TabPlot, traces, *Timer);
-    m_accelTab = new AccelTab(*m_tabContext, *TabAccel, *AccelSeries);
-    m_dynoTab = new DynoTab(*m_tabContext, *TabDyno,
-                            DynoTab::Series{*DynoPowerLine, *DynoPowerPeak, *DynoTorqueLine, *DynoTorquePeak});
-}
-
-void TMainForm::fillGridHeaders()
-{
-    for (StringGrid *grid : {TabDTC->StringGridDTCPending, TabDTC->StringGridDTCStored}) {
-        grid->setCells(0, 0, LoadMessage(SErrCode));
-        grid->setCells(1, 0, LoadMessage(SDesc));
-    }
-    const std::uint16_t paramHeaders[] = {SPID, SSensor, SMeasure, SValue};
-    for (int column = 0; column < 4; ++column) {
-        TabFreeze->StringGridFreezeParams->setCells(column, 0, LoadMessage(paramHeaders[column]));
-        TabSensors->StringGridSensors->setCells(column + 2, 0, LoadMessage(paramHeaders[column]));
-    }
-    const std::uint16_t monitorHeaders[] = {SMonSubsys, SStatus, SActive};
-    for (int column = 0; column < 3; ++column) {
-        TabMonitors->StringGridMonitorCont->setCells(column, 0, LoadMessage(monitorHeaders[column]));
-        TabMonitors->StringGridMonitorNonCont->setCells(column, 0, LoadMessage(monitorHeaders[column]));
-    }
-    const std::uint16_t continuous[] = {SMinMisfire, SMonFuel, SMonSys};
-    for (int row = 1; row <= 3; ++row)
-        TabMonitors->StringGridMonitorCont->setCells(0, row, LoadMessage(continuous[row - 1]));
-    const std::uint16_t nonContinuous[] = {SMonCat, SMonHCat,   SMonEVAP,    SMonSecAir,
-                                           SMonAC,  SMonLambda, SMonHLambda, SMonEGR};
-    for (int row = 1; row <= 8; ++row)
-        TabMonitors->StringGridMonitorNonCont->setCells(0, row, LoadMessage(nonContinuous[row - 1]));
 }
 
 void TMainForm::FormCreate()
@@ -319,11 +264,6 @@ void TMainForm::finishConstruction()
         return;
     m_complete = true;
     buildHiddenPages();
-    createChartSeries();
-    createMeasureTabs();
-    fillGridHeaders();
-    TabPlot->ComboBoxFreq->setCurrentIndex(0);
-    TabPlot->ComboBoxSerSize->setCurrentIndex(0);
     ResetAllTabs();
     m_dynoTab->SetDynoDefaults();
 }
@@ -367,14 +307,20 @@ void TMainForm::ButtonPrintReportClick()
         m_raport->exec();
 }
 
-void TMainForm::MnuZakonczClick()
+void TMainForm::shutDown()
 {
-    // Ends the program without the close handling: the sensor log is closed with every line
-    // written, every loop running inside a handler is told to stop, and the application leaves
-    // its event loop as soon as those handlers return.
+    // The sensor log is closed with every line written and every loop running inside a handler is
+    // told to stop; nothing is destroyed before those handlers have returned.
     if (m_state.SensorLogActive)
         m_sensorsTab->CloseSensorLog();
     m_state.stopAllLoops();
+}
+
+void TMainForm::MnuZakonczClick()
+{
+    // Ends the program without the close handling: the application leaves its event loop as soon
+    // as the running handlers return.
+    shutDown();
     QCoreApplication::exit(0);
 }
 
@@ -393,10 +339,8 @@ void TMainForm::MnuOprogramieClick()
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     m_platform.clock.pause(10);
-    if (m_state.SensorLogActive)
-        m_sensorsTab->CloseSensorLog();
-    // The loops end before anything is destroyed: the window only hides here and is destroyed
-    // when the program's event loop has returned, after every running handler.
-    m_state.stopAllLoops();
+    // The window only hides here and is destroyed when the program's event loop has returned,
+    // after every running handler.
+    shutDown();
     event->accept();
 }

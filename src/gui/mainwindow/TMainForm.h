@@ -11,7 +11,6 @@
 class AccelTab;
 class AccelTabPage;
 class ChosenVehicle;
-class ChartSeries;
 class DtcTab;
 class DebugLogMemo;
 class DtcTabPage;
@@ -30,7 +29,6 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
-class QTimer;
 class RecordsMenu;
 class SensorsTab;
 class SensorsTabPage;
@@ -42,8 +40,8 @@ struct Platform;
 struct TabContext;
 
 // The main window: nine tabs (the debug tab hidden), the menu, the status bar showing the hint
-// under the pointer, the serial port, the plot timer, the chart series of the measurement tabs
-// and the shared state. It keeps the operator on "Główna" until a vehicle is connected.
+// under the pointer, the serial port and the shared state. It keeps the operator on "Główna" until
+// a vehicle is connected, and closes what must be closed when the program ends.
 class TMainForm final : public QMainWindow {
     Q_OBJECT
 public:
@@ -100,10 +98,9 @@ private:
     void buildMenu();
     void buildTabs();
     void buildHiddenPages();
-    void createChartSeries();
-    void createMeasureTabs();
-    void fillGridHeaders();
     void connectMainTab();
+    // What ending the program needs, by "Zakończ" or by closing the window.
+    void shutDown();
 
     Platform &m_platform;
     bool m_complete = false;
@@ -149,12 +146,4 @@ public:
     QAction *MnuOprogramie = nullptr;
 
     TComPort *ComPort = nullptr;
-    QTimer *Timer = nullptr;
-
-    std::array<std::unique_ptr<ChartSeries>, 5> PlotSeries;
-    std::unique_ptr<ChartSeries> AccelSeries;
-    std::unique_ptr<ChartSeries> DynoPowerLine;
-    std::unique_ptr<ChartSeries> DynoPowerPeak;
-    std::unique_ptr<ChartSeries> DynoTorqueLine;
-    std::unique_ptr<ChartSeries> DynoTorquePeak;
 };

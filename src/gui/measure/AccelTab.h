@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class AccelTabPage;
@@ -16,12 +17,15 @@ struct TabContext;
 class AccelTab final : public QObject {
     Q_OBJECT
 public:
-    // series belongs to the main window and outlives the tab.
-    AccelTab(TabContext &context, AccelTabPage &page, ChartSeries &series);
+    AccelTab(TabContext &context, AccelTabPage &page);
+    ~AccelTab() override;
 
     void RadioButtonSpdClick();
     void ButtonAccelStartClick();
     void ResetAccelTab();
+
+    // The speed trace on ChartAccel.
+    std::unique_ptr<ChartSeries> AccelSeries;
 
 private:
     // The range of the first checked radio button; nullopt when none is checked or the typed
@@ -36,6 +40,5 @@ private:
 
     TabContext &m_context;
     AccelTabPage &m_page;
-    ChartSeries &m_series;
     bool m_testActive = false;
 };
