@@ -81,7 +81,7 @@ int child(int argc, char **argv)
     Workstation workstation(bench.platform, nullptr, Workstation::Start::PaintFirst);
     FirstPaint paint([&] {
         // What the program builds right after its first paint, before anyone can click.
-        workstation.finishConstruction();
+        workstation.mainForm().buildAllParts();
         workstation.mainForm().TabMain->ButtonPolacz->click();
         for (int i = 0; i < 20; ++i)
             QCoreApplication::processEvents();

@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint
     workstation.reset();
     Workstation late(env.platform, nullptr, Workstation::Start::PaintFirst);
     TMainForm &form = late.mainForm();
-    ASSERT_FALSE(form.isComplete());
+    ASSERT_FALSE(form.otherTabsBuilt());
     ASSERT_EQ(form.Pages->count(), 9);
     EXPECT_EQ(form.Pages->tabText(3), QStringLiteral("Czujniki"));
     EXPECT_FALSE(form.Pages->isTabVisible(8));
@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.repaint();
     QCoreApplication::processEvents();
-    ASSERT_TRUE(form.isComplete());
+    ASSERT_TRUE(form.otherTabsBuilt());
     const QWidget *pages[] = {form.TabMain, form.TabDTC,   form.TabFreeze, form.TabSensors, form.TabMonitors,
                               form.TabPlot, form.TabAccel, form.TabDyno,   form.TabDebug};
     for (int index = 0; index < 9; ++index)
@@ -113,7 +113,19 @@ TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint
     // Whatever asks for a window not yet built has it at once.
     Workstation asked(env.platform, nullptr, Workstation::Start::PaintFirst);
     EXPECT_FALSE(asked.setupForm().isVisible());
-    EXPECT_TRUE(asked.mainForm().isComplete());
+    EXPECT_TRUE(asked.mainForm().otherTabsBuilt());
+
+    // A menu item used before the rest is built shows its dialog, built for it alone.
+    Workstation early(env.platform, nullptr, Workstation::Start::PaintFirst);
+    QWidget *shown = nullptr;
+    QTimer::singleShot(0, [&shown] {
+        shown = QApplication::activeModalWidget();
+        if (shown != nullptr)
+            shown->close();
+    });
+    early.mainForm().MnuOprogramie->trigger();
+    EXPECT_EQ(shown, &early.mainForm().aboutForm());
+    EXPECT_FALSE(early.mainForm().otherTabsBuilt());
 }
 
 TEST_F(MainWindowTest, AboutBoxShowsTheVersion)

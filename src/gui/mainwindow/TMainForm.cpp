@@ -22,6 +22,7 @@
 #include "gui/mainwindow/TAboutForm.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/mainwindow/TSetupForm.h"
+#include "gui/mainwindow/TWaitForm.h"
 #include "gui/measure/AccelTab.h"
 #include "gui/measure/AccelTabPage.h"
 #include "gui/measure/DynoTab.h"
@@ -58,7 +59,13 @@ constexpr int kDebugLogMaxLines = 5000;
 
 } // namespace
 
-TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle) : m_platform(platform)
+TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
+    : m_platform(platform),
+      m_otherTabs([this] { return buildOtherTabs(); }),
+      m_about([this] { return std::make_unique<TAboutForm>(this); }),
+      m_setup([this] { return std::make_unique<TSetupForm>(m_state.Settings, *ComPort, m_platform, this); }),
+      m_wait([this] { return std::make_unique<TWaitForm>(this); }),
+      m_raport([this] { return std::make_unique<TFormRaport>(*m_tabContext, m_wait.get(), this); })
 {
     setObjectName(QStringLiteral("MainForm"));
     auto chosen = std::make_unique<ChosenVehicle>(vehicle ? std::move(vehicle)
@@ -73,7 +80,7 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle) :
     ComPort = new TComPort(this);
 
     buildMenu();
-    buildTabs();
+    buildTabBar();
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar"));
     setStatusBar(bar);
@@ -87,11 +94,32 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle) :
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::attachDialogs(TAboutForm *about, TSetupForm *setup, TFormRaport *raport)
+void TMainForm::buildAllParts()
 {
-    m_about = about;
-    m_setup = setup;
-    m_raport = raport;
+    m_otherTabs.get();
+    m_about.get();
+    m_setup.get();
+    m_raport.get(); // with its wait notice
+}
+
+TAboutForm &TMainForm::aboutForm()
+{
+    return m_about.get();
+}
+
+TSetupForm &TMainForm::setupForm()
+{
+    return m_setup.get();
+}
+
+TFormRaport &TMainForm::raportForm()
+{
+    return m_raport.get();
+}
+
+TWaitForm &TMainForm::waitForm()
+{
+    return m_wait.get();
 }
 
 void TMainForm::buildMenu()
@@ -164,8 +192,8 @@ constexpr int kDebugTabIndex = 8;
 } // namespace
 
 // The tab bar with every caption, the main tab's page and the debug log; empty pages stand in for
-// the others until finishConstruction.
-void TMainForm::buildTabs()
+// the others until they are built.
+void TMainForm::buildTabBar()
 {
     Pages = new ::PageControl(this);
     Pages->setObjectName(QStringLiteral("PageControl"));
@@ -190,8 +218,7 @@ void TMainForm::buildTabs()
     connectMainTab();
 }
 
-// The pages of the tabs between the main tab and the debug log, with their behaviour.
-void TMainForm::buildHiddenPages()
+std::unique_ptr<TMainForm::OtherTabs> TMainForm::buildOtherTabs()
 {
     TabDTC = new DtcTabPage;
     TabFreeze = new FreezeTabPage;
@@ -201,30 +228,35 @@ void TMainForm::buildHiddenPages()
     TabAccel = new AccelTabPage;
     TabDyno = new DynoTabPage;
     QWidget *const pages[] = {TabDTC, TabFreeze, TabSensors, TabMonitors, TabPlot, TabAccel, TabDyno};
-    const auto tabs = tabCaptions();
+    const auto captions = tabCaptions();
     int index = 1;
     for (QWidget *page : pages) {
         QWidget *standIn = Pages->widget(index);
         Pages->removeTab(index);
         delete standIn;
-        Pages->insertTab(index, page, tabs[index].caption);
-        nameTab(*Pages, index, page, tabs[index]);
+        Pages->insertTab(index, page, captions[index].caption);
+        nameTab(*Pages, index, page, captions[index]);
         ++index;
     }
     Pages->setTabVisible(kDebugTabIndex, false);
 
-    m_dtcTab = new DtcTab(*m_tabContext, *TabDTC);
+    auto tabs = std::make_unique<OtherTabs>(OtherTabs{
+        *new DtcTab(*m_tabContext, *TabDTC),
+        *new FreezeTab(*m_tabContext, *TabFreeze),
+        *new SensorsTab(*m_tabContext, *TabSensors),
+        *new MonitorsTab(*m_tabContext, *TabMonitors),
+        *new PlotTab(*m_tabContext, *TabPlot),
+        *new AccelTab(*m_tabContext, *TabAccel),
+        *new DynoTab(*m_tabContext, *TabDyno),
+    });
     // After a clear the main tab asks the vehicle again, so the two tabs never disagree.
-    connect(m_dtcTab, &DtcTab::codesCleared, m_mainTab, &MainTab::showFaultSummary);
-    m_freezeTab = new FreezeTab(*m_tabContext, *TabFreeze);
-    m_sensorsTab = new SensorsTab(*m_tabContext, *TabSensors);
-    m_monitorsTab = new MonitorsTab(*m_tabContext, *TabMonitors);
-    m_plotTab = new PlotTab(*m_tabContext, *TabPlot);
-    m_accelTab = new AccelTab(*m_tabContext, *TabAccel);
-    m_dynoTab = new DynoTab(*m_tabContext, *TabDyno);
+    connect(&tabs->dtc, &DtcTab::codesCleared, m_mainTab, &MainTab::showFaultSummary);
     for (QWidget *page : pages)
         for (StringGrid *grid : page->findChildren<StringGrid *>())
             grid->announce();
+    resetOtherTabs(*tabs);
+    tabs->dyno.SetDynoDefaults();
+    return tabs;
 }
 
 // What the window does when the main tab connects or disconnects.
@@ -235,10 +267,8 @@ void TMainForm::connectMainTab()
     // The settings stay as they are while a connection is up.
     connect(m_mainTab, &MainTab::connectedShown, this,
             [this](bool connected) { MnuUstawienia->menuAction()->setEnabled(!connected); });
-    connect(m_mainTab, &MainTab::linkIdentified, this, [this](const LinkIdentity &identity) {
-        if (m_raport != nullptr)
-            m_raport->reportData().setLink(identity);
-    });
+    connect(m_mainTab, &MainTab::linkIdentified, this,
+            [this](const LinkIdentity &identity) { raportForm().reportData().setLink(identity); });
     connect(m_mainTab, &MainTab::disconnected, this, &TMainForm::ResetAllTabs);
     connect(TabMain->ButtonPrintReport, &QPushButton::clicked, this, &TMainForm::ButtonPrintReportClick);
 }
@@ -258,19 +288,10 @@ void TMainForm::FormCreate()
     ComPort->setPortName(m_state.Settings.Port);
 }
 
-void TMainForm::finishConstruction()
-{
-    if (m_complete)
-        return;
-    m_complete = true;
-    buildHiddenPages();
-    ResetAllTabs();
-    m_dynoTab->SetDynoDefaults();
-}
-
 bool TMainForm::PageControlChanging()
 {
-    finishConstruction();
+    // The operator is on the way to another tab: it is there to go to.
+    OtherTabs &tabs = m_otherTabs.get();
     if (!m_state.Connected) {
         m_platform.dialogs.message(LoadMessage(STabMsg), MessageIcon::Information, MessageButtons::Ok);
         return false;
@@ -278,22 +299,27 @@ bool TMainForm::PageControlChanging()
     if (m_state.holdsTab())
         return false;
     m_state.SensorsRunning = false;
-    m_dynoTab->ResetDynoTab();
-    m_accelTab->ResetAccelTab();
+    tabs.dyno.ResetDynoTab();
+    tabs.accel.ResetAccelTab();
     return true;
 }
 
 void TMainForm::ResetAllTabs()
 {
-    finishConstruction();
     m_mainTab->ResetIdentification();
-    m_dtcTab->ResetDtcTab();
-    m_freezeTab->ResetFreezeFrameTab();
-    m_sensorsTab->ResetSensorGrid();
-    m_monitorsTab->ResetMonitorsTab();
+    resetOtherTabs(m_otherTabs.get());
+}
+
+// Every tab but "Główna", the debug log among them, in the order of ResetAllTabs.
+void TMainForm::resetOtherTabs(OtherTabs &tabs)
+{
+    tabs.dtc.ResetDtcTab();
+    tabs.freeze.ResetFreezeFrameTab();
+    tabs.sensors.ResetSensorGrid();
+    tabs.monitors.ResetMonitorsTab();
     MemoDebugLog->reset();
-    m_accelTab->ResetAccelTab();
-    m_dynoTab->ResetDynoTab();
+    tabs.accel.ResetAccelTab();
+    tabs.dyno.ResetDynoTab();
 }
 
 void TMainForm::appendDebugLine(const QString &line)
@@ -303,8 +329,7 @@ void TMainForm::appendDebugLine(const QString &line)
 
 void TMainForm::ButtonPrintReportClick()
 {
-    if (m_raport != nullptr)
-        m_raport->exec();
+    raportForm().exec();
 }
 
 void TMainForm::shutDown()
@@ -312,7 +337,7 @@ void TMainForm::shutDown()
     // The sensor log is closed with every line written and every loop running inside a handler is
     // told to stop; nothing is destroyed before those handlers have returned.
     if (m_state.SensorLogActive)
-        m_sensorsTab->CloseSensorLog();
+        sensorsTab().CloseSensorLog();
     m_state.stopAllLoops();
 }
 
@@ -326,14 +351,12 @@ void TMainForm::MnuZakonczClick()
 
 void TMainForm::MnuKonfiguracjaClick()
 {
-    if (m_setup != nullptr)
-        m_setup->exec();
+    setupForm().exec();
 }
 
 void TMainForm::MnuOprogramieClick()
 {
-    if (m_about != nullptr)
-        m_about->exec();
+    aboutForm().exec();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
