@@ -44,6 +44,7 @@ public:
         if (hook)
             hook();
     }
+    void processEventsWithoutInput() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
     qint64 now() const { return m_now; }
     std::function<void()> hook;
 

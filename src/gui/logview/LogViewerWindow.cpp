@@ -11,7 +11,7 @@
 #include "gui/widgets/Controls.h"
 
 #include <QComboBox>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -264,14 +264,12 @@ void LogViewerWindow::ButtonEksportClick()
 {
     const QFileInfo log(m_path);
     const QString suggested = log.dir().filePath(log.completeBaseName() + QStringLiteral(".png"));
-    QString target;
-    if (chooseExportFile)
-        target = chooseExportFile(suggested);
-    else
-        target = QFileDialog::getSaveFileName(this, tr("Eksportuj wykres"), suggested,
-                                              tr("Obraz PNG (*.png);;Dokument PDF (*.pdf)"));
-    if (target.isEmpty())
+    const std::optional<QString> chosen =
+        m_platform.dialogs.chooseFileToSave(tr("Eksportuj wykres"), suggested,
+                                            tr("Obraz PNG (*.png);;Dokument PDF (*.pdf)"));
+    if (!chosen)
         return;
+    const QString &target = *chosen;
     const bool pdf = target.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
     const bool saved = pdf ? ChartLog->savePdf(target, ChartLog->width(), ChartLog->height())
                            : ChartLog->savePng(target, ChartLog->width(), ChartLog->height());

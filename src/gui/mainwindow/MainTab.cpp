@@ -13,7 +13,6 @@
 #include "gui/state/TabContext.h"
 #include "gui/widgets/BusyCursor.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -102,7 +101,7 @@ bool MainTab::makeConnection(const QString &port)
         // takes no clicks. A link that dies is noticed inside a read: running loops end at their
         // next check of Connected, and the window follows once the handler has returned.
         m_vehicle.SetEvents({m_context.pidReader.debugLine,
-                             [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
+                             [this] { m_context.platform.clock.processEventsWithoutInput(); },
                              [this] {
                                  m_context.state.Connected = false;
                                  QMetaObject::invokeMethod(this, &MainTab::adapterLost, Qt::QueuedConnection);
