@@ -76,7 +76,6 @@ TEST_F(MainWindowTest, CreationFillsGridHeadersAndSelectorsAndTheSettingsDefault
     EXPECT_FALSE(main().plotTab().Timer->isActive());
 
     EXPECT_EQ(main().comPort().portName(), QStringLiteral("COM1"));
-    EXPECT_EQ(main().comPort().port().baudRate(), 57600);
     EXPECT_EQ(state().Settings.LogDirectory, QDir::toNativeSeparators(QDir::currentPath()));
     EXPECT_TRUE(env.dialogs.shown.empty());
 }

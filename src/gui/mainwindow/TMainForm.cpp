@@ -77,7 +77,7 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
     m_tabContext = std::make_unique<TabContext>(TabContext{platform, m_state, *m_pidReader});
     resize(800, 600);
 
-    ComPort = new TComPort(this);
+    ComPort = new TComPort(m_state.Settings, this);
 
     buildMenu();
     buildTabBar();
@@ -285,7 +285,6 @@ void TMainForm::FormCreate()
     m_mainTab->ResetIdentification();
     MemoDebugLog->reset();
     LoadSettings(m_platform.settings, m_platform.dialogs, m_state.Settings);
-    ComPort->setPortName(m_state.Settings.Port);
 }
 
 bool TMainForm::PageControlChanging()
