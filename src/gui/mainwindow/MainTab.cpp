@@ -36,10 +36,10 @@ MainTab::MainTab(TabContext &context, MainTabPage &page, ChosenVehicle &vehicle,
 
 void MainTab::ButtonPolaczClick()
 {
-    // The button's caption tells the state: "Rozłącz" means a connection is up.
+    // What the tab shows decides: a connection shown, whichever way it came to be shown, is closed.
     const BusyCursor busy(m_page.ButtonPolacz);
     const QString port = linkName();
-    if (m_page.ButtonPolacz->text() != LoadMessage(SDisconnect))
+    if (!m_connectionShown)
         connectBranch(port);
     else
         disconnectBranch(port);
@@ -73,6 +73,7 @@ void MainTab::replaceLastStatusLine(const QString &line)
 
 void MainTab::setConnectedControls(bool connected)
 {
+    m_connectionShown = connected;
     m_page.ButtonPolacz->setText(LoadMessage(connected ? SDisconnect : SConnect));
     m_page.ButtonPrintReport->setEnabled(connected);
     emit connectedShown(connected);
@@ -207,9 +208,7 @@ void MainTab::ResetIdentification()
 
 void MainTab::ComPortAfterOpen()
 {
-    m_page.ButtonPolacz->setText(LoadMessage(SDisconnect));
-    m_page.ButtonPrintReport->setEnabled(true);
-    emit connectedShown(true);
+    setConnectedControls(true);
     m_page.MemoStatus->clear();
 }
 
@@ -221,7 +220,7 @@ void MainTab::ComPortAfterClose()
 void MainTab::adapterLost()
 {
     // Connected was cleared when the loss was noticed; a disconnect in between has done it all.
-    if (m_page.ButtonPolacz->text() != LoadMessage(SDisconnect))
+    if (!m_connectionShown)
         return;
     MainState &state = m_context.state;
     state.Connected = false;
