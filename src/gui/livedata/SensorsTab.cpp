@@ -31,7 +31,8 @@ QString hexPid(int pid)
 
 } // namespace
 
-SensorsTab::SensorsTab(TabContext &context, SensorsTabPage &page) : QObject(&page), m_context(context), m_page(page)
+SensorsTab::SensorsTab(TabContext &context, SensorsTabPage &page)
+    : QObject(&page), m_context(context), m_page(page), m_loop(&context.state.BusyCount)
 {
     StringGrid *grid = m_page.StringGridSensors;
     // The check-box column and the reading mark have no header.
@@ -184,23 +185,19 @@ void SensorsTab::ButtonStartClick()
     m_page.ButtonStart->setText(LoadMessage(SStop));
     m_page.ButtonLogToFile->setEnabled(true);
     state.SensorsRunning = true;
-    if (m_loopActive)
-        return; // the loop of an earlier start is still inside its pass and simply goes on
+    // The loop of an earlier start that is still inside its pass simply goes on.
+    m_loop.run([&] {
+        DetectSupportedPids(state.Selection, *state.Vehicle);
+        while (state.SensorsRunning && state.Connected)
+            runPass();
 
-    ++state.BusyCount;
-    m_loopActive = true;
-    DetectSupportedPids(state.Selection, *state.Vehicle);
-    while (state.SensorsRunning && state.Connected)
-        runPass();
-    m_loopActive = false;
-
-    // Whatever ended the loop (Stop, a change of tab, the connection), nothing is read any more:
-    // logging ends with it and cannot be started until the next Start.
-    if (state.SensorLogActive)
-        CloseSensorLog();
-    m_page.ButtonLogToFile->setEnabled(false);
-    m_page.ButtonStart->setText(LoadMessage(SStart));
-    --state.BusyCount;
+        // Whatever ended the loop (Stop, a change of tab, the connection), nothing is read any
+        // more: logging ends with it and cannot be started until the next Start.
+        if (state.SensorLogActive)
+            CloseSensorLog();
+        m_page.ButtonLogToFile->setEnabled(false);
+        m_page.ButtonStart->setText(LoadMessage(SStart));
+    });
 }
 
 void SensorsTab::runPass()

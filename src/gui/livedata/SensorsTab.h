@@ -2,6 +2,7 @@
 
 #include "core/livedata/SensorLog.h"
 #include "core/livedata/SensorPassPlan.h"
+#include "core/state/ReentryGuard.h"
 
 #include <QObject>
 #include <QPoint>
@@ -77,5 +78,5 @@ private:
     SensorCheckColumn *m_checkColumn = nullptr;
     // The PID each data row shows (index: the row), 0 for none; the grid shows the same as text.
     std::array<std::uint8_t, SensorPassPlan::kLastRow + 1> m_rowPids{};
-    bool m_loopActive = false;
+    ReentryGuard m_loop; // one of the live loops counted in BusyCount
 };

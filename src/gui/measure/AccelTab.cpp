@@ -73,14 +73,10 @@ void AccelTab::ButtonAccelStartClick()
     }
     // A cancelled test whose handler has not yet returned (it notices the cancel only after its
     // first measurement step) still drives the labels; a new test waits until it has.
-    if (m_testActive)
+    if (m_test.inside())
         return;
-    const std::optional<SpeedRange> range = chosenRange();
-    if (!range)
-        return;
-    m_testActive = true;
-    run(*range);
-    m_testActive = false;
+    if (const std::optional<SpeedRange> range = chosenRange())
+        m_test.run([&] { run(*range); });
 }
 
 std::optional<SpeedRange> AccelTab::chosenRange()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/measure/AccelRules.h"
+#include "core/state/ReentryGuard.h"
 
 #include <QObject>
 
@@ -40,5 +41,5 @@ private:
 
     TabContext &m_context;
     AccelTabPage &m_page;
-    bool m_testActive = false;
+    ReentryGuard m_test;
 };

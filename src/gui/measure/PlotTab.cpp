@@ -51,13 +51,11 @@ void PlotTab::ButtonPlotStartClick()
         return;
     }
     start();
-    if (m_loopActive)
-        return; // a loop stopped and started again within one pump goes on with the new run
-
-    m_loopActive = true;
-    while (state.PlotRunning && state.Connected)
-        readPass();
-    m_loopActive = false;
+    // A loop stopped and started again within one pump goes on with the new run.
+    m_loop.run([&] {
+        while (state.PlotRunning && state.Connected)
+            readPass();
+    });
 }
 
 void PlotTab::start()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/ReentryGuard.h"
+
 #include <QList>
 #include <QObject>
 
@@ -45,5 +47,5 @@ private:
     TabContext &m_context;
     PlotTabPage &m_page;
     QList<std::uint8_t> m_plotPidMap;
-    bool m_loopActive = false;
+    ReentryGuard m_loop;
 };
