@@ -2,6 +2,7 @@
 
 #include "core/livedata/SensorTable.h"
 #include "core/logview/LogValue.h"
+#include "core/text/HexDigit.h"
 
 #include <QFile>
 
@@ -13,17 +14,6 @@ namespace {
 
 constexpr std::string_view kHeaderStart = "Ulmora Log,";
 constexpr qint64 kChunkSize = 4 * 1024 * 1024;
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 // The fields of a line: each one ends with a comma; text after the last comma is one more
 // (unterminated) field.
@@ -85,8 +75,8 @@ private:
         forEachField(rest, [&](int, std::string_view field) {
             if (!ok)
                 return;
-            const int pid = field.size() == 2 && hexDigit(field[0]) >= 0 && hexDigit(field[1]) >= 0
-                                ? hexDigit(field[0]) * 16 + hexDigit(field[1])
+            const int pid = field.size() == 2 && HexDigit(char16_t(field[0])) >= 0 && HexDigit(char16_t(field[1])) >= 0
+                                ? HexDigit(char16_t(field[0])) * 16 + HexDigit(char16_t(field[1]))
                                 : -1;
             const QString shown = QString::fromLatin1(field.data(), qsizetype(std::min<std::size_t>(field.size(), 20)));
             if (!IsLivePid(pid))
