@@ -56,11 +56,22 @@ void AccelTab::RadioButtonSpdClick()
     m_page.MaskEditVkonc->setEnabled(typed);
 }
 
+void AccelTab::hideRunLabels()
+{
+    for (QLabel *label : {m_page.LabelMsg, m_page.LabelMsg2, m_page.LabelSpeed, m_page.LabelTime})
+        label->hide();
+}
+
+void AccelTab::hideResultLabels()
+{
+    m_page.LabelSpeedResult1->hide();
+    m_page.LabelSpeedResult2->hide();
+}
+
 void AccelTab::ResetAccelTab()
 {
-    for (QLabel *label : {m_page.LabelMsg, m_page.LabelMsg2, m_page.LabelSpeed, m_page.LabelTime,
-                          m_page.LabelSpeedResult1, m_page.LabelSpeedResult2})
-        label->hide();
+    hideRunLabels();
+    hideResultLabels();
     AccelSeries->clear();
     m_page.ChartAccel->replot();
 }
@@ -112,8 +123,7 @@ void AccelTab::run(const SpeedRange &range)
     state.AccelRunning = true;
     showSpeedAxis(range);
     setRadioButtonsEnabled(false);
-    m_page.LabelSpeedResult1->hide();
-    m_page.LabelSpeedResult2->hide();
+    hideResultLabels();
     AccelSeries->attach();
     AccelSeries->setColour(QColor(0xFF, 0x00, 0x00));
     AccelSeries->clear();
@@ -180,8 +190,7 @@ void AccelTab::run(const SpeedRange &range)
 
     state.AccelRunning = false;
     m_page.ButtonAccelStart->setText(LoadMessage(SStartAccel));
-    for (QLabel *label : {m_page.LabelMsg, m_page.LabelMsg2, m_page.LabelSpeed, m_page.LabelTime})
-        label->hide();
+    hideRunLabels();
     setRadioButtonsEnabled(true);
 }
 
@@ -189,9 +198,8 @@ void AccelTab::cancel()
 {
     m_context.state.AccelRunning = false;
     m_page.ButtonAccelStart->setText(LoadMessage(SStartAccel));
-    for (QLabel *label : {m_page.LabelMsg, m_page.LabelMsg2, m_page.LabelSpeed, m_page.LabelTime,
-                          m_page.LabelSpeedResult1, m_page.LabelSpeedResult2})
-        label->hide();
+    hideRunLabels();
+    hideResultLabels();
     setRadioButtonsEnabled(true);
 }
 

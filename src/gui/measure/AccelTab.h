@@ -35,6 +35,9 @@ private:
     void run(const SpeedRange &range);
     void cancel();
     void setRadioButtonsEnabled(bool enabled);
+    // The prompts, the speed and the time of a run under way; the range and time of its result.
+    void hideRunLabels();
+    void hideResultLabels();
     void showSpeedAxis(const SpeedRange &range);
     void appendSpeed(int speed);
     void pump();
