@@ -10,6 +10,7 @@ public:
     std::uint32_t tickCount() override { return m_clock.tickCount(); }
     QDateTime localNow() override { return m_clock.localNow(); }
     void processEvents() override { m_clock.processEvents(); }
+    void processEventsWithoutInput() override { m_clock.processEventsWithoutInput(); }
 
 private:
     SystemClock m_clock;

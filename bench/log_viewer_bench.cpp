@@ -34,6 +34,7 @@ public:
     std::uint32_t tickCount() override { return 0; }
     QDateTime localNow() override { return QDateTime::currentDateTime(); }
     void processEvents() override { QCoreApplication::processEvents(); }
+    void processEventsWithoutInput() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 };
 
 double median(std::vector<double> values)

@@ -44,6 +44,7 @@ public:
         if (hook)
             hook();
     }
+    void processEventsWithoutInput() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
     qint64 now() const { return m_now; }
     std::function<void()> hook;
 
@@ -120,12 +121,12 @@ double plotMemoryGrowthMb()
     bench.clock.hook = [&] {
         if (nextTick < 0) {
             chooseFiveParameters(page);
-            nextTick = bench.clock.now() + bench.main.Timer->interval();
+            nextTick = bench.clock.now() + bench.main.plotTab().Timer->interval();
         }
         // The timer's ticks that fell due while the loop waited on the vehicle.
         while (bench.clock.now() >= nextTick && ticks < kMemoryTicks) {
             bench.main.plotTab().TimerTimer();
-            nextTick += bench.main.Timer->interval();
+            nextTick += bench.main.plotTab().Timer->interval();
             if (++ticks == 100)
                 startMb = residentMegabytes();
             if (ticks == kMemoryTicks / 2)

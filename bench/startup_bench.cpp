@@ -38,8 +38,10 @@ constexpr int kRuns = 3;
 // milliseconds; a start in that time pays for it, and the bare window after the workstation would
 // pay more than the workstation after the bare window. Each start waits until that is done.
 constexpr std::chrono::milliseconds kSettle{300};
-constexpr double kStartLimitSeconds = 0.3;
-constexpr double kRatioLimit = 1.2;
+constexpr double kStartLimitSeconds = 0.1;
+// The bare window is a yardstick, not the same work: every window with a menu bar, its first fonts
+// and a full first tab pays what is left. The limit guards against the start growing again.
+constexpr double kRatioLimit = 1.8;
 constexpr double kMemoryLimitMb = 80.0;
 
 // Prints "painted" once the main window has been painted for the first time.
@@ -79,7 +81,7 @@ int child(int argc, char **argv)
     Workstation workstation(bench.platform, nullptr, Workstation::Start::PaintFirst);
     FirstPaint paint([&] {
         // What the program builds right after its first paint, before anyone can click.
-        workstation.finishConstruction();
+        workstation.mainForm().buildAllParts();
         workstation.mainForm().TabMain->ButtonPolacz->click();
         for (int i = 0; i < 20; ++i)
             QCoreApplication::processEvents();
@@ -162,5 +164,5 @@ int main(int argc, char **argv)
     std::printf("start-up to first painted main window: %.3f s (limit %.1f s)\n", start, kStartLimitSeconds);
     std::printf("bare Qt window: %.3f s; ratio %.2f (limit %.1f)\n", bareStart, ratio, kRatioLimit);
     std::printf("resident memory, idle connected window: %.1f MB (limit %.0f MB)\n", memory, kMemoryLimitMb);
-    return start < kStartLimitSeconds && ratio <= kRatioLimit && memory < kMemoryLimitMb ? 0 : 1;
+    return start <= kStartLimitSeconds && ratio <= kRatioLimit && memory < kMemoryLimitMb ? 0 : 1;
 }

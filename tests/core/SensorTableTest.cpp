@@ -23,6 +23,11 @@ TEST(SensorTableTest, BitmapAndStatusPidsHaveNoTexts)
         EXPECT_TRUE(PidDescription(pid).isEmpty()) << int(pid);
         EXPECT_TRUE(PidUnit(pid).isEmpty()) << int(pid);
     }
+    // The PIDs with a value of their own are exactly those the table describes.
+    for (int pid = 0; pid <= 0xFF; ++pid)
+        EXPECT_EQ(IsLivePid(pid), !PidDescription(std::uint8_t(pid)).isEmpty()) << pid;
+    EXPECT_TRUE(IsSupportBitmapPid(0x40));
+    EXPECT_FALSE(IsSupportBitmapPid(0x41));
 }
 
 TEST(SensorTableTest, OxygenSensorRunsAreToldApartByTheirUnits)

@@ -12,7 +12,7 @@ protected:
         openMeasureTab(main().TabAccel);
     }
 
-    ChartSeries &series() { return *main().AccelSeries; }
+    ChartSeries &series() { return *main().accelTab().AccelSeries; }
 
     void chooseTyped(const char *start, const char *end)
     {

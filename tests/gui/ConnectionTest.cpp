@@ -1,6 +1,7 @@
 #include "support/gui/WorkstationFixture.h"
 
 #include "core/catalogue/MessageCatalogue.h"
+#include "gui/mainwindow/TComPort.h"
 #include "gui/report/TFormRaport.h"
 
 #include <QLabel>
@@ -88,9 +89,12 @@ TEST_F(ConnectionTest, ConnectionStateClearsBeforeTheDisconnectPauses)
     EXPECT_FALSE(connectedDuringPause);
 }
 
-TEST_F(ConnectionTest, TheButtonCaptionDecidesBetweenConnectingAndDisconnecting)
+TEST_F(ConnectionTest, AConnectionShownDecidesBetweenConnectingAndDisconnecting)
 {
-    main().TabMain->ButtonPolacz->setText(LoadMessage(SDisconnect));
+    // The port's notification after opening shows a connection that was never made: the next
+    // click closes it.
+    Q_EMIT main().ComPort->AfterOpen();
+    ASSERT_FALSE(state().Connected);
     clickPolacz();
     EXPECT_EQ(env.clock.now(), 2500);
     EXPECT_FALSE(state().Connected);

@@ -14,10 +14,10 @@ protected:
         openMeasureTab(main().TabDyno);
     }
 
-    ChartSeries &powerLine() { return *main().DynoPowerLine; }
-    ChartSeries &powerPeak() { return *main().DynoPowerPeak; }
-    ChartSeries &torqueLine() { return *main().DynoTorqueLine; }
-    ChartSeries &torquePeak() { return *main().DynoTorquePeak; }
+    ChartSeries &powerLine() { return *main().dynoTab().DynoPowerLine; }
+    ChartSeries &powerPeak() { return *main().dynoTab().DynoPowerPeak; }
+    ChartSeries &torqueLine() { return *main().dynoTab().DynoTorqueLine; }
+    ChartSeries &torquePeak() { return *main().dynoTab().DynoTorquePeak; }
 
     QStringList results()
     {
@@ -177,12 +177,12 @@ TEST_F(DynoTabTest, RozlaczEmptiesTheAccelerationAndDynoTabs)
     click(accel().ButtonAccelStart);
     main().Pages->setCurrentWidget(main().TabMain);
     ASSERT_EQ(shownAccelLabels().size(), 2);
-    ASSERT_GT(main().AccelSeries->count(), 0);
+    ASSERT_GT(main().accelTab().AccelSeries->count(), 0);
     ASSERT_EQ(torquePeak().count(), 1);
 
     clickPolacz();
     EXPECT_TRUE(shownAccelLabels().isEmpty());
-    EXPECT_EQ(main().AccelSeries->count(), 0);
+    EXPECT_EQ(main().accelTab().AccelSeries->count(), 0);
     for (ChartSeries *series : {&powerLine(), &powerPeak(), &torqueLine(), &torquePeak()})
         EXPECT_EQ(series->count(), 0);
     EXPECT_EQ(results(), QStringList(4, QString()));

@@ -1,6 +1,7 @@
 #include "support/gui/WorkstationFixture.h"
 
 #include "gui/faults/DtcTabPage.h"
+#include "gui/livedata/SensorsTab.h"
 #include "gui/livedata/SensorsTabPage.h"
 #include "gui/widgets/StringGrid.h"
 
@@ -79,8 +80,8 @@ TEST_F(GridLayoutTest, EveryGridHeaderIsOneRowHigh)
 TEST_F(GridLayoutTest, TheSensorGridCheckBoxesStandWholeInsideTheirRows)
 {
     StringGrid *sensors = main().TabSensors->StringGridSensors;
-    sensors->setCells(2, 1, QStringLiteral("0C")); // selected at start
-    sensors->setCells(2, 2, QStringLiteral("2F"));
+    main().sensorsTab().showRowPid(1, 0x0C); // selected at start
+    main().sensorsTab().showRowPid(2, 0x2F);
     LargeCheckBoxes large;
     for (QStyle *style : {static_cast<QStyle *>(nullptr), static_cast<QStyle *>(&large)}) {
         sensors->setStyle(style);

@@ -95,13 +95,10 @@ protected:
     // "Plik" -> "Otwórz log..." with path chosen in the file dialog; the viewer it opened.
     LogViewerWindow *openLog(const QString &path)
     {
-        QString askedIn;
-        main().Records->chooseLogFile = [&askedIn, path](const QString &directory) {
-            askedIn = directory;
-            return path;
-        };
+        env.dialogs.openStartedIn.clear();
+        env.dialogs.filesToOpen = {path};
         main().Records->MnuOtworzLog->trigger();
-        EXPECT_EQ(askedIn, logDir.path());
+        EXPECT_EQ(env.dialogs.openStartedIn, QStringList{logDir.path()});
         LogViewerWindow *found = nullptr;
         for (auto *window : main().findChildren<LogViewerWindow *>())
             if (!window->property("seen").toBool())
@@ -330,18 +327,11 @@ TEST_F(LogViewerTest, TheChartIsExportedToPngAndPdf)
     LogViewerWindow *viewer =
         openLog(writeLog(u"eksport.csv"_s, "Ulmora Log,0C,\r\n20261207120000100,800,\r\n20261207120001100,900,\r\n"));
     ASSERT_NE(viewer, nullptr);
-    QString suggested;
-    QString target;
-    viewer->chooseExportFile = [&](const QString &proposal) {
-        suggested = proposal;
-        return target;
-    };
-    target = logDir.filePath(u"wykres.png"_s);
+    env.dialogs.filesToSave = {logDir.filePath(u"wykres.png"_s), logDir.filePath(u"wykres.PDF"_s),
+                               QString()}; // the last cancelled
     click(viewer->ButtonEksport);
-    EXPECT_EQ(suggested, logDir.filePath(u"eksport.png"_s));
-    target = logDir.filePath(u"wykres.PDF"_s);
+    EXPECT_EQ(env.dialogs.saveSuggestions.value(0), logDir.filePath(u"eksport.png"_s));
     click(viewer->ButtonEksport);
-    target.clear(); // cancelled
     click(viewer->ButtonEksport);
     QFile png(logDir.filePath(u"wykres.png"_s));
     QFile pdf(logDir.filePath(u"wykres.PDF"_s));
@@ -366,10 +356,9 @@ TEST_F(LogViewerTest, TheChartIsExportedToPngAndPdf)
     const QByteArray pngBefore = bytesOf(png);
     const QByteArray pdfBefore = bytesOf(pdf);
     env.logFiles.make = [](const QString &path) { return std::make_unique<ShortWriteFile>(path, 100); };
-    for (const QString &name : {u"wykres.png"_s, u"wykres.PDF"_s}) {
-        target = logDir.filePath(name);
-        click(viewer->ButtonEksport);
-    }
+    env.dialogs.filesToSave = {logDir.filePath(u"wykres.png"_s), logDir.filePath(u"wykres.PDF"_s)};
+    click(viewer->ButtonEksport);
+    click(viewer->ButtonEksport);
     env.logFiles.make = nullptr;
     EXPECT_EQ(bytesOf(png), pngBefore);
     EXPECT_EQ(bytesOf(pdf), pdfBefore);
@@ -380,7 +369,7 @@ TEST_F(LogViewerTest, TheChartIsExportedToPngAndPdf)
                   .arg(logDir.filePath(u"wykres.png"_s)));
 
     env.dialogs.shown.clear();
-    target = logDir.filePath(u"brak/katalogu/wykres.png"_s);
+    env.dialogs.filesToSave = {logDir.filePath(u"brak/katalogu/wykres.png"_s)};
     click(viewer->ButtonEksport);
     ASSERT_EQ(env.dialogs.shown.size(), 1u);
     EXPECT_EQ(env.dialogs.shown[0].icon, MessageIcon::Error);

@@ -54,7 +54,7 @@ struct MainTabBench {
     PidReader reader{*state.Vehicle, u',', [](const QString &) {}};
     TabContext context{env.platform, state, reader};
     MainTabPage page;
-    TComPort port;
+    TComPort port{state.Settings};
     MainTab tab{context, page, *vehicle, port};
     QStringList identified;
     std::vector<bool> shown;

@@ -5,6 +5,8 @@
 #include "gui/mainwindow/TComPort.h"
 #include "gui/mainwindow/TSetupForm.h"
 #include "gui/measure/ChartSeries.h"
+#include "gui/measure/DynoTab.h"
+#include "gui/measure/PlotTab.h"
 #include "gui/widgets/StringGrid.h"
 
 #include <QComboBox>
@@ -68,13 +70,12 @@ TEST_F(MainWindowTest, CreationFillsGridHeadersAndSelectorsAndTheSettingsDefault
     EXPECT_EQ(control<QComboBox>("ComboBoxFreq")->currentText(), QStringLiteral("100"));
     EXPECT_EQ(control<QComboBox>("ComboBoxSerSize")->currentText(), QStringLiteral("50"));
 
-    for (const auto &series : main().PlotSeries)
+    for (const auto &series : main().plotTab().PlotSeries)
         EXPECT_FALSE(series->attached());
-    EXPECT_NE(main().DynoTorquePeak, nullptr);
-    EXPECT_FALSE(main().Timer->isActive());
+    EXPECT_NE(main().dynoTab().DynoTorquePeak, nullptr);
+    EXPECT_FALSE(main().plotTab().Timer->isActive());
 
     EXPECT_EQ(main().comPort().portName(), QStringLiteral("COM1"));
-    EXPECT_EQ(main().comPort().port().baudRate(), 57600);
     EXPECT_EQ(state().Settings.LogDirectory, QDir::toNativeSeparators(QDir::currentPath()));
     EXPECT_TRUE(env.dialogs.shown.empty());
 }
@@ -86,7 +87,7 @@ TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint
     workstation.reset();
     Workstation late(env.platform, nullptr, Workstation::Start::PaintFirst);
     TMainForm &form = late.mainForm();
-    ASSERT_FALSE(form.isComplete());
+    ASSERT_FALSE(form.otherTabsBuilt());
     ASSERT_EQ(form.Pages->count(), 9);
     EXPECT_EQ(form.Pages->tabText(3), QStringLiteral("Czujniki"));
     EXPECT_FALSE(form.Pages->isTabVisible(8));
@@ -95,7 +96,7 @@ TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.repaint();
     QCoreApplication::processEvents();
-    ASSERT_TRUE(form.isComplete());
+    ASSERT_TRUE(form.otherTabsBuilt());
     const QWidget *pages[] = {form.TabMain, form.TabDTC,   form.TabFreeze, form.TabSensors, form.TabMonitors,
                               form.TabPlot, form.TabAccel, form.TabDyno,   form.TabDebug};
     for (int index = 0; index < 9; ++index)
@@ -111,7 +112,19 @@ TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint
     // Whatever asks for a window not yet built has it at once.
     Workstation asked(env.platform, nullptr, Workstation::Start::PaintFirst);
     EXPECT_FALSE(asked.setupForm().isVisible());
-    EXPECT_TRUE(asked.mainForm().isComplete());
+    EXPECT_TRUE(asked.mainForm().otherTabsBuilt());
+
+    // A menu item used before the rest is built shows its dialog, built for it alone.
+    Workstation early(env.platform, nullptr, Workstation::Start::PaintFirst);
+    QWidget *shown = nullptr;
+    QTimer::singleShot(0, [&shown] {
+        shown = QApplication::activeModalWidget();
+        if (shown != nullptr)
+            shown->close();
+    });
+    early.mainForm().MnuOprogramie->trigger();
+    EXPECT_EQ(shown, &early.mainForm().aboutForm());
+    EXPECT_FALSE(early.mainForm().otherTabsBuilt());
 }
 
 TEST_F(MainWindowTest, AboutBoxShowsTheVersion)

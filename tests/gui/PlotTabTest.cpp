@@ -16,7 +16,7 @@ protected:
         clickTab(main().TabPlot);
     }
 
-    ChartSeries &trace(int k) { return *main().PlotSeries[std::size_t(k)]; }
+    ChartSeries &trace(int k) { return *main().plotTab().PlotSeries[std::size_t(k)]; }
     PlotTab &tab() { return main().plotTab(); }
 
     // The list entry of a PID (the lists hold every supported, plottable PID in order).
@@ -98,8 +98,8 @@ TEST_F(PlotTabTest, ReadsValuesIntoTheNewestPointAndTicksScrollThem)
         plot().ComboBoxPlot[0]->setCurrentIndex(entryOf(0x0C)); // engine speed
         plot().ComboBoxPlot[1]->setCurrentIndex(entryOf(0x10)); // air mass: a decimal comma
         plot().ComboBoxPlot[3]->setCurrentIndex(entryOf(0x14)); // oxygen sensor: two numbers
-        interval = main().Timer->interval();
-        timerOn = main().Timer->isActive();
+        interval = main().plotTab().Timer->interval();
+        timerOn = main().plotTab().Timer->isActive();
     });
     // One pass reads three PIDs (300 ms); by 1000 ms two passes have run.
     after(1000, [&] {
@@ -163,7 +163,7 @@ TEST_F(PlotTabTest, StopEmptiesTheTabAndRestoresTheSelectors)
     });
     EXPECT_TRUE(selectorsLocked);
     EXPECT_FALSE(state().PlotRunning);
-    EXPECT_FALSE(main().Timer->isActive());
+    EXPECT_FALSE(main().plotTab().Timer->isActive());
     EXPECT_EQ(plot().ButtonPlotStart->text(), text("Start"));
     EXPECT_EQ(plot().ComboBoxFreq->currentText(), text("100"));
     EXPECT_EQ(plot().ComboBoxSerSize->currentText(), text("50"));
@@ -185,11 +185,11 @@ TEST_F(PlotTabTest, ADroppedConnectionEndsTheLoopButLeavesTheRunStateUntilStop)
     after(400, [&] { state().Connected = false; });
     click(plot().ButtonPlotStart); // returns once the loop has seen the connection gone
     EXPECT_TRUE(state().PlotRunning);
-    EXPECT_TRUE(main().Timer->isActive());
+    EXPECT_TRUE(main().plotTab().Timer->isActive());
     EXPECT_EQ(plot().ButtonPlotStart->text(), text("Stop"));
     click(plot().ButtonPlotStart);
     EXPECT_FALSE(state().PlotRunning);
-    EXPECT_FALSE(main().Timer->isActive());
+    EXPECT_FALSE(main().plotTab().Timer->isActive());
     EXPECT_EQ(plot().ButtonPlotStart->text(), text("Start"));
 }
 

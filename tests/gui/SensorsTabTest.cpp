@@ -118,8 +118,8 @@ TEST_F(SensorsTabTest, SelectionButtonsChangeOnlyTheStoredSelectionWhileStopped)
 
 TEST_F(SensorsTabTest, CheckBoxesToggleOnlyInsideTheBoxOfARowWithAPid)
 {
-    grid().setCells(2, 1, QStringLiteral("0C"));
-    grid().setCells(2, 2, QStringLiteral("2F"));
+    tab().showRowPid(1, 0x0C);
+    tab().showRowPid(2, 0x2F);
     QWidget *viewport = grid().viewport();
     const QRect first = grid().visualRect(grid().model()->index(0, 0));
     const QPoint inBox = first.topLeft() + QPoint(5, 5);
@@ -149,20 +149,24 @@ TEST_F(SensorsTabTest, CheckBoxesToggleOnlyInsideTheBoxOfARowWithAPid)
     EXPECT_TRUE(state().Selection.IsSelected(0x2F));
 }
 
-TEST_F(SensorsTabTest, TheRowPidIsReadFromItsLeadingHexDigits)
+TEST_F(SensorsTabTest, ARowsCheckBoxStandsForThePidTheRowShows)
 {
-    grid().setCells(2, 1, QStringLiteral("0cX"));
-    grid().setCells(2, 2, QStringLiteral("G1"));
-    grid().setCells(2, 3, QStringLiteral("4F"));
+    tab().showRowPid(1, 0x0C);
+    tab().showRowPid(2, 0x2F);
+    EXPECT_EQ(grid().Cells(2, 1), QStringLiteral("0C"));
+    EXPECT_EQ(grid().Cells(3, 1), QStringLiteral("Prędkość obrotowa silnika"));
     EXPECT_TRUE(tab().GetCheckState(1));
     EXPECT_FALSE(tab().GetCheckState(2));
-    state().Selection.SelectAll();
-    EXPECT_FALSE(tab().GetCheckState(3)); // above 0x4E: never selected
+    EXPECT_EQ(tab().rowPid(3), 0);
+    EXPECT_FALSE(tab().GetCheckState(3));
+    tab().ResetSensorGrid();
+    EXPECT_EQ(tab().rowPid(1), 0);
+    EXPECT_FALSE(tab().GetCheckState(1));
 }
 
 TEST_F(SensorsTabTest, EveryPressTogglesAlsoTheSecondOfADoubleClick)
 {
-    grid().setCells(2, 1, QStringLiteral("0C"));
+    tab().showRowPid(1, 0x0C);
     const QPoint inBox = grid().visualRect(grid().model()->index(0, 0)).topLeft() + QPoint(5, 5);
     // Qt delivers a quick double click as press, release, double-click event, release.
     QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, inBox);

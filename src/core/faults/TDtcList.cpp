@@ -2,27 +2,17 @@
 
 #include "core/faults/DescribeDtc.h"
 #include "core/faults/DtcDescriptionTable.h"
+#include "core/text/HexDigit.h"
+
+#include <algorithm>
 
 namespace {
 
-// The value of c as one hexadecimal digit; 0 for anything else, so only ASCII digits and
-// letters a-f in either case count.
-int hexDigitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return 0;
-}
-
-// The top two bits of the first nibble choose the system letter, the lower two the first digit.
+// The top two bits of the first nibble choose the system letter, the lower two the first digit; a
+// first character that is no hexadecimal digit counts as 0.
 QString dtcTextFromRaw(const QString &raw)
 {
-    const int nibble = raw.isEmpty() ? 0 : hexDigitValue(raw.front());
+    const int nibble = raw.isEmpty() ? 0 : std::max(0, HexDigit(raw.front().unicode()));
     QString text;
     text += QChar(u"PCBU"[nibble / 4]);
     text += QChar(u'0' + nibble % 4);

@@ -138,8 +138,8 @@ int PidByteCount(std::uint8_t pid)
 
 bool PidValueIsRead(std::uint8_t pid, PidMode mode)
 {
-    const bool notRead =
-        pid == 0x00 || pid == 0x01 || pid == 0x20 || pid == 0x40 || pid == 0x41 || (pid == 0x02 && mode != FreezeFrame);
+    // The freeze frame's trigger code (0x02) is a value of the freeze frame only.
+    const bool notRead = IsSupportBitmapPid(pid) || IsMonitorStatusPid(pid) || (pid == 0x02 && mode != FreezeFrame);
     return pid <= kLastPid && !notRead;
 }
 

@@ -5,7 +5,16 @@
 
 namespace {
 
-constexpr std::uint8_t kNeverListed[] = {0x00, 0x01, 0x02, 0x1C, 0x20, 0x40, 0x41};
+constexpr std::uint8_t kFreezeFrameCodePid = 0x02;
+constexpr std::uint8_t kObdStandardPid = 0x1C;
+
+// The seven PIDs never offered: the support bitmaps, the monitor status, the freeze frame's trigger
+// code and the OBD standard, which the main tab shows.
+bool neverListed(int pid)
+{
+    return IsSupportBitmapPid(pid) || IsMonitorStatusPid(pid) || pid == kFreezeFrameCodePid || pid == kObdStandardPid;
+}
+
 constexpr std::uint8_t kDefaultSelection[] = {0x03, 0x04, 0x05, 0x06, 0x0C, 0x0D, 0x0E, 0x10, 0x11};
 
 } // namespace
@@ -63,14 +72,14 @@ void SensorSelection::ClearUndisplayablePids(bool markAll)
         if (markAll)
             Supported[pid] = 1;
         FailCount[pid] = 0;
+        if (neverListed(pid))
+            Supported[pid] = 0;
     }
-    for (std::uint8_t pid : kNeverListed)
-        Supported[pid] = 0;
 }
 
 void DetectSupportedPids(SensorSelection &selection, VehicleLink &link)
 {
-    for (std::uint8_t base : {0x00, 0x20, 0x40}) {
+    for (const std::uint8_t base : kSupportBitmapPids) {
         const PidReply reply = link.QueryPid(base, CurrentData, 4);
         std::uint32_t word = 0;
         if (reply.ok)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -157,4 +158,19 @@ QString PidDescription(std::uint8_t pid)
 QString PidUnit(std::uint8_t pid)
 {
     return pid <= kLastPid ? tableText(SensorTable[pid].unit) : QString();
+}
+
+bool IsSupportBitmapPid(int pid)
+{
+    return std::find(kSupportBitmapPids.begin(), kSupportBitmapPids.end(), pid) != kSupportBitmapPids.end();
+}
+
+bool IsMonitorStatusPid(int pid)
+{
+    return pid == 0x01 || pid == 0x41;
+}
+
+bool IsLivePid(int pid)
+{
+    return pid >= 0x03 && pid <= kLastPid && !IsSupportBitmapPid(pid) && !IsMonitorStatusPid(pid);
 }

@@ -4,6 +4,7 @@
 #include "core/livedata/Windows1250.h"
 #include "core/logview/LogValue.h"
 #include "core/platform/RegularFile.h"
+#include "core/text/HexDigit.h"
 
 #include <QFile>
 
@@ -18,11 +19,6 @@ namespace {
 constexpr std::string_view kHeaderStart = "Ulmora Log,";
 constexpr qint64 kChunkSize = 4 * 1024 * 1024;
 
-bool knownPid(int pid)
-{
-    return pid >= 0x03 && pid <= kLastPid && !PidDescription(std::uint8_t(pid)).isEmpty();
-}
-
 // A piece of a line as a message shows it: at most 20 characters, on one line.
 QString shown(std::string_view text)
 {
@@ -31,17 +27,6 @@ QString shown(std::string_view text)
         if (c.category() == QChar::Other_Control)
             c = u'?';
     return result;
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 // The fields of a line: each one ends with a comma; text after the last comma is one more
@@ -146,10 +131,10 @@ private:
         forEachField(rest, [&](int, std::string_view field) {
             if (!ok)
                 return;
-            const int pid = field.size() == 2 && hexDigit(field[0]) >= 0 && hexDigit(field[1]) >= 0
-                                ? hexDigit(field[0]) * 16 + hexDigit(field[1])
+            const int pid = field.size() == 2 && HexDigit(char16_t(field[0])) >= 0 && HexDigit(char16_t(field[1])) >= 0
+                                ? HexDigit(char16_t(field[0])) * 16 + HexDigit(char16_t(field[1]))
                                 : -1;
-            if (!knownPid(pid))
+            if (!IsLivePid(pid))
                 ok = fail(LogProblem::UnknownPid, shown(field));
             else if (data.pids.contains(std::uint8_t(pid)))
                 ok = fail(LogProblem::RepeatedPid, shown(field));

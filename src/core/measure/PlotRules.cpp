@@ -9,21 +9,21 @@
 
 namespace {
 
-constexpr std::uint8_t kFirstPlotPid = 0x03;
-constexpr std::array<std::uint8_t, 9> kUnplottable{0x03, 0x12, 0x13, 0x1C, 0x1D, 0x1E, 0x20, 0x40, 0x41};
+// The live PIDs whose values are states or bit fields: the fuel system and secondary air status,
+// the oxygen sensors' locations, the OBD standard and the power take-off status.
+constexpr std::array<std::uint8_t, 6> kStatusPids{0x03, 0x12, 0x13, 0x1C, 0x1D, 0x1E};
 
 } // namespace
 
 bool IsUnplottablePid(std::uint8_t pid)
 {
-    return pid < kFirstPlotPid || pid > kLastPid
-           || std::find(kUnplottable.begin(), kUnplottable.end(), pid) != kUnplottable.end();
+    return !IsLivePid(pid) || std::find(kStatusPids.begin(), kStatusPids.end(), pid) != kStatusPids.end();
 }
 
 QList<std::uint8_t> PlotPidMap(const SensorSelection &selection)
 {
     QList<std::uint8_t> pids;
-    for (int pid = kFirstPlotPid; pid <= kLastPid; ++pid)
+    for (int pid = 0; pid <= kLastPid; ++pid)
         if (!IsUnplottablePid(std::uint8_t(pid)) && selection.IsSupported(std::uint8_t(pid)))
             pids << std::uint8_t(pid);
     return pids;

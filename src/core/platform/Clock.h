@@ -3,10 +3,10 @@
 #include <QDateTime>
 #include <cstdint>
 
-// Time as the workstation sees it: blocking pauses, a millisecond tick counter,
-// the local date and time, and the pumping of pending window messages.
-// The long operations pace themselves only through this interface, so tests
-// can run them on a virtual clock.
+// Time as the workstation sees it, and its message pump: blocking pauses, a millisecond tick
+// counter, the local date and time, and the pumping of pending window messages between the steps
+// of a long operation. The long operations pace themselves and let the window's messages through
+// only by this interface, so tests can run them on a virtual clock.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -20,6 +20,10 @@ public:
     // Local date and time, with milliseconds.
     virtual QDateTime localNow() = 0;
 
-    // Processes the pending window messages (clicks, repaints, tab changes) once.
+    // The message pump: processes the pending window messages (clicks, repaints, tab changes) once.
     virtual void processEvents() = 0;
+
+    // The message pump of a wait that takes no input: the window repaints and answers screen
+    // readers, while the operator's clicks and keys stay queued until the wait is over.
+    virtual void processEventsWithoutInput() = 0;
 };

@@ -1,5 +1,7 @@
 #include "core/platform/IniValues.h"
 
+#include "core/text/HexDigit.h"
+
 #include <QIODevice>
 
 #include <algorithm>
@@ -18,17 +20,6 @@ QByteArrayView trimmed(QByteArrayView text)
     while (!text.isEmpty() && (isBlank(text.back()) || text.back() == '\r' || text.back() == '\n'))
         text.chop(1);
     return text;
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Undoes the quoting and escaping of the INI form. Commas are text here.
@@ -65,8 +56,8 @@ QString unescape(QByteArrayView raw)
             case 'v': out += u'\v'; break;
             case 'x': {
                 char16_t code = 0;
-                while (i + 1 < raw.size() && hexDigit(raw[i + 1]) >= 0)
-                    code = char16_t((code << 4) | hexDigit(raw[++i]));
+                while (i + 1 < raw.size() && HexDigit(char16_t(raw[i + 1])) >= 0)
+                    code = char16_t((code << 4) | HexDigit(char16_t(raw[++i])));
                 out += QChar(code);
                 break;
             }

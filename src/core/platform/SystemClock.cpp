@@ -30,3 +30,8 @@ void SystemClock::processEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
+
+void SystemClock::processEventsWithoutInput()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

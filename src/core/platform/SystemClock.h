@@ -13,6 +13,7 @@ public:
     std::uint32_t tickCount() override;
     QDateTime localNow() override;
     void processEvents() override;
+    void processEventsWithoutInput() override;
 
 private:
     QElapsedTimer m_elapsed;

@@ -23,19 +23,28 @@ struct Geometry {
     explicit Geometry(const DeviceMetrics &device)
         : mmX(int(device.logPixelsX * kInchesPerMillimetre)),
           mmY(int(device.logPixelsY * kInchesPerMillimetre)),
-          W(device.pageWidth),
-          H(device.pageHeight),
-          L(10 * mmX),
-          R(device.pageWidth - device.physicalOffsetX),
-          T(10 * mmY),
-          Bottom(device.pageHeight - device.physicalOffsetY),
-          C1(11 * mmX),
-          MID(R / 2),
-          G(mmY)
+          pageWidth(device.pageWidth),
+          pageHeight(device.pageHeight),
+          frameLeft(10 * mmX),
+          frameRight(device.pageWidth - device.physicalOffsetX),
+          frameTop(10 * mmY),
+          pageBottom(device.pageHeight - device.physicalOffsetY),
+          textLeft(11 * mmX),
+          rightColumnOffset(frameRight / 2),
+          gap(mmY)
     {
     }
 
-    int mmX, mmY, W, H, L, R, T, Bottom, C1, MID, G;
+    int mmX, mmY; // a millimetre across and down
+    int pageWidth; // of the printable area; centred texts are centred on it
+    int pageHeight; // of the printable area
+    int frameLeft; // the frame's left edge, where every rule starts
+    int frameRight; // the frame's right edge, where every rule ends
+    int frameTop; // the frame's top edge
+    int pageBottom; // the footer and the frame's bottom edge are placed up from it
+    int textLeft; // the left text column
+    int rightColumnOffset; // from the left text column to the right one
+    int gap; // the vertical gap between lines and blocks
 };
 
 // One label or value of a row: where it starts, what it says, whether it is bold and where it
@@ -83,9 +92,9 @@ public:
     void layOut();
 
 private:
-    int step() const { return m_h + m_g.G; }
+    int step() const { return m_h + m_g.gap; }
     // Text ends 1 mm inside the frame, as it starts 1 mm inside it on the left.
-    int textRight() const { return m_g.R - m_g.mmX; }
+    int textRight() const { return m_g.frameRight - m_g.mmX; }
 
     void applyFont() { m_canvas.setFont(m_font); }
     void setBold(bool on)
@@ -103,7 +112,7 @@ private:
     void rule();
     void centred(const QString &text);
     void row(std::initializer_list<Cell> cells, int stepAfter);
-    int pageTop() const { return m_g.T + m_g.G; }
+    int pageTop() const { return m_g.frameTop + m_g.gap; }
     int linesPerPage() const;
     void ensureRoom(int lines);
     void finishPage();
@@ -142,14 +151,14 @@ int ReportPage::widestBold(std::initializer_list<QString> labels)
 
 void ReportPage::rule()
 {
-    m_canvas.moveTo(m_g.L, m_y);
-    m_canvas.lineTo(m_g.R, m_y);
+    m_canvas.moveTo(m_g.frameLeft, m_y);
+    m_canvas.lineTo(m_g.frameRight, m_y);
 }
 
 void ReportPage::centred(const QString &text)
 {
     ensureRoom(1);
-    m_canvas.textOut((m_g.W - m_canvas.textWidth(text)) / 2, m_y, text);
+    m_canvas.textOut((m_g.pageWidth - m_canvas.textWidth(text)) / 2, m_y, text);
 }
 
 // Draws the cells at the current y; a cell too wide for its room continues on the rows below in
@@ -189,7 +198,7 @@ void ReportPage::row(std::initializer_list<Cell> cells, int stepAfter)
 // Text lines end 1 mm above the footer's rule.
 int ReportPage::linesPerPage() const
 {
-    const int lowestBottom = m_footerY - m_g.mmY - m_g.G;
+    const int lowestBottom = m_footerY - m_g.mmY - m_g.gap;
     return std::max(1, (lowestBottom - pageTop() - m_h) / step() + 1);
 }
 
@@ -197,7 +206,7 @@ int ReportPage::linesPerPage() const
 // begins on the first page.
 void ReportPage::ensureRoom(int lines)
 {
-    const int lowestBottom = m_footerY - m_g.mmY - m_g.G;
+    const int lowestBottom = m_footerY - m_g.mmY - m_g.gap;
     if (m_y + (lines - 1) * step() + m_h <= lowestBottom || m_y <= pageTop())
         return;
     const ReportFont font = m_font;
@@ -211,7 +220,7 @@ void ReportPage::ensureRoom(int lines)
 
 void ReportPage::title()
 {
-    m_y = m_g.T + m_g.G;
+    m_y = m_g.frameTop + m_g.gap;
     centred(LoadMessage(PNaglowek));
     m_y += step();
     rule();
@@ -219,14 +228,14 @@ void ReportPage::title()
 
 void ReportPage::workshop()
 {
-    m_y += m_g.G;
+    m_y += m_g.gap;
     centred(LoadMessage(PDaneWarsztatu));
     m_y += step();
     rule();
-    m_y += m_g.G;
-    const int valueX = m_g.C1 + widestBold({label(PNazwa), label(PAdres)});
-    row({{m_g.C1, label(PNazwa), true}, {valueX, m_report.WorkshopName, false}}, step());
-    row({{m_g.C1, label(PAdres), true}, {valueX, m_report.WorkshopAddress1, false}}, step());
+    m_y += m_g.gap;
+    const int valueX = m_g.textLeft + widestBold({label(PNazwa), label(PAdres)});
+    row({{m_g.textLeft, label(PNazwa), true}, {valueX, m_report.WorkshopName, false}}, step());
+    row({{m_g.textLeft, label(PAdres), true}, {valueX, m_report.WorkshopAddress1, false}}, step());
     row({{valueX, m_report.WorkshopAddress2, false}}, step());
     row({{valueX, m_report.WorkshopAddress3, false}}, step());
     rule();
@@ -235,12 +244,12 @@ void ReportPage::workshop()
 
 void ReportPage::vehicle()
 {
-    m_y += m_g.G;
+    m_y += m_g.gap;
     centred(LoadMessage(PDanePojazdu));
     m_y += step();
     rule();
-    const int leftX = m_g.C1;
-    const int rightX = m_g.C1 + m_g.MID;
+    const int leftX = m_g.textLeft;
+    const int rightX = m_g.textLeft + m_g.rightColumnOffset;
     const int leftValueX = leftX + widestBold({label(PNrRej), label(PMarka), label(PNrSiln)});
     const int rightValueX = rightX + widestBold({label(PPrzebieg), label(PTyp), label(PVIN)});
     const struct {
@@ -262,34 +271,35 @@ void ReportPage::vehicle()
              {rightValueX, r.rightValue, false}},
             step());
     rule();
-    m_y += m_g.G;
+    m_y += m_g.gap;
     setBold(true);
 }
 
 void ReportPage::results()
 {
-    m_y += m_g.G;
+    m_y += m_g.gap;
     centred(LoadMessage(PWyniki));
     m_y += step();
     rule();
-    m_resultsValueX = m_g.C1 + widestBold({label(PStd), label(PAdrMod), label(PIlO2), label(PLokO2), label(PMIL)});
-    m_y += m_g.G;
-    const int x = m_g.C1;
+    m_resultsValueX =
+        m_g.textLeft + widestBold({label(PStd), label(PAdrMod), label(PIlO2), label(PLokO2), label(PMIL)});
+    m_y += m_g.gap;
+    const int x = m_g.textLeft;
     const int valueX = m_resultsValueX;
     row({{x, label(PStd), true}, {valueX, m_report.Protocol + m_report.ProtocolNote, false}}, step());
     row({{x, label(PAdrMod), true}, {valueX, m_report.ModuleAddress, false}}, step());
     row({{x, label(PIlO2), true}, {valueX, m_report.O2SensorCount, false}}, step());
-    row({{x, label(PLokO2), true}, {valueX, m_report.O2SensorLocations, false}}, step() + m_g.G);
+    row({{x, label(PLokO2), true}, {valueX, m_report.O2SensorLocations, false}}, step() + m_g.gap);
 }
 
 void ReportPage::faultMemory()
 {
-    const int x = m_g.C1;
+    const int x = m_g.textLeft;
     m_font.bold = true;
     setUnderline(true);
     row({{x, LoadMessage(PUst), true}}, 0);
     setUnderline(false);
-    m_y += step() + m_g.G;
+    m_y += step() + m_g.gap;
     row({{x, label(PMIL), true}, {m_resultsValueX, m_report.MilText, false}}, step());
 
     const struct {
@@ -302,27 +312,27 @@ void ReportPage::faultMemory()
         m_y += step();
         for (const QString &line : list.lines)
             row({{x, line, false}}, step());
-        m_y += m_g.G;
+        m_y += m_g.gap;
     }
 }
 
 void ReportPage::monitors()
 {
-    const int x = m_g.C1;
+    const int x = m_g.textLeft;
     m_font.bold = true;
     setUnderline(true);
     row({{x, LoadMessage(PMon), true}}, 0);
     setUnderline(false);
-    m_y += step() + m_g.G;
+    m_y += step() + m_g.gap;
 
     const int offset = widestBold({QStringLiteral("MMMM")});
-    const int rightX = x + m_g.MID;
+    const int rightX = x + m_g.rightColumnOffset;
     const auto &left = m_report.NonContinuousMonitorTexts;
     const auto &right = m_report.ContinuousMonitorTexts;
     const std::array<const char *, 8> leftLabels = ReportNonContinuousLabels(m_report.CompressionIgnition);
     const char *rightLabels[] = {"MIS", "FUEL", "CC"};
     for (int i = 1; i <= 8; ++i) {
-        const int after = i < 8 ? step() : step() + m_g.G;
+        const int after = i < 8 ? step() : step() + m_g.gap;
         const Cell leftLabel{x, QString::fromLatin1(leftLabels[std::size_t(i - 1)]), true};
         const Cell leftStatus{x + offset, left[std::size_t(i)], false, rightX - m_g.mmX};
         if (i <= 3)
@@ -335,19 +345,19 @@ void ReportPage::monitors()
             row({leftLabel, leftStatus}, after);
     }
     rule();
-    m_y += m_g.G;
+    m_y += m_g.gap;
 }
 
 void ReportPage::remarks()
 {
     m_font.bold = true;
     setUnderline(true);
-    row({{m_g.C1, LoadMessage(PUwagi) + u':', true}}, 0);
+    row({{m_g.textLeft, LoadMessage(PUwagi) + u':', true}}, 0);
     m_font.underline = false;
     setBold(false);
-    m_y += step() + m_g.G;
+    m_y += step() + m_g.gap;
     for (const QString &line : m_remarks)
-        row({{m_g.C1, line, false}}, step());
+        row({{m_g.textLeft, line, false}}, step());
 }
 
 // The footer naming the instrument, its rule, and the frame around the page.
@@ -359,16 +369,16 @@ void ReportPage::finishPage()
     const QString footer = LoadMessage(PStopka1) + QStringLiteral(": ") + m_report.InterfaceName + u' '
                            + LoadMessage(PStopka2) + u' ' + m_report.SoftwareVersion + QStringLiteral("   ")
                            + LoadMessage(PStopka3);
-    m_canvas.textOut((m_g.W - m_canvas.textWidth(footer)) / 2, m_footerY, footer);
+    m_canvas.textOut((m_g.pageWidth - m_canvas.textWidth(footer)) / 2, m_footerY, footer);
     m_y = m_footerY - m_g.mmY;
     rule();
 
-    const int bottom = m_g.Bottom - m_g.T;
-    m_canvas.moveTo(m_g.L, m_g.T);
-    m_canvas.lineTo(m_g.R, m_g.T);
-    m_canvas.lineTo(m_g.R, bottom);
-    m_canvas.lineTo(m_g.L, bottom);
-    m_canvas.lineTo(m_g.L, m_g.T);
+    const int bottom = m_g.pageBottom - m_g.frameTop;
+    m_canvas.moveTo(m_g.frameLeft, m_g.frameTop);
+    m_canvas.lineTo(m_g.frameRight, m_g.frameTop);
+    m_canvas.lineTo(m_g.frameRight, bottom);
+    m_canvas.lineTo(m_g.frameLeft, bottom);
+    m_canvas.lineTo(m_g.frameLeft, m_g.frameTop);
     if (m_pages > 1)
         pageHeader();
 }
@@ -378,15 +388,15 @@ void ReportPage::finishPage()
 void ReportPage::pageHeader()
 {
     const QString page = LoadMessage(PStrona).arg(m_page).arg(m_pages);
-    const int pageX = m_g.R - m_canvas.textWidth(page);
-    const int y = m_g.T - m_g.mmY - m_canvas.textHeight(QStringLiteral("X"));
+    const int pageX = m_g.frameRight - m_canvas.textWidth(page);
+    const int y = m_g.frameTop - m_g.mmY - m_canvas.textHeight(QStringLiteral("X"));
     if (!m_report.RegistrationNo.isEmpty()) {
         // A number too long for its room is cut short.
         const QString caption = label(PNrRej);
-        const int room = pageX - m_g.mmX - m_g.L - m_canvas.textWidth(caption);
+        const int room = pageX - m_g.mmX - m_g.frameLeft - m_canvas.textWidth(caption);
         const QStringList registration =
             WrapText(m_report.RegistrationNo, room, [this](const QString &text) { return m_canvas.textWidth(text); });
-        m_canvas.textOut(m_g.L, y, caption + registration.value(0));
+        m_canvas.textOut(m_g.frameLeft, y, caption + registration.value(0));
     }
     m_canvas.textOut(pageX, y, page);
 }
@@ -396,7 +406,7 @@ void ReportPage::layOut()
     // The footer's place depends on its own font's height.
     m_font.pointSize = kFooterPoints;
     applyFont();
-    m_footerY = m_g.Bottom - m_g.mmY - m_canvas.textHeight(QStringLiteral("X")) - m_g.T;
+    m_footerY = m_g.pageBottom - m_g.mmY - m_canvas.textHeight(QStringLiteral("X")) - m_g.frameTop;
 
     m_font = ReportFont{};
     m_font.bold = true;

@@ -7,6 +7,8 @@
 
 #include <array>
 
+struct LinkIdentity;
+
 // The record behind the printed inspection report. The report dialog owns it for the whole run;
 // the connection sequence writes the interface, module address and protocol, the dialog the
 // typed vehicle and workshop data, and the report assembly the results.
@@ -37,4 +39,8 @@ struct ReportData {
     QStringList PendingLines;
     QStringList StoredLines;
     QString SoftwareVersion = ProgramVersion; // the version the footer names
+
+    // The connection's facts about its link: the interface, the answering module and the
+    // protocol with the note printed after it.
+    void setLink(const LinkIdentity &identity);
 };

@@ -30,8 +30,8 @@ void fillCodes(StringGrid *grid, const QStringList &rawCodes, DtcOrigin origin)
     list.Reset();
     for (int row = 1; row < grid->rowCountWithHeader(); ++row) {
         const bool onCode = list.Next() > 0;
-        grid->setCells(0, row, onCode ? list.CurrentCode() : QString());
-        grid->setCells(1, row, onCode ? list.CurrentDescription() : QString());
+        grid->setCells(DtcTabPage::CodeColumn, row, onCode ? list.CurrentCode() : QString());
+        grid->setCells(DtcTabPage::DescriptionColumn, row, onCode ? list.CurrentDescription() : QString());
     }
 }
 
@@ -45,6 +45,10 @@ void showCount(QLabel *label, const std::optional<QStringList> &codes)
 
 DtcTab::DtcTab(TabContext &context, DtcTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
+    for (StringGrid *grid : {m_page.StringGridDTCPending, m_page.StringGridDTCStored}) {
+        grid->setCells(DtcTabPage::CodeColumn, 0, LoadMessage(SErrCode));
+        grid->setCells(DtcTabPage::DescriptionColumn, 0, LoadMessage(SDesc));
+    }
     connect(m_page.ButtonDTCOdczytaj, &QPushButton::clicked, this, &DtcTab::ButtonDTCOdczytajClick);
     connect(m_page.ButtonDTCKasuj, &QPushButton::clicked, this, &DtcTab::ButtonDTCKasujClick);
 }
@@ -121,8 +125,8 @@ void DtcTab::ResetDtcTab()
         count->setText(QString());
         count->hide();
     }
-    m_page.StringGridDTCPending->clearDataRows(0, 1);
-    m_page.StringGridDTCStored->clearDataRows(0, 1);
+    for (StringGrid *grid : {m_page.StringGridDTCPending, m_page.StringGridDTCStored})
+        grid->clearDataRows(DtcTabPage::CodeColumn, DtcTabPage::DescriptionColumn);
     m_page.ButtonDTCKasuj->setEnabled(false);
     m_page.LabelDTCMILStatus->hide();
     m_page.ImageMILoff->hide();

@@ -57,11 +57,11 @@ DtcTabPage::DtcTabPage(QWidget *parent) : QWidget(parent)
 
     GroupBoxDTCPend = makeGroupBox(this, "GroupBoxDTCPend", tr("  Błędy oczekujące  "), QRect(160, 10, 617, 230));
     StringGridDTCPending =
-        new StringGrid(GroupBoxDTCPend, "StringGridDTCPending", QRect(10, 22, 597, 198), 2, 7, 20, {71, 484});
+        new StringGrid(GroupBoxDTCPend, "StringGridDTCPending", QRect(10, 22, 597, 198), ColumnCount, 7, 20, {71, 484});
     StringGridDTCPending->hideScrollBars();
 
     GroupBoxDTCStored = makeGroupBox(this, "GroupBoxDTCStored", tr("  Błędy zapamiętane  "), QRect(160, 251, 617, 230));
-    StringGridDTCStored =
-        new StringGrid(GroupBoxDTCStored, "StringGridDTCStored", QRect(10, 22, 597, 198), 2, 7, 20, {73, 480});
+    StringGridDTCStored = new StringGrid(GroupBoxDTCStored, "StringGridDTCStored", QRect(10, 22, 597, 198), ColumnCount,
+                                         7, 20, {73, 480});
     StringGridDTCStored->hideScrollBars();
 }

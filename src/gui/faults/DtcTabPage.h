@@ -14,6 +14,9 @@ class DtcTabPage : public QWidget {
 public:
     explicit DtcTabPage(QWidget *parent = nullptr);
 
+    // The columns of both code lists.
+    enum Column : int { CodeColumn, DescriptionColumn, ColumnCount };
+
     QGroupBox *GroupBoxDTCIlosc = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;

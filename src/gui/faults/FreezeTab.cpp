@@ -21,6 +21,11 @@ constexpr std::uint8_t kLastFrozenPid = 0x11;
 
 FreezeTab::FreezeTab(TabContext &context, FreezeTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
+    StringGrid *grid = m_page.StringGridFreezeParams;
+    grid->setCells(FreezeTabPage::PidColumn, 0, LoadMessage(SPID));
+    grid->setCells(FreezeTabPage::DescriptionColumn, 0, LoadMessage(SSensor));
+    grid->setCells(FreezeTabPage::UnitColumn, 0, LoadMessage(SMeasure));
+    grid->setCells(FreezeTabPage::ValueColumn, 0, LoadMessage(SValue));
     connect(m_page.ButtonFreezeRead, &QPushButton::clicked, this, &FreezeTab::ButtonFreezeReadClick);
 }
 
@@ -34,10 +39,11 @@ void FreezeTab::ButtonFreezeReadClick()
     StringGrid *grid = m_page.StringGridFreezeParams;
     for (std::uint8_t pid = kFirstFrozenPid; pid <= kLastFrozenPid; ++pid) {
         const int row = pid - 2;
-        grid->setCells(0, row, QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper());
-        grid->setCells(1, row, PidDescription(pid));
-        grid->setCells(2, row, PidUnit(pid));
-        grid->setCells(3, row, FormatPidValue(m_context.pidReader, m_context.state.Selection, pid, FreezeFrame));
+        grid->setCells(FreezeTabPage::PidColumn, row, QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper());
+        grid->setCells(FreezeTabPage::DescriptionColumn, row, PidDescription(pid));
+        grid->setCells(FreezeTabPage::UnitColumn, row, PidUnit(pid));
+        grid->setCells(FreezeTabPage::ValueColumn, row,
+                       FormatPidValue(m_context.pidReader, m_context.state.Selection, pid, FreezeFrame));
     }
     m_page.ButtonFreezeRead->setEnabled(true);
 }
@@ -65,5 +71,5 @@ void FreezeTab::ResetFreezeFrameTab()
 {
     m_page.LabeledEditDTCCode->setText(QString());
     m_page.LabeledEditDTCDesc->setText(QString());
-    m_page.StringGridFreezeParams->clearDataRows(0, 3);
+    m_page.StringGridFreezeParams->clearDataRows(FreezeTabPage::PidColumn, FreezeTabPage::ValueColumn);
 }

@@ -28,8 +28,8 @@ FreezeTabPage::FreezeTabPage(QWidget *parent) : QWidget(parent)
 
     GroupBoxFreezeParam =
         makeGroupBox(this, "GroupBoxFreezeParam", tr("  Zamrożone parametry  "), QRect(5, 120, 772, 369));
-    StringGridFreezeParams = new StringGrid(GroupBoxFreezeParam, "StringGridFreezeParams", QRect(10, 22, 752, 337), 4,
-                                            19, 17, {72, 245, 64, 363});
+    StringGridFreezeParams = new StringGrid(GroupBoxFreezeParam, "StringGridFreezeParams", QRect(10, 22, 752, 337),
+                                            ColumnCount, 19, 17, {72, 245, 64, 363});
     setHint(StringGridFreezeParams, tr("Lista zapamiętanych parametrów pracy silnika w momencie wystąpienia błędu. "
                                        "Możesz dopasować szerokość kolumn według uznania."));
 

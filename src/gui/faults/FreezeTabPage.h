@@ -15,6 +15,9 @@ class FreezeTabPage : public QWidget {
 public:
     explicit FreezeTabPage(QWidget *parent = nullptr);
 
+    // The columns of StringGridFreezeParams.
+    enum Column : int { PidColumn, DescriptionColumn, UnitColumn, ValueColumn, ColumnCount };
+
     QGroupBox *GroupBoxFreezeFrame = nullptr;
     QLabel *Label7 = nullptr;
     QLabel *Label8 = nullptr;

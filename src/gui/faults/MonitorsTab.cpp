@@ -20,8 +20,8 @@ void fill(StringGrid *grid, const std::array<MonitorState, N> &monitors)
 {
     for (std::size_t i = 0; i < N; ++i) {
         const int row = int(i) + 1;
-        grid->setCells(1, row, MonitorStatusText(monitors[i]));
-        grid->setCells(2, row, MonitorActiveText(monitors[i]));
+        grid->setCells(MonitorsTabPage::StatusColumn, row, MonitorStatusText(monitors[i]));
+        grid->setCells(MonitorsTabPage::ActiveColumn, row, MonitorActiveText(monitors[i]));
     }
 }
 
@@ -29,6 +29,15 @@ void fill(StringGrid *grid, const std::array<MonitorState, N> &monitors)
 
 MonitorsTab::MonitorsTab(TabContext &context, MonitorsTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
+    for (StringGrid *grid : {m_page.StringGridMonitorCont, m_page.StringGridMonitorNonCont}) {
+        grid->setCells(MonitorsTabPage::MonitorColumn, 0, LoadMessage(SMonSubsys));
+        grid->setCells(MonitorsTabPage::StatusColumn, 0, LoadMessage(SStatus));
+        grid->setCells(MonitorsTabPage::ActiveColumn, 0, LoadMessage(SActive));
+    }
+    const std::uint16_t continuous[] = {SMinMisfire, SMonFuel, SMonSys};
+    for (int row = 1; row <= 3; ++row)
+        m_page.StringGridMonitorCont->setCells(MonitorsTabPage::MonitorColumn, row, LoadMessage(continuous[row - 1]));
+    showNames(false);
     connect(m_page.ButtonMonitorRead, &QPushButton::clicked, this, &MonitorsTab::ButtonMonitorReadClick);
 }
 
@@ -55,8 +64,8 @@ void MonitorsTab::ButtonMonitorReadClick()
 void MonitorsTab::ResetMonitorsTab()
 {
     // Headers stay; the names are those of a spark-ignition engine until a read says otherwise.
-    m_page.StringGridMonitorCont->clearDataRows(1, 2);
-    m_page.StringGridMonitorNonCont->clearDataRows(1, 2);
+    for (StringGrid *grid : {m_page.StringGridMonitorCont, m_page.StringGridMonitorNonCont})
+        grid->clearDataRows(MonitorsTabPage::StatusColumn, MonitorsTabPage::ActiveColumn);
     showNames(false);
 }
 
@@ -64,6 +73,6 @@ void MonitorsTab::showNames(bool compressionIgnition)
 {
     const std::array<std::uint16_t, 8> names = NonContinuousMonitorNames(compressionIgnition);
     for (std::size_t i = 0; i < names.size(); ++i)
-        m_page.StringGridMonitorNonCont->setCells(0, int(i) + 1,
+        m_page.StringGridMonitorNonCont->setCells(MonitorsTabPage::MonitorColumn, int(i) + 1,
                                                   names[i] != 0 ? LoadMessage(names[i]) : QStringLiteral("-"));
 }

@@ -16,8 +16,8 @@ MonitorsTabPage::MonitorsTabPage(QWidget *parent) : QWidget(parent)
 
     GroupBoxMonitorNonCont = makeGroupBox(GroupBoxMonitors, "GroupBoxMonitorNonCont",
                                           tr("  Monitory diagnostyczne - Ciagle  "), QRect(13, 25, 519, 143));
-    StringGridMonitorCont = new StringGrid(GroupBoxMonitorNonCont, "StringGridMonitorCont", QRect(12, 26, 495, 105), 3,
-                                           4, 20, {268, 102, 102});
+    StringGridMonitorCont = new StringGrid(GroupBoxMonitorNonCont, "StringGridMonitorCont", QRect(12, 26, 495, 105),
+                                           ColumnCount, 4, 20, {268, 102, 102});
     StringGridMonitorCont->hideScrollBars();
     setHint(StringGridMonitorCont, tr("Status monitorów diagnostycznych monitorowanych ciągle.  "
                                       "Możesz dopasować szerokość kolumn według uznania."));
@@ -25,7 +25,7 @@ MonitorsTabPage::MonitorsTabPage(QWidget *parent) : QWidget(parent)
     GroupBoxMonitorCont = makeGroupBox(GroupBoxMonitors, "GroupBoxMonitorCont",
                                        tr("  Monitory diagnostyczne - Nie ciagle  "), QRect(13, 199, 519, 249));
     StringGridMonitorNonCont = new StringGrid(GroupBoxMonitorCont, "StringGridMonitorNonCont", QRect(12, 26, 495, 211),
-                                              3, 9, 20, {259, 106, 101});
+                                              ColumnCount, 9, 20, {259, 106, 101});
     StringGridMonitorNonCont->hideScrollBars();
     setHint(StringGridMonitorNonCont, tr("Status monitorów diagnostycznych monitorowanych okresowo. "
                                          "Możesz dopasować szerokość kolumn według uznania."));

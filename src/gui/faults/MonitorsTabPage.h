@@ -13,6 +13,9 @@ class MonitorsTabPage : public QWidget {
 public:
     explicit MonitorsTabPage(QWidget *parent = nullptr);
 
+    // The columns of both monitor grids: the monitor's name, its status and whether it is active.
+    enum Column : int { MonitorColumn, StatusColumn, ActiveColumn, ColumnCount };
+
     QGroupBox *GroupBoxMonitors = nullptr;
     // The box named "NonCont" frames the continuous monitors and the one named "Cont" the
     // non-continuous ones; the names are kept as the layout has them.

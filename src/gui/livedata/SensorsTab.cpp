@@ -3,6 +3,7 @@
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/PassPidReads.h"
+#include "core/livedata/SensorPassPlan.h"
 #include "core/livedata/SensorTable.h"
 #include "core/platform/Clock.h"
 #include "gui/livedata/SensorCheckColumn.h"
@@ -19,14 +20,9 @@
 
 namespace {
 
-constexpr int kLastGridRow = 79;
-constexpr int kIdlePauseMs = 100;
+using Page = SensorsTabPage;
 
-// The PIDs of the live grid in the order they are shown.
-bool isLivePid(int pid)
-{
-    return pid >= 0x03 && pid <= kLastPid && pid != 0x20 && pid != 0x40 && pid != 0x41;
-}
+constexpr int kIdlePauseMs = 100;
 
 QString hexPid(int pid)
 {
@@ -35,13 +31,19 @@ QString hexPid(int pid)
 
 } // namespace
 
-SensorsTab::SensorsTab(TabContext &context, SensorsTabPage &page) : QObject(&page), m_context(context), m_page(page)
+SensorsTab::SensorsTab(TabContext &context, SensorsTabPage &page)
+    : QObject(&page), m_context(context), m_page(page), m_loop(&context.state.BusyCount)
 {
     StringGrid *grid = m_page.StringGridSensors;
+    // The check-box column and the reading mark have no header.
+    grid->setCells(Page::PidColumn, 0, LoadMessage(SPID));
+    grid->setCells(Page::DescriptionColumn, 0, LoadMessage(SSensor));
+    grid->setCells(Page::UnitColumn, 0, LoadMessage(SMeasure));
+    grid->setCells(Page::ValueColumn, 0, LoadMessage(SValue));
     grid->setItemDelegate(new SensorGridCell(grid));
     m_checkColumn = new SensorCheckColumn([this](int row) { return GetCheckState(row); },
                                           [this](int row) { return rowPid(row) > 0; }, grid);
-    grid->setItemDelegateForColumn(0, m_checkColumn);
+    grid->setItemDelegateForColumn(Page::CheckColumn, m_checkColumn);
     m_gridViewport = grid->viewport();
     m_gridViewport->installEventFilter(this);
 
@@ -71,32 +73,39 @@ bool SensorsTab::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-int SensorsTab::rowPid(int row) const
+std::uint8_t SensorsTab::rowPid(int row) const
 {
-    int pid = 0;
-    for (QChar c : m_page.StringGridSensors->Cells(2, row)) {
-        const char16_t lower = c.toLower().unicode();
-        const int digit = c.isDigit() ? c.digitValue() : (lower >= u'a' && lower <= u'f') ? lower - u'a' + 10 : -1;
-        if (digit < 0)
-            break;
-        pid = std::min(pid * 16 + digit, 0x10000);
-    }
-    return pid;
+    return row >= 1 && row < int(m_rowPids.size()) ? m_rowPids[std::size_t(row)] : 0;
+}
+
+void SensorsTab::showRowPid(int row, std::uint8_t pid)
+{
+    StringGrid *grid = m_page.StringGridSensors;
+    grid->setCells(Page::PidColumn, row, hexPid(pid));
+    grid->setCells(Page::DescriptionColumn, row, PidDescription(pid));
+    grid->setCells(Page::UnitColumn, row, PidUnit(pid));
+    if (row >= 1 && row < int(m_rowPids.size()))
+        m_rowPids[std::size_t(row)] = pid;
+}
+
+void SensorsTab::clearRow(int row, int first, int last)
+{
+    for (int column = first; column <= last; ++column)
+        m_page.StringGridSensors->setCells(column, row, QString());
+    if (first <= Page::PidColumn && Page::PidColumn <= last && row >= 1 && row < int(m_rowPids.size()))
+        m_rowPids[std::size_t(row)] = 0;
 }
 
 bool SensorsTab::GetCheckState(int row) const
 {
-    const int pid = rowPid(row);
-    return pid <= kLastPid && m_context.state.Selection.IsSelected(std::uint8_t(pid));
+    return m_context.state.Selection.IsSelected(rowPid(row));
 }
 
 void SensorsTab::SetCheckState(int column, int row, bool state)
 {
     if (m_context.state.SensorLogActive)
         return;
-    const int pid = rowPid(row);
-    if (pid <= kLastPid)
-        m_context.state.Selection.SetSelected(std::uint8_t(pid), state);
+    m_context.state.Selection.SetSelected(rowPid(row), state);
     StringGrid *grid = m_page.StringGridSensors;
     if (row >= 1)
         grid->viewport()->update(grid->visualRect(grid->model()->index(row - 1, column)));
@@ -113,7 +122,7 @@ SensorsTab::CheckBoxHit SensorsTab::PtInCheckBox(QPoint point) const
     hit.row = index.row() + 1;
     const int gridLine = grid->showGrid() ? 1 : 0;
     const QRect box = SensorCheckColumn::boxRect(grid->visualRect(index).adjusted(0, 0, -gridLine, -gridLine), grid);
-    hit.hit = box.contains(point) && hit.column == 0 && hit.row >= 1;
+    hit.hit = box.contains(point) && hit.column == Page::CheckColumn && hit.row >= 1;
     return hit;
 }
 
@@ -146,12 +155,18 @@ void SensorsTab::ButtonResetSupportedClick()
 
 void SensorsTab::ResetSensorGrid()
 {
-    m_page.StringGridSensors->clearDataRows(0, 5);
+    m_page.StringGridSensors->clearDataRows(Page::CheckColumn, Page::ValueColumn);
+    m_rowPids.fill(0);
 }
 
 void SensorsTab::pump()
 {
     m_context.platform.clock.processEvents();
+}
+
+bool SensorsTab::forceMode() const
+{
+    return m_page.CheckBoxForceMode->isChecked();
 }
 
 void SensorsTab::ButtonStartClick()
@@ -170,23 +185,19 @@ void SensorsTab::ButtonStartClick()
     m_page.ButtonStart->setText(LoadMessage(SStop));
     m_page.ButtonLogToFile->setEnabled(true);
     state.SensorsRunning = true;
-    if (m_loopActive)
-        return; // the loop of an earlier start is still inside its pass and simply goes on
+    // The loop of an earlier start that is still inside its pass simply goes on.
+    m_loop.run([&] {
+        DetectSupportedPids(state.Selection, *state.Vehicle);
+        while (state.SensorsRunning && state.Connected)
+            runPass();
 
-    ++state.BusyCount;
-    m_loopActive = true;
-    DetectSupportedPids(state.Selection, *state.Vehicle);
-    while (state.SensorsRunning && state.Connected)
-        runPass();
-    m_loopActive = false;
-
-    // Whatever ended the loop (Stop, a change of tab, the connection), nothing is read any more:
-    // logging ends with it and cannot be started until the next Start.
-    if (state.SensorLogActive)
-        CloseSensorLog();
-    m_page.ButtonLogToFile->setEnabled(false);
-    m_page.ButtonStart->setText(LoadMessage(SStart));
-    --state.BusyCount;
+        // Whatever ended the loop (Stop, a change of tab, the connection), nothing is read any
+        // more: logging ends with it and cannot be started until the next Start.
+        if (state.SensorLogActive)
+            CloseSensorLog();
+        m_page.ButtonLogToFile->setEnabled(false);
+        m_page.ButtonStart->setText(LoadMessage(SStart));
+    });
 }
 
 void SensorsTab::runPass()
@@ -201,73 +212,45 @@ void SensorsTab::runPass()
 
     // The PIDs this pass is about to read, so that the link can ask for several at once; each
     // is still shown, logged and counted in its turn.
-    std::vector<std::uint8_t> plan;
-    for (int pid = 0x03; pid <= kLastPid; ++pid)
-        if (isLivePid(pid) && selection.IsSelected(std::uint8_t(pid))
-            && (selection.IsSupported(std::uint8_t(pid)) || m_page.CheckBoxForceMode->isChecked()))
-            plan.push_back(std::uint8_t(pid));
-    PassPidReads reads(m_context.pidReader.link, plan);
+    SensorPassPlan plan(selection);
+    PassPidReads reads(m_context.pidReader.link, plan.reads(forceMode()));
     const PidQuery query = reads.query();
 
-    int row = 1;
-    bool produced = false;
-    for (int pid = 0x03; pid <= kLastPid && row <= kLastGridRow; ++pid) {
-        if (!isLivePid(pid) || !selection.IsSelected(std::uint8_t(pid)))
-            continue;
-        if (!selection.IsSupported(std::uint8_t(pid)) && !m_page.CheckBoxForceMode->isChecked())
-            continue;
-        grid->setCells(1, row, QStringLiteral("****"));
+    while (const std::optional<std::uint8_t> pid = plan.nextRead(forceMode())) {
+        const int row = plan.row();
+        grid->setCells(Page::ReadingColumn, row, QStringLiteral("****"));
         pump();
-        const QString value = FormatPidValue(m_context.pidReader, selection, std::uint8_t(pid), CurrentData, query);
-        grid->setCells(2, row, hexPid(pid));
-        grid->setCells(3, row, PidDescription(std::uint8_t(pid)));
-        grid->setCells(4, row, PidUnit(std::uint8_t(pid)));
-        grid->setCells(5, row, value);
-        grid->setCells(1, row, QString());
+        const QString value = FormatPidValue(m_context.pidReader, selection, *pid, CurrentData, query);
+        showRowPid(row, *pid);
+        grid->setCells(Page::ValueColumn, row, value);
+        grid->setCells(Page::ReadingColumn, row, QString());
         pump();
-        ++row;
-        produced = true;
         if (state.SensorLogActive)
-            m_log.addValue(std::uint8_t(pid), value);
+            m_log.addValue(*pid, value);
         if (!stillRunning())
             break;
     }
     if (state.SensorLogActive)
         endLogLine();
 
-    if (produced) {
-        for (int column = 2; column <= 5; ++column)
-            grid->setCells(column, row, QString());
-        ++row;
-    } else {
+    if (plan.endReads())
+        clearRow(plan.row(), Page::PidColumn, Page::ValueColumn);
+    else
         m_context.platform.clock.pause(kIdlePauseMs);
-    }
 
-    produced = false;
-    for (int pid = 0x03; pid <= kLastPid && row <= kLastGridRow; ++pid) {
-        if (!isLivePid(pid) || selection.IsSelected(std::uint8_t(pid)))
-            continue;
-        if (!selection.IsSupported(std::uint8_t(pid)) && !m_page.CheckBoxForceMode->isChecked())
-            continue;
-        if (grid->Cells(2, row) != hexPid(pid)) {
-            grid->setCells(2, row, hexPid(pid));
-            grid->setCells(3, row, PidDescription(std::uint8_t(pid)));
-            grid->setCells(4, row, PidUnit(std::uint8_t(pid)));
-        }
-        grid->setCells(5, row, QString());
-        ++row;
-        produced = true;
+    while (const std::optional<std::uint8_t> pid = plan.nextListed(forceMode())) {
+        const int row = plan.row();
+        if (rowPid(row) != *pid)
+            showRowPid(row, *pid);
+        grid->setCells(Page::ValueColumn, row, QString());
     }
     invalidateGrid();
     pump();
-    if (!produced)
+    if (plan.listedCount() == 0)
         m_context.platform.clock.pause(kIdlePauseMs);
 
-    if (!stillRunning())
-        row = 1;
-    for (; row <= kLastGridRow; ++row)
-        for (int column = 0; column <= 5; ++column)
-            grid->setCells(column, row, QString());
+    for (int row = stillRunning() ? plan.row() + 1 : 1; row <= SensorPassPlan::kLastRow; ++row)
+        clearRow(row, Page::CheckColumn, Page::ValueColumn);
     pump();
     invalidateGrid();
 }
@@ -277,7 +260,7 @@ void SensorsTab::invalidateGrid()
     StringGrid *grid = m_page.StringGridSensors;
     for (int row = 1; row < grid->rowCountWithHeader(); ++row)
         if (m_checkColumn->outdated(row))
-            grid->viewport()->update(grid->visualRect(grid->model()->index(row - 1, 0)));
+            grid->viewport()->update(grid->visualRect(grid->model()->index(row - 1, Page::CheckColumn)));
 }
 
 void SensorsTab::endLogLine()
@@ -316,11 +299,8 @@ void SensorsTab::openSensorLog()
     m_page.ButtonLogToFile->setText(LoadMessage(SLogToFileStop));
 
     // With force mode off, the PIDs read from now on are the selected, supported ones.
-    QList<std::uint8_t> pids;
-    for (int pid = 0x03; pid <= kLastPid; ++pid)
-        if (isLivePid(pid) && state.Selection.IsSelected(std::uint8_t(pid))
-            && state.Selection.IsSupported(std::uint8_t(pid)))
-            pids << std::uint8_t(pid);
+    const std::vector<std::uint8_t> reads = SensorPassPlan(state.Selection).reads(false);
+    const QList<std::uint8_t> pids(reads.begin(), reads.end());
 
     const QString path = SensorLog::newPath(state.Settings.LogDirectory, m_context.platform.clock.localNow());
     const bool opened = m_log.create(m_context.platform.logFiles, path, pids);

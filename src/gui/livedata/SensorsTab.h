@@ -1,10 +1,14 @@
 #pragma once
 
 #include "core/livedata/SensorLog.h"
+#include "core/livedata/SensorPassPlan.h"
+#include "core/state/ReentryGuard.h"
 
 #include <QObject>
 #include <QPoint>
 
+#include <array>
+#include <cstdint>
 #include <memory>
 
 class SensorCheckColumn;
@@ -25,6 +29,11 @@ public:
     void ButtonDeselectAllClick();
     void ButtonInvertClick();
     void ButtonResetSupportedClick();
+
+    // Shows pid in a data row: its number, description and unit; the row's check box stands for it.
+    void showRowPid(int row, std::uint8_t pid);
+    // The PID a data row shows, 0 for none.
+    std::uint8_t rowPid(int row) const;
 
     // The selection state of the PID shown in a grid row.
     bool GetCheckState(int row) const;
@@ -51,11 +60,13 @@ protected:
 private:
     void runPass();
     void pump();
+    bool forceMode() const;
+    // Empties the columns first..last of a data row; the row shows no PID afterwards when they
+    // include the PID's.
+    void clearRow(int row, int first, int last);
     // Brings the grid on screen up to date with the selection: the cells whose texts changed
     // are repainted by the grid already; here the check boxes whose state changed are.
     void invalidateGrid();
-    // The PID written in column 2 of a row: its leading hexadecimal digits, 0 when none.
-    int rowPid(int row) const;
     void openSensorLog();
     void setSelectionControlsEnabled(bool enabled);
     void endLogLine();
@@ -65,5 +76,7 @@ private:
     SensorLog m_log;
     QObject *m_gridViewport = nullptr;
     SensorCheckColumn *m_checkColumn = nullptr;
-    bool m_loopActive = false;
+    // The PID each data row shows (index: the row), 0 for none; the grid shows the same as text.
+    std::array<std::uint8_t, SensorPassPlan::kLastRow + 1> m_rowPids{};
+    ReentryGuard m_loop; // one of the live loops counted in BusyCount
 };

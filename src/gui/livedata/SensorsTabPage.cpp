@@ -18,8 +18,8 @@ SensorsTabPage::SensorsTabPage(QWidget *parent) : QWidget(parent)
 
     GroupBoxSensors = makeGroupBox(this, "GroupBoxSensors", tr("  Dane z czujników  "), QRect(5, 10, 772, 479));
 
-    StringGridSensors = new StringGrid(GroupBoxSensors, "StringGridSensors", QRect(8, 16, 753, 417), 6, 80, 17,
-                                       {20, 21, 27, 285, 79, 294});
+    StringGridSensors = new StringGrid(GroupBoxSensors, "StringGridSensors", QRect(8, 16, 753, 417), ColumnCount, 80,
+                                       17, {20, 21, 27, 285, 79, 294});
     setHint(StringGridSensors, tr("Dane odczytywane z czujników. Klikając checkboxy po lewej stronie możesz wyłączyć "
                                   "czujniki których nie potrzebujesz oglądać, dzięki czemu pozostałe będą odczytywane "
                                   "szybciej. "));

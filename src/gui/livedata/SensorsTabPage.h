@@ -16,6 +16,18 @@ class SensorsTabPage : public QWidget {
 public:
     explicit SensorsTabPage(QWidget *parent = nullptr);
 
+    // The columns of StringGridSensors: the check box, the mark of the PID being read, the PID,
+    // its description and unit, and its value.
+    enum Column : int {
+        CheckColumn,
+        ReadingColumn,
+        PidColumn,
+        DescriptionColumn,
+        UnitColumn,
+        ValueColumn,
+        ColumnCount
+    };
+
     QGroupBox *GroupBoxSensors = nullptr;
     StringGrid *StringGridSensors = nullptr;
     QPushButton *ButtonStart = nullptr;

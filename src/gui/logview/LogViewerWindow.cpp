@@ -14,7 +14,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -285,15 +284,12 @@ void LogViewerWindow::ButtonEksportClick()
 {
     const QFileInfo log(m_path);
     const QString suggested = log.dir().filePath(log.completeBaseName() + QStringLiteral(".png"));
-    QString target;
-    if (chooseExportFile)
-        target = chooseExportFile(suggested);
-    else
-        target = QFileDialog::getSaveFileName(this, tr("Eksportuj wykres"), suggested,
-                                              tr("Obraz PNG (*.png);;Dokument PDF (*.pdf)"));
-    if (target.isEmpty())
+    const std::optional<QString> chosen =
+        m_platform.dialogs.chooseFileToSave(tr("Eksportuj wykres"), suggested,
+                                            tr("Obraz PNG (*.png);;Dokument PDF (*.pdf)"));
+    if (!chosen)
         return;
-    exportChart(target);
+    exportChart(*chosen);
 }
 
 void LogViewerWindow::exportChart(const QString &target)

@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class LogChart;
@@ -43,10 +42,6 @@ public:
     // Moves the cursor to time and reads out the values of the row shown there.
     void showCursorAt(double time);
     void ButtonEksportClick();
-
-    // Where the chart is exported to: asked of the operator unless a test says otherwise. An
-    // empty text cancels.
-    std::function<QString(const QString &suggested)> chooseExportFile;
 
     QLabel *LabelPlik = nullptr;
     QGroupBox *GroupBoxParametry = nullptr;

@@ -14,7 +14,6 @@
 #include "gui/state/TabContext.h"
 #include "gui/widgets/BusyCursor.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -38,10 +37,10 @@ MainTab::MainTab(TabContext &context, MainTabPage &page, ChosenVehicle &vehicle,
 
 void MainTab::ButtonPolaczClick()
 {
-    // The button's caption tells the state: "Rozłącz" means a connection is up.
+    // What the tab shows decides: a connection shown, whichever way it came to be shown, is closed.
     const BusyCursor busy(m_page.ButtonPolacz);
     const QString port = linkName();
-    if (m_page.ButtonPolacz->text() != LoadMessage(SDisconnect))
+    if (!m_connectionShown)
         connectBranch(port);
     else
         disconnectBranch(port);
@@ -75,6 +74,7 @@ void MainTab::replaceLastStatusLine(const QString &line)
 
 void MainTab::setConnectedControls(bool connected)
 {
+    m_connectionShown = connected;
     m_page.ButtonPolacz->setText(LoadMessage(connected ? SDisconnect : SConnect));
     m_page.ButtonPrintReport->setEnabled(connected);
     emit connectedShown(connected);
@@ -103,7 +103,7 @@ bool MainTab::makeConnection(const QString &port)
         // takes no clicks. A link that dies is noticed inside a read: running loops end at their
         // next check of Connected, and the window follows once the handler has returned.
         m_vehicle.SetEvents({m_context.pidReader.debugLine,
-                             [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
+                             [this] { m_context.platform.clock.processEventsWithoutInput(); },
                              [this] {
                                  m_context.state.Connected = false;
                                  QMetaObject::invokeMethod(this, &MainTab::adapterLost, Qt::QueuedConnection);
@@ -217,9 +217,7 @@ void MainTab::ResetIdentification()
 
 void MainTab::ComPortAfterOpen()
 {
-    m_page.ButtonPolacz->setText(LoadMessage(SDisconnect));
-    m_page.ButtonPrintReport->setEnabled(true);
-    emit connectedShown(true);
+    setConnectedControls(true);
     m_page.MemoStatus->clear();
 }
 
@@ -231,7 +229,7 @@ void MainTab::ComPortAfterClose()
 void MainTab::adapterLost()
 {
     // Connected was cleared when the loss was noticed; a disconnect in between has done it all.
-    if (m_page.ButtonPolacz->text() != LoadMessage(SDisconnect))
+    if (!m_connectionShown)
         return;
     MainState &state = m_context.state;
     state.Connected = false;

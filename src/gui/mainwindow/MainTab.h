@@ -50,6 +50,7 @@ private:
     // address and TCP port.
     QString linkName() const;
     QString portLine(const QString &port, std::uint16_t stateMessage) const;
+    // The button's caption, the print button and the settings menu show a connection, or none.
     void setConnectedControls(bool connected);
     void appendStatusLine(const QString &line);
     void replaceLastStatusLine(const QString &line);
@@ -58,4 +59,7 @@ private:
     MainTabPage &m_page;
     ChosenVehicle &m_vehicle;
     TComPort &m_port;
+    // Whether the controls show a connection: set by a connection and by the port's notification
+    // after opening, cleared by a disconnection, a lost link and the notification after closing.
+    bool m_connectionShown = false;
 };

@@ -3,10 +3,11 @@
 #include "core/report/ReportArchive.h"
 #include "core/settings/AppSettings.h"
 #include "gui/logview/LogViewerWindow.h"
+#include "gui/platform/GuiDialogs.h"
+#include "gui/platform/Platform.h"
 #include "gui/report/ReportArchiveWindow.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QMenu>
 
 RecordsMenu::RecordsMenu(QMenu &menu, QAction *before, Platform &platform, const AppSettings &settings, QWidget &window)
@@ -29,14 +30,11 @@ RecordsMenu::RecordsMenu(QMenu &menu, QAction *before, Platform &platform, const
 
 void RecordsMenu::MnuOtworzLogClick()
 {
-    QString path;
-    if (chooseLogFile)
-        path = chooseLogFile(m_settings.LogDirectory);
-    else
-        path = QFileDialog::getOpenFileName(&m_window, tr("Otwórz log"), m_settings.LogDirectory,
+    const std::optional<QString> path =
+        m_platform.dialogs.chooseFileToOpen(tr("Otwórz log"), m_settings.LogDirectory,
                                             tr("Logi czujników (*.csv);;Wszystkie pliki (*)"));
-    if (!path.isEmpty())
-        LogViewerWindow::open(m_platform, path, &m_window);
+    if (path)
+        LogViewerWindow::open(m_platform, *path, &m_window);
 }
 
 void RecordsMenu::MnuArchiwumClick()

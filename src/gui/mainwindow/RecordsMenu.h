@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QAction;
 class QMenu;
 class QWidget;
@@ -20,10 +18,6 @@ public:
 
     void MnuOtworzLogClick();
     void MnuArchiwumClick();
-
-    // The log file to open, chosen by the operator in the log directory unless a test says
-    // otherwise; an empty text cancels.
-    std::function<QString(const QString &directory)> chooseLogFile;
 
     QAction *MnuOtworzLog = nullptr;
     QAction *MnuArchiwum = nullptr;

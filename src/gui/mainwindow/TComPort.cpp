@@ -1,30 +1,18 @@
 #include "gui/mainwindow/TComPort.h"
 
-TComPort::TComPort(QObject *parent) : QObject(parent)
+#include "core/settings/AppSettings.h"
+
+TComPort::TComPort(AppSettings &settings, QObject *parent) : QObject(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("ComPort"));
-    setPortName(QStringLiteral("COM1"));
-    m_port.setBaudRate(QSerialPort::Baud57600);
-    m_port.setDataBits(QSerialPort::Data8);
-    m_port.setParity(QSerialPort::NoParity);
-    m_port.setStopBits(QSerialPort::OneStop);
-    m_port.setFlowControl(QSerialPort::NoFlowControl);
 }
 
-bool TComPort::open()
+QString TComPort::portName() const
 {
-    if (!m_port.open(QIODevice::ReadWrite))
-        return false;
-    m_port.setDataTerminalReady(DtrEnabled);
-    m_port.setRequestToSend(RtsEnabled);
-    Q_EMIT AfterOpen();
-    return true;
+    return m_settings.Port;
 }
 
-void TComPort::close()
+void TComPort::setPortName(const QString &name)
 {
-    if (!m_port.isOpen())
-        return;
-    m_port.close();
-    Q_EMIT AfterClose();
+    m_settings.Port = name;
 }

@@ -22,9 +22,9 @@
 #include "gui/mainwindow/TAboutForm.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/mainwindow/TSetupForm.h"
+#include "gui/mainwindow/TWaitForm.h"
 #include "gui/measure/AccelTab.h"
 #include "gui/measure/AccelTabPage.h"
-#include "gui/measure/ChartSeries.h"
 #include "gui/measure/DynoTab.h"
 #include "gui/measure/DynoTabPage.h"
 #include "gui/measure/PlotTab.h"
@@ -43,7 +43,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -52,7 +51,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace {
 
@@ -61,7 +59,13 @@ constexpr int kDebugLogMaxLines = 5000;
 
 } // namespace
 
-TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle) : m_platform(platform)
+TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle)
+    : m_platform(platform),
+      m_otherTabs([this] { return buildOtherTabs(); }),
+      m_about([this] { return std::make_unique<TAboutForm>(this); }),
+      m_setup([this] { return std::make_unique<TSetupForm>(m_state.Settings, *ComPort, m_platform, this); }),
+      m_wait([this] { return std::make_unique<TWaitForm>(this); }),
+      m_raport([this] { return std::make_unique<TFormRaport>(*m_tabContext, m_wait.get(), this); })
 {
     setObjectName(QStringLiteral("MainForm"));
     auto chosen = std::make_unique<ChosenVehicle>(vehicle ? std::move(vehicle)
@@ -73,12 +77,10 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle) :
     m_tabContext = std::make_unique<TabContext>(TabContext{platform, m_state, *m_pidReader});
     resize(800, 600);
 
-    ComPort = new TComPort(this);
-    Timer = new QTimer(this);
-    Timer->setObjectName(QStringLiteral("Timer"));
+    ComPort = new TComPort(m_state.Settings, this);
 
     buildMenu();
-    buildTabs();
+    buildTabBar();
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar"));
     setStatusBar(bar);
@@ -92,11 +94,32 @@ TMainForm::TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle) :
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::attachDialogs(TAboutForm *about, TSetupForm *setup, TFormRaport *raport)
+void TMainForm::buildAllParts()
 {
-    m_about = about;
-    m_setup = setup;
-    m_raport = raport;
+    m_otherTabs.get();
+    m_about.get();
+    m_setup.get();
+    m_raport.get(); // with its wait notice
+}
+
+TAboutForm &TMainForm::aboutForm()
+{
+    return m_about.get();
+}
+
+TSetupForm &TMainForm::setupForm()
+{
+    return m_setup.get();
+}
+
+TFormRaport &TMainForm::raportForm()
+{
+    return m_raport.get();
+}
+
+TWaitForm &TMainForm::waitForm()
+{
+    return m_wait.get();
 }
 
 void TMainForm::buildMenu()
@@ -169,8 +192,8 @@ constexpr int kDebugTabIndex = 8;
 } // namespace
 
 // The tab bar with every caption, the main tab's page and the debug log; empty pages stand in for
-// the others until finishConstruction.
-void TMainForm::buildTabs()
+// the others until they are built.
+void TMainForm::buildTabBar()
 {
     Pages = new ::PageControl(this);
     Pages->setObjectName(QStringLiteral("PageControl"));
@@ -195,8 +218,7 @@ void TMainForm::buildTabs()
     connectMainTab();
 }
 
-// The pages of the tabs between the main tab and the debug log, with their behaviour.
-void TMainForm::buildHiddenPages()
+std::unique_ptr<TMainForm::OtherTabs> TMainForm::buildOtherTabs()
 {
     TabDTC = new DtcTabPage;
     TabFreeze = new FreezeTabPage;
@@ -206,27 +228,35 @@ void TMainForm::buildHiddenPages()
     TabAccel = new AccelTabPage;
     TabDyno = new DynoTabPage;
     QWidget *const pages[] = {TabDTC, TabFreeze, TabSensors, TabMonitors, TabPlot, TabAccel, TabDyno};
-    const auto tabs = tabCaptions();
+    const auto captions = tabCaptions();
     int index = 1;
     for (QWidget *page : pages) {
         QWidget *standIn = Pages->widget(index);
         Pages->removeTab(index);
         delete standIn;
-        Pages->insertTab(index, page, tabs[index].caption);
-        nameTab(*Pages, index, page, tabs[index]);
+        Pages->insertTab(index, page, captions[index].caption);
+        nameTab(*Pages, index, page, captions[index]);
         ++index;
     }
     Pages->setTabVisible(kDebugTabIndex, false);
 
-    m_dtcTab = new DtcTab(*m_tabContext, *TabDTC);
+    auto tabs = std::make_unique<OtherTabs>(OtherTabs{
+        *new DtcTab(*m_tabContext, *TabDTC),
+        *new FreezeTab(*m_tabContext, *TabFreeze),
+        *new SensorsTab(*m_tabContext, *TabSensors),
+        *new MonitorsTab(*m_tabContext, *TabMonitors),
+        *new PlotTab(*m_tabContext, *TabPlot),
+        *new AccelTab(*m_tabContext, *TabAccel),
+        *new DynoTab(*m_tabContext, *TabDyno),
+    });
     // After a clear the main tab asks the vehicle again, so the two tabs never disagree.
-    connect(m_dtcTab, &DtcTab::codesCleared, m_mainTab, &MainTab::showFaultSummary);
-    m_freezeTab = new FreezeTab(*m_tabContext, *TabFreeze);
-    m_sensorsTab = new SensorsTab(*m_tabContext, *TabSensors);
-    m_monitorsTab = new MonitorsTab(*m_tabContext, *TabMonitors);
+    connect(&tabs->dtc, &DtcTab::codesCleared, m_mainTab, &MainTab::showFaultSummary);
     for (QWidget *page : pages)
         for (StringGrid *grid : page->findChildren<StringGrid *>())
             grid->announce();
+    resetOtherTabs(*tabs);
+    tabs->dyno.SetDynoDefaults();
+    return tabs;
 }
 
 // What the window does when the main tab connects or disconnects.
@@ -237,68 +267,13 @@ void TMainForm::connectMainTab()
     // The settings stay as they are while a connection is up.
     connect(m_mainTab, &MainTab::connectedShown, this,
             [this](bool connected) { MnuUstawienia->menuAction()->setEnabled(!connected); });
-    connect(m_mainTab, &MainTab::linkIdentified, this, [this](const LinkIdentity &identity) {
-        if (m_raport == nullptr)
-            return;
-        ReportData &report = m_raport->reportData();
-        report.InterfaceName = identity.interfaceName;
-        report.ModuleAddress = identity.moduleAddress;
-        report.Protocol = identity.protocol;
-        report.ProtocolNote = identity.protocolNote;
-    });
+    connect(m_mainTab, &MainTab::linkIdentified, this,
+            [this](const LinkIdentity &identity) { raportForm().reportData().setLink(identity); });
     connect(m_mainTab, &MainTab::disconnected, this, &TMainForm::ResetAllTabs);
     // After a lost link the operator is back where "Połącz" is: the tab gate lets no one leave
     // another tab without a connection.
     connect(m_mainTab, &MainTab::linkLost, this, [this] { Pages->setCurrentWidget(TabMain); });
     connect(TabMain->ButtonPrintReport, &QPushButton::clicked, this, &TMainForm::ButtonPrintReportClick);
-}
-
-void TMainForm::createChartSeries()
-{
-    for (auto &series : PlotSeries)
-        series = std::make_unique<ChartSeries>(*TabPlot->Chart1, ChartSeries::Kind::Line);
-    AccelSeries = std::make_unique<ChartSeries>(*TabAccel->ChartAccel, ChartSeries::Kind::Line);
-    DynoPowerLine = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Line);
-    DynoPowerPeak = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Points);
-    DynoTorqueLine = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Line);
-    DynoTorquePeak = std::make_unique<ChartSeries>(*TabDyno->ChartDyno, ChartSeries::Kind::Points);
-}
-
-// The measurement tabs draw on the series the main window owns, so they follow the series.
-void TMainForm::createMeasureTabs()
-{
-    PlotTab::Traces traces{};
-    for (std::size_t k = 0; k < traces.size(); ++k)
-        traces[k] = PlotSeries[k].get();
-    m_plotTab = new PlotTab(*m_tabContext, *TabPlot, traces, *Timer);
-    m_accelTab = new AccelTab(*m_tabContext, *TabAccel, *AccelSeries);
-    m_dynoTab = new DynoTab(*m_tabContext, *TabDyno,
-                            DynoTab::Series{*DynoPowerLine, *DynoPowerPeak, *DynoTorqueLine, *DynoTorquePeak});
-}
-
-void TMainForm::fillGridHeaders()
-{
-    for (StringGrid *grid : {TabDTC->StringGridDTCPending, TabDTC->StringGridDTCStored}) {
-        grid->setCells(0, 0, LoadMessage(SErrCode));
-        grid->setCells(1, 0, LoadMessage(SDesc));
-    }
-    const std::uint16_t paramHeaders[] = {SPID, SSensor, SMeasure, SValue};
-    for (int column = 0; column < 4; ++column) {
-        TabFreeze->StringGridFreezeParams->setCells(column, 0, LoadMessage(paramHeaders[column]));
-        TabSensors->StringGridSensors->setCells(column + 2, 0, LoadMessage(paramHeaders[column]));
-    }
-    const std::uint16_t monitorHeaders[] = {SMonSubsys, SStatus, SActive};
-    for (int column = 0; column < 3; ++column) {
-        TabMonitors->StringGridMonitorCont->setCells(column, 0, LoadMessage(monitorHeaders[column]));
-        TabMonitors->StringGridMonitorNonCont->setCells(column, 0, LoadMessage(monitorHeaders[column]));
-    }
-    const std::uint16_t continuous[] = {SMinMisfire, SMonFuel, SMonSys};
-    for (int row = 1; row <= 3; ++row)
-        TabMonitors->StringGridMonitorCont->setCells(0, row, LoadMessage(continuous[row - 1]));
-    const std::uint16_t nonContinuous[] = {SMonCat, SMonHCat,   SMonEVAP,    SMonSecAir,
-                                           SMonAC,  SMonLambda, SMonHLambda, SMonEGR};
-    for (int row = 1; row <= 8; ++row)
-        TabMonitors->StringGridMonitorNonCont->setCells(0, row, LoadMessage(nonContinuous[row - 1]));
 }
 
 void TMainForm::FormCreate()
@@ -313,27 +288,12 @@ void TMainForm::FormCreate()
     m_mainTab->ResetIdentification();
     MemoDebugLog->reset();
     LoadSettings(m_platform.settings, m_platform.dialogs, m_state.Settings);
-    ComPort->setPortName(m_state.Settings.Port);
-}
-
-void TMainForm::finishConstruction()
-{
-    if (m_complete)
-        return;
-    m_complete = true;
-    buildHiddenPages();
-    createChartSeries();
-    createMeasureTabs();
-    fillGridHeaders();
-    TabPlot->ComboBoxFreq->setCurrentIndex(0);
-    TabPlot->ComboBoxSerSize->setCurrentIndex(0);
-    ResetAllTabs();
-    m_dynoTab->SetDynoDefaults();
 }
 
 bool TMainForm::PageControlChanging()
 {
-    finishConstruction();
+    // The operator is on the way to another tab: it is there to go to.
+    OtherTabs &tabs = m_otherTabs.get();
     if (!m_state.Connected) {
         m_platform.dialogs.message(LoadMessage(STabMsg), MessageIcon::Information, MessageButtons::Ok);
         return false;
@@ -341,22 +301,27 @@ bool TMainForm::PageControlChanging()
     if (m_state.holdsTab())
         return false;
     m_state.SensorsRunning = false;
-    m_dynoTab->ResetDynoTab();
-    m_accelTab->ResetAccelTab();
+    tabs.dyno.ResetDynoTab();
+    tabs.accel.ResetAccelTab();
     return true;
 }
 
 void TMainForm::ResetAllTabs()
 {
-    finishConstruction();
     m_mainTab->ResetIdentification();
-    m_dtcTab->ResetDtcTab();
-    m_freezeTab->ResetFreezeFrameTab();
-    m_sensorsTab->ResetSensorGrid();
-    m_monitorsTab->ResetMonitorsTab();
+    resetOtherTabs(m_otherTabs.get());
+}
+
+// Every tab but "Główna", the debug log among them, in the order of ResetAllTabs.
+void TMainForm::resetOtherTabs(OtherTabs &tabs)
+{
+    tabs.dtc.ResetDtcTab();
+    tabs.freeze.ResetFreezeFrameTab();
+    tabs.sensors.ResetSensorGrid();
+    tabs.monitors.ResetMonitorsTab();
     MemoDebugLog->reset();
-    m_accelTab->ResetAccelTab();
-    m_dynoTab->ResetDynoTab();
+    tabs.accel.ResetAccelTab();
+    tabs.dyno.ResetDynoTab();
 }
 
 void TMainForm::appendDebugLine(const QString &line)
@@ -366,40 +331,41 @@ void TMainForm::appendDebugLine(const QString &line)
 
 void TMainForm::ButtonPrintReportClick()
 {
-    if (m_raport != nullptr)
-        m_raport->exec();
+    raportForm().exec();
+}
+
+void TMainForm::shutDown()
+{
+    // The sensor log is closed with every line written and every loop running inside a handler is
+    // told to stop; nothing is destroyed before those handlers have returned.
+    if (m_state.SensorLogActive)
+        sensorsTab().CloseSensorLog();
+    m_state.stopAllLoops();
 }
 
 void TMainForm::MnuZakonczClick()
 {
-    // Ends the program without the close handling: the sensor log is closed with every line
-    // written, every loop running inside a handler is told to stop, and the application leaves
-    // its event loop as soon as those handlers return.
-    if (m_state.SensorLogActive)
-        m_sensorsTab->CloseSensorLog();
-    m_state.stopAllLoops();
+    // Ends the program without the close handling: the application leaves its event loop as soon
+    // as the running handlers return.
+    shutDown();
     QCoreApplication::exit(0);
 }
 
 void TMainForm::MnuKonfiguracjaClick()
 {
-    if (m_setup != nullptr)
-        m_setup->exec();
+    setupForm().exec();
 }
 
 void TMainForm::MnuOprogramieClick()
 {
-    if (m_about != nullptr)
-        m_about->exec();
+    aboutForm().exec();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     m_platform.clock.pause(10);
-    if (m_state.SensorLogActive)
-        m_sensorsTab->CloseSensorLog();
-    // The loops end before anything is destroyed: the window only hides here and is destroyed
-    // when the program's event loop has returned, after every running handler.
-    m_state.stopAllLoops();
+    // The window only hides here and is destroyed when the program's event loop has returned,
+    // after every running handler.
+    shutDown();
     event->accept();
 }

@@ -2,26 +2,25 @@
 
 #include "core/livedata/FormatPidValue.h"
 #include "core/state/MainState.h"
+#include "gui/mainwindow/BuiltOnFirstUse.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <memory>
 
 class AccelTab;
 class AccelTabPage;
 class ChosenVehicle;
-class ChartSeries;
-class DtcTab;
 class DebugLogMemo;
+class DtcTab;
 class DtcTabPage;
-class FreezeTab;
-class MonitorsTab;
 class DynoTab;
 class DynoTabPage;
+class FreezeTab;
 class FreezeTabPage;
 class MainTab;
 class MainTabPage;
+class MonitorsTab;
 class MonitorsTabPage;
 class PageControl;
 class PlotTab;
@@ -29,8 +28,6 @@ class PlotTabPage;
 class QAction;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
-class QTimer;
 class RecordsMenu;
 class SensorsTab;
 class SensorsTabPage;
@@ -38,12 +35,17 @@ class TAboutForm;
 class TComPort;
 class TFormRaport;
 class TSetupForm;
+class TWaitForm;
 struct Platform;
 struct TabContext;
 
 // The main window: nine tabs (the debug tab hidden), the menu, the status bar showing the hint
-// under the pointer, the serial port, the plot timer, the chart series of the measurement tabs
-// and the shared state. It keeps the operator on "Główna" until a vehicle is connected.
+// under the pointer, the serial port and the shared state. It keeps the operator on "Główna" until
+// a vehicle is connected, and closes what must be closed when the program ends.
+//
+// What the first paint shows (menu, tab bar, the main tab, status bar) is built with the window;
+// the pages of the other tabs and the dialogs are built when first asked for, and all of them at
+// once by buildAllParts().
 class TMainForm final : public QMainWindow {
     Q_OBJECT
 public:
@@ -51,15 +53,9 @@ public:
     explicit TMainForm(Platform &platform, std::unique_ptr<VehicleLink> vehicle = nullptr);
     ~TMainForm() override;
 
-    // The dialogs are created after the main window; the menu and the print button show them.
-    void attachDialogs(TAboutForm *about, TSetupForm *setup, TFormRaport *raport);
-
-    // The window is built in two steps so that it shows quickly: the constructor builds what
-    // the first paint shows (menu, tab bar, the main tab, status bar), finishConstruction the
-    // pages of the other tabs and their behaviour, in place of the empty pages that stand in for
-    // them until then. Calling it again does nothing.
-    void finishConstruction();
-    bool isComplete() const { return m_complete; }
+    // Builds every part not built yet, as the program does right after its first paint.
+    void buildAllParts();
+    bool otherTabsBuilt() const { return m_otherTabs.built(); }
 
     MainState &state() { return m_state; }
     TComPort &comPort() { return *ComPort; }
@@ -68,13 +64,19 @@ public:
     // What the tabs reach of the main window.
     TabContext &tabContext() { return *m_tabContext; }
     MainTab &mainTab() { return *m_mainTab; }
-    SensorsTab &sensorsTab() { return *m_sensorsTab; }
-    DtcTab &dtcTab() { return *m_dtcTab; }
-    FreezeTab &freezeTab() { return *m_freezeTab; }
-    MonitorsTab &monitorsTab() { return *m_monitorsTab; }
-    PlotTab &plotTab() { return *m_plotTab; }
-    AccelTab &accelTab() { return *m_accelTab; }
-    DynoTab &dynoTab() { return *m_dynoTab; }
+    SensorsTab &sensorsTab() { return m_otherTabs.get().sensors; }
+    DtcTab &dtcTab() { return m_otherTabs.get().dtc; }
+    FreezeTab &freezeTab() { return m_otherTabs.get().freeze; }
+    MonitorsTab &monitorsTab() { return m_otherTabs.get().monitors; }
+    PlotTab &plotTab() { return m_otherTabs.get().plot; }
+    AccelTab &accelTab() { return m_otherTabs.get().accel; }
+    DynoTab &dynoTab() { return m_otherTabs.get().dyno; }
+
+    // The dialogs, shown modally (the wait notice without waiting); alive until the program ends.
+    TAboutForm &aboutForm();
+    TSetupForm &setupForm();
+    TFormRaport &raportForm();
+    TWaitForm &waitForm();
 
     // Tab gate: whether the operator may leave the current tab now.
     bool PageControlChanging();
@@ -96,34 +98,40 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The behaviour of the tabs between "Główna" and the debug log, each owned by its page.
+    struct OtherTabs {
+        DtcTab &dtc;
+        FreezeTab &freeze;
+        SensorsTab &sensors;
+        MonitorsTab &monitors;
+        PlotTab &plot;
+        AccelTab &accel;
+        DynoTab &dyno;
+    };
+
     void FormCreate();
     void buildMenu();
-    void buildTabs();
-    void buildHiddenPages();
-    void createChartSeries();
-    void createMeasureTabs();
-    void fillGridHeaders();
+    void buildTabBar();
+    // The pages of the other tabs with their behaviour, in place of the empty pages that stand in
+    // for them until then.
+    std::unique_ptr<OtherTabs> buildOtherTabs();
+    void resetOtherTabs(OtherTabs &tabs);
     void connectMainTab();
+    // What ending the program needs, by "Zakończ" or by closing the window.
+    void shutDown();
 
     Platform &m_platform;
-    bool m_complete = false;
     MainState m_state;
     ChosenVehicle *m_vehicle = nullptr; // owned by m_state
 
-    TAboutForm *m_about = nullptr;
-    TSetupForm *m_setup = nullptr;
-    TFormRaport *m_raport = nullptr;
     std::unique_ptr<PidReader> m_pidReader;
     std::unique_ptr<TabContext> m_tabContext;
-    // The behaviour of the tabs, each owned by its page.
-    MainTab *m_mainTab = nullptr;
-    DtcTab *m_dtcTab = nullptr;
-    FreezeTab *m_freezeTab = nullptr;
-    SensorsTab *m_sensorsTab = nullptr;
-    MonitorsTab *m_monitorsTab = nullptr;
-    PlotTab *m_plotTab = nullptr;
-    AccelTab *m_accelTab = nullptr;
-    DynoTab *m_dynoTab = nullptr;
+    MainTab *m_mainTab = nullptr; // owned by its page
+    BuiltOnFirstUse<OtherTabs> m_otherTabs;
+    BuiltOnFirstUse<TAboutForm> m_about;
+    BuiltOnFirstUse<TSetupForm> m_setup;
+    BuiltOnFirstUse<TWaitForm> m_wait;
+    BuiltOnFirstUse<TFormRaport> m_raport; // uses the wait notice and the tabs' context
 
 public:
     // Controls and components, named as in the window layout.
@@ -149,12 +157,4 @@ public:
     QAction *MnuOprogramie = nullptr;
 
     TComPort *ComPort = nullptr;
-    QTimer *Timer = nullptr;
-
-    std::array<std::unique_ptr<ChartSeries>, 5> PlotSeries;
-    std::unique_ptr<ChartSeries> AccelSeries;
-    std::unique_ptr<ChartSeries> DynoPowerLine;
-    std::unique_ptr<ChartSeries> DynoPowerPeak;
-    std::unique_ptr<ChartSeries> DynoTorqueLine;
-    std::unique_ptr<ChartSeries> DynoTorquePeak;
 };

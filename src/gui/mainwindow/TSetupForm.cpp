@@ -161,11 +161,8 @@ bool TSetupForm::applyIfDirectoryValid()
     m_settings.Adres2 = EditAdr2->text();
     m_settings.Adres3 = EditAdr3->text();
     m_settings.ReportArchive = EditArchiwum->text();
-    if (!m_chosenPort.isEmpty()) {
-        // The settings and the port follow the name together.
-        m_settings.Port = m_chosenPort;
-        m_port.setPortName(m_chosenPort);
-    }
+    if (!m_chosenPort.isEmpty())
+        m_port.setPortName(m_chosenPort); // the settings' port name
     m_adapter->apply(m_settings);
     return true;
 }

@@ -1,11 +1,6 @@
 #include "gui/mainwindow/Workstation.h"
 
 #include "core/vehicle/VehicleLink.h"
-#include "gui/mainwindow/TAboutForm.h"
-#include "gui/mainwindow/TMainForm.h"
-#include "gui/mainwindow/TSetupForm.h"
-#include "gui/mainwindow/TWaitForm.h"
-#include "gui/report/TFormRaport.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -48,35 +43,12 @@ private:
 } // namespace
 
 Workstation::Workstation(Platform &platform, std::unique_ptr<VehicleLink> vehicle, Start start)
-    : m_platform(platform),
-      m_pictures((registerPictures(), true)),
-      m_main(std::make_unique<TMainForm>(platform, std::move(vehicle)))
+    : m_pictures((registerPictures(), true)), m_main(std::make_unique<TMainForm>(platform, std::move(vehicle)))
 {
     if (start == Start::Whole)
-        finishConstruction();
+        m_main->buildAllParts();
     else
-        new AfterFirstPaint(*m_main, [this] { finishConstruction(); });
+        new AfterFirstPaint(*m_main, [this] { m_main->buildAllParts(); });
 }
 
-void Workstation::finishConstruction()
-{
-    if (m_about)
-        return;
-    m_main->finishConstruction();
-    m_about = std::make_unique<TAboutForm>(m_main.get());
-    m_setup = std::make_unique<TSetupForm>(m_main->state().Settings, m_main->comPort(), m_platform, m_main.get());
-    m_raport = std::make_unique<TFormRaport>(m_main->tabContext(), m_main.get());
-    m_wait = std::make_unique<TWaitForm>(m_main.get());
-    m_main->attachDialogs(m_about.get(), m_setup.get(), m_raport.get());
-    m_raport->setWaitForm(m_wait.get());
-}
-
-Workstation::~Workstation()
-{
-    // The dialogs are children of the main window as well; they go first, in reverse order.
-    m_wait.reset();
-    m_raport.reset();
-    m_setup.reset();
-    m_about.reset();
-    m_main.reset();
-}
+Workstation::~Workstation() = default;

@@ -1,44 +1,44 @@
 #pragma once
 
+#include "gui/mainwindow/TMainForm.h"
+
 #include <memory>
 
 class TAboutForm;
 class TFormRaport;
-class TMainForm;
 class TSetupForm;
 class TWaitForm;
 class VehicleLink;
 struct Platform;
 
-// The five windows of the program, created in their start-up order and alive until it ends:
-// the main window, the About box, the configuration dialog, the report dialog and the notice
-// shown while a report is assembled.
+// The program's windows: the main window, which builds its other tabs and its dialogs (the About
+// box, the configuration dialog, the report dialog and the notice shown while a report is
+// assembled) when they are first asked for. All of them live until the program ends.
 class Workstation {
 public:
     // Whole builds every window at once. PaintFirst builds only what the main window's first
-    // paint shows and the rest right after that paint, so that the program appears sooner;
-    // whatever asks for a part not yet built has it built at once.
+    // paint shows and the rest right after that paint, so that the program appears sooner.
     enum class Start { Whole, PaintFirst };
 
     explicit Workstation(Platform &platform, std::unique_ptr<VehicleLink> vehicle = nullptr,
                          Start start = Start::Whole);
     ~Workstation();
 
-    // Builds what PaintFirst left for later; calling it again does nothing.
-    void finishConstruction();
-
     TMainForm &mainForm() { return *m_main; }
-    TAboutForm &aboutForm() { return (finishConstruction(), *m_about); }
-    TSetupForm &setupForm() { return (finishConstruction(), *m_setup); }
-    TFormRaport &raportForm() { return (finishConstruction(), *m_raport); }
-    TWaitForm &waitForm() { return (finishConstruction(), *m_wait); }
+    // A window asked for from outside the program has the program built whole first.
+    TAboutForm &aboutForm() { return whole(&TMainForm::aboutForm); }
+    TSetupForm &setupForm() { return whole(&TMainForm::setupForm); }
+    TFormRaport &raportForm() { return whole(&TMainForm::raportForm); }
+    TWaitForm &waitForm() { return whole(&TMainForm::waitForm); }
 
 private:
-    Platform &m_platform;
+    template <class Window>
+    Window &whole(Window &(TMainForm::*window)())
+    {
+        m_main->buildAllParts();
+        return (*m_main.*window)();
+    }
+
     bool m_pictures; // registered before the first window is made
     std::unique_ptr<TMainForm> m_main;
-    std::unique_ptr<TAboutForm> m_about;
-    std::unique_ptr<TSetupForm> m_setup;
-    std::unique_ptr<TFormRaport> m_raport;
-    std::unique_ptr<TWaitForm> m_wait;
 };

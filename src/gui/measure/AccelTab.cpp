@@ -35,14 +35,19 @@ QString kmh(int speed)
 
 } // namespace
 
-AccelTab::AccelTab(TabContext &context, AccelTabPage &page, ChartSeries &series)
-    : QObject(&page), m_context(context), m_page(page), m_series(series)
+AccelTab::AccelTab(TabContext &context, AccelTabPage &page)
+    : QObject(&page),
+      AccelSeries(std::make_unique<ChartSeries>(*page.ChartAccel, ChartSeries::Kind::Line)),
+      m_context(context),
+      m_page(page)
 {
     for (QRadioButton *button :
          {m_page.RadioButtonSpd1, m_page.RadioButtonSpd2, m_page.RadioButtonSpd3, m_page.RadioButtonSpd4})
         connect(button, &QRadioButton::clicked, this, &AccelTab::RadioButtonSpdClick);
     connect(m_page.ButtonAccelStart, &QPushButton::clicked, this, &AccelTab::ButtonAccelStartClick);
 }
+
+AccelTab::~AccelTab() = default;
 
 void AccelTab::RadioButtonSpdClick()
 {
@@ -51,12 +56,23 @@ void AccelTab::RadioButtonSpdClick()
     m_page.MaskEditVkonc->setEnabled(typed);
 }
 
+void AccelTab::hideRunLabels()
+{
+    for (QLabel *label : {m_page.LabelMsg, m_page.LabelMsg2, m_page.LabelSpeed, m_page.LabelTime})
+        label->hide();
+}
+
+void AccelTab::hideResultLabels()
+{
+    m_page.LabelSpeedResult1->hide();
+    m_page.LabelSpeedResult2->hide();
+}
+
 void AccelTab::ResetAccelTab()
 {
-    for (QLabel *label : {m_page.LabelMsg, m_page.LabelMsg2, m_page.LabelSpeed, m_page.LabelTime,
-                          m_page.LabelSpeedResult1, m_page.LabelSpeedResult2})
-        label->hide();
-    m_series.clear();
+    hideRunLabels();
+    hideResultLabels();
+    AccelSeries->clear();
     m_page.ChartAccel->replot();
 }
 
@@ -68,14 +84,10 @@ void AccelTab::ButtonAccelStartClick()
     }
     // A cancelled test whose handler has not yet returned (it notices the cancel only after its
     // first measurement step) still drives the labels; a new test waits until it has.
-    if (m_testActive)
+    if (m_test.inside())
         return;
-    const std::optional<SpeedRange> range = chosenRange();
-    if (!range)
-        return;
-    m_testActive = true;
-    run(*range);
-    m_testActive = false;
+    if (const std::optional<SpeedRange> range = chosenRange())
+        m_test.run([&] { run(*range); });
 }
 
 std::optional<SpeedRange> AccelTab::chosenRange()
@@ -111,11 +123,10 @@ void AccelTab::run(const SpeedRange &range)
     state.AccelRunning = true;
     showSpeedAxis(range);
     setRadioButtonsEnabled(false);
-    m_page.LabelSpeedResult1->hide();
-    m_page.LabelSpeedResult2->hide();
-    m_series.attach();
-    m_series.setColour(QColor(0xFF, 0x00, 0x00));
-    m_series.clear();
+    hideResultLabels();
+    AccelSeries->attach();
+    AccelSeries->setColour(QColor(0xFF, 0x00, 0x00));
+    AccelSeries->clear();
     m_page.ChartAccel->replot();
     m_page.ButtonAccelStart->setText(LoadMessage(SStopAccel));
 
@@ -179,8 +190,7 @@ void AccelTab::run(const SpeedRange &range)
 
     state.AccelRunning = false;
     m_page.ButtonAccelStart->setText(LoadMessage(SStartAccel));
-    for (QLabel *label : {m_page.LabelMsg, m_page.LabelMsg2, m_page.LabelSpeed, m_page.LabelTime})
-        label->hide();
+    hideRunLabels();
     setRadioButtonsEnabled(true);
 }
 
@@ -188,9 +198,8 @@ void AccelTab::cancel()
 {
     m_context.state.AccelRunning = false;
     m_page.ButtonAccelStart->setText(LoadMessage(SStartAccel));
-    for (QLabel *label : {m_page.LabelMsg, m_page.LabelMsg2, m_page.LabelSpeed, m_page.LabelTime,
-                          m_page.LabelSpeedResult1, m_page.LabelSpeedResult2})
-        label->hide();
+    hideRunLabels();
+    hideResultLabels();
     setRadioButtonsEnabled(true);
 }
 
@@ -209,8 +218,8 @@ void AccelTab::showSpeedAxis(const SpeedRange &range)
 void AccelTab::appendSpeed(int speed)
 {
     QCustomPlot *chart = m_page.ChartAccel;
-    const int index = m_series.count();
-    m_series.append(index, speed);
+    const int index = AccelSeries->count();
+    AccelSeries->append(index, speed);
     // The speed axis stays fixed; the steps fill the width whatever their number.
     chart->xAxis->setRange(0, std::max(index, 1));
     chart->replot();

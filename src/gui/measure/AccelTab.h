@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/measure/AccelRules.h"
+#include "core/state/ReentryGuard.h"
 
 #include <QObject>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class AccelTabPage;
@@ -16,12 +18,15 @@ struct TabContext;
 class AccelTab final : public QObject {
     Q_OBJECT
 public:
-    // series belongs to the main window and outlives the tab.
-    AccelTab(TabContext &context, AccelTabPage &page, ChartSeries &series);
+    AccelTab(TabContext &context, AccelTabPage &page);
+    ~AccelTab() override;
 
     void RadioButtonSpdClick();
     void ButtonAccelStartClick();
     void ResetAccelTab();
+
+    // The speed trace on ChartAccel.
+    std::unique_ptr<ChartSeries> AccelSeries;
 
 private:
     // The range of the first checked radio button; nullopt when none is checked or the typed
@@ -30,12 +35,14 @@ private:
     void run(const SpeedRange &range);
     void cancel();
     void setRadioButtonsEnabled(bool enabled);
+    // The prompts, the speed and the time of a run under way; the range and time of its result.
+    void hideRunLabels();
+    void hideResultLabels();
     void showSpeedAxis(const SpeedRange &range);
     void appendSpeed(int speed);
     void pump();
 
     TabContext &m_context;
     AccelTabPage &m_page;
-    ChartSeries &m_series;
-    bool m_testActive = false;
+    ReentryGuard m_test;
 };

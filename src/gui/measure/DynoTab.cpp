@@ -43,13 +43,26 @@ const QColor kTorqueColour(0x00, 0xFF, 0x00);
 
 } // namespace
 
-DynoTab::DynoTab(TabContext &context, DynoTabPage &page, const Series &series)
-    : QObject(&page), m_context(context), m_page(page), m_series(series)
+DynoTab::DynoTab(TabContext &context, DynoTabPage &page)
+    : QObject(&page),
+      DynoPowerLine(std::make_unique<ChartSeries>(*page.ChartDyno, ChartSeries::Kind::Line)),
+      DynoPowerPeak(std::make_unique<ChartSeries>(*page.ChartDyno, ChartSeries::Kind::Points)),
+      DynoTorqueLine(std::make_unique<ChartSeries>(*page.ChartDyno, ChartSeries::Kind::Line)),
+      DynoTorquePeak(std::make_unique<ChartSeries>(*page.ChartDyno, ChartSeries::Kind::Points)),
+      m_context(context),
+      m_page(page)
 {
     for (QLineEdit *edit : {m_page.EditDyno_B, m_page.EditDyno_H, m_page.EditDyno_h1})
         connect(edit, &QLineEdit::textChanged, this, &DynoTab::EditDyno_FChange);
     connect(m_page.ButtonDynoReset, &QPushButton::clicked, this, &DynoTab::ButtonDynoResetClick);
     connect(m_page.ButtonStartDyno, &QPushButton::clicked, this, &DynoTab::ButtonStartDynoClick);
+}
+
+DynoTab::~DynoTab() = default;
+
+std::array<ChartSeries *, 4> DynoTab::allSeries() const
+{
+    return {DynoPowerLine.get(), DynoPowerPeak.get(), DynoTorqueLine.get(), DynoTorquePeak.get()};
 }
 
 QString DynoTab::general(double value) const
@@ -115,16 +128,16 @@ void DynoTab::run(const DynoParameters &parameters)
     Clock &clock = m_context.platform.clock;
 
     state.DynoRunning = true;
-    for (ChartSeries *series : {&m_series.powerLine, &m_series.powerPeak, &m_series.torqueLine, &m_series.torquePeak}) {
+    for (ChartSeries *series : allSeries()) {
         series->attach();
         series->clear();
     }
-    m_series.powerLine.setColour(kPowerColour);
-    m_series.powerPeak.setColour(kPowerColour);
-    m_series.torqueLine.setColour(kTorqueColour);
-    m_series.torquePeak.setColour(kTorqueColour);
-    m_series.powerPeak.setTriangleMarker();
-    m_series.torquePeak.setTriangleMarker();
+    DynoPowerLine->setColour(kPowerColour);
+    DynoPowerPeak->setColour(kPowerColour);
+    DynoTorqueLine->setColour(kTorqueColour);
+    DynoTorquePeak->setColour(kTorqueColour);
+    DynoPowerPeak->setTriangleMarker();
+    DynoTorquePeak->setTriangleMarker();
     repaint();
 
     setParameterFieldsEnabled(false);
@@ -145,8 +158,8 @@ void DynoTab::run(const DynoParameters &parameters)
             showResult(m_page.EditDyno_Moment, sampler.Tmax());
             showResult(m_page.EditDyno_Moment_RPM, sampler.nTmax());
             m_page.LabelRPM->setText(QString::number(sample.nAvg));
-            m_series.powerLine.append(sample.nAvg, sample.P);
-            m_series.torqueLine.append(sample.nAvg, sample.T);
+            DynoPowerLine->append(sample.nAvg, sample.P);
+            DynoTorqueLine->append(sample.nAvg, sample.T);
             repaint();
         }
         clock.processEvents();
@@ -154,8 +167,8 @@ void DynoTab::run(const DynoParameters &parameters)
             return;
     } while (sample.rising);
 
-    m_series.powerPeak.append(sampler.nPmax(), sampler.Pmax());
-    m_series.torquePeak.append(sampler.nTmax(), sampler.Tmax());
+    DynoPowerPeak->append(sampler.nPmax(), sampler.Pmax());
+    DynoTorquePeak->append(sampler.nTmax(), sampler.Tmax());
     repaint();
     m_context.platform.tones.beep(kSignalHz, kEndBeepMs);
     clock.processEvents();
@@ -207,7 +220,7 @@ void DynoTab::clearResults()
 
 void DynoTab::clearSeries()
 {
-    for (ChartSeries *series : {&m_series.powerLine, &m_series.powerPeak, &m_series.torqueLine, &m_series.torquePeak})
+    for (ChartSeries *series : allSeries())
         series->clear();
     m_page.ChartDyno->replot();
 }
@@ -216,7 +229,7 @@ void DynoTab::repaint()
 {
     // Both axes start at 0; their far ends follow the curves.
     QCustomPlot *chart = m_page.ChartDyno;
-    if (m_series.powerLine.count() + m_series.torqueLine.count() > 0) {
+    if (DynoPowerLine->count() + DynoTorqueLine->count() > 0) {
         chart->rescaleAxes(true);
         chart->xAxis->setRange(0, std::max(chart->xAxis->range().upper, 1.0));
         chart->yAxis->setRange(0, std::max(chart->yAxis->range().upper * kValueHeadroom, 1.0));

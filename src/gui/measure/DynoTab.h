@@ -4,6 +4,9 @@
 
 #include <QObject>
 
+#include <array>
+
+#include <memory>
 #include <optional>
 
 class ChartSeries;
@@ -17,15 +20,8 @@ struct TabContext;
 class DynoTab final : public QObject {
     Q_OBJECT
 public:
-    // The main window's four series of the dyno chart; they outlive the tab.
-    struct Series {
-        ChartSeries &powerLine;
-        ChartSeries &powerPeak;
-        ChartSeries &torqueLine;
-        ChartSeries &torquePeak;
-    };
-
-    DynoTab(TabContext &context, DynoTabPage &page, const Series &series);
+    DynoTab(TabContext &context, DynoTabPage &page);
+    ~DynoTab() override;
 
     void EditDyno_FChange();
     void ButtonDynoResetClick();
@@ -36,6 +32,12 @@ public:
     // The eight parameters of a run, or nothing after telling the operator what is wrong.
     std::optional<DynoParameters> validateParameters();
 
+    // The series of ChartDyno, in their order on it: power and its maximum, torque and its maximum.
+    std::unique_ptr<ChartSeries> DynoPowerLine;
+    std::unique_ptr<ChartSeries> DynoPowerPeak;
+    std::unique_ptr<ChartSeries> DynoTorqueLine;
+    std::unique_ptr<ChartSeries> DynoTorquePeak;
+
 private:
     void run(const DynoParameters &parameters);
     void cancel();
@@ -45,8 +47,8 @@ private:
     void clearSeries();
     void repaint();
     QString general(double value) const;
+    std::array<ChartSeries *, 4> allSeries() const;
 
     TabContext &m_context;
     DynoTabPage &m_page;
-    Series m_series;
 };

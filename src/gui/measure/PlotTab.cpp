@@ -28,12 +28,20 @@ constexpr int kIdlePauseMs = 20;
 
 } // namespace
 
-PlotTab::PlotTab(TabContext &context, PlotTabPage &page, const Traces &traces, QTimer &timer)
-    : QObject(&page), m_context(context), m_page(page), m_traces(traces), m_timer(timer)
+PlotTab::PlotTab(TabContext &context, PlotTabPage &page) : QObject(&page), m_context(context), m_page(page)
 {
+    for (auto &trace : PlotSeries)
+        trace = std::make_unique<ChartSeries>(*m_page.Chart1, ChartSeries::Kind::Line);
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
     connect(m_page.ButtonPlotStart, &QPushButton::clicked, this, &PlotTab::ButtonPlotStartClick);
-    connect(&m_timer, &QTimer::timeout, this, &PlotTab::TimerTimer);
+    connect(Timer, &QTimer::timeout, this, &PlotTab::TimerTimer);
+    // The history length and the scroll rate start at their first choices, 50 points and 100 ms.
+    m_page.ComboBoxFreq->setCurrentIndex(0);
+    m_page.ComboBoxSerSize->setCurrentIndex(0);
 }
+
+PlotTab::~PlotTab() = default;
 
 void PlotTab::ButtonPlotStartClick()
 {
@@ -43,19 +51,17 @@ void PlotTab::ButtonPlotStartClick()
         return;
     }
     start();
-    if (m_loopActive)
-        return; // a loop stopped and started again within one pump goes on with the new run
-
-    m_loopActive = true;
-    while (state.PlotRunning && state.Connected)
-        readPass();
-    m_loopActive = false;
+    // A loop stopped and started again within one pump goes on with the new run.
+    m_loop.run([&] {
+        while (state.PlotRunning && state.Connected)
+            readPass();
+    });
 }
 
 void PlotTab::start()
 {
     MainState &state = m_context.state;
-    for (ChartSeries *trace : m_traces)
+    for (const auto &trace : PlotSeries)
         trace->attach();
     state.PlotRunning = true;
     m_page.ButtonPlotStart->setText(LoadMessage(SStop));
@@ -66,7 +72,7 @@ void PlotTab::start()
 
     state.PlotSampleCount = PlotSampleCountOf(m_page.ComboBoxSerSize->currentText());
     for (int k = 0; k < kTraces; ++k) {
-        ChartSeries *trace = m_traces[k];
+        ChartSeries *trace = PlotSeries[k].get();
         trace->clear();
         trace->setColour(PlotTabPage::traceColour(k));
         for (int index = 0; index <= state.PlotSampleCount; ++index)
@@ -74,8 +80,8 @@ void PlotTab::start()
     }
     repaint();
 
-    m_timer.setInterval(PlotIntervalOf(m_page.ComboBoxFreq->currentText()));
-    m_timer.start();
+    Timer->setInterval(PlotIntervalOf(m_page.ComboBoxFreq->currentText()));
+    Timer->start();
 }
 
 void PlotTab::fillParameterLists()
@@ -97,7 +103,7 @@ void PlotTab::readPass()
     const int newest = state.PlotSampleCount;
 
     for (int k = 0; k < kTraces; ++k)
-        m_traces[k]->setColour(m_page.CBP[k]->isChecked() ? PlotTabPage::traceColour(k) : QColor(Qt::black));
+        PlotSeries[k]->setColour(m_page.CBP[k]->isChecked() ? PlotTabPage::traceColour(k) : QColor(Qt::black));
 
     std::array<std::uint8_t, kTraces> pids{};
     for (int k = 0; k < kTraces; ++k) {
@@ -129,8 +135,8 @@ void PlotTab::readPass()
     for (int k = 0; k < kTraces; ++k)
         m_page.EditPlot[k]->setText(texts[k]);
     for (int k = 0; k < kTraces; ++k)
-        if (newest < m_traces[k]->count())
-            m_traces[k]->setY(newest, PlottedValue(texts[k]));
+        if (newest < PlotSeries[k]->count())
+            PlotSeries[k]->setY(newest, PlottedValue(texts[k]));
 
     m_context.platform.clock.processEvents();
     if (!queried && state.PlotRunning)
@@ -140,7 +146,7 @@ void PlotTab::readPass()
 void PlotTab::TimerTimer()
 {
     const int newest = m_context.state.PlotSampleCount;
-    for (ChartSeries *trace : m_traces)
+    for (const auto &trace : PlotSeries)
         if (newest < trace->count())
             trace->shiftLeft(newest);
     repaint();
@@ -149,11 +155,11 @@ void PlotTab::TimerTimer()
 void PlotTab::stop()
 {
     MainState &state = m_context.state;
-    m_timer.stop();
+    Timer->stop();
     state.PlotRunning = false;
     m_page.ButtonPlotStart->setText(LoadMessage(SStart));
     setRunControlsEnabled(false);
-    for (ChartSeries *trace : m_traces)
+    for (const auto &trace : PlotSeries)
         trace->detach();
     repaint();
     for (QComboBox *list : m_page.ComboBoxPlot)

@@ -12,7 +12,7 @@ class Tones;
 // The services of the operating system that the workstation uses, gathered in one place
 // so that the program passes the real ones and the tests pass their doubles.
 struct Platform {
-    Clock &clock;
+    Clock &clock; // also the message pump of the long operations
     Tones &tones;
     GuiDialogs &dialogs;
     SettingsStore &settings;

@@ -4,10 +4,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 
 namespace {
+
+std::optional<QString> chosen(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
 
 QMessageBox::Icon toQtIcon(MessageIcon icon)
 {
@@ -50,14 +58,23 @@ std::optional<QString> QtDialogs::chooseDirectory(const QString &startDir)
                            });
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QString path = dialog.chosenDirectory();
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return chosen(dialog.chosenDirectory());
 }
 
 bool QtDialogs::choosePrinter(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtDialogs::chooseFileToOpen(const QString &title, const QString &directory,
+                                                   const QString &filter)
+{
+    return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), title, directory, filter));
+}
+
+std::optional<QString> QtDialogs::chooseFileToSave(const QString &title, const QString &suggested,
+                                                   const QString &filter)
+{
+    return chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter));
 }

@@ -41,7 +41,8 @@ QLineEdit *addField(QWidget *box, const char *labelName, QLabel *&label, const Q
 
 } // namespace
 
-TFormRaport::TFormRaport(TabContext &context, QWidget *parent) : QDialog(parent), m_context(context)
+TFormRaport::TFormRaport(TabContext &context, TWaitForm &waitForm, QWidget *parent)
+    : QDialog(parent), m_context(context), m_waitForm(waitForm)
 {
     setWindowTitle(tr("Wydruk protokołu komputerowej diagnostyki pojazdu"));
     setFont(pixelFont(this, 11, false));
@@ -122,9 +123,7 @@ void TFormRaport::copyTypedData()
 
 void TFormRaport::showWaitNotice()
 {
-    if (m_waitForm == nullptr)
-        return;
-    m_waitForm->showPainted();
+    m_waitForm.showPainted();
     m_context.platform.clock.processEvents();
 }
 
@@ -135,8 +134,7 @@ void TFormRaport::prepareReport()
     showWaitNotice();
     const ReportVehicleFacts facts = ReadReportVehicleFacts(*m_context.state.Vehicle);
     AssembleReportData(m_reportData, facts, m_context.pidReader, m_context.platform.clock);
-    if (m_waitForm != nullptr)
-        m_waitForm->close();
+    m_waitForm.close();
 }
 
 bool TFormRaport::printOn(QPrinter &printer)

@@ -22,11 +22,9 @@ struct TabContext;
 class TFormRaport : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormRaport(TabContext &context, QWidget *parent = nullptr);
+    // waitForm: the notice shown while the report is assembled.
+    TFormRaport(TabContext &context, TWaitForm &waitForm, QWidget *parent = nullptr);
     ~TFormRaport() override;
-
-    // The notice shown while the report is assembled; created after this dialog.
-    void setWaitForm(TWaitForm *waitForm) { m_waitForm = waitForm; }
 
     ReportData &reportData() { return m_reportData; }
     // The printer the print dialog offers and prints on; it keeps the operator's last choice.
@@ -66,7 +64,7 @@ private:
     bool printOn(QPrinter &printer);
 
     TabContext &m_context;
-    TWaitForm *m_waitForm = nullptr;
+    TWaitForm &m_waitForm;
     ReportData m_reportData;
     std::unique_ptr<QPrinter> m_printer;
     bool m_printing = false;

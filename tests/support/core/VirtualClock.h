@@ -7,13 +7,15 @@
 #include <vector>
 
 // A clock for tests: a pause returns at once and moves time on; pumping messages runs the
-// scripted actions that are due. Nothing ever waits in real time.
+// scripted actions that are due, and a pump without input (the scripted actions being the
+// operator's) runs none. Nothing ever waits in real time.
 class VirtualClock final : public Clock {
 public:
     void pause(int ms) override;
     std::uint32_t tickCount() override { return static_cast<std::uint32_t>(m_now); }
     QDateTime localNow() override { return m_start.addMSecs(m_now); }
     void processEvents() override;
+    void processEventsWithoutInput() override {}
 
     // Runs action at the first message pump at or after virtual time ms.
     void at(qint64 ms, std::function<void()> action);
