@@ -251,7 +251,7 @@ TEST(Elm327VehicleTest, SaysWhyThePortDidNotOpen)
 
 namespace {
 
-enum class Ask { None, Stored, Status, Clear, Vin, Rpm, Speed, Freeze };
+enum class Ask { None, Stored, Status, Clear, Vin, Rpm, Speed, Freeze, Permanent };
 
 // What the link makes of one read: the value as text, or "!" and the reason it gives.
 QString ask(Elm327Vehicle &link, Ask what)
@@ -280,6 +280,24 @@ QString ask(Elm327Vehicle &link, Ask what)
         return speed.ok ? QString::number(speed.bytes[0]) : u'!' + link.LastFailure();
     }
     case Ask::Freeze: return link.ReadFreezeFrameCode().value_or(u'!' + link.LastFailure());
+    case Ask::Permanent: {
+        // A service the link passes on: each unit's answers, refusal or silence.
+        const ServiceAnswers answers = link.QueryService(QByteArray::fromHex("0A"));
+        if (!answers.ok)
+            return u'!' + answers.failure;
+        QStringList units;
+        for (const UnitServiceAnswer &unit : answers.units) {
+            QString text = unit.name + (answers.can ? QString() : QStringLiteral(" legacy"));
+            for (const QByteArray &answer : unit.answers)
+                text += u' ' + QString::fromLatin1(answer.toHex().toUpper());
+            if (unit.refusal)
+                text += QStringLiteral(" refused %1").arg(*unit.refusal, 2, 16, QChar(u'0'));
+            if (unit.answers.empty() && !unit.refusal)
+                text += QStringLiteral(" silent");
+            units << text;
+        }
+        return units.join(u';');
+    }
     case Ask::None: break;
     }
     return {};
@@ -384,6 +402,23 @@ TEST(Elm327VehicleTest, SaysOnlyWhatTheCarSaid)
              s.fixed["010D1"] = "7E8 04 41 0C 1A F8";
          },
          Ask::Speed, "50", Ask::Speed, "50", "010D"},
+        // A service the workstation decodes itself comes back unit by unit: answers, a refusal,
+        // a known unit's silence, an older protocol's numbered messages each on its own.
+        {"a service answered unit by unit", 6,
+         [&](Script &s) {
+             engine(s).answers["0A"] = {hex("4A0101330000")};
+             gearbox(s).answers["0A"] = {hex("7F0A11")};
+         },
+         Ask::Permanent, "$7E8h 4A0101330000;$7E9h refused 11"},
+        {"a known unit silent on a service", 6, [&](Script &s) { engine(s).answers["0A"] = {hex("4A00")}; },
+         Ask::Permanent, "$7E8h 4A00;$7E9h silent"},
+        {"no unit answers a service", 6, nullptr, Ask::Permanent, "$7E8h silent;$7E9h silent"},
+        {"a service on an older protocol", 3,
+         [&](Script &s) {
+             engine(s).answers["0A"] = {hex("4A01330300"), hex("4A07000000")};
+         },
+         Ask::Permanent, "$10h legacy 4A01330300 4A07000000;$18h legacy silent"},
+        {"an error line on a service", 6, [](Script &s) { s.fixed["0A"] = "CAN ERROR"; }, Ask::Permanent, "!CAN ERROR"},
     };
     for (const auto &entry : cases) {
         SCOPED_TRACE(entry.name);

@@ -527,6 +527,17 @@ bool Elm327Vehicle::ClearCodes()
     return ClearConfirmed(reply, m_headers, requiredUnits(), &m_failure);
 }
 
+ServiceAnswers Elm327Vehicle::QueryService(const QByteArray &request)
+{
+    if (request.isEmpty())
+        return {};
+    const ElmReply reply = query(request.toHex().toUpper());
+    ServiceAnswers answers = ServiceAnswersOf(reply, m_headers, static_cast<std::uint8_t>(request[0]), m_units);
+    if (!answers.ok && m_failure.isEmpty())
+        m_failure = answers.failure;
+    return answers;
+}
+
 std::optional<QString> Elm327Vehicle::ReadFreezeFrameCode()
 {
     if (const auto bytes = pid(0x02, 0x02, 2))

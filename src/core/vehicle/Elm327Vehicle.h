@@ -72,6 +72,7 @@ public:
     DtcOrigin CodeOrigin() const override { return DtcOrigin::RealVehicle; }
     QString LastFailure() const override { return m_failure; }
     bool SupportsPid(std::uint8_t pid) override;
+    ServiceAnswers QueryService(const QByteArray &request) override;
     void SetEvents(LinkEvents events) override
     {
         setDebugLog(std::move(events.debugLine));

@@ -336,3 +336,37 @@ std::optional<QString> VinText(const ElmReply &reply, ElmHeaders headers, QStrin
     }
     return QString::fromLatin1(text);
 }
+
+ServiceAnswers ServiceAnswersOf(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
+                                const std::vector<std::uint32_t> &known)
+{
+    ServiceAnswers result;
+    result.can = headers != ElmHeaders::Legacy;
+    if (ElmFailed(reply.status) && reply.status != ElmStatus::NoData) {
+        result.failure = replyFailure(reply);
+        return result;
+    }
+    std::map<std::uint32_t, UnitServiceAnswer> units;
+    for (const std::uint32_t unit : known)
+        units[unit].unit = unit;
+    for (const ElmMessage &message : reply.messages) {
+        const QByteArray &bytes = message.bytes;
+        if (bytes.isEmpty())
+            continue;
+        const auto first = static_cast<std::uint8_t>(bytes[0]);
+        if (first == (0x40 | service)) {
+            units[message.source].answers.push_back(bytes);
+        } else if (bytes.size() >= 3 && first == kNegativeAnswer && static_cast<std::uint8_t>(bytes[1]) == service) {
+            UnitServiceAnswer &unit = units[message.source];
+            if (const auto code = static_cast<std::uint8_t>(bytes[2]); code != kAnswerPending)
+                unit.refusal = code;
+        }
+    }
+    for (auto &[address, unit] : units) {
+        unit.unit = address;
+        unit.name = UnitName(address, headers);
+        result.units.push_back(std::move(unit));
+    }
+    result.ok = true;
+    return result;
+}

@@ -73,3 +73,10 @@ bool ClearConfirmed(const ElmReply &reply, ElmHeaders headers, const std::vector
 // The VIN of service 0x09 PID 0x02: one answer on CAN, pieces numbered from 1 otherwise. Exactly
 // 17 characters once the padding is dropped, or nothing.
 std::optional<QString> VinText(const ElmReply &reply, ElmHeaders headers, QString *why = nullptr);
+
+// The answers of every unit to a request of service, as ServiceAnswers lists them: each unit that
+// answered or refused it, and each known unit, silent when it did neither; "response pending" only
+// holds a unit's place. "NO DATA" is a reply in which no unit answered; an adapter error or a
+// broken answer fails the read, saying why.
+ServiceAnswers ServiceAnswersOf(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
+                                const std::vector<std::uint32_t> &known);

@@ -1,6 +1,7 @@
 #include "core/vehicle/SimulatedVehicle.h"
 
 #include "core/platform/Clock.h"
+#include "core/vehicle/SimulatedServiceData.h"
 
 SimulatedVehicle::SimulatedVehicle(Clock &clock, SimRandom &random) : m_clock(clock), m_random(random)
 {
@@ -14,4 +15,13 @@ PidReply SimulatedVehicle::QueryPid(std::uint8_t /*pid*/, PidMode /*mode*/, int 
     m_clock.pause(kQueryPauseMs);
     reply.ok = true;
     return reply;
+}
+
+ServiceAnswers SimulatedVehicle::QueryService(const QByteArray &request)
+{
+    m_clock.pause(kQueryPauseMs);
+    ServiceAnswers answers;
+    answers.ok = true;
+    answers.units.push_back(SimulatedServiceData::Answer(request));
+    return answers;
 }

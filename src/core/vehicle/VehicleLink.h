@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -64,6 +65,31 @@ struct LinkEvents {
     std::function<void()> lost;
 };
 
+// One unit's answer to a request of a diagnostic service: its address and name ("$7E8h"), its
+// positive answers (bytes from the service byte, 0x40 + the service, on; a CAN answer spread over
+// several frames joined, an older protocol's numbered messages each one answer, in the order they
+// came) and, when it refused the request, the reason code of its negative answer (7F service
+// code). A unit known from the connection that stayed silent has neither.
+struct UnitServiceAnswer {
+    std::uint32_t unit = 0;
+    QString name;
+    std::vector<QByteArray> answers;
+    std::optional<std::uint8_t> refusal;
+};
+
+// What the units answered to one request of a service that the workstation decodes itself (on-board
+// monitor tests 06, vehicle information 09, permanent codes 0A). ok: the request was read, every unit
+// that answered is listed, each unit known from the connection too (silent when it said nothing);
+// otherwise failure says why, in the operator's language (empty when the link has no such
+// services). can: the answer came over CAN, whose layouts of these services differ from the older
+// protocols'.
+struct ServiceAnswers {
+    bool ok = false;
+    bool can = true;
+    std::vector<UnitServiceAnswer> units;
+    QString failure;
+};
+
 // The vehicle as the workstation reaches it: making the connection, one query per parameter
 // (PID), and the fault memory, readiness and identification of the vehicle. Raw fault codes are
 // the two code bytes as four upper-case hexadecimal digits ("0103").
@@ -106,6 +132,10 @@ public:
     virtual bool ClearCodes() = 0;
     // The code that stored freeze frame 0 ("0000": no freeze frame stored).
     virtual std::optional<QString> ReadFreezeFrameCode() = 0;
+
+    // One request of a diagnostic service as its bytes ("09 02", "0A", "06 00"), answered unit by
+    // unit; a link without such services answers that it failed, with no reason.
+    virtual ServiceAnswers QueryService(const QByteArray & /*request*/) { return {}; }
 
     // Whether the vehicle says it supports a PID of current data (its support bitmap); a link
     // that cannot tell says no.

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
 // A vehicle for tests: answers each query with the next scripted reply, or with `fallback`
@@ -64,6 +65,14 @@ public:
     }
     std::optional<QString> ReadFreezeFrameCode() override { return freezeFrameCode; }
     DtcOrigin CodeOrigin() const override { return origin; }
+    ServiceAnswers QueryService(const QByteArray &request) override
+    {
+        serviceRequests.push_back(request);
+        if (clock != nullptr)
+            clock->pause(100);
+        const auto found = services.find(request);
+        return found != services.end() ? found->second : ServiceAnswers{};
+    }
 
     Clock *clock = nullptr;
     // The connection step that fails with the line "step <n> failed": 1 opening the port,
@@ -74,6 +83,9 @@ public:
     std::deque<PidReply> replies;
     PidReply fallback{true, {0, 0, 0, 0}};
     std::vector<Query> queries;
+    // The answers to service requests by their bytes; any other request fails without a reason.
+    std::map<QByteArray, ServiceAnswers> services;
+    std::vector<QByteArray> serviceRequests;
 
     MonitorStatus status = SimulatedVehicleData::Status();
     std::optional<std::uint8_t> obdStandard = SimulatedVehicleData::kObdStandard;
