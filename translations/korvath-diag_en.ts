@@ -1827,8 +1827,8 @@ Unspecified error</translation>
         <translation>NOx catalyst (SCR) bank 2</translation>
     </message>
     <message>
-        <source>Wypadanie zapłonów - wszystkie cylindry</source>
-        <translation>Misfires - all cylinders</translation>
+        <source>Wypadanie zapłonów - łącznie</source>
+        <translation>Misfires - all cylinders together</translation>
     </message>
     <message>
         <source>Wypadanie zapłonów - cylinder 1</source>
@@ -1927,12 +1927,12 @@ Unspecified error</translation>
         <translation>Sensor period</translation>
     </message>
     <message>
-        <source>Wypadanie zapłonów - średnia z 10 cykli jazdy (EWMA)</source>
-        <translation>Misfires - average of the last 10 driving cycles (EWMA)</translation>
+        <source>Średnia z 10 cykli jazdy (EWMA)</source>
+        <translation>Average of the last 10 driving cycles (EWMA)</translation>
     </message>
     <message>
-        <source>Wypadanie zapłonów - ostatni cykl jazdy</source>
-        <translation>Misfires - last driving cycle</translation>
+        <source>Ostatni lub bieżący cykl jazdy</source>
+        <translation>Last or current driving cycle</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,8 @@ QStringList lines(const MonitorTestsRead &read)
     for (const UnitMonitorTests &unit : read.units) {
         for (const MonitorTestRecord &record : unit.records) {
             const MonitorTestTexts t = TextsOf(record, u',');
-            out << QStringList{unit.name, t.monitor, t.test, t.value, t.minimum, t.maximum, t.unit, t.result}.join(u'|');
+            const QStringList cells{unit.name, t.monitor, t.test, t.value, t.minimum, t.maximum, t.unit, t.result};
+            out << cells.join(u'|');
         }
         for (const QString &problem : unit.problems)
             out << unit.name + QStringLiteral(" ! ") + problem;
@@ -83,49 +84,92 @@ TEST(MonitorTestsTest, EachScalingIdGivesTheStandardsQuantity)
         const char *value;
         const char *unit;
     } cases[] = {
-        {0x01, 0xFFFF, "65535", ""},           {0x02, 0xFFFF, "6553,5", ""},
-        {0x03, 0xFFFF, "655,35", ""},          {0x04, 0xFFFF, "65,535", ""},
-        {0x05, 0xFFFF, "1,99882", ""},         {0x06, 0xFFFF, "19,9882", ""},
-        {0x07, 0xFFFF, "16383,75", "obr/min"}, {0x08, 0xFFFF, "655,35", "km/h"},
-        {0x09, 0xFFFF, "65535", "km/h"},       {0x0A, 0xFFFF, "7,9953", "V"},
-        {0x0B, 0xFFFF, "65,535", "V"},         {0x0C, 0xFFFF, "655,35", "V"},
-        {0x0D, 0xFFFF, "255,996", "mA"},       {0x0E, 0xFFFF, "65,535", "A"},
-        {0x0F, 0xFFFF, "655,35", "A"},         {0x10, 0xFFFF, "65535", "ms"},
-        {0x11, 0xFFFF, "6553,5", "s"},         {0x12, 0xFFFF, "65535", "s"},
-        {0x13, 0xFFFF, "65,535", "Ω"},         {0x14, 0xFFFF, "65535", "Ω"},
-        {0x15, 0xFFFF, "65535", "kΩ"},         {0x16, 0xFFFF, "6513,5", "°C"},
-        {0x16, 0x0000, "-40,0", "°C"},         {0x17, 0xFFFF, "655,35", "kPa"},
-        {0x18, 0xFFFF, "766,76", "kPa"},       {0x19, 0xFFFF, "5177,27", "kPa"},
-        {0x1A, 0xFFFF, "65535", "kPa"},        {0x1B, 0xFFFF, "655350", "kPa"},
-        {0x1C, 0xFFFF, "655,35", "°"},         {0x1D, 0xFFFF, "32767,5", "°"},
-        {0x1E, 0xFFFF, "1,9988", "lambda"},    {0x1F, 0xFFFF, "3276,75", ""},
-        {0x20, 0xFFFF, "255,993", ""},         {0x21, 0xFFFF, "65,535", "Hz"},
-        {0x22, 0xFFFF, "65535", "Hz"},         {0x23, 0xFFFF, "65535", "kHz"},
-        {0x24, 0xFFFF, "65535", "szt."},       {0x25, 0xFFFF, "65535", "km"},
-        {0x27, 0xFFFF, "655,35", "g/s"},       {0x28, 0xFFFF, "65535", "g/s"},
-        {0x29, 0xFFFF, "16383,75", "Pa/s"},    {0x2A, 0xFFFF, "65,535", "kg/h"},
-        {0x2B, 0xFFFF, "65535", "szt."},       {0x2C, 0xFFFF, "655,35", "g/cyl."},
-        {0x2D, 0xFFFF, "655,35", "mg/suw"},    {0x2E, 0x0001, "TAK", ""},
-        {0x2E, 0x0000, "NIE", ""},             {0x2F, 0xFFFF, "655,35", "%"},
-        {0x30, 0xFFFF, "100,006", "%"},        {0x31, 0xFFFF, "65,535", "l"},
-        {0x34, 0xFFFF, "65535", "min"},        {0x35, 0xFFFF, "655,35", "s"},
-        {0x36, 0xFFFF, "655,35", "g"},         {0x37, 0xFFFF, "6553,5", "g"},
-        {0x38, 0xFFFF, "65535", "g"},          {0x39, 0x0000, "-327,68", "%"},
-        {0x39, 0xFFFF, "327,67", "%"},         {0x3A, 0xFFFF, "65,535", "g"},
-        {0x3B, 0xFFFF, "6,5535", "g"},         {0x3C, 0xFFFF, "6553,5", "µs"},
-        {0x3D, 0xFFFF, "655,35", "mA"},        {0x81, 0x8000, "-32768", ""},
-        {0x81, 0x7FFF, "32767", ""},           {0x82, 0x8000, "-3276,8", ""},
-        {0x83, 0x8000, "-327,68", ""},         {0x84, 0x8000, "-32,768", ""},
-        {0x85, 0x8000, "-0,99942", ""},        {0x86, 0x8000, "-9,9942", ""},
-        {0x8A, 0x8000, "-3,9977", "V"},        {0x8B, 0x8000, "-32,768", "V"},
-        {0x8C, 0x8000, "-327,68", "V"},        {0x8D, 0x8000, "-128,000", "mA"},
-        {0x8E, 0x8000, "-32,768", "A"},        {0x90, 0x8000, "-32768", "ms"},
-        {0x96, 0x8000, "-3276,8", "°C"},       {0x9C, 0x8000, "-327,68", "°"},
-        {0x9D, 0x8000, "-16384,0", "°"},       {0xA8, 0x8000, "-32768", "g/s"},
-        {0xA9, 0x8000, "-8192,00", "Pa/s"},    {0xAF, 0x8000, "-327,68", "%"},
-        {0xB0, 0x8000, "-100,008", "%"},       {0xB1, 0x8000, "-65536", "mV/s"},
-        {0xFC, 0x8000, "-327,68", "kPa"},      {0xFD, 0x8000, "-32,768", "kPa"},
-        {0xFE, 0x8000, "-8192,00", "Pa"},      {0xFE, 0xFFFF, "-0,25", "Pa"},
+        {0x01, 0xFFFF, "65535", ""},
+        {0x02, 0xFFFF, "6553,5", ""},
+        {0x03, 0xFFFF, "655,35", ""},
+        {0x04, 0xFFFF, "65,535", ""},
+        {0x05, 0xFFFF, "1,99882", ""},
+        {0x06, 0xFFFF, "19,9882", ""},
+        {0x07, 0xFFFF, "16383,75", "obr/min"},
+        {0x08, 0xFFFF, "655,35", "km/h"},
+        {0x09, 0xFFFF, "65535", "km/h"},
+        {0x0A, 0xFFFF, "7,9953", "V"},
+        {0x0B, 0xFFFF, "65,535", "V"},
+        {0x0C, 0xFFFF, "655,35", "V"},
+        {0x0D, 0xFFFF, "255,996", "mA"},
+        {0x0E, 0xFFFF, "65,535", "A"},
+        {0x0F, 0xFFFF, "655,35", "A"},
+        {0x10, 0xFFFF, "65535", "ms"},
+        {0x11, 0xFFFF, "6553,5", "s"},
+        {0x12, 0xFFFF, "65535", "s"},
+        {0x13, 0xFFFF, "65,535", "Ω"},
+        {0x14, 0xFFFF, "65535", "Ω"},
+        {0x15, 0xFFFF, "65535", "kΩ"},
+        {0x16, 0xFFFF, "6513,5", "°C"},
+        {0x16, 0x0000, "-40,0", "°C"},
+        {0x17, 0xFFFF, "655,35", "kPa"},
+        {0x18, 0xFFFF, "766,76", "kPa"},
+        {0x19, 0xFFFF, "5177,27", "kPa"},
+        {0x1A, 0xFFFF, "65535", "kPa"},
+        {0x1B, 0xFFFF, "655350", "kPa"},
+        {0x1C, 0xFFFF, "655,35", "°"},
+        {0x1D, 0xFFFF, "32767,5", "°"},
+        {0x1E, 0xFFFF, "1,9988", "lambda"},
+        {0x1F, 0xFFFF, "3276,75", ""},
+        {0x20, 0xFFFF, "255,993", ""},
+        {0x21, 0xFFFF, "65,535", "Hz"},
+        {0x22, 0xFFFF, "65535", "Hz"},
+        {0x23, 0xFFFF, "65535", "kHz"},
+        {0x24, 0xFFFF, "65535", "szt."},
+        {0x25, 0xFFFF, "65535", "km"},
+        {0x27, 0xFFFF, "655,35", "g/s"},
+        {0x28, 0xFFFF, "65535", "g/s"},
+        {0x29, 0xFFFF, "16383,75", "Pa/s"},
+        {0x2A, 0xFFFF, "65,535", "kg/h"},
+        {0x2B, 0xFFFF, "65535", "szt."},
+        {0x2C, 0xFFFF, "655,35", "g/cyl."},
+        {0x2D, 0xFFFF, "655,35", "mg/suw"},
+        {0x2E, 0x0001, "TAK", ""},
+        {0x2E, 0x0000, "NIE", ""},
+        {0x2F, 0xFFFF, "655,35", "%"},
+        {0x30, 0xFFFF, "100,006", "%"},
+        {0x31, 0xFFFF, "65,535", "l"},
+        {0x34, 0xFFFF, "65535", "min"},
+        {0x35, 0xFFFF, "655,35", "s"},
+        {0x36, 0xFFFF, "655,35", "g"},
+        {0x37, 0xFFFF, "6553,5", "g"},
+        {0x38, 0xFFFF, "65535", "g"},
+        {0x39, 0x0000, "-327,68", "%"},
+        {0x39, 0xFFFF, "327,67", "%"},
+        {0x3A, 0xFFFF, "65,535", "g"},
+        {0x3B, 0xFFFF, "6,5535", "g"},
+        {0x3C, 0xFFFF, "6553,5", "µs"},
+        {0x3D, 0xFFFF, "655,35", "mA"},
+        {0x81, 0x8000, "-32768", ""},
+        {0x81, 0x7FFF, "32767", ""},
+        {0x82, 0x8000, "-3276,8", ""},
+        {0x83, 0x8000, "-327,68", ""},
+        {0x84, 0x8000, "-32,768", ""},
+        {0x85, 0x8000, "-0,99942", ""},
+        {0x86, 0x8000, "-9,9942", ""},
+        {0x8A, 0x8000, "-3,9977", "V"},
+        {0x8B, 0x8000, "-32,768", "V"},
+        {0x8C, 0x8000, "-327,68", "V"},
+        {0x8D, 0x8000, "-128,000", "mA"},
+        {0x8E, 0x8000, "-32,768", "A"},
+        {0x90, 0x8000, "-32768", "ms"},
+        {0x96, 0x8000, "-3276,8", "°C"},
+        {0x9C, 0x8000, "-327,68", "°"},
+        {0x9D, 0x8000, "-16384,0", "°"},
+        {0xA8, 0x8000, "-32768", "g/s"},
+        {0xA9, 0x8000, "-8192,00", "Pa/s"},
+        {0xAF, 0x8000, "-327,68", "%"},
+        {0xB0, 0x8000, "-100,008", "%"},
+        {0xB1, 0x8000, "-65536", "mV/s"},
+        {0xFC, 0x8000, "-327,68", "kPa"},
+        {0xFD, 0x8000, "-32,768", "kPa"},
+        {0xFE, 0x8000, "-8192,00", "Pa"},
+        {0xFE, 0xFFFF, "-0,25", "Pa"},
         // Unknown: the numbers as they came, signed from 80 on, and no unit but that they are raw.
         {0x26, 0xFFFF, "65535", "surowe (skala $26)"},
         {0x87, 0x8000, "-32768", "surowe (skala $87)"},
@@ -149,10 +193,14 @@ TEST(MonitorTestsTest, NamesWhatTheStandardNamesAndNumbersTheRest)
     EXPECT_EQ(MonitorName(0xB1), QStringLiteral("Filtr cząstek stałych (DPF) Bank 2"));
     EXPECT_EQ(MonitorName(0x11), QStringLiteral("Monitor $11"));
     EXPECT_EQ(MonitorName(0xE3), QStringLiteral("Monitor $E3"));
-    EXPECT_EQ(TestName(0x05), QStringLiteral("Czas przełączania bogata - uboga"));
-    EXPECT_EQ(TestName(0x0C), QStringLiteral("Wypadanie zapłonów - ostatni cykl jazdy"));
-    EXPECT_EQ(TestName(0x0D), QStringLiteral("Test $0D"));
-    EXPECT_EQ(TestName(0x91), QStringLiteral("Test producenta $91"));
+    EXPECT_EQ(TestName(0x10, 0x05), QStringLiteral("Czas przełączania bogata - uboga"));
+    EXPECT_EQ(TestName(0x01, 0x0A), QStringLiteral("Okres sygnału sondy"));
+    EXPECT_EQ(TestName(0xAD, 0x0C), QStringLiteral("Ostatni lub bieżący cykl jazdy"));
+    EXPECT_EQ(TestName(0x01, 0x0B), QStringLiteral("Test $0B")); // a misfire count of an oxygen sensor
+    EXPECT_EQ(TestName(0xA1, 0x01), QStringLiteral("Test $01"));
+    EXPECT_EQ(TestName(0x21, 0x05), QStringLiteral("Test $05")); // named for the oxygen sensors only
+    EXPECT_EQ(TestName(0x01, 0x0D), QStringLiteral("Test $0D"));
+    EXPECT_EQ(TestName(0x21, 0x91), QStringLiteral("Test producenta $91"));
     EXPECT_EQ(TestNumber(0x05), QStringLiteral("Test $05"));
 }
 
@@ -224,11 +272,10 @@ TEST(MonitorTestsTest, ReadsEachUnitsTestsAsFarAsItAnnouncesThem)
                 "$7E8h|Sonda lambda B1S1|Czas przełączania bogata - uboga|450|0|400|ms|Poza zakresem",
                 "$7E8h|Sonda lambda B1S1|Najniższe napięcie sondy w teście|-0,100|-0,200|0,100|V|OK",
                 "$7E8h|Sonda lambda B1S1|Test producenta $91|4660|0|65535|surowe (skala $26)|OK",
-                "$7E8h|Wypadanie zapłonów - wszystkie cylindry|Wypadanie zapłonów - średnia z 10 cykli jazdy "
-                "(EWMA)|3|0|65535|szt.|OK",
-                "$7E8h|Wypadanie zapłonów - wszystkie cylindry|Wypadanie zapłonów - ostatni cykl jazdy|5|0|65535|szt."
+                "$7E8h|Wypadanie zapłonów - łącznie|Średnia z 10 cykli jazdy (EWMA)|3|0|65535|szt.|OK",
+                "$7E8h|Wypadanie zapłonów - łącznie|Ostatni lub bieżący cykl jazdy|5|0|65535|szt."
                 "|OK",
-                "$7E8h|Wypadanie zapłonów - cylinder 1|Wypadanie zapłonów - ostatni cykl jazdy|5|0|0|szt.|Poza "
+                "$7E8h|Wypadanie zapłonów - cylinder 1|Ostatni lub bieżący cykl jazdy|5|0|0|szt.|Poza "
                 "zakresem"})},
         {"two units report, each held to the monitors it announced",
          true,
@@ -345,19 +392,22 @@ TEST(MonitorTestsTest, ReadsTheCarBehindAnAdapter)
         ASSERT_TRUE(link.ContactVehicle().ok);
         const QStringList all = lines(ReadMonitorTests(link));
         if (protocol == 3) {
-            EXPECT_EQ(all, texts({"$10h|Składnik $11|Test $01|450||400|surowe|Poza zakresem",
-                                  "$10h|Składnik $02|Test $01|48|16||surowe|OK",
-                                  "$10h|Składnik $01|Test $02|5||16|surowe|OK",
-                                  "$18h ! sterownik $18h nie odpowiedział"}));
+            EXPECT_EQ(all,
+                      texts({"$10h|Składnik $11|Test $01|450||400|surowe|Poza zakresem",
+                             "$10h|Składnik $02|Test $01|48|16||surowe|OK",
+                             "$10h|Składnik $01|Test $02|5||16|surowe|OK", "$18h ! sterownik $18h nie odpowiedział"}));
             continue;
         }
         const QString engine = protocol == 6 ? QStringLiteral("$7E8h") : QStringLiteral("$18DAF110h");
         const QString gearbox = protocol == 6 ? QStringLiteral("$7E9h") : QStringLiteral("$18DAF118h");
         ASSERT_EQ(all.size(), 18);
-        EXPECT_EQ(all[1], engine + QString::fromUtf8("|Sonda lambda B1S1|Czas przełączania bogata - uboga|450|0|400|ms|"
-                                                     "Poza zakresem"));
-        EXPECT_EQ(all[6], engine + QString::fromUtf8("|EVAP - nieszczelność 0,040\" (1 mm)|Test producenta $C9|-50,00|"
-                                                     "-250,00|0,00|Pa|OK"));
-        EXPECT_EQ(all.last(), gearbox + QStringLiteral(" ! sterownik ") + gearbox + QStringLiteral(" odmówił (7F 06 12)"));
+        EXPECT_EQ(all[1], engine
+                              + QString::fromUtf8("|Sonda lambda B1S1|Czas przełączania bogata - uboga|450|0|400|ms|"
+                                                  "Poza zakresem"));
+        EXPECT_EQ(all[6], engine
+                              + QString::fromUtf8("|EVAP - nieszczelność 0,040\" (1 mm)|Test producenta $C9|-50,00|"
+                                                  "-250,00|0,00|Pa|OK"));
+        EXPECT_EQ(all.last(),
+                  gearbox + QStringLiteral(" ! sterownik ") + gearbox + QStringLiteral(" odmówił (7F 06 12)"));
     }
 }

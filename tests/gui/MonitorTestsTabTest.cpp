@@ -63,7 +63,8 @@ TEST_F(MonitorTestsTabTest, ShowsTheSimulatedVehiclesTestsAndMisfires)
     EXPECT_TRUE(env.dialogs.shown.empty());
 
     EXPECT_EQ(row(1), QString::fromUtf8("$F1h|Sonda lambda B1S1|Czas przełączania bogata - uboga|72|0|400|ms|OK"));
-    EXPECT_EQ(row(5), QString::fromUtf8("$F1h|Katalizator Bank 1|Test producenta $81|0,750|0,000|0,500||Poza zakresem"));
+    EXPECT_EQ(row(5),
+              QString::fromUtf8("$F1h|Katalizator Bank 1|Test producenta $81|0,750|0,000|0,500||Poza zakresem"));
     EXPECT_EQ(results().item(4, MonitorTestsTabPage::ResultColumn)->foreground().color(), QColor(0xB0, 0, 0));
     EXPECT_FALSE(results().item(0, MonitorTestsTabPage::ResultColumn)->data(Qt::ForegroundRole).isValid());
     EXPECT_EQ(results().Cells(MonitorTestsTabPage::MonitorColumn, 15),
@@ -79,7 +80,8 @@ TEST_F(MonitorTestsTabTest, ShowsTheSimulatedVehiclesTestsAndMisfires)
 
     // A second read lists the same; disconnecting empties the tab.
     click(page().ButtonMonitorTestsRead);
-    EXPECT_EQ(row(5), QString::fromUtf8("$F1h|Katalizator Bank 1|Test producenta $81|0,750|0,000|0,500||Poza zakresem"));
+    EXPECT_EQ(row(5),
+              QString::fromUtf8("$F1h|Katalizator Bank 1|Test producenta $81|0,750|0,000|0,500||Poza zakresem"));
     clickTab(main().TabMain);
     clickPolacz();
     EXPECT_EQ(row(1), QStringLiteral("|||||||"));
@@ -129,8 +131,8 @@ TEST_F(MonitorTestsTabTest, NamesTheUnitsAndSaysWhatCameInstead)
     };
     vehicle->services[QByteArray::fromHex("0600")] =
         answers({unit(0x7E8, "$7E8h", "460080000000"), unit(0x7E9, "$7E9h", "460080000000")});
-    vehicle->services[QByteArray::fromHex("0601")] = answers(
-        {unit(0x7E8, "$7E8h", "46010510004800000190"), unit(0x7E9, "$7E9h", "46010510005000000190")});
+    vehicle->services[QByteArray::fromHex("0601")] =
+        answers({unit(0x7E8, "$7E8h", "46010510004800000190"), unit(0x7E9, "$7E9h", "46010510005000000190")});
     clickTab(main().TabMonitorTests);
     click(page().ButtonMonitorTestsRead);
     EXPECT_FALSE(results().isColumnHidden(MonitorTestsTabPage::UnitColumn));

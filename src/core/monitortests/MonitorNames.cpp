@@ -86,7 +86,7 @@ constexpr NameEntry kMonitorNames[] = {
     {0x91, QT_TRANSLATE_NOOP("MonitorNames", "Pochłaniacz NOx Bank 2")},
     {0x98, QT_TRANSLATE_NOOP("MonitorNames", "Katalizator NOx (SCR) Bank 1")},
     {0x99, QT_TRANSLATE_NOOP("MonitorNames", "Katalizator NOx (SCR) Bank 2")},
-    {0xA1, QT_TRANSLATE_NOOP("MonitorNames", "Wypadanie zapłonów - wszystkie cylindry")},
+    {0xA1, QT_TRANSLATE_NOOP("MonitorNames", "Wypadanie zapłonów - łącznie")},
     {0xA2, QT_TRANSLATE_NOOP("MonitorNames", "Wypadanie zapłonów - cylinder 1")},
     {0xA3, QT_TRANSLATE_NOOP("MonitorNames", "Wypadanie zapłonów - cylinder 2")},
     {0xA4, QT_TRANSLATE_NOOP("MonitorNames", "Wypadanie zapłonów - cylinder 3")},
@@ -103,7 +103,7 @@ constexpr NameEntry kMonitorNames[] = {
     {0xB1, QT_TRANSLATE_NOOP("MonitorNames", "Filtr cząstek stałych (DPF) Bank 2")},
 };
 
-// The tests every monitor shares: the oxygen sensors' and the misfire counts.
+// The tests the standard names: 01-0A of the oxygen sensors, 0B-0C of the misfire monitors.
 constexpr std::array<const char *, 12> kTestNames = {
     QT_TRANSLATE_NOOP("MonitorNames", "Napięcie progowe bogata - uboga (stała)"),
     QT_TRANSLATE_NOOP("MonitorNames", "Napięcie progowe uboga - bogata (stała)"),
@@ -115,11 +115,27 @@ constexpr std::array<const char *, 12> kTestNames = {
     QT_TRANSLATE_NOOP("MonitorNames", "Najwyższe napięcie sondy w teście"),
     QT_TRANSLATE_NOOP("MonitorNames", "Czas między przełączeniami sondy"),
     QT_TRANSLATE_NOOP("MonitorNames", "Okres sygnału sondy"),
-    QT_TRANSLATE_NOOP("MonitorNames", "Wypadanie zapłonów - średnia z 10 cykli jazdy (EWMA)"),
-    QT_TRANSLATE_NOOP("MonitorNames", "Wypadanie zapłonów - ostatni cykl jazdy"),
+    QT_TRANSLATE_NOOP("MonitorNames", "Średnia z 10 cykli jazdy (EWMA)"),
+    QT_TRANSLATE_NOOP("MonitorNames", "Ostatni lub bieżący cykl jazdy"),
 };
 
 constexpr std::uint8_t kFirstMakerTest = 0x80;
+constexpr std::uint8_t kLastOxygenSensor = 0x10;
+constexpr std::uint8_t kLastOxygenSensorTest = 0x0A;
+constexpr std::uint8_t kFirstMisfireMonitor = 0xA1;
+constexpr std::uint8_t kLastMisfireMonitor = 0xAD;
+constexpr std::uint8_t kFirstMisfireTest = 0x0B;
+constexpr std::uint8_t kLastMisfireTest = 0x0C;
+
+// Whether the standard names this test of this monitor.
+bool namedByTheStandard(std::uint8_t monitor, std::uint8_t test)
+{
+    if (monitor >= 0x01 && monitor <= kLastOxygenSensor)
+        return test >= 0x01 && test <= kLastOxygenSensorTest;
+    if (monitor >= kFirstMisfireMonitor && monitor <= kLastMisfireMonitor)
+        return test >= kFirstMisfireTest && test <= kLastMisfireTest;
+    return false;
+}
 
 } // namespace
 
@@ -132,9 +148,9 @@ QString MonitorName(std::uint8_t monitor)
     return QCoreApplication::translate("MonitorNames", found->name);
 }
 
-QString TestName(std::uint8_t test)
+QString TestName(std::uint8_t monitor, std::uint8_t test)
 {
-    if (test >= 1 && test <= kTestNames.size())
+    if (namedByTheStandard(monitor, test))
         return QCoreApplication::translate("MonitorNames", kTestNames[test - 1]);
     return LoadMessage(test >= kFirstMakerTest ? SMakerTestNumber : STestNumber).arg(HexByte(test));
 }

@@ -13,9 +13,10 @@
 // gives it none.
 QString MonitorName(std::uint8_t monitor);
 
-// The test's name: the standard's for 01-0C, "Test producenta $91" from 80 on, "Test $0D" for a
-// number the standard keeps free.
-QString TestName(std::uint8_t test);
+// The name of a monitor's test: the standard's for the oxygen sensors' tests 01-0A and the misfire
+// counts 0B-0C, "Test producenta $91" from 80 on, and "Test $0D" for any other number (one the
+// standard keeps free, or one it names only for another kind of monitor).
+QString TestName(std::uint8_t monitor, std::uint8_t test);
 
 // A test by its number alone ("Test $01"), as the older protocols' tests are known: their
 // meaning is the manufacturer's.

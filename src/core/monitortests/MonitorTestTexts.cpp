@@ -15,7 +15,7 @@ MonitorTestTexts TextsOf(const MonitorTestRecord &record, QChar decimalSeparator
     MonitorTestTexts texts;
     if (record.scaling) {
         texts.monitor = MonitorName(record.monitor);
-        texts.test = TestName(record.test);
+        texts.test = TestName(record.monitor, record.test);
         texts.unit = UnitText(*record.scaling);
     } else {
         texts.monitor = LoadMessage(SComponentNumber).arg(HexByte(record.component.value_or(0)));

@@ -63,7 +63,8 @@ void MonitorTestsTab::ButtonMonitorTestsReadClick()
         // Nothing of a read that failed is shown, and the operator is told why.
         ResetMonitorTestsTab();
         m_context.platform.dialogs.message(LoadMessage(SMonTestsReadFailed)
-                                               + (read.failure.isEmpty() ? QString() : QStringLiteral("\r\n") + read.failure),
+                                               + (read.failure.isEmpty() ? QString()
+                                                                         : QStringLiteral("\r\n") + read.failure),
                                            MessageIcon::Warning, MessageButtons::Ok);
         return;
     }

@@ -23,7 +23,7 @@ MonitorTestsTabPage::MonitorTestsTabPage(QWidget *parent) : QWidget(parent)
         makeGroupBox(this, "GroupBoxMonitorTests", tr("   Testy monitorów   "), QRect(5, 10, 772, 479));
 
     StringGridMonitorTests = new StringGrid(GroupBoxMonitorTests, "StringGridMonitorTests", QRect(13, 25, 746, 283),
-                                            ColumnCount, kResultRows, 20, {70, 180, 200, 62, 62, 62, 58, 90});
+                                            ColumnCount, kResultRows, 20, {70, 196, 214, 58, 58, 58, 58, 86});
     setHint(StringGridMonitorTests, tr("Wyniki testów, które sterowniki pojazdu wykonują same: zmierzona wartość, "
                                        "jej granice i ocena. Możesz dopasować szerokość kolumn według uznania."));
 
@@ -33,8 +33,8 @@ MonitorTestsTabPage::MonitorTestsTabPage(QWidget *parent) : QWidget(parent)
 
     GroupBoxMisfire =
         makeGroupBox(GroupBoxMonitorTests, "GroupBoxMisfire", tr("  Wypadanie zapłonów  "), QRect(13, 352, 519, 113));
-    StringGridMisfire = new StringGrid(GroupBoxMisfire, "StringGridMisfire", QRect(12, 24, 495, 81), 1,
-                                       MisfireRowCount, 20, {140});
+    StringGridMisfire =
+        new StringGrid(GroupBoxMisfire, "StringGridMisfire", QRect(12, 24, 495, 81), 1, MisfireRowCount, 20, {140});
     setHint(StringGridMisfire, tr("Wypadnięcia zapłonu w każdym cylindrze, jak liczy je sterownik silnika: średnio w "
                                   "ostatnich 10 cyklach jazdy i w ostatnim cyklu."));
 
