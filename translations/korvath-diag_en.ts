@@ -1495,6 +1495,523 @@ Unspecified error</translation>
         <extracomment>Błąd: interfejs pod adresem %1, port %2, nie odpowiada - sprawdź adres i port interfejsu</extracomment>
         <translation>Error: the interface at address %1, port %2, does not answer - check the interface&apos;s address and port</translation>
     </message>
+    <message>
+        <source>SMonTestsReadFailed</source>
+        <extracomment>Nie udało się odczytać wyników testów monitorów.</extracomment>
+        <translation>The monitor test results could not be read.</translation>
+    </message>
+    <message>
+        <source>SMonTestPassed</source>
+        <extracomment>OK</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>SMonTestOutOfRange</source>
+        <extracomment>Poza zakresem</extracomment>
+        <translation>Out of range</translation>
+    </message>
+    <message>
+        <source>SMonTestsNone</source>
+        <extracomment>Pojazd nie podał wyników żadnego testu.</extracomment>
+        <translation>The vehicle gave the results of no test.</translation>
+    </message>
+    <message>
+        <source>SMonTestsLegacy</source>
+        <extracomment>Protokół tego pojazdu podaje wyniki testów bez jednostek: wartości są surowe, a znaczenie testów i składników opisuje dokumentacja producenta pojazdu.</extracomment>
+        <translation>This vehicle&apos;s protocol gives test results without units: the values are raw, and the meaning of the tests and components is described in the vehicle maker&apos;s documentation.</translation>
+    </message>
+    <message>
+        <source>SMonitorNumber</source>
+        <extracomment>Monitor $%1</extracomment>
+        <translation>Monitor $%1</translation>
+    </message>
+    <message>
+        <source>STestNumber</source>
+        <extracomment>Test $%1</extracomment>
+        <translation>Test $%1</translation>
+    </message>
+    <message>
+        <source>SMakerTestNumber</source>
+        <extracomment>Test producenta $%1</extracomment>
+        <translation>Manufacturer&apos;s test $%1</translation>
+    </message>
+    <message>
+        <source>SComponentNumber</source>
+        <extracomment>Składnik $%1</extracomment>
+        <translation>Component $%1</translation>
+    </message>
+    <message>
+        <source>SScalingUnknown</source>
+        <extracomment>surowe (skala $%1)</extracomment>
+        <translation>raw (scaling $%1)</translation>
+    </message>
+    <message>
+        <source>SRawValues</source>
+        <extracomment>surowe</extracomment>
+        <translation>raw</translation>
+    </message>
+    <message>
+        <source>SUnitNoMonitorTests</source>
+        <extracomment>sterownik %1 nie podaje wyników testów</extracomment>
+        <translation>control unit %1 gives no test results</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorNames</name>
+    <message>
+        <source>Sonda lambda B1S1</source>
+        <translation>Oxygen sensor B1S1</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B1S2</source>
+        <translation>Oxygen sensor B1S2</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B1S3</source>
+        <translation>Oxygen sensor B1S3</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B1S4</source>
+        <translation>Oxygen sensor B1S4</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B2S1</source>
+        <translation>Oxygen sensor B2S1</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B2S2</source>
+        <translation>Oxygen sensor B2S2</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B2S3</source>
+        <translation>Oxygen sensor B2S3</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B2S4</source>
+        <translation>Oxygen sensor B2S4</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B3S1</source>
+        <translation>Oxygen sensor B3S1</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B3S2</source>
+        <translation>Oxygen sensor B3S2</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B3S3</source>
+        <translation>Oxygen sensor B3S3</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B3S4</source>
+        <translation>Oxygen sensor B3S4</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B4S1</source>
+        <translation>Oxygen sensor B4S1</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B4S2</source>
+        <translation>Oxygen sensor B4S2</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B4S3</source>
+        <translation>Oxygen sensor B4S3</translation>
+    </message>
+    <message>
+        <source>Sonda lambda B4S4</source>
+        <translation>Oxygen sensor B4S4</translation>
+    </message>
+    <message>
+        <source>Katalizator Bank 1</source>
+        <translation>Catalyst bank 1</translation>
+    </message>
+    <message>
+        <source>Katalizator Bank 2</source>
+        <translation>Catalyst bank 2</translation>
+    </message>
+    <message>
+        <source>Katalizator Bank 3</source>
+        <translation>Catalyst bank 3</translation>
+    </message>
+    <message>
+        <source>Katalizator Bank 4</source>
+        <translation>Catalyst bank 4</translation>
+    </message>
+    <message>
+        <source>Recyrkulacja spalin (EGR) Bank 1</source>
+        <translation>Exhaust gas recirculation (EGR) bank 1</translation>
+    </message>
+    <message>
+        <source>Recyrkulacja spalin (EGR) Bank 2</source>
+        <translation>Exhaust gas recirculation (EGR) bank 2</translation>
+    </message>
+    <message>
+        <source>Recyrkulacja spalin (EGR) Bank 3</source>
+        <translation>Exhaust gas recirculation (EGR) bank 3</translation>
+    </message>
+    <message>
+        <source>Recyrkulacja spalin (EGR) Bank 4</source>
+        <translation>Exhaust gas recirculation (EGR) bank 4</translation>
+    </message>
+    <message>
+        <source>Zmienne fazy rozrządu (VVT) Bank 1</source>
+        <translation>Variable valve timing (VVT) bank 1</translation>
+    </message>
+    <message>
+        <source>Zmienne fazy rozrządu (VVT) Bank 2</source>
+        <translation>Variable valve timing (VVT) bank 2</translation>
+    </message>
+    <message>
+        <source>Zmienne fazy rozrządu (VVT) Bank 3</source>
+        <translation>Variable valve timing (VVT) bank 3</translation>
+    </message>
+    <message>
+        <source>Zmienne fazy rozrządu (VVT) Bank 4</source>
+        <translation>Variable valve timing (VVT) bank 4</translation>
+    </message>
+    <message>
+        <source>EVAP - otwarty korek wlewu (0,150&quot;)</source>
+        <translation>EVAP - filler cap off (0.150&quot;)</translation>
+    </message>
+    <message>
+        <source>EVAP - nieszczelność 0,090&quot;</source>
+        <translation>EVAP - 0.090&quot; leak</translation>
+    </message>
+    <message>
+        <source>EVAP - nieszczelność 0,040&quot; (1 mm)</source>
+        <translation>EVAP - 0.040&quot; leak (1 mm)</translation>
+    </message>
+    <message>
+        <source>EVAP - nieszczelność 0,020&quot; (0,5 mm)</source>
+        <translation>EVAP - 0.020&quot; leak (0.5 mm)</translation>
+    </message>
+    <message>
+        <source>EVAP - przepływ oczyszczania (purge)</source>
+        <translation>EVAP - purge flow</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B1S1</source>
+        <translation>Oxygen sensor heater B1S1</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B1S2</source>
+        <translation>Oxygen sensor heater B1S2</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B1S3</source>
+        <translation>Oxygen sensor heater B1S3</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B1S4</source>
+        <translation>Oxygen sensor heater B1S4</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B2S1</source>
+        <translation>Oxygen sensor heater B2S1</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B2S2</source>
+        <translation>Oxygen sensor heater B2S2</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B2S3</source>
+        <translation>Oxygen sensor heater B2S3</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B2S4</source>
+        <translation>Oxygen sensor heater B2S4</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B3S1</source>
+        <translation>Oxygen sensor heater B3S1</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B3S2</source>
+        <translation>Oxygen sensor heater B3S2</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B3S3</source>
+        <translation>Oxygen sensor heater B3S3</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B3S4</source>
+        <translation>Oxygen sensor heater B3S4</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B4S1</source>
+        <translation>Oxygen sensor heater B4S1</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B4S2</source>
+        <translation>Oxygen sensor heater B4S2</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B4S3</source>
+        <translation>Oxygen sensor heater B4S3</translation>
+    </message>
+    <message>
+        <source>Grzałka sondy lambda B4S4</source>
+        <translation>Oxygen sensor heater B4S4</translation>
+    </message>
+    <message>
+        <source>Podgrzewany katalizator Bank 1</source>
+        <translation>Heated catalyst bank 1</translation>
+    </message>
+    <message>
+        <source>Podgrzewany katalizator Bank 2</source>
+        <translation>Heated catalyst bank 2</translation>
+    </message>
+    <message>
+        <source>Podgrzewany katalizator Bank 3</source>
+        <translation>Heated catalyst bank 3</translation>
+    </message>
+    <message>
+        <source>Podgrzewany katalizator Bank 4</source>
+        <translation>Heated catalyst bank 4</translation>
+    </message>
+    <message>
+        <source>Powietrze wtórne 1</source>
+        <translation>Secondary air 1</translation>
+    </message>
+    <message>
+        <source>Powietrze wtórne 2</source>
+        <translation>Secondary air 2</translation>
+    </message>
+    <message>
+        <source>Powietrze wtórne 3</source>
+        <translation>Secondary air 3</translation>
+    </message>
+    <message>
+        <source>Powietrze wtórne 4</source>
+        <translation>Secondary air 4</translation>
+    </message>
+    <message>
+        <source>Układ paliwowy Bank 1</source>
+        <translation>Fuel system bank 1</translation>
+    </message>
+    <message>
+        <source>Układ paliwowy Bank 2</source>
+        <translation>Fuel system bank 2</translation>
+    </message>
+    <message>
+        <source>Układ paliwowy Bank 3</source>
+        <translation>Fuel system bank 3</translation>
+    </message>
+    <message>
+        <source>Układ paliwowy Bank 4</source>
+        <translation>Fuel system bank 4</translation>
+    </message>
+    <message>
+        <source>Ciśnienie doładowania Bank 1</source>
+        <translation>Boost pressure bank 1</translation>
+    </message>
+    <message>
+        <source>Ciśnienie doładowania Bank 2</source>
+        <translation>Boost pressure bank 2</translation>
+    </message>
+    <message>
+        <source>Pochłaniacz NOx Bank 1</source>
+        <translation>NOx adsorber bank 1</translation>
+    </message>
+    <message>
+        <source>Pochłaniacz NOx Bank 2</source>
+        <translation>NOx adsorber bank 2</translation>
+    </message>
+    <message>
+        <source>Katalizator NOx (SCR) Bank 1</source>
+        <translation>NOx catalyst (SCR) bank 1</translation>
+    </message>
+    <message>
+        <source>Katalizator NOx (SCR) Bank 2</source>
+        <translation>NOx catalyst (SCR) bank 2</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - łącznie</source>
+        <translation>Misfires - all cylinders together</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 1</source>
+        <translation>Misfires - cylinder 1</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 2</source>
+        <translation>Misfires - cylinder 2</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 3</source>
+        <translation>Misfires - cylinder 3</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 4</source>
+        <translation>Misfires - cylinder 4</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 5</source>
+        <translation>Misfires - cylinder 5</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 6</source>
+        <translation>Misfires - cylinder 6</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 7</source>
+        <translation>Misfires - cylinder 7</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 8</source>
+        <translation>Misfires - cylinder 8</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 9</source>
+        <translation>Misfires - cylinder 9</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 10</source>
+        <translation>Misfires - cylinder 10</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 11</source>
+        <translation>Misfires - cylinder 11</translation>
+    </message>
+    <message>
+        <source>Wypadanie zapłonów - cylinder 12</source>
+        <translation>Misfires - cylinder 12</translation>
+    </message>
+    <message>
+        <source>Filtr cząstek stałych (DPF) Bank 1</source>
+        <translation>Particulate filter (DPF) bank 1</translation>
+    </message>
+    <message>
+        <source>Filtr cząstek stałych (DPF) Bank 2</source>
+        <translation>Particulate filter (DPF) bank 2</translation>
+    </message>
+    <message>
+        <source>Napięcie progowe bogata - uboga (stała)</source>
+        <translation>Rich to lean threshold voltage (constant)</translation>
+    </message>
+    <message>
+        <source>Napięcie progowe uboga - bogata (stała)</source>
+        <translation>Lean to rich threshold voltage (constant)</translation>
+    </message>
+    <message>
+        <source>Niskie napięcie do pomiaru czasu przełączania (stała)</source>
+        <translation>Low voltage for the switch time (constant)</translation>
+    </message>
+    <message>
+        <source>Wysokie napięcie do pomiaru czasu przełączania (stała)</source>
+        <translation>High voltage for the switch time (constant)</translation>
+    </message>
+    <message>
+        <source>Czas przełączania bogata - uboga</source>
+        <translation>Rich to lean switch time</translation>
+    </message>
+    <message>
+        <source>Czas przełączania uboga - bogata</source>
+        <translation>Lean to rich switch time</translation>
+    </message>
+    <message>
+        <source>Najniższe napięcie sondy w teście</source>
+        <translation>Lowest sensor voltage in the test</translation>
+    </message>
+    <message>
+        <source>Najwyższe napięcie sondy w teście</source>
+        <translation>Highest sensor voltage in the test</translation>
+    </message>
+    <message>
+        <source>Czas między przełączeniami sondy</source>
+        <translation>Time between sensor transitions</translation>
+    </message>
+    <message>
+        <source>Okres sygnału sondy</source>
+        <translation>Sensor period</translation>
+    </message>
+    <message>
+        <source>Średnia z 10 cykli jazdy (EWMA)</source>
+        <translation>Average of the last 10 driving cycles (EWMA)</translation>
+    </message>
+    <message>
+        <source>Ostatni lub bieżący cykl jazdy</source>
+        <translation>Last or current driving cycle</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorTestsTab</name>
+    <message>
+        <source>Cylinder</source>
+        <translation>Cylinder</translation>
+    </message>
+    <message>
+        <source>Średnio (10 cykli)</source>
+        <translation>Average (10 cycles)</translation>
+    </message>
+    <message>
+        <source>Ostatni cykl</source>
+        <translation>Last cycle</translation>
+    </message>
+    <message>
+        <source>Sterownik</source>
+        <translation>ECU</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Maks.</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>Jednostka</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Razem</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorTestsTabPage</name>
+    <message>
+        <source>   Testy monitorów   </source>
+        <translation>   Monitor tests   </translation>
+    </message>
+    <message>
+        <source>Wyniki testów, które sterowniki pojazdu wykonują same: zmierzona wartość, jej granice i ocena. Możesz dopasować szerokość kolumn według uznania.</source>
+        <translation>Results of the tests the vehicle&apos;s control units run on themselves: the measured value, its limits and the verdict. You can adjust the column widths as you like.</translation>
+    </message>
+    <message>
+        <source>  Wypadanie zapłonów  </source>
+        <translation>  Misfires  </translation>
+    </message>
+    <message>
+        <source>Wypadnięcia zapłonu w każdym cylindrze, jak liczy je sterownik silnika: średnio w ostatnich 10 cyklach jazdy i w ostatnim cyklu.</source>
+        <translation>Misfires of each cylinder as the engine control unit counts them: the average of the last 10 driving cycles and the last cycle.</translation>
+    </message>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Wciśnij ten przycisk aby odczytać wyniki testów monitorów.</source>
+        <translation>Press this button to read the monitor test results.</translation>
+    </message>
 </context>
 <context>
     <name>MonitorsTabPage</name>
@@ -2398,6 +2915,14 @@ Unspecified error</translation>
         <source>DebugLog</source>
         <translation>DebugLog</translation>
     </message>
+    <message>
+        <source>Testy monitorów</source>
+        <translation>Monitor tests</translation>
+    </message>
+    <message>
+        <source>Wyniki testów wykonywanych przez sterowniki pojazdu (tryb 06).</source>
+        <translation>Results of the tests the vehicle&apos;s control units run (mode 06).</translation>
+    </message>
 </context>
 <context>
     <name>TSetupForm</name>
@@ -2471,6 +2996,125 @@ Unspecified error</translation>
     <message>
         <source>Czekaj...</source>
         <translation>Please wait...</translation>
+    </message>
+</context>
+<context>
+    <name>UnitScaling</name>
+    <message>
+        <source>obr/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Ω</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>kΩ</source>
+        <translation>kΩ</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>kPa</source>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>lambda</source>
+        <translation>lambda</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>szt.</source>
+        <translation>counts</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>g/s</source>
+        <translation>g/s</translation>
+    </message>
+    <message>
+        <source>Pa/s</source>
+        <translation>Pa/s</translation>
+    </message>
+    <message>
+        <source>kg/h</source>
+        <translation>kg/h</translation>
+    </message>
+    <message>
+        <source>g/cyl.</source>
+        <translation>g/cyl.</translation>
+    </message>
+    <message>
+        <source>mg/suw</source>
+        <translation>mg/stroke</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>µs</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>mV/s</source>
+        <translation>mV/s</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
     </message>
 </context>
 </TS>

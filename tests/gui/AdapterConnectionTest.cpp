@@ -283,6 +283,8 @@ TEST_F(AdapterConnectionTest, ALinkLostOnAnyTabLeavesTheOperatorOneClickFromPola
          [](TMainForm &m) { return m.TabFreeze->ButtonFreezeRead; }, false, true},
         {"monitors, silent", [](TMainForm &m) -> QWidget * { return m.TabMonitors; },
          [](TMainForm &m) { return m.TabMonitors->ButtonMonitorRead; }, false, true},
+        {"monitor tests, closed", [](TMainForm &m) -> QWidget * { return m.TabMonitorTests; },
+         [](TMainForm &m) { return m.TabMonitorTests->ButtonMonitorTestsRead; }, false, false},
     };
     for (const auto &entry : cases) {
         SCOPED_TRACE(entry.name);

@@ -10,11 +10,11 @@ TEST_F(TabGateTest, BeforeConnectingEveryOtherTabIsRefusedWithTheNotice)
 {
     for (QWidget *page :
          std::initializer_list<QWidget *>{main().TabDTC, main().TabFreeze, main().TabSensors, main().TabMonitors,
-                                          main().TabPlot, main().TabAccel, main().TabDyno}) {
+                                          main().TabPlot, main().TabAccel, main().TabDyno, main().TabMonitorTests}) {
         clickTab(page);
         EXPECT_EQ(currentPage(), main().TabMain) << page->objectName().toStdString();
     }
-    ASSERT_EQ(env.dialogs.shown.size(), 7u);
+    ASSERT_EQ(env.dialogs.shown.size(), 8u);
     for (const auto &shown : env.dialogs.shown) {
         EXPECT_EQ(shown.text, LoadMessage(STabMsg));
         EXPECT_EQ(shown.icon, MessageIcon::Information);
@@ -23,7 +23,7 @@ TEST_F(TabGateTest, BeforeConnectingEveryOtherTabIsRefusedWithTheNotice)
     // The keyboard passes the same gate.
     QTest::keyClick(main().Pages->tabBar(), Qt::Key_Right);
     EXPECT_EQ(currentPage(), main().TabMain);
-    EXPECT_EQ(env.dialogs.shown.size(), 8u);
+    EXPECT_EQ(env.dialogs.shown.size(), 9u);
 }
 
 TEST_F(TabGateTest, ConnectedChangesAreAllowedAndStopTheLiveSensorLoop)
@@ -59,8 +59,11 @@ TEST_F(TabGateTest, TheDebugTabCannotBeReached)
     clickPolacz();
     clickTab(main().TabDyno);
     ASSERT_EQ(currentPage(), main().TabDyno);
+    // The keys pass over it to the tabs after it, and back.
     QTest::keyClick(main().Pages->tabBar(), Qt::Key_Right);
-    QTest::keyClick(main().Pages, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(currentPage(), main().TabMonitorTests);
+    QTest::keyClick(main().Pages, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(currentPage(), main().TabDyno);
     const int debugTab = main().Pages->indexOf(main().TabDebug);
     main().Pages->gatedTabBar()->requestIndex(debugTab);
     EXPECT_EQ(currentPage(), main().TabDyno);

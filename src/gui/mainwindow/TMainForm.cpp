@@ -29,6 +29,8 @@
 #include "gui/measure/DynoTabPage.h"
 #include "gui/measure/PlotTab.h"
 #include "gui/measure/PlotTabPage.h"
+#include "gui/monitortests/MonitorTestsTab.h"
+#include "gui/monitortests/MonitorTestsTabPage.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/platform/Platform.h"
 #include "gui/report/TFormRaport.h"
@@ -162,8 +164,9 @@ struct TabCaption {
     QString hint;
 };
 
-// The nine tabs in their order: the object name of the page, the caption and the hint.
-std::array<TabCaption, 9> tabCaptions()
+// The tabs in their order: the object name of the page, the caption and the hint. The tabs added
+// to the workstation later come after the debug log, so that no tab changes its place.
+std::array<TabCaption, 10> tabCaptions()
 {
     return {{
         {"TabMain", TMainForm::tr("Główna"), TMainForm::tr("Główny ekran programu.")},
@@ -175,6 +178,8 @@ std::array<TabCaption, 9> tabCaptions()
         {"TabAccel", TMainForm::tr("Przyspieszenie"), QString()},
         {"TabDyno", TMainForm::tr("Hamownia"), QString()},
         {"TabDebug", TMainForm::tr("DebugLog"), QString()},
+        {"TabMonitorTests", TMainForm::tr("Testy monitorów"),
+         TMainForm::tr("Wyniki testów wykonywanych przez sterowniki pojazdu (tryb 06).")},
     }};
 }
 
@@ -188,6 +193,7 @@ void nameTab(PageControl &pages, int index, QWidget *page, const TabCaption &tab
 }
 
 constexpr int kDebugTabIndex = 8;
+constexpr int kMonitorTestsTabIndex = 9;
 
 } // namespace
 
@@ -227,16 +233,19 @@ std::unique_ptr<TMainForm::OtherTabs> TMainForm::buildOtherTabs()
     TabPlot = new PlotTabPage;
     TabAccel = new AccelTabPage;
     TabDyno = new DynoTabPage;
-    QWidget *const pages[] = {TabDTC, TabFreeze, TabSensors, TabMonitors, TabPlot, TabAccel, TabDyno};
+    TabMonitorTests = new MonitorTestsTabPage;
+    // Each page in the place of its tab: the debug log's place is taken already.
+    const std::pair<int, QWidget *> pages[] = {{1, TabDTC},     {2, TabFreeze},
+                                               {3, TabSensors}, {4, TabMonitors},
+                                               {5, TabPlot},    {6, TabAccel},
+                                               {7, TabDyno},    {kMonitorTestsTabIndex, TabMonitorTests}};
     const auto captions = tabCaptions();
-    int index = 1;
-    for (QWidget *page : pages) {
+    for (const auto &[index, page] : pages) {
         QWidget *standIn = Pages->widget(index);
         Pages->removeTab(index);
         delete standIn;
-        Pages->insertTab(index, page, captions[index].caption);
-        nameTab(*Pages, index, page, captions[index]);
-        ++index;
+        Pages->insertTab(index, page, captions[std::size_t(index)].caption);
+        nameTab(*Pages, index, page, captions[std::size_t(index)]);
     }
     Pages->setTabVisible(kDebugTabIndex, false);
 
@@ -248,10 +257,11 @@ std::unique_ptr<TMainForm::OtherTabs> TMainForm::buildOtherTabs()
         *new PlotTab(*m_tabContext, *TabPlot),
         *new AccelTab(*m_tabContext, *TabAccel),
         *new DynoTab(*m_tabContext, *TabDyno),
+        *new MonitorTestsTab(*m_tabContext, *TabMonitorTests),
     });
     // After a clear the main tab asks the vehicle again, so the two tabs never disagree.
     connect(&tabs->dtc, &DtcTab::codesCleared, m_mainTab, &MainTab::showFaultSummary);
-    for (QWidget *page : pages)
+    for (const auto &[index, page] : pages)
         for (StringGrid *grid : page->findChildren<StringGrid *>())
             grid->announce();
     resetOtherTabs(*tabs);
@@ -322,6 +332,7 @@ void TMainForm::resetOtherTabs(OtherTabs &tabs)
     MemoDebugLog->reset();
     tabs.accel.ResetAccelTab();
     tabs.dyno.ResetDynoTab();
+    tabs.monitorTests.ResetMonitorTestsTab();
 }
 
 void TMainForm::appendDebugLine(const QString &line)

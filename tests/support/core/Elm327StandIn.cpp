@@ -49,6 +49,40 @@ QByteArray protocolName(int protocol)
     }
 }
 
+// The engine's on-board monitor tests (service 06), in the layout of the protocol: on CAN two
+// oxygen sensors, whose first is slow to switch (its code P0133 is stored), the catalyst, the EVAP
+// small leak and the misfire counts of four cylinders, which misfire at random (P0300); on the older
+// protocols two tests of components with one limit each.
+void addMonitorTests(Elm327StandIn::Unit &engine, bool can)
+{
+    auto &a = engine.answers;
+    if (!can) {
+        a["0600"] = {bytes("460000C0000000")};
+        a["0601"] = {bytes("46011101C20190"), bytes("46018200300010")};
+        a["0602"] = {bytes("46020100050010")};
+        return;
+    }
+    a["0600"] = {bytes("4600C0000001")}; // 01, 02 and the next bitmap
+    a["0620"] = {bytes("462080000021")}; // 21, 3B and the next
+    a["0640"] = {bytes("464000000001")};
+    a["0660"] = {bytes("466000000001")};
+    a["0680"] = {bytes("468000000001")};
+    a["06A0"] = {bytes("46A0F8000000")}; // A1-A5
+    a["0601"] = {bytes("46"
+                       "01010A0E6A0E6A0E6A" // rich to lean threshold, 0.45 V
+                       "01051001C200000190" // rich to lean switch time 450 ms, at most 400
+                       "010610005800000190"
+                       "01070B005000000190")};
+    a["0602"] = {bytes("4602070B005000000190")}; // lowest voltage 0.080 V
+    a["0621"] = {bytes("46218120004000000080")}; // switch ratio 0.25, at most 0.50
+    a["063B"] = {bytes("463BC9FEFF38FC180000")}; // pressure -50 Pa, between -250 and 0
+    a["06A1"] = {bytes("46A10B2400090000FFFFA10C24000C0000FFFF")};
+    a["06A2"] = {bytes("46A20B2400020000FFFFA20C2400030000FFFF")};
+    a["06A3"] = {bytes("46A30B2400000000FFFFA30C2400000000FFFF")};
+    a["06A4"] = {bytes("46A40B2400040000FFFFA40C2400060000FFFF")};
+    a["06A5"] = {bytes("46A50B2400030000FFFFA50C2400030000FFFF")};
+}
+
 } // namespace
 
 Elm327StandIn::Script Elm327StandIn::DefaultScript()
@@ -100,6 +134,7 @@ Elm327StandIn::Script Elm327StandIn::ScriptFor(int protocol)
             pieces << bytes("4902") + char(i + 1) + padded.mid(i * 4, 4);
         a["0902"] = pieces;
     }
+    addMonitorTests(engine, can);
 
     // The gearbox holds no codes, says so, and clears.
     Unit gearbox;
@@ -109,6 +144,8 @@ Elm327StandIn::Script Elm327StandIn::ScriptFor(int protocol)
     gearbox.answers["03"] = {can ? bytes("4300") : bytes("43000000000000")};
     gearbox.answers["07"] = {can ? bytes("4700") : bytes("47000000000000")};
     gearbox.answers["04"] = {bytes("44")};
+    if (can)
+        gearbox.answers["0600"] = {bytes("7F0612")}; // no monitor tests of its own
 
     Script script;
     script.protocol = protocol;
