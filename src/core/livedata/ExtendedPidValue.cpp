@@ -123,8 +123,8 @@ QString ExtendedPidValue(std::uint8_t pid, const PidReply &reply, QChar decimalS
         return joined({seconds(0, 1), seconds(1, 5), seconds(2, 9)});
     }
     case 0x9D:
-        return joined({d.F(static_cast<long double>(d.word(0)) / 50, 6, 2),
-                       d.F(static_cast<long double>(d.word(2)) / 50, 6, 2)});
+        return joined(
+            {d.F(static_cast<long double>(d.word(0)) / 50, 6, 2), d.F(static_cast<long double>(d.word(2)) / 50, 6, 2)});
     case 0x9E: return d.F(static_cast<long double>(d.word(0)) / 5, 6, 1);
     case 0xA2: return d.F(static_cast<long double>(d.word(0)) / 32, 7, 3);
     case 0xA6: return d.F(static_cast<long double>(d.doubleWord(0)) / 10, 10, 1);
