@@ -2097,20 +2097,20 @@ Unspecified error</translation>
         <translation>Evaporative system vapour pressure (wide range)</translation>
     </message>
     <message>
-        <source>Krótkoterminowa korekta wtórnej sondy lambda Bank 1</source>
-        <translation>Short term secondary oxygen sensor trim Bank 1</translation>
+        <source>Krótkoterminowa korekta wtórnej sondy lambda: Bank 1 / Bank 3</source>
+        <translation>Short term secondary oxygen sensor trim: Bank 1 / Bank 3</translation>
     </message>
     <message>
-        <source>Długoterminowa korekta wtórnej sondy lambda Bank 1</source>
-        <translation>Long term secondary oxygen sensor trim Bank 1</translation>
+        <source>Długoterminowa korekta wtórnej sondy lambda: Bank 1 / Bank 3</source>
+        <translation>Long term secondary oxygen sensor trim: Bank 1 / Bank 3</translation>
     </message>
     <message>
-        <source>Krótkoterminowa korekta wtórnej sondy lambda Bank 2</source>
-        <translation>Short term secondary oxygen sensor trim Bank 2</translation>
+        <source>Krótkoterminowa korekta wtórnej sondy lambda: Bank 2 / Bank 4</source>
+        <translation>Short term secondary oxygen sensor trim: Bank 2 / Bank 4</translation>
     </message>
     <message>
-        <source>Długoterminowa korekta wtórnej sondy lambda Bank 2</source>
-        <translation>Long term secondary oxygen sensor trim Bank 2</translation>
+        <source>Długoterminowa korekta wtórnej sondy lambda: Bank 2 / Bank 4</source>
+        <translation>Long term secondary oxygen sensor trim: Bank 2 / Bank 4</translation>
     </message>
     <message>
         <source>Bezwzględne ciśnienie paliwa w listwie</source>

@@ -18,7 +18,8 @@ struct ExtendedPidEntry {
 
 constexpr std::uint8_t kFuelTypePid = 0x51;
 
-// In PID order.
+// In PID order. A byte count of 0: the car's answer decides, as the secondary oxygen-sensor trims
+// carry their second bank's byte only where the engine has that bank.
 constexpr ExtendedPidEntry kExtendedPids[] = {
     {0x4F, 4,
      QT_TRANSLATE_NOOP("SensorTable", "Wartości maksymalne: lambda / napięcie O2 / prąd O2 / ciśnienie w kolektorze"),
@@ -31,13 +32,13 @@ constexpr ExtendedPidEntry kExtendedPids[] = {
      QT_TRANSLATE_NOOP("SensorTable", "kPa")},
     {0x54, 2, QT_TRANSLATE_NOOP("SensorTable", "Ciśnienie w układzie EVAP (szeroki zakres)"),
      QT_TRANSLATE_NOOP("SensorTable", "Pa")},
-    {0x55, 1, QT_TRANSLATE_NOOP("SensorTable", "Krótkoterminowa korekta wtórnej sondy lambda Bank 1"),
+    {0x55, 0, QT_TRANSLATE_NOOP("SensorTable", "Krótkoterminowa korekta wtórnej sondy lambda: Bank 1 / Bank 3"),
      QT_TRANSLATE_NOOP("SensorTable", "%")},
-    {0x56, 1, QT_TRANSLATE_NOOP("SensorTable", "Długoterminowa korekta wtórnej sondy lambda Bank 1"),
+    {0x56, 0, QT_TRANSLATE_NOOP("SensorTable", "Długoterminowa korekta wtórnej sondy lambda: Bank 1 / Bank 3"),
      QT_TRANSLATE_NOOP("SensorTable", "%")},
-    {0x57, 1, QT_TRANSLATE_NOOP("SensorTable", "Krótkoterminowa korekta wtórnej sondy lambda Bank 2"),
+    {0x57, 0, QT_TRANSLATE_NOOP("SensorTable", "Krótkoterminowa korekta wtórnej sondy lambda: Bank 2 / Bank 4"),
      QT_TRANSLATE_NOOP("SensorTable", "%")},
-    {0x58, 1, QT_TRANSLATE_NOOP("SensorTable", "Długoterminowa korekta wtórnej sondy lambda Bank 2"),
+    {0x58, 0, QT_TRANSLATE_NOOP("SensorTable", "Długoterminowa korekta wtórnej sondy lambda: Bank 2 / Bank 4"),
      QT_TRANSLATE_NOOP("SensorTable", "%")},
     {0x59, 2, QT_TRANSLATE_NOOP("SensorTable", "Bezwzględne ciśnienie paliwa w listwie"),
      QT_TRANSLATE_NOOP("SensorTable", "kPa")},

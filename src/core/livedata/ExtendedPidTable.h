@@ -19,8 +19,9 @@ QString ExtendedPidDescription(std::uint8_t pid);
 // The unit of a live PID past 0x4E ("hex" for the raw bytes); the empty text for any other PID.
 QString ExtendedPidUnit(std::uint8_t pid);
 
-// The number of data bytes a PID past 0x4E with a rule is read with; 0 for one without a rule,
-// which is read with as many as its answer carries.
+// The number of data bytes a PID past 0x4E with a rule is read with; 0 for one whose length is
+// the car's (the secondary oxygen-sensor trims) and for one without a rule, which are read with as
+// many as their answer carries.
 int ExtendedPidByteCount(std::uint8_t pid);
 
 // Whether the value text of a live PID past 0x4E begins with its number, so that it can be

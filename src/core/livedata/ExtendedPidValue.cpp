@@ -16,6 +16,8 @@ public:
     Data(const PidReply &reply, QChar separator) : m_reply(reply), m_separator(separator) {}
 
     long long byte(int at) const { return m_reply.bytes[std::size_t(at)]; }
+    // Whether the answer carried byte at.
+    bool carried(int at) const { return at < m_reply.count; }
     long long word(int at) const { return byte(at) * 256 + byte(at + 1); }
     long long doubleWord(int at) const { return word(at) * 65536 + word(at + 2); }
     // Bit n of byte A: whether the car has the sensor it stands for.
@@ -94,7 +96,9 @@ QString ExtendedPidValue(std::uint8_t pid, const PidReply &reply, QChar decimalS
     case 0x55:
     case 0x56:
     case 0x57:
-    case 0x58: return d.F(trimPercent(d.byte(0)), 3, 2);
+    case 0x58:
+        return joined(
+            {d.F(trimPercent(d.byte(0)), 3, 2), d.carried(1) ? d.F(trimPercent(d.byte(1)), 3, 2) : kNotAvailable});
     case 0x59: return Data::I(d.word(0) * 10);
     case 0x5C:
     case 0x84: return Data::I(d.byte(0) - 40);
