@@ -2065,8 +2065,8 @@ Unspecified error</translation>
         <translation>Time since codes cleared</translation>
     </message>
     <message>
-        <source>Wartości maksymalne: lambda / napięcie O2 / prąd O2 / ciśnienie w kolektorze</source>
-        <translation>Maximum values: lambda / O2 sensor voltage / O2 sensor current / manifold pressure</translation>
+        <source>Zakresy: lambda / napięcie O2 / prąd O2 / MAP</source>
+        <translation>Spans: lambda / O2 voltage / O2 current / MAP</translation>
     </message>
     <message>
         <source>lambda / V / mA / kPa</source>
@@ -2097,20 +2097,20 @@ Unspecified error</translation>
         <translation>Evaporative system vapour pressure (wide range)</translation>
     </message>
     <message>
-        <source>Krótkoterminowa korekta wtórnej sondy lambda: Bank 1 / Bank 3</source>
-        <translation>Short term secondary oxygen sensor trim: Bank 1 / Bank 3</translation>
+        <source>Krótkoterminowa korekta sondy wtórnej Bank 1/3</source>
+        <translation>Short term secondary O2 sensor trim Bank 1/3</translation>
     </message>
     <message>
-        <source>Długoterminowa korekta wtórnej sondy lambda: Bank 1 / Bank 3</source>
-        <translation>Long term secondary oxygen sensor trim: Bank 1 / Bank 3</translation>
+        <source>Długoterminowa korekta sondy wtórnej Bank 1/3</source>
+        <translation>Long term secondary O2 sensor trim Bank 1/3</translation>
     </message>
     <message>
-        <source>Krótkoterminowa korekta wtórnej sondy lambda: Bank 2 / Bank 4</source>
-        <translation>Short term secondary oxygen sensor trim: Bank 2 / Bank 4</translation>
+        <source>Krótkoterminowa korekta sondy wtórnej Bank 2/4</source>
+        <translation>Short term secondary O2 sensor trim Bank 2/4</translation>
     </message>
     <message>
-        <source>Długoterminowa korekta wtórnej sondy lambda: Bank 2 / Bank 4</source>
-        <translation>Long term secondary oxygen sensor trim: Bank 2 / Bank 4</translation>
+        <source>Długoterminowa korekta sondy wtórnej Bank 2/4</source>
+        <translation>Long term secondary O2 sensor trim Bank 2/4</translation>
     </message>
     <message>
         <source>Bezwzględne ciśnienie paliwa w listwie</source>
@@ -2157,7 +2157,7 @@ Unspecified error</translation>
         <translation>Nm</translation>
     </message>
     <message>
-        <source>Moment obrotowy silnika: bieg jałowy / punkty 1-4</source>
+        <source>Moment silnika: bieg jałowy / punkty 1-4</source>
         <translation>Engine torque: idle / points 1-4</translation>
     </message>
     <message>
@@ -2165,8 +2165,8 @@ Unspecified error</translation>
         <translation>Mass air flow: sensor A / sensor B</translation>
     </message>
     <message>
-        <source>Temperatura płynu chłodzącego: czujnik 1 / czujnik 2</source>
-        <translation>Engine coolant temperature: sensor 1 / sensor 2</translation>
+        <source>Temp. płynu chłodzącego: czujnik 1 / 2</source>
+        <translation>Coolant temp.: sensor 1 / 2</translation>
     </message>
     <message>
         <source>Temperatura spalin Bank 1: czujniki 1-4</source>
@@ -2177,12 +2177,12 @@ Unspecified error</translation>
         <translation>Exhaust gas temperature Bank 2: sensors 1-4</translation>
     </message>
     <message>
-        <source>Temperatura filtra cząstek stałych (DPF): Bank 1 wlot / wylot, Bank 2 wlot / wylot</source>
-        <translation>Particulate filter (DPF) temperature: Bank 1 inlet / outlet, Bank 2 inlet / outlet</translation>
+        <source>Temp. DPF: B1 wlot / wylot, B2 wlot / wylot</source>
+        <translation>DPF temp.: B1 inlet / outlet, B2 inlet / outlet</translation>
     </message>
     <message>
-        <source>Czas pracy silnika: całkowity / bieg jałowy / odbiór mocy</source>
-        <translation>Engine run time: total / idle / power take-off</translation>
+        <source>Czas pracy: całkowity / bieg jałowy / PTO</source>
+        <translation>Run time: total / idle / PTO</translation>
     </message>
     <message>
         <source>Temperatura powierzchni kolektora</source>

@@ -703,14 +703,12 @@ TEST_F(AdapterConnectionTest, ARecentCarsPidsPastFourEAreShownLoggedViewedAndPlo
     listed.removeAll(QString());
     EXPECT_EQ(listed.mid(listed.indexOf(QStringLiteral("4F"))), (QStringList{"4F", "5E", "61", "62", "63", "8E"}));
     EXPECT_EQ(shown,
-              (QStringList{QStringLiteral("Wartości maksymalne: lambda / napięcie O2 / prąd O2 / ciśnienie w "
-                                          "kolektorze|lambda / V / mA / kPa|"),
+              (QStringList{QStringLiteral("Zakresy: lambda / napięcie O2 / prąd O2 / MAP|lambda / V / mA / kPa|"),
                            QStringLiteral("Rodzaj paliwa||Olej napędowy"),
                            QStringLiteral("Temperatura oleju silnikowego|st C|83"),
                            QStringLiteral("Chwilowe zużycie paliwa|l/h|"),
                            QStringLiteral("Nieopisany parametr - surowe bajty|hex|01 00"),
-                           QStringLiteral("Temperatura filtra cząstek stałych (DPF): Bank 1 wlot / wylot, Bank 2 "
-                                          "wlot / wylot|st C|360,0 / 310,0 / N/A / N/A"),
+                           QStringLiteral("Temp. DPF: B1 wlot / wylot, B2 wlot / wylot|st C|360,0 / 310,0 / N/A / N/A"),
                            QStringLiteral("Moment tarcia wewnętrznego silnika|%|"),
                            QStringLiteral("Przebieg (licznik kilometrów)|km|200000,0")}));
 
