@@ -2328,6 +2328,18 @@ Unspecified error</translation>
         <source>Nieznany (%1)</source>
         <translation>Unknown (%1)</translation>
     </message>
+    <message>
+        <source>Temp. powietrza dolotowego: B1 1-3 / B2 1-3</source>
+        <translation>Intake air temp.: B1 1-3 / B2 1-3</translation>
+    </message>
+    <message>
+        <source>Temp. za intercoolerem: B1 1-2 / B2 1-2</source>
+        <translation>Charge air cooler temp.: B1 1-2 / B2 1-2</translation>
+    </message>
+    <message>
+        <source>Ciśnienie w kolektorze: czujnik A / czujnik B</source>
+        <translation>Manifold pressure: sensor A / sensor B</translation>
+    </message>
 </context>
 <context>
     <name>SensorsTabPage</name>

@@ -65,6 +65,25 @@ QString fourTemperatures(const Data &d)
     return joined({tenthsCelsius(d, 0, 1), tenthsCelsius(d, 1, 3), tenthsCelsius(d, 2, 5), tenthsCelsius(d, 3, 7)});
 }
 
+// Temperatures of one byte each from −40 °C, count of them after the byte that says which sensors
+// the car has.
+QString byteTemperatures(const Data &d, int count)
+{
+    QStringList values;
+    for (int bit = 0; bit < count; ++bit)
+        values << (d.has(bit) ? Data::I(d.byte(1 + bit) - 40) : kNotAvailable);
+    return values.join(QStringLiteral(" / "));
+}
+
+// Two sensors' words in 1/32 of their unit after the byte that says which the car has.
+QString twoThirtySeconds(const Data &d)
+{
+    const auto value = [&d](int bit, int at) {
+        return d.has(bit) ? d.F(static_cast<long double>(d.word(at)) / 32, 6, 2) : kNotAvailable;
+    };
+    return joined({value(0, 1), value(1, 3)});
+}
+
 QString torque(const Data &d, int at)
 {
     return Data::I(d.byte(at) - 125);
@@ -109,12 +128,10 @@ QString ExtendedPidValue(std::uint8_t pid, const PidReply &reply, QChar decimalS
     case 0x8E: return torque(d, 0);
     case 0x63: return Data::I(d.word(0));
     case 0x64: return joined({torque(d, 0), torque(d, 1), torque(d, 2), torque(d, 3), torque(d, 4)});
-    case 0x66: {
-        const auto flow = [&d](int bit, int at) {
-            return d.has(bit) ? d.F(static_cast<long double>(d.word(at)) / 32, 6, 2) : kNotAvailable;
-        };
-        return joined({flow(0, 1), flow(1, 3)});
-    }
+    case 0x66:
+    case 0x87: return twoThirtySeconds(d);
+    case 0x68: return byteTemperatures(d, 6);
+    case 0x77: return byteTemperatures(d, 4);
     case 0x67: {
         const auto coolant = [&d](int bit, int at) { return d.has(bit) ? Data::I(d.byte(at) - 40) : kNotAvailable; };
         return joined({coolant(0, 1), coolant(1, 2)});
