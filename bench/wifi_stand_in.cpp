@@ -1,6 +1,7 @@
-// Serves the ELM327 stand-in (an engine and a gearbox unit on CAN) as a Wi-Fi adapter does, on a
-// TCP port of 127.0.0.1, until it is ended: for trying the workstation's "ELM327 Wi-Fi" by hand.
-// Prints the port to choose in the configuration dialog.
+// Serves the ELM327 stand-in (an engine and a gearbox unit on CAN, the engine announcing PIDs past
+// 0x4E as a recent car does) as a Wi-Fi adapter does, on a TCP port of 127.0.0.1, until it is
+// ended: for trying the workstation's "ELM327 Wi-Fi" by hand. Prints the port to choose in the
+// configuration dialog.
 #include "support/core/Elm327StandIn.h"
 
 #include <chrono>
@@ -9,7 +10,7 @@
 
 int main()
 {
-    Elm327StandIn standIn(Elm327StandIn::DefaultScript(), Elm327StandIn::Serving::Tcp);
+    Elm327StandIn standIn(Elm327StandIn::RecentCarScript(), Elm327StandIn::Serving::Tcp);
     std::printf("%u\n", unsigned(standIn.tcpPort()));
     std::fflush(stdout);
     for (;;)

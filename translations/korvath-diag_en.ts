@@ -2581,6 +2581,282 @@ Unspecified error</translation>
         <source>Czas od kasowania kodów błędów</source>
         <translation>Time since codes cleared</translation>
     </message>
+    <message>
+        <source>Zakresy: lambda / napięcie O2 / prąd O2 / MAP</source>
+        <translation>Spans: lambda / O2 voltage / O2 current / MAP</translation>
+    </message>
+    <message>
+        <source>lambda / V / mA / kPa</source>
+        <translation>lambda / V / mA / kPa</translation>
+    </message>
+    <message>
+        <source>Maksymalny przepływ powietrza (czujnik MAF)</source>
+        <translation>Maximum air flow rate (MAF sensor)</translation>
+    </message>
+    <message>
+        <source>g/s</source>
+        <translation>g/s</translation>
+    </message>
+    <message>
+        <source>Rodzaj paliwa</source>
+        <translation>Fuel type</translation>
+    </message>
+    <message>
+        <source>Zawartość etanolu w paliwie</source>
+        <translation>Ethanol fuel content</translation>
+    </message>
+    <message>
+        <source>Bezwzględne ciśnienie w układzie EVAP</source>
+        <translation>Absolute evaporative system vapour pressure</translation>
+    </message>
+    <message>
+        <source>Ciśnienie w układzie EVAP (szeroki zakres)</source>
+        <translation>Evaporative system vapour pressure (wide range)</translation>
+    </message>
+    <message>
+        <source>Krótkoterminowa korekta sondy wtórnej Bank 1/3</source>
+        <translation>Short term secondary O2 sensor trim Bank 1/3</translation>
+    </message>
+    <message>
+        <source>Długoterminowa korekta sondy wtórnej Bank 1/3</source>
+        <translation>Long term secondary O2 sensor trim Bank 1/3</translation>
+    </message>
+    <message>
+        <source>Krótkoterminowa korekta sondy wtórnej Bank 2/4</source>
+        <translation>Short term secondary O2 sensor trim Bank 2/4</translation>
+    </message>
+    <message>
+        <source>Długoterminowa korekta sondy wtórnej Bank 2/4</source>
+        <translation>Long term secondary O2 sensor trim Bank 2/4</translation>
+    </message>
+    <message>
+        <source>Bezwzględne ciśnienie paliwa w listwie</source>
+        <translation>Fuel rail absolute pressure</translation>
+    </message>
+    <message>
+        <source>Względne położenie pedału przyspieszenia</source>
+        <translation>Relative accelerator pedal position</translation>
+    </message>
+    <message>
+        <source>Pozostała żywotność akumulatora hybrydowego</source>
+        <translation>Hybrid battery pack remaining life</translation>
+    </message>
+    <message>
+        <source>Temperatura oleju silnikowego</source>
+        <translation>Engine oil temperature</translation>
+    </message>
+    <message>
+        <source>Kąt wtrysku paliwa</source>
+        <translation>Fuel injection timing</translation>
+    </message>
+    <message>
+        <source>Chwilowe zużycie paliwa</source>
+        <translation>Engine fuel rate</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Moment obrotowy żądany przez kierowcę</source>
+        <translation>Driver&apos;s demand engine torque</translation>
+    </message>
+    <message>
+        <source>Rzeczywisty moment obrotowy silnika</source>
+        <translation>Actual engine torque</translation>
+    </message>
+    <message>
+        <source>Moment obrotowy odniesienia silnika</source>
+        <translation>Engine reference torque</translation>
+    </message>
+    <message>
+        <source>Nm</source>
+        <translation>Nm</translation>
+    </message>
+    <message>
+        <source>Moment silnika: bieg jałowy / punkty 1-4</source>
+        <translation>Engine torque: idle / points 1-4</translation>
+    </message>
+    <message>
+        <source>Przepływ powietrza: czujnik A / czujnik B</source>
+        <translation>Mass air flow: sensor A / sensor B</translation>
+    </message>
+    <message>
+        <source>Temp. płynu chłodzącego: czujnik 1 / 2</source>
+        <translation>Coolant temp.: sensor 1 / 2</translation>
+    </message>
+    <message>
+        <source>Temperatura spalin Bank 1: czujniki 1-4</source>
+        <translation>Exhaust gas temperature Bank 1: sensors 1-4</translation>
+    </message>
+    <message>
+        <source>Temperatura spalin Bank 2: czujniki 1-4</source>
+        <translation>Exhaust gas temperature Bank 2: sensors 1-4</translation>
+    </message>
+    <message>
+        <source>Temp. DPF: B1 wlot / wylot, B2 wlot / wylot</source>
+        <translation>DPF temp.: B1 inlet / outlet, B2 inlet / outlet</translation>
+    </message>
+    <message>
+        <source>Czas pracy: całkowity / bieg jałowy / PTO</source>
+        <translation>Run time: total / idle / PTO</translation>
+    </message>
+    <message>
+        <source>Temperatura powierzchni kolektora</source>
+        <translation>Manifold surface temperature</translation>
+    </message>
+    <message>
+        <source>Położenie przepustnicy G</source>
+        <translation>Throttle position G</translation>
+    </message>
+    <message>
+        <source>Moment tarcia wewnętrznego silnika</source>
+        <translation>Engine friction torque</translation>
+    </message>
+    <message>
+        <source>Zużycie paliwa: silnik / pojazd</source>
+        <translation>Fuel rate: engine / vehicle</translation>
+    </message>
+    <message>
+        <source>Przepływ spalin</source>
+        <translation>Exhaust gas flow rate</translation>
+    </message>
+    <message>
+        <source>kg/h</source>
+        <translation>kg/h</translation>
+    </message>
+    <message>
+        <source>Dawka paliwa na cylinder</source>
+        <translation>Cylinder fuel rate</translation>
+    </message>
+    <message>
+        <source>mg/suw</source>
+        <translation>mg/stroke</translation>
+    </message>
+    <message>
+        <source>Przebieg (licznik kilometrów)</source>
+        <translation>Odometer</translation>
+    </message>
+    <message>
+        <source>Nieopisany parametr - surowe bajty</source>
+        <translation>Undescribed parameter - raw bytes</translation>
+    </message>
+    <message>
+        <source>hex</source>
+        <translation>hex</translation>
+    </message>
+    <message>
+        <source>Brak danych</source>
+        <translation>Not available</translation>
+    </message>
+    <message>
+        <source>Benzyna</source>
+        <translation>Petrol</translation>
+    </message>
+    <message>
+        <source>Metanol</source>
+        <translation>Methanol</translation>
+    </message>
+    <message>
+        <source>Etanol</source>
+        <translation>Ethanol</translation>
+    </message>
+    <message>
+        <source>Olej napędowy</source>
+        <translation>Diesel</translation>
+    </message>
+    <message>
+        <source>LPG</source>
+        <translation>LPG</translation>
+    </message>
+    <message>
+        <source>CNG</source>
+        <translation>CNG</translation>
+    </message>
+    <message>
+        <source>Propan</source>
+        <translation>Propane</translation>
+    </message>
+    <message>
+        <source>Elektryczny</source>
+        <translation>Electric</translation>
+    </message>
+    <message>
+        <source>Dwupaliwowy - benzyna</source>
+        <translation>Bi-fuel - petrol</translation>
+    </message>
+    <message>
+        <source>Dwupaliwowy - metanol</source>
+        <translation>Bi-fuel - methanol</translation>
+    </message>
+    <message>
+        <source>Dwupaliwowy - etanol</source>
+        <translation>Bi-fuel - ethanol</translation>
+    </message>
+    <message>
+        <source>Dwupaliwowy - LPG</source>
+        <translation>Bi-fuel - LPG</translation>
+    </message>
+    <message>
+        <source>Dwupaliwowy - CNG</source>
+        <translation>Bi-fuel - CNG</translation>
+    </message>
+    <message>
+        <source>Dwupaliwowy - propan</source>
+        <translation>Bi-fuel - propane</translation>
+    </message>
+    <message>
+        <source>Dwupaliwowy - elektryczny</source>
+        <translation>Bi-fuel - electric</translation>
+    </message>
+    <message>
+        <source>Dwupaliwowy - elektryczny i spalinowy</source>
+        <translation>Bi-fuel - electric and combustion engine</translation>
+    </message>
+    <message>
+        <source>Hybryda - benzyna</source>
+        <translation>Hybrid - petrol</translation>
+    </message>
+    <message>
+        <source>Hybryda - etanol</source>
+        <translation>Hybrid - ethanol</translation>
+    </message>
+    <message>
+        <source>Hybryda - olej napędowy</source>
+        <translation>Hybrid - diesel</translation>
+    </message>
+    <message>
+        <source>Hybryda - elektryczny</source>
+        <translation>Hybrid - electric</translation>
+    </message>
+    <message>
+        <source>Hybryda - elektryczny i spalinowy</source>
+        <translation>Hybrid - electric and combustion engine</translation>
+    </message>
+    <message>
+        <source>Hybryda - odzysk energii</source>
+        <translation>Hybrid - regenerative</translation>
+    </message>
+    <message>
+        <source>Dwupaliwowy - olej napędowy</source>
+        <translation>Bi-fuel - diesel</translation>
+    </message>
+    <message>
+        <source>Nieznany (%1)</source>
+        <translation>Unknown (%1)</translation>
+    </message>
+    <message>
+        <source>Temp. powietrza dolotowego: B1 1-3 / B2 1-3</source>
+        <translation>Intake air temp.: B1 1-3 / B2 1-3</translation>
+    </message>
+    <message>
+        <source>Temp. za intercoolerem: B1 1-2 / B2 1-2</source>
+        <translation>Charge air cooler temp.: B1 1-2 / B2 1-2</translation>
+    </message>
+    <message>
+        <source>Ciśnienie w kolektorze: czujnik A / czujnik B</source>
+        <translation>Manifold pressure: sensor A / sensor B</translation>
+    </message>
 </context>
 <context>
     <name>SensorsTabPage</name>

@@ -577,6 +577,53 @@ TEST(Elm327VehicleTest, ReadsLiveValuesTheFastestWayTheAdapterAndCarAllow)
     }
 }
 
+// A recent car announces PIDs past 0x4E: the bitmaps are followed to 0xA0, and its values are
+// read with their own lengths (a particulate filter's nine bytes in two frames), together where
+// the car allows and the same either way; 0x65, which has no rule, is asked for alone.
+TEST(Elm327VehicleTest, ReadsTheRecentCarsPidsPastFourEWithTheirLengths)
+{
+    const std::vector<std::uint8_t> pids{0x0C, 0x5C, 0x5E, 0x61, 0x62, 0x63, 0x65, 0x7C, 0x8E, 0xA6};
+    const QStringList expected{"1726", "83",      "5,00", "25", "15", "350", "01 00", "360,0 / 310,0 / N/A / N/A",
+                               "10",   "200000,0"};
+    const std::vector<QByteArray> lastPass[2] = {{"010C", "015C", "015E", "0161", "0162", "0163", "0165", "017C",
+                                                  "018E", "01A6"},
+                                                 {"010C5C5E6162633", "01651", "017C8EA63"}};
+    for (const bool fast : {false, true}) {
+        SCOPED_TRACE(fast ? "fast" : "plain");
+        Elm327StandIn::Script script = Elm327StandIn::RecentCarScript();
+        if (fast) {
+            script.countDigit = Elm327StandIn::CountDigit::Accepted;
+            script.severalPids = Elm327StandIn::SeveralPids::Whole;
+        }
+        Elm327StandIn standIn(script);
+        Elm327Vehicle link(38400, kPatient);
+        ASSERT_EQ(connect(link, standIn), QString());
+        SensorSelection selection;
+        const std::size_t beforeDetection = standIn.commands().size();
+        DetectSupportedPids(selection, link);
+        const std::vector<QByteArray> sent = standIn.commands();
+        EXPECT_EQ(std::vector<QByteArray>(sent.begin() + std::ptrdiff_t(beforeDetection), sent.end()),
+                  (std::vector<QByteArray>{"0100", "0120", "0140", "0160", "0180", "01A0", "014F"}));
+        for (const std::uint8_t pid : pids)
+            EXPECT_EQ(selection.isAnnounced(pid), pid > 0x4E) << int(pid);
+        EXPECT_EQ(selection.scaling.ratio, 2);
+
+        PidReader reader{link, u',', {}};
+        std::vector<QByteArray> commands;
+        for (int round = 0; round < 3; ++round) {
+            const std::size_t before = standIn.commands().size();
+            PassPidReads reads(link, pids);
+            QStringList values;
+            for (const std::uint8_t pid : pids)
+                values << FormatPidValue(reader, selection, pid, CurrentData, reads.query());
+            EXPECT_EQ(values, expected) << round;
+            const std::vector<QByteArray> now = standIn.commands();
+            commands.assign(now.begin() + std::ptrdiff_t(before), now.end());
+        }
+        EXPECT_EQ(commands, lastPass[fast]);
+    }
+}
+
 // In the stand-in's model of a CAN car's timing (real time, a few tenths of a second): a request
 // with the count digit is answered as soon as the engine has, the plain one only after the
 // adapter's wait for further units.

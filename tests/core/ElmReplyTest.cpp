@@ -7,14 +7,21 @@
 
 namespace {
 
+// Bytes A-D of a PID's reply, or 0xEE four times when it failed.
+std::array<std::uint8_t, 4> firstFour(const std::optional<PidReply> &reply)
+{
+    if (!reply)
+        return {0xEE, 0xEE, 0xEE, 0xEE};
+    return {reply->bytes[0], reply->bytes[1], reply->bytes[2], reply->bytes[3]};
+}
+
 std::array<std::uint8_t, 4> pidOf(const char *received, ElmHeaders headers, std::uint8_t service = 0x01,
                                   std::uint8_t pid = 0x0C)
 {
     const QByteArray command = service == 0x01
                                    ? QByteArray("01") + QByteArray::number(pid, 16).rightJustified(2, '0')
                                    : QByteArray("02") + QByteArray::number(pid, 16).rightJustified(2, '0') + "00";
-    const auto bytes = PidBytes(ParseElmReply(received, command.toUpper(), headers), headers, service, pid);
-    return bytes.value_or(std::array<std::uint8_t, 4>{0xEE, 0xEE, 0xEE, 0xEE});
+    return firstFour(PidBytes(ParseElmReply(received, command.toUpper(), headers), headers, service, pid));
 }
 
 } // namespace
@@ -45,7 +52,8 @@ TEST(ElmReplyTest, ReadsTheSameAnswerInEveryLineShape)
     const QByteArray afterReset("\0\0"
                                 "7E8 04 41 0C 1A F8\r",
                                 21);
-    EXPECT_EQ(PidBytes(ParseElmReply(afterReset, "010C", ElmHeaders::Can11), ElmHeaders::Can11, 0x01, 0x0C), rpm);
+    EXPECT_EQ(firstFour(PidBytes(ParseElmReply(afterReset, "010C", ElmHeaders::Can11), ElmHeaders::Can11, 0x01, 0x0C)),
+              rpm);
 
     // The freeze frame carries its frame number after the PID; only frame 0 is asked for.
     EXPECT_EQ(pidOf("7E8 05 42 0C 00 0F A0\r", ElmHeaders::Can11, 0x02),
@@ -162,7 +170,7 @@ QString readOf(Read read, const char *received, ElmHeaders headers, std::vector<
     switch (read) {
     case Read::Rpm: {
         const auto bytes = PidBytes(reply, headers, 0x01, 0x0C, 2);
-        return bytes ? QString::number((*bytes)[0] * 256 + (*bytes)[1]) : QStringLiteral("!");
+        return bytes ? QString::number(bytes->bytes[0] * 256 + bytes->bytes[1]) : QStringLiteral("!");
     }
     case Read::Stored: {
         const auto codes = DtcCodes(reply, headers, 0x03, required, &why);

@@ -1,11 +1,16 @@
 #include "core/livedata/FormatPidValue.h"
 #include "core/catalogue/MessageCatalogue.h"
+#include "core/livedata/ExtendedPidTable.h"
 #include "core/livedata/SensorSelection.h"
 
 #include "support/core/QtPrinters.h"
 #include "support/core/ScriptedVehicle.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -90,6 +95,122 @@ TEST_F(FormatPidValueTest, StatusTexts)
     EXPECT_EQ(value(0x2D, 127), QStringLiteral("-0,78 (mniej niż zadane)"));
     EXPECT_EQ(value(0x2D, 128), QStringLiteral("0,00 (brak błędów)"));
     EXPECT_EQ(value(0x2D, 129), QStringLiteral("0,78 (więcej niż zadane)"));
+}
+
+// Every PID past 0x4E that the workstation decodes, at its bounds and at a value worked out by
+// hand from the J1979 rule, as a car that announced it answers; the rest show their raw bytes.
+TEST_F(FormatPidValueTest, PidsPastFourEFollowTheJ1979Rules)
+{
+    const struct {
+        std::uint8_t pid;
+        std::initializer_list<std::uint8_t> bytes;
+        const char *text;
+    } cases[] = {
+        {0x4F, {0x02, 0x08, 0x80, 0x19}, "2 / 8 / 128 / 250"}, // ratio, V, mA, 10 kPa a count
+        {0x4F, {0xFF, 0xFF, 0xFF, 0xFF}, "255 / 255 / 255 / 2550"},
+        {0x50, {0x00, 0, 0, 0}, "0"},
+        {0x50, {0xFF, 0, 0, 0}, "2550"}, // 10 g/s a count
+        {0x51, {0x00}, "Brak danych"},
+        {0x51, {0x01}, "Benzyna"},
+        {0x51, {0x04}, "Olej napędowy"},
+        {0x51, {0x17}, "Dwupaliwowy - olej napędowy"}, // 23, the last code
+        {0x51, {0x18}, "Nieznany (24)"},
+        {0x52, {0x00}, "0,00"},
+        {0x52, {0xFF}, "100,00"},
+        {0x53, {0x00, 0xC8}, "1,000"}, // 200 / 200 kPa
+        {0x53, {0xFF, 0xFF}, "327,675"},
+        {0x54, {0x7F, 0xFF}, "32767"}, // signed Pa
+        {0x54, {0x80, 0x00}, "-32768"},
+        {0x54, {0xFF, 0xFF}, "-1"},
+        {0x55, {0x00}, "-100,00 / N/A"}, // an engine without bank 3
+        {0x56, {0x80, 0x00}, "0,00 / -100,00"},
+        {0x57, {0x40, 0xC0}, "-50,00 / 50,00"},
+        {0x58, {0xFF}, "99,20 / N/A"}, // 99.22 kept to three digits
+        {0x59, {0x00, 0x01}, "10"}, // 10 kPa a count
+        {0x59, {0xFF, 0xFF}, "655350"},
+        {0x5A, {0x80}, "50,20"},
+        {0x5A, {0xFF}, "100,00"},
+        {0x5B, {0x00}, "0,00"},
+        {0x5B, {0x33}, "20,00"},
+        {0x5C, {0x00}, "-40"},
+        {0x5C, {0x7B}, "83"},
+        {0x5C, {0xFF}, "215"},
+        {0x5D, {0x00, 0x00}, "-210,00"}, // 1/128 deg from -210
+        {0x5D, {0x69, 0x00}, "0,00"},
+        {0x5D, {0xFF, 0xFF}, "301,99"},
+        {0x5E, {0x00, 0x64}, "5,00"}, // 0.05 l/h a count
+        {0x5E, {0xFF, 0xFF}, "3276,75"},
+        {0x61, {0x00}, "-125"},
+        {0x61, {0xFF}, "130"},
+        {0x62, {0x7D}, "0"},
+        {0x62, {0xFF}, "130"},
+        {0x63, {0x00, 0x00}, "0"},
+        {0x63, {0x01, 0x5E}, "350"},
+        {0x63, {0xFF, 0xFF}, "65535"},
+        {0x64, {0x00, 0x7D, 0xFF, 0x96, 0x8C}, "-125 / 0 / 130 / 25 / 15"},
+        {0x66, {0x03, 0xFF, 0xFF, 0x00, 0x20}, "2047,97 / 1,00"}, // 1/32 g/s
+        {0x66, {0x02, 0x12, 0x34, 0x00, 0x40}, "N/A / 2,00"}, // sensor A not fitted
+        {0x67, {0x01, 0x7B, 0x00}, "83 / N/A"},
+        {0x67, {0x03, 0x00, 0xFF}, "-40 / 215"},
+        {0x68, {0x3F, 0x00, 0x3C, 0xFF, 0x28, 0x29, 0x27}, "-40 / 20 / 215 / 0 / 1 / -1"},
+        {0x68, {0x09, 0x50, 0x00, 0x00, 0x4B, 0x00, 0x00}, "40 / N/A / N/A / 35 / N/A / N/A"}, // one a bank
+        {0x77, {0x05, 0x5A, 0x00, 0x55, 0x00}, "50 / N/A / 45 / N/A"},
+        {0x77, {0x0F, 0x00, 0xFF, 0x28, 0x64}, "-40 / 215 / 0 / 60"},
+        {0x78, {0x0F, 0x00, 0x00, 0xFF, 0xFF, 0x0F, 0xA0, 0x01, 0x90}, "-40,0 / 6513,5 / 360,0 / 0,0"},
+        {0x79, {0x05, 0x0F, 0xA0, 0xFF, 0xFF, 0x0D, 0xAC, 0xFF, 0xFF}, "360,0 / N/A / 310,0 / N/A"},
+        {0x7C, {0x03, 0x0F, 0xA0, 0x0D, 0xAC, 0x00, 0x00, 0x00, 0x00}, "360,0 / 310,0 / N/A / N/A"},
+        {0x7F,
+         {0x07, 0x00, 0x00, 0x0E, 0x10, 0x00, 0x00, 0x01, 0x2C, 0xFF, 0xFF, 0xFF, 0xFF},
+         "3600 / 300 / 4294967295"},
+        {0x7F, {0x01, 0x00, 0x00, 0x00, 0x3C, 0, 0, 0, 0, 0, 0, 0, 0}, "60 / N/A / N/A"},
+        {0x84, {0xFF}, "215"},
+        {0x87, {0x01, 0x0C, 0xA0, 0x00, 0x00}, "101,00 / N/A"}, // 1/32 kPa
+        {0x87, {0x03, 0xFF, 0xFF, 0x00, 0x00}, "2047,97 / 0,00"},
+        {0x8D, {0xFF}, "100,00"},
+        {0x8E, {0x00}, "-125"},
+        {0x8E, {0x87}, "10"},
+        {0x9D, {0xFF, 0xFF, 0x00, 0x32}, "1310,70 / 1,00"}, // 1/50 g/s
+        {0x9E, {0x00, 0x01}, "0,2"}, // 1/5 kg/h
+        {0x9E, {0xFF, 0xFF}, "13107,0"},
+        {0xA2, {0x00, 0x01}, "0,031"}, // 1/32 mg a stroke
+        {0xA2, {0xFF, 0xFF}, "2047,969"},
+        {0xA6, {0x00, 0x00, 0x00, 0x00}, "0,0"},
+        {0xA6, {0x00, 0x1E, 0x84, 0x80}, "200000,0"}, // 0.1 km a count
+        {0xA6, {0xFF, 0xFF, 0xFF, 0xFF}, "429496729,5"},
+        {0x65, {0x01, 0x00}, "01 00"}, // no rule: the bytes as they came
+        {0xC3, {0xDE, 0xAD, 0xBE, 0xEF, 0x00}, "DE AD BE EF 00"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(
+            QStringLiteral("PID %1: %2").arg(c.pid, 2, 16, QChar(u'0')).arg(QString::fromUtf8(c.text)).toStdString());
+        selection.announced[c.pid] = 1;
+        vehicle.answerBytes(c.bytes);
+        EXPECT_EQ(FormatPidValue(reader, selection, c.pid, CurrentData), QString::fromUtf8(c.text));
+        // The length a rule reads is the length of the PID's answer, or the car's own (0).
+        const int asked = vehicle.queries.back().byteCount;
+        EXPECT_TRUE(asked == 0 || asked == int(c.bytes.size())) << asked;
+        EXPECT_EQ(asked, ExtendedPidByteCount(c.pid));
+    }
+    // Each PID with a rule has its worked examples above.
+    for (int pid = 0x4F; pid <= 0xFF; ++pid) {
+        const bool worked =
+            std::any_of(std::begin(cases), std::end(cases), [pid](const auto &c) { return c.pid == pid; });
+        EXPECT_TRUE(worked || !HasExtendedPidRule(std::uint8_t(pid))) << "PID " << pid << " has a rule but no example";
+    }
+}
+
+// With PID 0x4F a car gives its wide-range oxygen sensors spans of its own; a span of 0 keeps
+// the standard one.
+TEST_F(FormatPidValueTest, WideRangeOxygenSensorsTakeTheSpansOfPidFourF)
+{
+    selection.scaling = {1, 4, 0};
+    EXPECT_EQ(value(0x24, 0x80, 0x00, 0x80, 0x00), QStringLiteral("0,500 / 2,000"));
+    EXPECT_EQ(value(0x2B, 0xFF, 0xFF, 0xFF, 0xFF), QStringLiteral("1,000 / 4,000"));
+    EXPECT_EQ(value(0x34, 0x80, 0x00, 0x80, 0x00), QStringLiteral("0,500 / 0,123")); // standard current
+    selection.scaling = {4, 0, 32};
+    EXPECT_EQ(value(0x34, 0x40, 0x00, 0xC0, 0x00), QStringLiteral("1,000 / 16,000"));
+    EXPECT_EQ(value(0x3B, 0x00, 0x00, 0x00, 0x00), QStringLiteral("0,000 / -32,000"));
+    EXPECT_EQ(value(0x24, 0x80, 0x00, 0x20, 0x00), QStringLiteral("2,000 / 1,000")); // standard voltage
 }
 
 TEST_F(FormatPidValueTest, AsksForTheRightBytesAndLogsEveryRead)

@@ -98,6 +98,12 @@ TEST(MeasureRulesTest, ParameterListHoldsSupportedNumericPidsInOrder)
     EXPECT_EQ(some.size(), all.size() - 2);
     EXPECT_FALSE(some.contains(0x0C));
     EXPECT_EQ(some.back(), 0x4D);
+
+    // A car's PIDs past 0x4E follow, but for the fuel type's text and the raw bytes of 0x65.
+    for (std::uint8_t announced : {0x4F, 0x51, 0x5C, 0x65, 0xA6})
+        selection.announced[announced] = 1;
+    const QList<std::uint8_t> recent = PlotPidMap(selection);
+    EXPECT_EQ(recent.mid(some.size()), (QList<std::uint8_t>{0x4F, 0x5C, 0xA6}));
 }
 
 TEST(MeasureRulesTest, SelectorTextsAreClampedIntegers)

@@ -178,8 +178,10 @@ TEST(SensorLogReaderTest, RefusesWhatIsNoLogAndReadsALogAsFarAsItIsValid)
         {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), LogProblem::NotALog, 1, 0, ""},
         {"binary without line ends", QByteArray(200000, '\x01'), LogProblem::NotALog, 1, 0, ""},
         {"header only", log("Ulmora Log,0C,\r\n"), LogProblem::None, 0, 0, ""},
+        {"PIDs past 0x4E", log("Ulmora Log,0C,5C,A6,C3,\r\n20261207120000100,800,83,200000.0,01 00,\r\n"),
+         LogProblem::None, 0, 1, ""},
         {"unknown PID", log("Ulmora Log,0C,20,\r\n"), LogProblem::UnknownPid, 1, 0, "20"},
-        {"PID beyond the table", log("Ulmora Log,0C,4F,\r\n"), LogProblem::UnknownPid, 1, 0, "4F"},
+        {"a support bitmap past 0x4E", log("Ulmora Log,0C,60,\r\n"), LogProblem::UnknownPid, 1, 0, "60"},
         {"no PID at all", log("Ulmora Log,obroty,\r\n"), LogProblem::UnknownPid, 1, 0, "obroty"},
         {"header not ended", log("Ulmora Log,0C,0D\r\n"), LogProblem::UnknownPid, 1, 0, "0D"},
         {"PID twice", log("Ulmora Log,0C,0D,0C,\r\n"), LogProblem::RepeatedPid, 1, 0, "0C"},
@@ -214,6 +216,10 @@ TEST(SensorLogReaderTest, RefusesWhatIsNoLogAndReadsALogAsFarAsItIsValid)
         for (const auto &column : result.data.columns)
             EXPECT_EQ(qsizetype(column.size()), result.data.rowCount()) << c.name;
     }
+    const LogReadResult late = readBytes(log("Ulmora Log,0C,5C,A6,\r\n20261207120000100,800,83,200000.0,\r\n"));
+    EXPECT_EQ(late.data.pids, (QList<std::uint8_t>{0x0C, 0x5C, 0xA6}));
+    ASSERT_EQ(late.data.columns.size(), 3u);
+    EXPECT_FLOAT_EQ(late.data.columns[2][0], 200000.0f);
     const LogReadResult fields = readBytes(log("Ulmora Log,0C,0D,\r\n20261207120000100,800,\r\n"));
     EXPECT_EQ(fields.fields, 2);
     EXPECT_EQ(fields.expectedFields, 3);

@@ -60,6 +60,7 @@ TEST(SensorPassPlanTest, RowsOfAPassFollowTheSelectionTheSupportAndForceMode)
         std::size_t listedCount;
         int firstListed;
         bool listsObdStandard; // 0x1C, never supported
+        int lastListed = 0x4E;
     } cases[] = {
         {"default selection, every PID supported", [](SensorSelection &) {}, false, kDefaultReads, 10, 63, 0x07, false},
         {"nothing supported, force mode", [](SensorSelection &s) { s.Supported.fill(0); }, true, kDefaultReads, 10, 64,
@@ -81,6 +82,29 @@ TEST(SensorPassPlanTest, RowsOfAPassFollowTheSelectionTheSupportAndForceMode)
          63,
          0x07,
          false},
+        {"a car's PIDs past 0x4E are listed after the others",
+         [](SensorSelection &s) {
+             for (std::uint8_t pid : {0x5C, 0xA6})
+                 s.announced[pid] = s.Supported[pid] = 1;
+         },
+         false, kDefaultReads, 10, 65, 0x07, false, 0xA6},
+        {"one selected is read after 0x11",
+         [](SensorSelection &s) {
+             s.announced[0x5C] = s.Supported[0x5C] = 1;
+             s.SetSelected(0x5C, true);
+         },
+         false,
+         {0x03, 0x04, 0x05, 0x06, 0x0C, 0x0D, 0x0E, 0x10, 0x11, 0x5C},
+         11,
+         63,
+         0x07,
+         false},
+        {"force mode shows one that failed since, never one the car did not announce",
+         [](SensorSelection &s) {
+             s.announced[0x5C] = 1;
+             s.Supported.fill(0);
+         },
+         true, kDefaultReads, 10, 65, 0x07, true, 0x5C},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -94,7 +118,7 @@ TEST(SensorPassPlanTest, RowsOfAPassFollowTheSelectionTheSupportAndForceMode)
         EXPECT_EQ(pass.listed.size(), c.listedCount);
         if (!pass.listed.empty()) {
             EXPECT_EQ(pass.listed.front(), c.firstListed);
-            EXPECT_EQ(pass.listed.back(), 0x4E);
+            EXPECT_EQ(pass.listed.back(), c.lastListed);
             EXPECT_EQ(pass.firstListedRow, c.separatorRow + 1);
         }
         EXPECT_EQ(contains(pass.listed, 0x1C), c.listsObdStandard);
@@ -114,7 +138,18 @@ TEST(SensorPassPlanTest, EveryLivePidAndTheSeparatorFitTheGrid)
     EXPECT_EQ(pass.reads.size(), 73u);
     EXPECT_EQ(pass.separatorRow, 74);
     EXPECT_LE(pass.separatorRow, SensorPassPlan::kLastRow);
+    EXPECT_EQ(SensorPassPlan(selection).lastRow(), SensorPassPlan::kLastRow);
     EXPECT_TRUE(pass.listed.empty());
+
+    // A car announcing every PID past 0x4E: the grid grows by one row each.
+    for (int pid = 0x4F; pid <= 0xFF; ++pid)
+        selection.announced[std::size_t(pid)] = pid % 0x20 != 0;
+    selection.SelectAll();
+    const Pass everything = runPass(selection, true);
+    EXPECT_EQ(everything.reads.size(), 73u + 172u);
+    EXPECT_EQ(everything.reads.back(), 0xFF);
+    EXPECT_EQ(everything.separatorRow, 246);
+    EXPECT_LE(everything.separatorRow, SensorPassPlan(selection).lastRow());
 }
 
 TEST(SensorPassPlanTest, AChangeDuringThePassCountsFromTheNextPidOn)

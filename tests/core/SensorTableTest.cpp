@@ -1,4 +1,5 @@
 #include "core/livedata/SensorTable.h"
+#include "core/livedata/ExtendedPidTable.h"
 
 #include "support/core/QtPrinters.h"
 
@@ -23,11 +24,36 @@ TEST(SensorTableTest, BitmapAndStatusPidsHaveNoTexts)
         EXPECT_TRUE(PidDescription(pid).isEmpty()) << int(pid);
         EXPECT_TRUE(PidUnit(pid).isEmpty()) << int(pid);
     }
-    // The PIDs with a value of their own are exactly those the table describes.
-    for (int pid = 0; pid <= 0xFF; ++pid)
-        EXPECT_EQ(IsLivePid(pid), !PidDescription(std::uint8_t(pid)).isEmpty()) << pid;
-    EXPECT_TRUE(IsSupportBitmapPid(0x40));
-    EXPECT_FALSE(IsSupportBitmapPid(0x41));
+    // The PIDs with a value of their own are exactly those the tables describe: the sensor
+    // table up to 0x4E, the extended table after it (the bitmaps 0x60-0xE0 have no text).
+    for (int pid = 0; pid <= 0xFF; ++pid) {
+        EXPECT_EQ(IsLivePid(pid), !LivePidDescription(std::uint8_t(pid)).isEmpty()) << pid;
+        EXPECT_EQ(IsLivePid(pid) && pid <= 0x4E, !PidDescription(std::uint8_t(pid)).isEmpty()) << pid;
+        EXPECT_EQ(IsSupportBitmapPid(pid), pid % 0x20 == 0 && pid <= 0xE0) << pid;
+    }
+}
+
+TEST(SensorTableTest, PidsPastFourEHaveTheirOwnTextsOrSayTheyAreRawBytes)
+{
+    EXPECT_EQ(LivePidDescription(0x0C), PidDescription(0x0C));
+    EXPECT_EQ(LivePidDescription(0x5C), QStringLiteral("Temperatura oleju silnikowego"));
+    EXPECT_EQ(LivePidUnit(0x5C), QStringLiteral("st C"));
+    EXPECT_EQ(LivePidUnit(0x5E), QStringLiteral("l/h"));
+    EXPECT_EQ(LivePidUnit(0x63), QStringLiteral("Nm"));
+    EXPECT_EQ(LivePidUnit(0xA6), QStringLiteral("km"));
+    EXPECT_EQ(LivePidUnit(0x51), QString());
+    EXPECT_EQ(ExtendedPidByteCount(0x7C), 9);
+    EXPECT_EQ(ExtendedPidByteCount(0x7F), 13);
+    EXPECT_TRUE(ExtendedPidIsNumeric(0x4F));
+    EXPECT_FALSE(ExtendedPidIsNumeric(0x51)); // a text
+    // 0x65 (auxiliary inputs) has no rule here: its raw bytes, of the length the car sends.
+    EXPECT_FALSE(HasExtendedPidRule(0x65));
+    EXPECT_EQ(LivePidDescription(0x65), QStringLiteral("Nieopisany parametr - surowe bajty"));
+    EXPECT_EQ(LivePidUnit(0x65), QStringLiteral("hex"));
+    EXPECT_EQ(ExtendedPidByteCount(0x65), 0);
+    EXPECT_FALSE(ExtendedPidIsNumeric(0x65));
+    EXPECT_EQ(LivePidDescription(0x80), QString());
+    EXPECT_EQ(LivePidUnit(0xE0), QString());
 }
 
 TEST(SensorTableTest, OxygenSensorRunsAreToldApartByTheirUnits)

@@ -7,7 +7,10 @@
 #include "gui/faults/FreezeTabPage.h"
 #include "gui/faults/MonitorsTabPage.h"
 #include "gui/livedata/SensorsTabPage.h"
+#include "gui/logview/LogChart.h"
+#include "gui/logview/LogViewerWindow.h"
 #include "gui/mainwindow/DebugLogMemo.h"
+#include "gui/mainwindow/RecordsMenu.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/mainwindow/TSetupForm.h"
 #include "gui/measure/PlotTab.h"
@@ -17,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +29,7 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -648,6 +653,122 @@ TEST_F(AdapterConnectionTest, ThePlotShowsTheSameWhenReadTheFastWay)
     EXPECT_EQ(std::count(sent.begin(), sent.end(), QByteArray("010C0D1")),
               std::count(sent.begin(), sent.end(), QByteArray("010C1")));
     EXPECT_GT(std::count(sent.begin(), sent.end(), QByteArray("010C0D1")), 3);
+}
+
+// A recent car announces PIDs past 0x4E: the sensors tab lists them after the others, reads
+// those the operator checks, logs them, the log viewer reads them back and the plot offers the
+// numeric ones.
+TEST_F(AdapterConnectionTest, ARecentCarsPidsPastFourEAreShownLoggedViewedAndPlotted)
+{
+    connectTo(Elm327StandIn::RecentCarScript());
+    state().Settings.LogDirectory = folder.path();
+    clickTab(main().TabSensors);
+    SensorsTabPage &sensors = *main().TabSensors;
+    StringGrid &grid = *sensors.StringGridSensors;
+    const auto rowOf = [&grid](const char *pid) {
+        for (int row = 1; row < grid.rowCountWithHeader(); ++row)
+            if (grid.Cells(2, row) == QLatin1String(pid))
+                return QStringList{grid.Cells(3, row), grid.Cells(4, row), grid.Cells(5, row)}.join(u'|');
+        return QStringLiteral("(none)");
+    };
+    QStringList firstPass;
+    QStringList shown;
+    int passes = 0;
+    const auto onLine = [&](const QString &line) {
+        if (!state().SensorsRunning)
+            return;
+        // Each pass starts with PID 0x03, the first of the default selection.
+        if (line.endsWith(QLatin1String("(PID: 3)")) && ++passes == 1) {
+            // The operator checks some of the car's PIDs.
+            for (std::uint8_t pid : {0x51, 0x5C, 0x65, 0x7C, 0xA6})
+                state().Selection.SetSelected(pid, true);
+        } else if (passes == 2 && line.endsWith(QLatin1String("(PID: 12)"))) {
+            for (int row = 1; row < grid.rowCountWithHeader(); ++row)
+                firstPass << grid.Cells(2, row);
+            click(sensors.ButtonLogToFile); // the third pass is the log's first line
+        } else if (passes == 4 && line.endsWith(QLatin1String("(PID: 3)"))) {
+            for (const char *pid : {"4F", "51", "5C", "5E", "65", "7C", "8E", "A6"})
+                shown << rowOf(pid);
+            click(sensors.ButtonStart);
+        }
+    };
+    const QMetaObject::Connection watch =
+        QObject::connect(main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog, onLine);
+    click(sensors.ButtonStart);
+    QObject::disconnect(watch);
+
+    // The read PIDs in order, the separator, then those listed: 0x4F and the others past 0x4E
+    // after 0x4E.
+    const qsizetype separator = firstPass.indexOf(QString());
+    EXPECT_EQ(firstPass.mid(separator - 5, 5), (QStringList{"51", "5C", "65", "7C", "A6"}));
+    QStringList listed = firstPass.mid(separator + 1);
+    listed.removeAll(QString());
+    EXPECT_EQ(listed.mid(listed.indexOf(QStringLiteral("4F"))), (QStringList{"4F", "5E", "61", "62", "63", "8E"}));
+    EXPECT_EQ(shown,
+              (QStringList{QStringLiteral("Zakresy: lambda / napięcie O2 / prąd O2 / MAP|lambda / V / mA / kPa|"),
+                           QStringLiteral("Rodzaj paliwa||Olej napędowy"),
+                           QStringLiteral("Temperatura oleju silnikowego|st C|83"),
+                           QStringLiteral("Chwilowe zużycie paliwa|l/h|"),
+                           QStringLiteral("Nieopisany parametr - surowe bajty|hex|01 00"),
+                           QStringLiteral("Temp. DPF: B1 wlot / wylot, B2 wlot / wylot|st C|360,0 / 310,0 / N/A / N/A"),
+                           QStringLiteral("Moment tarcia wewnętrznego silnika|%|"),
+                           QStringLiteral("Przebieg (licznik kilometrów)|km|200000,0")}));
+
+    // The log names them in its header; the viewer reads them back and charts the numbers.
+    const QStringList logs = QDir(folder.path()).entryList({QStringLiteral("log*.csv")});
+    ASSERT_EQ(logs.size(), 1);
+    const QString path = folder.filePath(logs.first());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readLine(), QByteArray("Ulmora Log,03,04,05,06,0C,0D,0E,10,11,51,5C,65,7C,A6,\r\n"));
+    env.dialogs.filesToOpen = {path};
+    main().Records->MnuOtworzLog->trigger();
+    const QList<LogViewerWindow *> viewers = main().findChildren<LogViewerWindow *>();
+    ASSERT_EQ(viewers.size(), 1);
+    LogViewerWindow &viewer = *viewers.first();
+    EXPECT_TRUE(env.dialogs.shown.empty());
+    ASSERT_GE(viewer.data().rowCount(), 1);
+    QComboBox &list = *viewer.ComboBoxLog[0];
+    EXPECT_NE(list.findText(QStringLiteral("Temperatura oleju silnikowego")), -1);
+    EXPECT_NE(list.findText(QStringLiteral("Przebieg (licznik kilometrów)")), -1);
+    EXPECT_EQ(list.findText(QStringLiteral("Rodzaj paliwa")), -1);
+    EXPECT_EQ(list.findText(QStringLiteral("Nieopisany parametr - surowe bajty")), -1);
+    ASSERT_TRUE(viewer.chooseParameter(4, 0x5C));
+    EXPECT_EQ(viewer.chart().valueAxis(4).label(), QStringLiteral("st C"));
+    const QAbstractItemModel &table = *viewer.TableLog->model();
+    EXPECT_EQ(table.headerData(11, Qt::Horizontal).toString(),
+              QStringLiteral("5C Temperatura oleju silnikowego [st C]"));
+    EXPECT_EQ(table.index(0, 10).data().toString(), QStringLiteral("Olej napędowy"));
+    EXPECT_EQ(table.index(0, 11).data().toString(), QStringLiteral("83"));
+    EXPECT_EQ(table.index(0, 13).data().toString(), QStringLiteral("360.0 / 310.0 / N/A / N/A"));
+    EXPECT_EQ(table.index(0, 14).data().toString(), QStringLiteral("200000.0"));
+    viewer.close();
+
+    // The plot offers the numeric ones, with their units.
+    clickTab(main().TabPlot);
+    PlotTabPage &plot = *main().TabPlot;
+    int plotPasses = 0;
+    QString oil;
+    QString unit;
+    const QMetaObject::Connection plotWatch =
+        QObject::connect(main().MemoDebugLog, &DebugLogMemo::lineAppended, main().MemoDebugLog, [&] {
+            const QList<std::uint8_t> &map = main().plotTab().plotPidMap();
+            if (++plotPasses == 1) {
+                EXPECT_TRUE(map.contains(0x4F));
+                EXPECT_FALSE(map.contains(0x51));
+                EXPECT_FALSE(map.contains(0x65));
+                EXPECT_EQ(map.back(), 0xA6);
+                plot.ComboBoxPlot[0]->setCurrentIndex(int(map.indexOf(0x5C)));
+            } else if (plotPasses == 15) {
+                oil = plot.EditPlot[0]->text();
+                unit = plot.LabelPlot[0]->text();
+                click(plot.ButtonPlotStart);
+            }
+        });
+    click(plot.ButtonPlotStart);
+    QObject::disconnect(plotWatch);
+    EXPECT_EQ(oil, QStringLiteral("83"));
+    EXPECT_EQ(unit, QStringLiteral("st C"));
 }
 
 // A Wi-Fi adapter chosen in the dialog, reached on 127.0.0.1: the connection log names its

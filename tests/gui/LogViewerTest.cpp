@@ -185,8 +185,8 @@ TEST_F(LogViewerTest, WhatIsNoLogIsRefusedAndABrokenLogShownUpToTheBreak)
          u"Nie można wyświetlić logu arkusz.csv.\nWiersz 1: brak nagłówka \"Ulmora Log\" - to nie jest log czujników "
          u"tego programu."_s},
         {"obraz.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), false, u"Wiersz 1: brak nagłówka"_s},
-        {"pid.csv", "Ulmora Log,0C,99,\r\n20261207120000100,800,1,\r\n", false,
-         u"Wiersz 1: nagłówek zawiera nieznany PID \"99\"."_s},
+        {"pid.csv", "Ulmora Log,0C,E0,\r\n20261207120000100,800,1,\r\n", false,
+         u"Wiersz 1: nagłówek zawiera nieznany PID \"E0\"."_s},
         {"pola.csv", "Ulmora Log,0C,0D,\r\n20261207120000100,800,0,\r\n20261207120000200,800,\r\n", true,
          u"Log pola.csv wczytano tylko w części.\nWiersz 3: liczba pól 2, a nagłówek zapowiada 3.\nPokazano dane do "
          u"wiersza 2."_s},

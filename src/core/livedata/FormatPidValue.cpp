@@ -1,5 +1,7 @@
 #include "core/livedata/FormatPidValue.h"
 
+#include "core/livedata/ExtendedPidTable.h"
+#include "core/livedata/ExtendedPidValue.h"
 #include "core/livedata/FormatFixed.h"
 #include "core/livedata/PidStatusTexts.h"
 #include "core/livedata/SensorSelection.h"
@@ -38,7 +40,16 @@ long double trimPercent(long a)
     return static_cast<long double>(a - 128) * 100 * 0.0078125L;
 }
 
-QString decode(std::uint8_t pid, const Bytes &b, const ValueText &v)
+// The equivalence ratio of a wide-range oxygen sensor's first word: in the span the car gives
+// in PID 0x4F, else the standard one.
+long double oxygenRatio(long w1, const OxygenSensorScaling &scaling)
+{
+    if (scaling.ratio == 0)
+        return static_cast<long double>(w1) * 0.0000305L;
+    return static_cast<long double>(w1) * scaling.ratio / 65535;
+}
+
+QString decode(std::uint8_t pid, const Bytes &b, const ValueText &v, const OxygenSensorScaling &scaling)
 {
     switch (pid) {
     case 0x03: return FuelSystemStatusText(std::uint8_t(b.A), std::uint8_t(b.B));
@@ -94,12 +105,18 @@ QString decode(std::uint8_t pid, const Bytes &b, const ValueText &v)
     }
     if (pid >= 0x14 && pid <= 0x1B)
         return v.F(static_cast<long double>(b.A) * 0.005L, 1, 3) + QStringLiteral(" / ") + v.F(trimPercent(b.B), 3, 2);
-    if (pid >= 0x24 && pid <= 0x2B)
-        return v.F(static_cast<long double>(b.W1()) * 0.0000305L, 2, 3) + QStringLiteral(" / ")
-               + v.F(static_cast<long double>(b.W2()) * 0.000122L, 2, 3);
-    if (pid >= 0x34 && pid <= 0x3B)
-        return v.F(static_cast<long double>(b.W1()) * 0.0000305L, 3, 3) + QStringLiteral(" / ")
-               + v.F(static_cast<long double>(b.W2()) * 0.00391L - 128, 3, 3);
+    if (pid >= 0x24 && pid <= 0x2B) {
+        const long double volts = scaling.voltage == 0 ? static_cast<long double>(b.W2()) * 0.000122L
+                                                       : static_cast<long double>(b.W2()) * scaling.voltage / 65535;
+        return v.F(oxygenRatio(b.W1(), scaling), 2, 3) + QStringLiteral(" / ") + v.F(volts, 2, 3);
+    }
+    if (pid >= 0x34 && pid <= 0x3B) {
+        // The current's word is 0 mA at 0x8000.
+        const long double milliamps = scaling.current == 0
+                                          ? static_cast<long double>(b.W2()) * 0.00391L - 128
+                                          : static_cast<long double>(b.W2() - 0x8000) * scaling.current / 32768;
+        return v.F(oxygenRatio(b.W1(), scaling), 3, 3) + QStringLiteral(" / ") + v.F(milliamps, 3, 3);
+    }
     return {};
 }
 
@@ -107,6 +124,8 @@ QString decode(std::uint8_t pid, const Bytes &b, const ValueText &v)
 
 int PidByteCount(std::uint8_t pid)
 {
+    if (pid > kLastPid)
+        return ExtendedPidByteCount(pid);
     if ((pid >= 0x24 && pid <= 0x2B) || (pid >= 0x34 && pid <= 0x3B))
         return 4;
     switch (pid) {
@@ -139,8 +158,7 @@ int PidByteCount(std::uint8_t pid)
 bool PidValueIsRead(std::uint8_t pid, PidMode mode)
 {
     // The freeze frame's trigger code (0x02) is a value of the freeze frame only.
-    const bool notRead = IsSupportBitmapPid(pid) || IsMonitorStatusPid(pid) || (pid == 0x02 && mode != FreezeFrame);
-    return pid <= kLastPid && !notRead;
+    return !IsSupportBitmapPid(pid) && !IsMonitorStatusPid(pid) && (pid != 0x02 || mode == FreezeFrame);
 }
 
 QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8_t pid, PidMode mode)
@@ -156,11 +174,12 @@ QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8
     if (reader.debugLine)
         reader.debugLine(QStringLiteral("Reading sensors (PID: %1)").arg(pid));
 
-    for (int p = 0; p <= kLastPid; ++p)
-        if (selection.FailCount[p] >= SensorSelection::ReadFailureLimit)
-            selection.Supported[p] = 0;
+    for (int p = 0; p < SensorSelection::kSize; ++p)
+        if (selection.FailCount[std::size_t(p)] >= SensorSelection::ReadFailureLimit)
+            selection.Supported[std::size_t(p)] = 0;
 
-    if (pid > kLastPid)
+    // Past 0x4E only what the car announced.
+    if (!selection.isUsed(pid))
         return {};
 
     if (!PidValueIsRead(pid, mode)) {
@@ -185,6 +204,8 @@ QString FormatPidValue(PidReader &reader, SensorSelection &selection, std::uint8
         return {};
     }
     selection.FailCount[pid] = 0;
+    if (pid > kLastPid)
+        return ExtendedPidValue(pid, reply, reader.decimalSeparator);
     const Bytes bytes{reply.bytes[0], reply.bytes[1], reply.bytes[2], reply.bytes[3]};
-    return decode(pid, bytes, ValueText(reader.decimalSeparator));
+    return decode(pid, bytes, ValueText(reader.decimalSeparator), selection.scaling);
 }

@@ -4,8 +4,9 @@
 
 PassPidReads::PassPidReads(VehicleLink &link, const std::vector<std::uint8_t> &plan) : m_link(link)
 {
+    // A PID of unknown length is asked for alone, as the pass comes to it.
     for (const std::uint8_t pid : plan)
-        if (PidValueIsRead(pid, CurrentData))
+        if (PidValueIsRead(pid, CurrentData) && PidByteCount(pid) > 0)
             m_plan.push_back({pid, PidByteCount(pid)});
     m_replies.resize(m_plan.size());
 }

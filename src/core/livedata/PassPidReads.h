@@ -12,7 +12,7 @@
 // as far as the link can carry them in one request, and the pass then takes each value in its
 // turn as if it had asked for it alone. On a link that reads one PID a request this is exactly a
 // query a value. A PID the pass did not name, reads again, or reads in another mode or length is
-// asked for alone.
+// asked for alone, and so is one whose length is unknown (a PID past 0x4E without a rule).
 class PassPidReads {
 public:
     PassPidReads(VehicleLink &link, const std::vector<std::uint8_t> &plan);

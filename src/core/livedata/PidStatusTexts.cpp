@@ -2,6 +2,8 @@
 
 #include "core/catalogue/MessageCatalogue.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -73,4 +75,37 @@ QString EgrDeviationText(std::uint8_t a)
     if (a > 128)
         return LoadMessage(S0x2D_2);
     return LoadMessage(S0x2D_3);
+}
+
+QString FuelTypeText(std::uint8_t a)
+{
+    static constexpr std::array<const char *, 24> kFuelTypes{
+        QT_TRANSLATE_NOOP("SensorTable", "Brak danych"),
+        QT_TRANSLATE_NOOP("SensorTable", "Benzyna"),
+        QT_TRANSLATE_NOOP("SensorTable", "Metanol"),
+        QT_TRANSLATE_NOOP("SensorTable", "Etanol"),
+        QT_TRANSLATE_NOOP("SensorTable", "Olej napędowy"),
+        QT_TRANSLATE_NOOP("SensorTable", "LPG"),
+        QT_TRANSLATE_NOOP("SensorTable", "CNG"),
+        QT_TRANSLATE_NOOP("SensorTable", "Propan"),
+        QT_TRANSLATE_NOOP("SensorTable", "Elektryczny"),
+        QT_TRANSLATE_NOOP("SensorTable", "Dwupaliwowy - benzyna"),
+        QT_TRANSLATE_NOOP("SensorTable", "Dwupaliwowy - metanol"),
+        QT_TRANSLATE_NOOP("SensorTable", "Dwupaliwowy - etanol"),
+        QT_TRANSLATE_NOOP("SensorTable", "Dwupaliwowy - LPG"),
+        QT_TRANSLATE_NOOP("SensorTable", "Dwupaliwowy - CNG"),
+        QT_TRANSLATE_NOOP("SensorTable", "Dwupaliwowy - propan"),
+        QT_TRANSLATE_NOOP("SensorTable", "Dwupaliwowy - elektryczny"),
+        QT_TRANSLATE_NOOP("SensorTable", "Dwupaliwowy - elektryczny i spalinowy"),
+        QT_TRANSLATE_NOOP("SensorTable", "Hybryda - benzyna"),
+        QT_TRANSLATE_NOOP("SensorTable", "Hybryda - etanol"),
+        QT_TRANSLATE_NOOP("SensorTable", "Hybryda - olej napędowy"),
+        QT_TRANSLATE_NOOP("SensorTable", "Hybryda - elektryczny"),
+        QT_TRANSLATE_NOOP("SensorTable", "Hybryda - elektryczny i spalinowy"),
+        QT_TRANSLATE_NOOP("SensorTable", "Hybryda - odzysk energii"),
+        QT_TRANSLATE_NOOP("SensorTable", "Dwupaliwowy - olej napędowy"),
+    };
+    if (a < kFuelTypes.size())
+        return QCoreApplication::translate("SensorTable", kFuelTypes[a]);
+    return QCoreApplication::translate("SensorTable", "Nieznany (%1)").arg(a);
 }

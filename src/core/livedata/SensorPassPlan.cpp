@@ -5,19 +5,22 @@
 
 SensorPassRole SensorPassRoleOf(const SensorSelection &selection, int pid, bool forceMode)
 {
-    if (!IsLivePid(pid) || !(forceMode || selection.IsSupported(std::uint8_t(pid))))
+    if (!IsLivePid(pid) || !selection.isUsed(std::uint8_t(pid))
+        || !(forceMode || selection.IsSupported(std::uint8_t(pid))))
         return SensorPassRole::None;
     return selection.IsSelected(std::uint8_t(pid)) ? SensorPassRole::Read : SensorPassRole::Listed;
 }
 
-SensorPassPlan::SensorPassPlan(const SensorSelection &selection) : m_selection(selection)
+SensorPassPlan::SensorPassPlan(const SensorSelection &selection) : m_selection(selection), m_lastRow(kLastRow)
 {
+    for (int pid = kLastPid + 1; pid < SensorSelection::kSize; ++pid)
+        m_lastRow += selection.isAnnounced(std::uint8_t(pid)) ? 1 : 0;
 }
 
 std::vector<std::uint8_t> SensorPassPlan::reads(bool forceMode) const
 {
     std::vector<std::uint8_t> pids;
-    for (int pid = 0; pid <= kLastPid; ++pid)
+    for (int pid = 0; pid < SensorSelection::kSize; ++pid)
         if (SensorPassRoleOf(m_selection, pid, forceMode) == SensorPassRole::Read)
             pids.push_back(std::uint8_t(pid));
     return pids;
@@ -25,7 +28,7 @@ std::vector<std::uint8_t> SensorPassPlan::reads(bool forceMode) const
 
 std::optional<std::uint8_t> SensorPassPlan::next(SensorPassRole role, bool forceMode)
 {
-    while (m_row < kLastRow && m_pid < kLastPid) {
+    while (m_row < m_lastRow && m_pid < SensorSelection::kSize - 1) {
         ++m_pid;
         if (SensorPassRoleOf(m_selection, m_pid, forceMode) == role) {
             ++m_row;

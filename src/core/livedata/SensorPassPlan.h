@@ -11,7 +11,8 @@ struct SensorSelection;
 enum class SensorPassRole { None, Read, Listed };
 
 // The rule of the pass: a live PID is read when selected and listed when not, each only while the
-// vehicle is taken to support it or, in force mode, always.
+// vehicle is taken to support it or, in force mode, always; past 0x4E only once the car announced
+// it (force mode shows those that failed since).
 SensorPassRole SensorPassRoleOf(const SensorSelection &selection, int pid, bool forceMode);
 
 // The rows one pass of the live sensor loop shows, from row 1: the PIDs it reads in ascending
@@ -20,10 +21,14 @@ SensorPassRole SensorPassRoleOf(const SensorSelection &selection, int pid, bool 
 // change in the middle of a pass: each PID's role is taken when the pass comes to it.
 class SensorPassPlan {
 public:
-    // The data rows of the sensor grid; the live PIDs and a separator always fit.
+    // The data rows of the sensor grid; the live PIDs up to 0x4E and a separator always fit.
     static constexpr int kLastRow = 79;
 
     explicit SensorPassPlan(const SensorSelection &selection);
+
+    // The last row the pass may fill: kLastRow, and one more for each PID past 0x4E the car
+    // announced.
+    int lastRow() const { return m_lastRow; }
 
     // Every PID the pass reads, as the selection stands now: what it may ask for together.
     std::vector<std::uint8_t> reads(bool forceMode) const;
@@ -43,6 +48,7 @@ private:
     std::optional<std::uint8_t> next(SensorPassRole role, bool forceMode);
 
     const SensorSelection &m_selection;
+    int m_lastRow;
     int m_pid = 0; // the PID the current phase came to last
     int m_row = 0;
     int m_reads = 0;

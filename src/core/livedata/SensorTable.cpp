@@ -1,8 +1,9 @@
 #include "core/livedata/SensorTable.h"
 
+#include "core/livedata/ExtendedPidTable.h"
+
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -162,7 +163,7 @@ QString PidUnit(std::uint8_t pid)
 
 bool IsSupportBitmapPid(int pid)
 {
-    return std::find(kSupportBitmapPids.begin(), kSupportBitmapPids.end(), pid) != kSupportBitmapPids.end();
+    return pid >= 0 && pid <= 0xE0 && pid % 0x20 == 0;
 }
 
 bool IsMonitorStatusPid(int pid)
@@ -172,5 +173,15 @@ bool IsMonitorStatusPid(int pid)
 
 bool IsLivePid(int pid)
 {
-    return pid >= 0x03 && pid <= kLastPid && !IsSupportBitmapPid(pid) && !IsMonitorStatusPid(pid);
+    return pid >= 0x03 && pid <= 0xFF && !IsSupportBitmapPid(pid) && !IsMonitorStatusPid(pid);
+}
+
+QString LivePidDescription(std::uint8_t pid)
+{
+    return pid <= kLastPid ? PidDescription(pid) : ExtendedPidDescription(pid);
+}
+
+QString LivePidUnit(std::uint8_t pid)
+{
+    return pid <= kLastPid ? PidUnit(pid) : ExtendedPidUnit(pid);
 }

@@ -9,8 +9,10 @@
 // UTF-8; a language module translates them in the context "SensorTable".
 inline constexpr std::uint8_t kLastPid = 0x4E;
 
-// The support bitmaps: each tells which of the 32 PIDs after it the vehicle answers.
+// The support bitmaps read from every vehicle: each tells which of the 32 PIDs after it the
+// vehicle answers. A car that announces them goes on at 0x60, 0x80, ... 0xE0.
 inline constexpr std::array<std::uint8_t, 3> kSupportBitmapPids{0x00, 0x20, 0x40};
+// Any support bitmap, 0x00 to 0xE0.
 bool IsSupportBitmapPid(int pid);
 
 // The monitor status (0x01 since the codes were cleared, 0x41 this drive cycle): bit fields of
@@ -18,8 +20,8 @@ bool IsSupportBitmapPid(int pid);
 bool IsMonitorStatusPid(int pid);
 
 // The PIDs with a value of their own, in the order the sensor grid and the sensor log show them:
-// 0x03 to 0x4E but the support bitmaps and the monitor status. They are the PIDs the table
-// describes.
+// 0x03 to 0xFF but the support bitmaps and the monitor status. Up to 0x4E they are the PIDs the
+// table describes; past it those a car may announce (ExtendedPidTable).
 bool IsLivePid(int pid);
 
 struct SensorTableEntry {
@@ -32,3 +34,8 @@ QString PidDescription(std::uint8_t pid);
 
 // The unit of pid; the empty text above 0x4E.
 QString PidUnit(std::uint8_t pid);
+
+// The description and unit of any live PID as a row shows them: the table's up to 0x4E, the
+// extended table's after it.
+QString LivePidDescription(std::uint8_t pid);
+QString LivePidUnit(std::uint8_t pid);

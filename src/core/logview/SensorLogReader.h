@@ -14,7 +14,7 @@ enum class LogProblem {
     NotAFile, // a pipe, a socket, a device or a directory: nothing a log is kept in
     Empty, // not a single byte
     NotALog, // the first line is not the header of a sensor log
-    UnknownPid, // the header names something that is not a PID of the sensor table
+    UnknownPid, // the header names something that is not a live PID (one with a value of its own)
     RepeatedPid, // the header names a PID twice
     LineTooLong, // a line longer than any log line can be (a binary file, for instance)
     FieldCount, // a row with more or fewer fields than the header

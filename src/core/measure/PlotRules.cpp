@@ -1,5 +1,6 @@
 #include "core/measure/PlotRules.h"
 
+#include "core/livedata/ExtendedPidTable.h"
 #include "core/livedata/SensorSelection.h"
 #include "core/livedata/SensorTable.h"
 #include "core/measure/NumberParsing.h"
@@ -17,13 +18,15 @@ constexpr std::array<std::uint8_t, 6> kStatusPids{0x03, 0x12, 0x13, 0x1C, 0x1D, 
 
 bool IsUnplottablePid(std::uint8_t pid)
 {
+    if (pid > kLastPid)
+        return !IsLivePid(pid) || !ExtendedPidIsNumeric(pid);
     return !IsLivePid(pid) || std::find(kStatusPids.begin(), kStatusPids.end(), pid) != kStatusPids.end();
 }
 
 QList<std::uint8_t> PlotPidMap(const SensorSelection &selection)
 {
     QList<std::uint8_t> pids;
-    for (int pid = 0; pid <= kLastPid; ++pid)
+    for (int pid = 0; pid < SensorSelection::kSize; ++pid)
         if (!IsUnplottablePid(std::uint8_t(pid)) && selection.IsSupported(std::uint8_t(pid)))
             pids << std::uint8_t(pid);
     return pids;

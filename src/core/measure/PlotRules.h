@@ -9,12 +9,13 @@ struct SensorSelection;
 
 // The rules of the live plot that need no window.
 
-// The PIDs offered in the plot's parameter lists, in list order: every supported PID from 0x03
-// to 0x4E but the status and bit-field ones, which have no single numeric value. Entry i is the
-// PID of list entry i.
+// The PIDs offered in the plot's parameter lists, in list order: every supported live PID but
+// the status and bit-field ones, which have no single numeric value (past 0x4E only those the
+// car announced). Entry i is the PID of list entry i.
 QList<std::uint8_t> PlotPidMap(const SensorSelection &selection);
 
-// Whether a PID can never be plotted (status and bit-field PIDs, support bitmaps).
+// Whether a PID can never be plotted (status and bit-field PIDs, support bitmaps, the fuel type
+// and the raw bytes of a PID past 0x4E without a rule).
 bool IsUnplottablePid(std::uint8_t pid);
 
 // The history length (points per trace minus one) of a selector text: its integer, 50..150.

@@ -42,6 +42,7 @@ public:
     DtcOrigin CodeOrigin() const override { return adapterChosen() ? DtcOrigin::RealVehicle : m_current->CodeOrigin(); }
     QString LastFailure() const override { return m_current->LastFailure(); }
     bool SupportsPid(std::uint8_t pid) override { return m_current->SupportsPid(pid); }
+    bool CarAnnouncesSupport() const override { return m_current->CarAnnouncesSupport(); }
     ServiceAnswers QueryService(const QByteArray &request) override { return m_current->QueryService(request); }
     void SetEvents(LinkEvents events) override { m_current->SetEvents(std::move(events)); }
 

@@ -204,13 +204,15 @@ std::vector<PidReply> Elm327Vehicle::QueryPids(const std::vector<PidRequest> &pi
     std::vector<PidReply> replies(pids.size());
     std::size_t at = 0;
     while (at < pids.size()) {
-        // A PID is asked for at most once a request.
-        std::vector<PidRequest> together;
+        // A PID is asked for at most once a request, and one of unknown length alone.
+        std::vector<PidRequest> together{pids[at]};
         const auto room = std::size_t(PidsPerRequest());
-        while (at + together.size() < pids.size() && together.size() < room
-               && std::none_of(together.begin(), together.end(), [&](const PidRequest &earlier) {
-                      return earlier.pid == pids[at + together.size()].pid;
-                  }))
+        const auto fits = [&](const PidRequest &next) {
+            return next.byteCount >= 1 && together.front().byteCount >= 1
+                   && std::none_of(together.begin(), together.end(),
+                                   [&](const PidRequest &earlier) { return earlier.pid == next.pid; });
+        };
+        while (at + together.size() < pids.size() && together.size() < room && fits(pids[at + together.size()]))
             together.push_back(pids[at + together.size()]);
         if (together.size() == 1) {
             replies[at] = QueryPid(together[0].pid, CurrentData, together[0].byteCount);
@@ -252,8 +254,7 @@ void Elm327Vehicle::queryTogether(const std::vector<PidRequest> &pids, std::vect
     bool together = false;
     for (std::size_t i = 0; i < pids.size(); ++i) {
         if ((*values)[i]) {
-            replies[i].ok = true;
-            replies[i].bytes = *(*values)[i];
+            replies[i] = *(*values)[i];
             together = true;
         }
     }
@@ -458,7 +459,7 @@ void Elm327Vehicle::Close()
     m_port.close();
 }
 
-std::optional<std::array<std::uint8_t, 4>> Elm327Vehicle::pid(std::uint8_t service, std::uint8_t number, int byteCount)
+std::optional<PidReply> Elm327Vehicle::pid(std::uint8_t service, std::uint8_t number, int byteCount)
 {
     QByteArray text = hexByte(service) + hexByte(number);
     if (service == 0x02)
@@ -469,12 +470,7 @@ std::optional<std::array<std::uint8_t, 4>> Elm327Vehicle::pid(std::uint8_t servi
 
 PidReply Elm327Vehicle::QueryPid(std::uint8_t number, PidMode mode, int byteCount)
 {
-    PidReply reply;
-    if (const auto bytes = pid(mode == FreezeFrame ? 0x02 : 0x01, number, byteCount)) {
-        reply.ok = true;
-        reply.bytes = *bytes;
-    }
-    return reply;
+    return pid(mode == FreezeFrame ? 0x02 : 0x01, number, byteCount).value_or(PidReply{});
 }
 
 bool Elm327Vehicle::SupportsPid(std::uint8_t number)
@@ -487,7 +483,7 @@ bool Elm327Vehicle::SupportsPid(std::uint8_t number)
     if (!bitmap)
         return false;
     const int bit = number - base - 1;
-    return ((*bitmap)[std::size_t(bit / 8)] >> (7 - bit % 8)) & 1;
+    return (bitmap->bytes[std::size_t(bit / 8)] >> (7 - bit % 8)) & 1;
 }
 
 MonitorStatus Elm327Vehicle::ReadMonitorStatus()
@@ -499,7 +495,7 @@ MonitorStatus Elm327Vehicle::ReadMonitorStatus()
 std::optional<std::uint8_t> Elm327Vehicle::ReadObdStandard()
 {
     if (const auto bytes = pid(0x01, 0x1C, 1))
-        return (*bytes)[0];
+        return bytes->bytes[0];
     return std::nullopt;
 }
 
@@ -541,6 +537,6 @@ ServiceAnswers Elm327Vehicle::QueryService(const QByteArray &request)
 std::optional<QString> Elm327Vehicle::ReadFreezeFrameCode()
 {
     if (const auto bytes = pid(0x02, 0x02, 2))
-        return QString::fromLatin1((hexByte((*bytes)[0]) + hexByte((*bytes)[1])));
+        return QString::fromLatin1(hexByte(bytes->bytes[0]) + hexByte(bytes->bytes[1]));
     return std::nullopt;
 }

@@ -72,6 +72,7 @@ public:
     DtcOrigin CodeOrigin() const override { return DtcOrigin::RealVehicle; }
     QString LastFailure() const override { return m_failure; }
     bool SupportsPid(std::uint8_t pid) override;
+    bool CarAnnouncesSupport() const override { return true; }
     ServiceAnswers QueryService(const QByteArray &request) override;
     void SetEvents(LinkEvents events) override
     {
@@ -107,7 +108,7 @@ private:
     // unit that was busy; what failed is noted for LastFailure().
     ElmReply query(const QByteArray &text);
     ElmReply queryOnce(const QByteArray &text);
-    std::optional<std::array<std::uint8_t, 4>> pid(std::uint8_t service, std::uint8_t pid, int byteCount);
+    std::optional<PidReply> pid(std::uint8_t service, std::uint8_t pid, int byteCount);
     // A request whose answer keeps its shape (parameters, the VIN); on CAN, once the frames of
     // its plain answer are known, with the response count, so that the adapter answers as soon
     // as they have come. A counted answer that fails is asked for the plain way at once.

@@ -29,6 +29,17 @@ QString replyFailure(const ElmReply &reply)
     return reply.failure.isEmpty() ? ElmStatusText(reply.status) : reply.failure;
 }
 
+// A successful reply holding the data bytes of one PID, as many as fit.
+PidReply dataOf(const QByteArray &data)
+{
+    PidReply reply;
+    reply.ok = true;
+    reply.count = int(std::min<qsizetype>(data.size(), kMaxPidBytes));
+    for (int i = 0; i < reply.count; ++i)
+        reply.bytes[std::size_t(i)] = static_cast<std::uint8_t>(data[i]);
+    return reply;
+}
+
 } // namespace
 
 std::uint32_t EngineUnitAddress(ElmHeaders headers)
@@ -115,8 +126,8 @@ std::optional<std::map<std::uint32_t, std::vector<QByteArray>>> UnitAnswers(cons
     return answers;
 }
 
-std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
-                                                    std::uint8_t pid, int byteCount, QString *why)
+std::optional<PidReply> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service, std::uint8_t pid,
+                                 int byteCount, QString *why)
 {
     if (ElmFailed(reply.status)) {
         say(why, replyFailure(reply));
@@ -125,7 +136,7 @@ std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHe
     QByteArray prefix;
     prefix.append(char(0x40 | service)).append(char(pid));
     const qsizetype skip = service == 0x02 ? 3 : 2; // the freeze frame number follows the PID
-    const qsizetype needed = std::clamp(byteCount, 1, 4);
+    const qsizetype needed = std::clamp(byteCount, 1, kMaxPidBytes);
     const std::vector<QByteArray> answers = EngineAnswers(reply, headers, prefix);
     if (answers.empty()) {
         say(why, LoadMessage(SNoUnitAnswered));
@@ -137,10 +148,7 @@ std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHe
         say(why, broken(answer));
         return std::nullopt;
     }
-    std::array<std::uint8_t, 4> bytes{};
-    for (qsizetype i = 0; i < 4 && skip + i < answer.size(); ++i)
-        bytes[std::size_t(i)] = static_cast<std::uint8_t>(answer[skip + i]);
-    return bytes;
+    return dataOf(answer.mid(skip));
 }
 
 namespace {
@@ -159,7 +167,7 @@ std::optional<std::map<std::size_t, QByteArray>> splitAnswer(const QByteArray &a
             ++index;
         if (index == pids.size())
             return std::nullopt;
-        const qsizetype length = std::clamp(pids[index].byteCount, 1, 4);
+        const qsizetype length = std::clamp(pids[index].byteCount, 1, kMaxPidBytes);
         if (at + 1 + length > answer.size())
             return std::nullopt;
         parts[index] = answer.mid(at + 1, length);
@@ -170,10 +178,10 @@ std::optional<std::map<std::size_t, QByteArray>> splitAnswer(const QByteArray &a
 
 } // namespace
 
-std::optional<std::vector<std::optional<std::array<std::uint8_t, 4>>>>
-MultiPidBytes(const ElmReply &reply, ElmHeaders headers, const std::vector<PidRequest> &pids, QString *why)
+std::optional<std::vector<std::optional<PidReply>>> MultiPidBytes(const ElmReply &reply, ElmHeaders headers,
+                                                                  const std::vector<PidRequest> &pids, QString *why)
 {
-    std::vector<std::optional<std::array<std::uint8_t, 4>>> values(pids.size());
+    std::vector<std::optional<PidReply>> values(pids.size());
     if (ElmFailed(reply.status)) {
         say(why, replyFailure(reply));
         return values;
@@ -199,10 +207,7 @@ MultiPidBytes(const ElmReply &reply, ElmHeaders headers, const std::vector<PidRe
             if (!better)
                 continue;
             from[index] = message.source;
-            std::array<std::uint8_t, 4> bytes{};
-            for (qsizetype i = 0; i < data.size(); ++i)
-                bytes[std::size_t(i)] = static_cast<std::uint8_t>(data[i]);
-            values[index] = bytes;
+            values[index] = dataOf(data);
         }
     }
     if (std::find(values.begin(), values.end(), std::nullopt) != values.end())

@@ -37,11 +37,12 @@ std::optional<std::map<std::uint32_t, std::vector<QByteArray>>> UnitAnswers(cons
                                                                             const std::vector<std::uint32_t> &required,
                                                                             QString *why);
 
-// Bytes A, B, C, D of a parameter: service 0x01 (current data) answers "41 pid A B C D",
-// service 0x02 (freeze frame) "42 pid frame A B C D", of frame 00, the only one asked for. The
-// answer must carry byteCount data bytes; those it does not need are 0.
-std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
-                                                    std::uint8_t pid, int byteCount = 1, QString *why = nullptr);
+// The data bytes of a parameter, A first: service 0x01 (current data) answers "41 pid A B C D ...",
+// service 0x02 (freeze frame) "42 pid frame A B C D ...", of frame 00, the only one asked for. The
+// answer must carry byteCount data bytes (byteCount 0: at least one); the reply holds all it
+// carries, up to kMaxPidBytes, and 0 in the bytes after them.
+std::optional<PidReply> PidBytes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service, std::uint8_t pid,
+                                 int byteCount = 1, QString *why = nullptr);
 
 // The bytes of each PID of one request for several PIDs of current data ("01 0C 0D 05"), as
 // PidBytes gives them for a request of that PID alone: each unit answers once, "41" followed by
@@ -49,7 +50,7 @@ std::optional<std::array<std::uint8_t, 4>> PidBytes(const ElmReply &reply, ElmHe
 // without it from the lowest address that gave it. A PID no unit gave (or a reply that failed as
 // a whole) is missing, never filled in. Nothing at all when a unit's answer does not split into
 // the PIDs asked for: then the car's lengths are not the ones asked for.
-std::optional<std::vector<std::optional<std::array<std::uint8_t, 4>>>>
+std::optional<std::vector<std::optional<PidReply>>>
 MultiPidBytes(const ElmReply &reply, ElmHeaders headers, const std::vector<PidRequest> &pids, QString *why = nullptr);
 
 // The raw codes of a code read (service 0x03 stored, 0x07 pending) of every unit, each code once,

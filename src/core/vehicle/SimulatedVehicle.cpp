@@ -10,8 +10,9 @@ SimulatedVehicle::SimulatedVehicle(Clock &clock, SimRandom &random) : m_clock(cl
 PidReply SimulatedVehicle::QueryPid(std::uint8_t /*pid*/, PidMode /*mode*/, int /*byteCount*/)
 {
     PidReply reply;
-    for (std::uint8_t &byte : reply.bytes)
-        byte = static_cast<std::uint8_t>(m_random() % 255); // 255 never occurs
+    reply.count = 4; // A, B, C and D, whatever was asked
+    for (int i = 0; i < reply.count; ++i)
+        reply.bytes[std::size_t(i)] = static_cast<std::uint8_t>(m_random() % 255); // 255 never occurs
     m_clock.pause(kQueryPauseMs);
     reply.ok = true;
     return reply;

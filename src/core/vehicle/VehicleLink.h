@@ -16,11 +16,17 @@
 // The mode of a parameter query: the vehicle's current data or the freeze frame.
 enum PidMode : std::uint8_t { CurrentData = 0, FreezeFrame = 1 };
 
-// The answer to one parameter query: a success flag and the data bytes A, B, C, D (A first).
-// The caller uses as many bytes, from A on, as it asked for; after a failure they mean nothing.
+// The most data bytes one PID's answer carries: the engine run times of the emission control
+// devices (PIDs 0x89 and 0x8A) take 41. An answer that carries more is kept up to here.
+inline constexpr int kMaxPidBytes = 41;
+
+// The answer to one parameter query: a success flag and the data bytes A, B, C, D, ... (A first),
+// count of them carried by the answer (the simulated vehicle's answers carry four). The caller
+// uses as many bytes, from A on, as it asked for; after a failure they mean nothing.
 struct PidReply {
     bool ok = false;
-    std::array<std::uint8_t, 4> bytes{};
+    std::array<std::uint8_t, kMaxPidBytes> bytes{};
+    int count = 0;
 };
 
 // One PID of current data asked for among others, with the number of its data bytes.
@@ -97,11 +103,14 @@ class VehicleLink {
 public:
     virtual ~VehicleLink() = default;
 
+    // One PID, whose answer must carry byteCount data bytes; byteCount 0 takes as many as the
+    // answer carries (a PID whose length the workstation does not know).
     virtual PidReply QueryPid(std::uint8_t pid, PidMode mode, int byteCount) = 0;
 
     // Several PIDs of current data, the replies in the order asked. A link that can ask the
     // vehicle for several in one request does so, at most PidsPerRequest() at a time; otherwise
-    // they are read one by one, in order, exactly as separate QueryPid calls.
+    // they are read one by one, in order, exactly as separate QueryPid calls. A PID of unknown
+    // length is asked for alone, as its answer cannot be told from the next PID's.
     virtual std::vector<PidReply> QueryPids(const std::vector<PidRequest> &pids)
     {
         std::vector<PidReply> replies;
@@ -140,6 +149,11 @@ public:
     // Whether the vehicle says it supports a PID of current data (its support bitmap); a link
     // that cannot tell says no.
     virtual bool SupportsPid(std::uint8_t /*pid*/) { return false; }
+
+    // Whether the support bitmaps the link answers are the car's own announcement, so that the
+    // bitmaps after 0x40 are followed as far as the car announces them and the PIDs past 0x4E it
+    // names are shown. The simulated vehicle's bitmaps are pseudo-random bytes: no.
+    virtual bool CarAnnouncesSupport() const { return false; }
 
     // Where the link reports what happens on its own; a link without such events ignores them.
     virtual void SetEvents(LinkEvents /*events*/) {}

@@ -18,6 +18,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 using Page = SensorsTabPage;
@@ -82,8 +84,8 @@ void SensorsTab::showRowPid(int row, std::uint8_t pid)
 {
     StringGrid *grid = m_page.StringGridSensors;
     grid->setCells(Page::PidColumn, row, hexPid(pid));
-    grid->setCells(Page::DescriptionColumn, row, PidDescription(pid));
-    grid->setCells(Page::UnitColumn, row, PidUnit(pid));
+    grid->setCells(Page::DescriptionColumn, row, LivePidDescription(pid));
+    grid->setCells(Page::UnitColumn, row, LivePidUnit(pid));
     if (row >= 1 && row < int(m_rowPids.size()))
         m_rowPids[std::size_t(row)] = pid;
 }
@@ -155,8 +157,18 @@ void SensorsTab::ButtonResetSupportedClick()
 
 void SensorsTab::ResetSensorGrid()
 {
+    fitRows(SensorPassPlan::kLastRow);
     m_page.StringGridSensors->clearDataRows(Page::CheckColumn, Page::ValueColumn);
-    m_rowPids.fill(0);
+    std::fill(m_rowPids.begin(), m_rowPids.end(), 0);
+}
+
+void SensorsTab::fitRows(int lastRow)
+{
+    StringGrid *grid = m_page.StringGridSensors;
+    if (grid->rowCount() == lastRow)
+        return;
+    grid->setRowCount(lastRow);
+    m_rowPids.resize(std::size_t(lastRow) + 1);
 }
 
 void SensorsTab::pump()
@@ -213,6 +225,7 @@ void SensorsTab::runPass()
     // The PIDs this pass is about to read, so that the link can ask for several at once; each
     // is still shown, logged and counted in its turn.
     SensorPassPlan plan(selection);
+    fitRows(plan.lastRow());
     PassPidReads reads(m_context.pidReader.link, plan.reads(forceMode()));
     const PidQuery query = reads.query();
 
@@ -249,7 +262,7 @@ void SensorsTab::runPass()
     if (plan.listedCount() == 0)
         m_context.platform.clock.pause(kIdlePauseMs);
 
-    for (int row = stillRunning() ? plan.row() + 1 : 1; row <= SensorPassPlan::kLastRow; ++row)
+    for (int row = stillRunning() ? plan.row() + 1 : 1; row <= plan.lastRow(); ++row)
         clearRow(row, Page::CheckColumn, Page::ValueColumn);
     pump();
     invalidateGrid();

@@ -7,9 +7,9 @@
 #include <QObject>
 #include <QPoint>
 
-#include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class SensorCheckColumn;
 class SensorsTabPage;
@@ -76,7 +76,11 @@ private:
     SensorLog m_log;
     QObject *m_gridViewport = nullptr;
     SensorCheckColumn *m_checkColumn = nullptr;
+    // Gives the grid lastRow data rows: more when a car announces PIDs past 0x4E, back to the
+    // usual number afterwards.
+    void fitRows(int lastRow);
+
     // The PID each data row shows (index: the row), 0 for none; the grid shows the same as text.
-    std::array<std::uint8_t, SensorPassPlan::kLastRow + 1> m_rowPids{};
+    std::vector<std::uint8_t> m_rowPids = std::vector<std::uint8_t>(SensorPassPlan::kLastRow + 1);
     ReentryGuard m_loop; // one of the live loops counted in BusyCount
 };

@@ -49,9 +49,9 @@ QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int
         return tr("Czas");
     const std::uint8_t pid = m_data.pids.value(section - 1);
     const QString hex = QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper();
-    const QString unit = PidUnit(pid);
+    const QString unit = LivePidUnit(pid);
     if (role == Qt::ToolTipRole)
-        return hex + u' ' + PidDescription(pid);
-    return unit.isEmpty() ? hex + u' ' + PidDescription(pid)
-                          : hex + u' ' + PidDescription(pid) + QStringLiteral(" [") + unit + u']';
+        return hex + u' ' + LivePidDescription(pid);
+    return unit.isEmpty() ? hex + u' ' + LivePidDescription(pid)
+                          : hex + u' ' + LivePidDescription(pid) + QStringLiteral(" [") + unit + u']';
 }

@@ -149,7 +149,7 @@ void LogViewerWindow::buildParameters()
         const std::uint8_t pid = m_data.pids[column];
         if (IsUnplottablePid(pid))
             continue;
-        entries << PidDescription(pid);
+        entries << LivePidDescription(pid);
         m_listColumns << int(column);
     }
 
@@ -216,7 +216,7 @@ void LogViewerWindow::showOffScaleNote()
     QStringList names;
     for (int k = 0; k < kTraceCount; ++k)
         if (const auto column = m_chart->traceColumn(k); column && m_chart->offScale(k))
-            names << PidDescription(m_data.pids[*column]);
+            names << LivePidDescription(m_data.pids[*column]);
     LabelPozaSkala->setText(
         tr("Wartości daleko poza zakresem czujnika nie mieszczą się na osi (są w tabeli): %1").arg(names.join(u", ")));
     LabelPozaSkala->setVisible(!names.isEmpty());
@@ -238,7 +238,7 @@ void LogViewerWindow::parameterChosen(int trace)
     if (column < 0) {
         m_chart->setTrace(trace, std::nullopt, QString());
     } else {
-        m_chart->setTrace(trace, column, PidUnit(m_data.pids[column]));
+        m_chart->setTrace(trace, column, LivePidUnit(m_data.pids[column]));
     }
     showOffScaleNote();
     if (const auto cursor = m_chart->cursor())
@@ -265,7 +265,7 @@ void LogViewerWindow::showCursorAt(double time)
             label->clear();
             continue;
         }
-        const QString unit = PidUnit(m_data.pids[*column]);
+        const QString unit = LivePidUnit(m_data.pids[*column]);
         const QString value = m_model->valueText(row, *column);
         label->setText(value.isEmpty() || unit.isEmpty() ? value : value + u' ' + unit);
     }

@@ -89,7 +89,7 @@ void PlotTab::fillParameterLists()
     m_plotPidMap = PlotPidMap(m_context.state.Selection);
     QStringList descriptions;
     for (std::uint8_t pid : m_plotPidMap)
-        descriptions << PidDescription(pid);
+        descriptions << LivePidDescription(pid);
     for (QComboBox *list : m_page.ComboBoxPlot) {
         list->clear();
         list->addItems(descriptions);
@@ -131,7 +131,7 @@ void PlotTab::readPass()
     }
 
     for (int k = 0; k < kTraces; ++k)
-        m_page.LabelPlot[k]->setText(PidUnit(pids[k]));
+        m_page.LabelPlot[k]->setText(LivePidUnit(pids[k]));
     for (int k = 0; k < kTraces; ++k)
         m_page.EditPlot[k]->setText(texts[k]);
     for (int k = 0; k < kTraces; ++k)

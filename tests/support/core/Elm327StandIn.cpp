@@ -153,6 +153,29 @@ Elm327StandIn::Script Elm327StandIn::ScriptFor(int protocol)
     return script;
 }
 
+Elm327StandIn::Script Elm327StandIn::RecentCarScript()
+{
+    Script script = DefaultScript();
+    auto &a = script.units[1].answers;
+    a["0120"] = {bytes("412080000001")}; // 0x21 and the next bitmap
+    a["0140"] = {bytes("414000028015")}; // 0x4F 0x51 0x5C 0x5E, next
+    a["0160"] = {bytes("4160E8000011")}; // 0x61 0x62 0x63 0x65 0x7C, next
+    a["0180"] = {bytes("418000040001")}; // 0x8E, next
+    a["01A0"] = {bytes("41A004000000")}; // 0xA6
+    a["014F"] = {bytes("414F02088019")};
+    a["0151"] = {bytes("415104")};
+    a["015C"] = {bytes("415C7B")};
+    a["015E"] = {bytes("415E0064")};
+    a["0161"] = {bytes("416196")};
+    a["0162"] = {bytes("41628C")};
+    a["0163"] = {bytes("4163015E")};
+    a["0165"] = {bytes("41650100")};
+    a["017C"] = {bytes("417C030FA00DAC00000000")};
+    a["018E"] = {bytes("418E87")};
+    a["01A6"] = {bytes("41A6001E8480")};
+    return script;
+}
+
 Elm327StandIn::Elm327StandIn(Script script) : m_script(std::move(script))
 {
     char name[128] = {};

@@ -99,6 +99,10 @@ public:
     static Script DefaultScript();
     // The same data for the given protocol (CAN 29 bit, ISO 9141-2).
     static Script ScriptFor(int protocol);
+    // The vehicle of the full session as a recent car: its engine unit also announces PIDs past
+    // 0x4E in the bitmaps 0x40 to 0xA0 (0x4F, fuel type, oil temperature, fuel rate, torque, the
+    // particulate filter, engine friction, odometer, and 0x65, which the workstation shows raw).
+    static Script RecentCarScript();
 
     explicit Elm327StandIn(Script script = DefaultScript());
     Elm327StandIn(Script script, Serving serving);

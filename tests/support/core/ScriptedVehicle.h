@@ -6,8 +6,10 @@
 
 #include "core/platform/Clock.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -42,7 +44,14 @@ public:
 
     void answer(std::uint8_t a, std::uint8_t b = 0, std::uint8_t c = 0, std::uint8_t d = 0)
     {
-        replies.push_back({true, {a, b, c, d}});
+        replies.push_back({true, {a, b, c, d}, 4});
+    }
+    // An answer of any length, as a car gives for a PID past 0x4E.
+    void answerBytes(std::initializer_list<std::uint8_t> bytes)
+    {
+        PidReply reply{true, {}, int(bytes.size())};
+        std::copy(bytes.begin(), bytes.end(), reply.bytes.begin());
+        replies.push_back(reply);
     }
     void fail() { replies.push_back({false, {}}); }
 
@@ -65,6 +74,7 @@ public:
     }
     std::optional<QString> ReadFreezeFrameCode() override { return freezeFrameCode; }
     DtcOrigin CodeOrigin() const override { return origin; }
+    bool CarAnnouncesSupport() const override { return announcesSupport; }
     ServiceAnswers QueryService(const QByteArray &request) override
     {
         serviceRequests.push_back(request);
@@ -81,7 +91,7 @@ public:
     std::function<void(int)> onQuery;
     std::function<bool(std::uint8_t)> failing; // PIDs whose reads fail
     std::deque<PidReply> replies;
-    PidReply fallback{true, {0, 0, 0, 0}};
+    PidReply fallback{true, {0, 0, 0, 0}, 4};
     std::vector<Query> queries;
     // The answers to service requests by their bytes; any other request fails without a reason.
     std::map<QByteArray, ServiceAnswers> services;
@@ -94,6 +104,7 @@ public:
     std::optional<QStringList> pendingCodes = SimulatedVehicleData::PendingCodes();
     std::optional<QString> freezeFrameCode = SimulatedVehicleData::kFreezeFrameCode;
     DtcOrigin origin = DtcOrigin::SimulatedVehicle; // RealVehicle: it plays a car behind an adapter
+    bool announcesSupport = false; // its support bitmaps are a car's: the chain past 0x40 is read
     bool clearAccepted = true;
     int clears = 0;
     int closes = 0;
