@@ -375,7 +375,9 @@ TEST(MonitorTestsTest, TheSimulatedVehicleAnswersItsFixedTests)
     ASSERT_EQ(misfires.size(), 5u);
     EXPECT_EQ(misfires[3].cylinder, 3);
     EXPECT_EQ(misfires[3].lastCycle->value, 5);
-    EXPECT_EQ(vehicle.QueryPid(0x0C, CurrentData, 2).bytes, (std::array<std::uint8_t, 4>{91, 130, 17, 70}));
+    const PidReply rpm = vehicle.QueryPid(0x0C, CurrentData, 2);
+    EXPECT_EQ(std::vector<std::uint8_t>(rpm.bytes.begin(), rpm.bytes.begin() + 4),
+              (std::vector<std::uint8_t>{91, 130, 17, 70}));
 }
 
 // The stand-in's car through a real ELM327 link: CAN answers of many frames and a unit that
