@@ -10,8 +10,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocalServer>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -373,5 +375,40 @@ TEST_F(LogViewerTest, TheChartIsExportedToPngAndPdf)
     click(viewer->ButtonEksport);
     ASSERT_EQ(env.dialogs.shown.size(), 1u);
     EXPECT_EQ(env.dialogs.shown[0].icon, MessageIcon::Error);
+    viewer->close();
+}
+
+// Maximised, the table's columns fill its width with every header whole; narrowed, each keeps
+// what its header needs and the table scrolls sideways.
+TEST_F(LogViewerTest, TheTableColumnsUseTheirWidthAndCutNoHeader)
+{
+    LogViewerWindow *viewer = openLog(
+        writeLog(u"szeroki.csv"_s,
+                 "Ulmora Log,0C,0D,05,0B,\r\n20261207120000100,800,0,90,101,\r\n20261207120001100,900,5,91,99,\r\n"));
+    ASSERT_NE(viewer, nullptr);
+    QTableView *table = viewer->TableLog;
+    QHeaderView *header = table->horizontalHeader();
+    const auto headersWhole = [&] {
+        for (int column = 0; column < header->count(); ++column) {
+            const QString text = table->model()->headerData(column, Qt::Horizontal).toString();
+            EXPECT_GT(header->sectionSize(column), header->fontMetrics().horizontalAdvance(text)) << column;
+        }
+    };
+    const auto columnsWidth = [&] {
+        int width = 0;
+        for (int column = 0; column < header->count(); ++column)
+            width += header->sectionSize(column);
+        return width;
+    };
+    viewer->resize(1900, 1000);
+    QCoreApplication::processEvents();
+    headersWhole();
+    EXPECT_EQ(columnsWidth(), table->viewport()->width());
+
+    viewer->resize(700, 600);
+    QCoreApplication::processEvents();
+    headersWhole();
+    EXPECT_GT(columnsWidth(), table->viewport()->width());
+    EXPECT_GT(table->horizontalScrollBar()->maximum(), 0);
     viewer->close();
 }

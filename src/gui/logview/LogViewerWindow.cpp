@@ -7,6 +7,7 @@
 #include "gui/logview/ChartExport.h"
 #include "gui/logview/LogChart.h"
 #include "gui/logview/LogProblemText.h"
+#include "gui/logview/LogTableColumns.h"
 #include "gui/logview/LogTableModel.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/platform/Platform.h"
@@ -100,9 +101,8 @@ LogViewerWindow::LogViewerWindow(Platform &platform, const QString &path, Sensor
     TableLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     TableLog->verticalHeader()->setDefaultSectionSize(TableLog->fontMetrics().height() + 6);
     TableLog->verticalHeader()->hide();
-    TableLog->horizontalHeader()->setDefaultSectionSize(150);
     TableLog->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    TableLog->setColumnWidth(0, 170);
+    new LogTableColumns(*TableLog);
     SplitterLog->addWidget(ChartLog);
     SplitterLog->addWidget(TableLog);
     SplitterLog->setStretchFactor(0, 3);
