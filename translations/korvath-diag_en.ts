@@ -526,6 +526,10 @@
         <source>Nie można zapisać wykresu w pliku %1 - sprawdź, czy na dysku jest miejsce i czy katalog istnieje.</source>
         <translation>Cannot save the chart in the file %1 - check that the disk has room and that the folder exists.</translation>
     </message>
+    <message>
+        <source>Na wykresie od %1 do %2</source>
+        <translation>On the chart from %1 to %2</translation>
+    </message>
 </context>
 <context>
     <name>MainTabPage</name>

@@ -13,9 +13,12 @@ ReportPreview::ReportPreview(QPrinter &printer, ReportData report, QStringList r
 {
     connect(this, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *target) { PrintReportOn(*target, m_report, m_remarks); });
-    // Qt's preview names its print button with its own translated text; the button keeps its
-    // place, its picture and its text, and prints through the report's own way.
-    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    // Qt's preview names its print button with its own translated text (Qt's translations, not
+    // the program's); the button keeps its place, its picture and its text, and prints through
+    // the report's own way.
+    static constexpr char kQtContext[] = "QPrintPreviewDialog";
+    static constexpr char kQtPrint[] = "Print";
+    const QString printText = QCoreApplication::translate(kQtContext, kQtPrint);
     for (QAction *action : findChildren<QAction *>()) {
         if (action->text() != printText)
             continue;
