@@ -1499,6 +1499,36 @@ Unspecified error</translation>
         <extracomment>Błąd: interfejs pod adresem %1, port %2, nie odpowiada - sprawdź adres i port interfejsu</extracomment>
         <translation>Error: the interface at address %1, port %2, does not answer - check the interface&apos;s address and port</translation>
     </message>
+    <message>
+        <source>SStepConnect</source>
+        <extracomment>Łączenie z interfejsem %1...</extracomment>
+        <translation>Connecting to the adapter %1...</translation>
+    </message>
+    <message>
+        <source>SStepSpeed</source>
+        <extracomment>Sprawdzanie prędkości interfejsu: %1 b/s...</extracomment>
+        <translation>Trying the adapter speed: %1 bit/s...</translation>
+    </message>
+    <message>
+        <source>SStepReset</source>
+        <extracomment>Resetowanie interfejsu...</extracomment>
+        <translation>Resetting the adapter...</translation>
+    </message>
+    <message>
+        <source>SStepSetUp</source>
+        <extracomment>Konfigurowanie interfejsu...</extracomment>
+        <translation>Configuring the adapter...</translation>
+    </message>
+    <message>
+        <source>SStepSearch</source>
+        <extracomment>Wyszukiwanie protokołu pojazdu (do %1 s)...</extracomment>
+        <translation>Searching for the vehicle protocol (up to %1 s)...</translation>
+    </message>
+    <message>
+        <source>SBadWifiHost</source>
+        <extracomment>Błędny adres w polu &quot;Adres Wi-Fi&quot;: &quot;%1&quot; nie jest ani adresem IP (np. 192.168.0.10), ani nazwą hosta.</extracomment>
+        <translation>Invalid address in the field &quot;Wi-Fi address&quot;: &quot;%1&quot; is neither an IP address (e.g. 192.168.0.10) nor a host name.</translation>
+    </message>
 </context>
 <context>
     <name>MonitorsTabPage</name>
