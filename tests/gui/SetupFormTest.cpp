@@ -119,6 +119,7 @@ TEST_F(SetupFormTest, ThePortChoiceBecomesThePortOfTheConnectionLog)
 
     // The adapter's port field is the same choice: what is typed there shows in the list, a
     // port the list lacks unchecks it.
+    setup().ComboBoxInterfejs->setCurrentIndex(1);
     auto *serial = setup().findChild<QRadioButton *>(QStringLiteral("RadioPort_ttyS0"));
     ASSERT_NE(serial, nullptr);
     const struct {
@@ -134,14 +135,16 @@ TEST_F(SetupFormTest, ThePortChoiceBecomesThePortOfTheConnectionLog)
     }
     EXPECT_EQ(setup().chosenPort(), QStringLiteral("COM1"));
 
-    // Only a Wi-Fi adapter does without the port.
+    // The adapter's field serves a serial adapter alone; only a Wi-Fi adapter does without the
+    // port altogether.
     for (const int interface : {2, 0, 1}) {
         setup().ComboBoxInterfejs->setCurrentIndex(interface);
-        EXPECT_EQ(setup().EditPort->isEnabled(), interface != 2) << interface;
+        EXPECT_EQ(setup().EditPort->isEnabled(), interface == 1) << interface;
         EXPECT_EQ(setup().ComRadioGroup->isEnabled(), interface != 2) << interface;
     }
-    setup().ComboBoxInterfejs->setCurrentIndex(0);
     click(adapter);
+    EXPECT_EQ(setup().EditPort->text(), QStringLiteral("ttyUSB1"));
+    setup().ComboBoxInterfejs->setCurrentIndex(0);
 
     setup().EditLogDir->setText(logDir.path());
     setup().ButtonOKClick();

@@ -67,9 +67,10 @@ SetupAdapterGroup::SetupAdapterGroup(QWidget *parent) : QGroupBox(tr("  Interfej
 
 void SetupAdapterGroup::enableForInterface(int index)
 {
-    // The port name is also the simulated vehicle's (the connection log names it); a Wi-Fi
-    // adapter is named by its address instead.
-    EditPort->setEnabled(index != 2);
+    // Only a serial adapter is reached through the port typed here; the simulated vehicle's
+    // port (the one its connection log names) is chosen in the port list beside, which shows
+    // the same port.
+    EditPort->setEnabled(index == 1);
     ComboBoxPredkosc->setEnabled(index == 1);
     EditAdresWiFi->setEnabled(index == 2);
     SpinBoxPortTcp->setEnabled(index == 2);
@@ -83,6 +84,7 @@ bool SetupAdapterGroup::wifiChosen() const
 
 bool SetupAdapterGroup::portUsed() const
 {
+    // A Wi-Fi adapter is named by its address instead.
     return !wifiChosen();
 }
 

@@ -25,7 +25,8 @@ public:
     // connection can reach.
     bool wifiAddressValid() const;
     bool wifiChosen() const;
-    // Whether the chosen interface is reached through the serial port that the port field names.
+    // Whether the chosen interface names a serial port (the port list's and the port field's):
+    // the simulated vehicle in its connection log, a serial adapter for its line.
     bool portUsed() const;
 
     QComboBox *ComboBoxInterfejs = nullptr;
