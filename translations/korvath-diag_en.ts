@@ -526,6 +526,10 @@
         <source>Nie można zapisać wykresu w pliku %1 - sprawdź, czy na dysku jest miejsce i czy katalog istnieje.</source>
         <translation>Cannot save the chart in the file %1 - check that the disk has room and that the folder exists.</translation>
     </message>
+    <message>
+        <source>Na wykresie od %1 do %2</source>
+        <translation>On the chart from %1 to %2</translation>
+    </message>
 </context>
 <context>
     <name>MainTabPage</name>
@@ -1554,6 +1558,36 @@ Unspecified error</translation>
         <source>SUnitNoMonitorTests</source>
         <extracomment>sterownik %1 nie podaje wyników testów</extracomment>
         <translation>control unit %1 gives no test results</translation>
+    </message>
+    <message>
+        <source>SStepConnect</source>
+        <extracomment>Łączenie z interfejsem %1...</extracomment>
+        <translation>Connecting to the adapter %1...</translation>
+    </message>
+    <message>
+        <source>SStepSpeed</source>
+        <extracomment>Sprawdzanie prędkości interfejsu: %1 b/s...</extracomment>
+        <translation>Trying the adapter speed: %1 bit/s...</translation>
+    </message>
+    <message>
+        <source>SStepReset</source>
+        <extracomment>Resetowanie interfejsu...</extracomment>
+        <translation>Resetting the adapter...</translation>
+    </message>
+    <message>
+        <source>SStepSetUp</source>
+        <extracomment>Konfigurowanie interfejsu...</extracomment>
+        <translation>Configuring the adapter...</translation>
+    </message>
+    <message>
+        <source>SStepSearch</source>
+        <extracomment>Wyszukiwanie protokołu pojazdu (do %1 s)...</extracomment>
+        <translation>Searching for the vehicle protocol (up to %1 s)...</translation>
+    </message>
+    <message>
+        <source>SBadWifiHost</source>
+        <extracomment>Błędny adres w polu &quot;Adres Wi-Fi&quot;: &quot;%1&quot; nie jest ani adresem IP (np. 192.168.0.10), ani nazwą hosta.</extracomment>
+        <translation>Invalid address in the field &quot;Wi-Fi address&quot;: &quot;%1&quot; is neither an IP address (e.g. 192.168.0.10) nor a host name.</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "core/settings/AdapterHost.h"
 #include "core/settings/SettingsIO.h"
 
 #include "support/core/FakeSettingsStore.h"
@@ -119,4 +120,34 @@ TEST(AdapterSettingsTest, WifiAdaptersAndTheAutomaticSpeed)
         EXPECT_EQ(again.WifiPort, settings.WifiPort);
     }
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST(AdapterSettingsTest, AWifiAddressIsAnIpAddressOrAHostName)
+{
+    const struct {
+        const char *text;
+        bool host;
+    } cases[] = {
+        {"192.168.0.10", true},
+        {"10.0.0.1", true},
+        {"fe80::1", true},
+        {"obd-wifi", true},
+        {"adapter.warsztat.local", true},
+        {"adapter.local.", true},
+        {"192.168.0.300", false}, // a number out of range
+        {"192.168.0", false}, // a number left out
+        {"192.168..10", false},
+        {"192,168,0,10", false},
+        {"adres adaptera", false},
+        {"-obd.local", false},
+        {"obd_wifi", false},
+        {"http://192.168.0.10", false},
+        {"192.168.0.10:35000", false}, // the TCP port has its own field
+        {"żółw", false},
+        {"", false},
+    };
+    for (const auto &entry : cases)
+        EXPECT_EQ(IsAdapterHost(QString::fromUtf8(entry.text)), entry.host) << entry.text;
+    EXPECT_TRUE(IsAdapterHost(QString(63, u'a') + QStringLiteral(".pl")));
+    EXPECT_FALSE(IsAdapterHost(QString(64, u'a') + QStringLiteral(".pl")));
 }

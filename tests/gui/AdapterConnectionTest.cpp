@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
@@ -828,9 +829,41 @@ TEST_F(AdapterConnectionTest, ASpeedFoundAutomaticallyIsLogged)
                            {QStringLiteral("Predkosc"), QStringLiteral("Automatycznie")}};
     start();
     EXPECT_EQ(workstation->setupForm().ComboBoxPredkosc->currentText(), QStringLiteral("Automatycznie"));
+    // What the log ends in at each change: the step under way stands last until its result
+    // replaces it, so that no wait on the adapter is a silent log.
+    QStringList shown;
+    QObject::connect(main().TabMain->MemoStatus, &QPlainTextEdit::textChanged, main().TabMain->MemoStatus, [&] {
+        const QString last = statusLines().value(statusLines().size() - 1);
+        if (!last.isEmpty() && shown.value(shown.size() - 1) != last)
+            shown << last;
+    });
     clickPolacz();
-    EXPECT_EQ(statusLines().mid(0, 3),
+    EXPECT_EQ(shown,
+              (QStringList{portLine("otwarty"), QStringLiteral("Sprawdzanie prędkości interfejsu: 38400 b/s..."),
+                           QStringLiteral("Sprawdzanie prędkości interfejsu: 9600 b/s..."),
+                           QStringLiteral("Resetowanie interfejsu..."), QStringLiteral("Wykryto interfejs ELM327 v1.5"),
+                           QStringLiteral("Konfigurowanie interfejsu..."), QStringLiteral("Skonfigurowano interfejs"),
+                           QStringLiteral("Wyszukiwanie protokołu pojazdu (do 30 s)..."),
+                           QStringLiteral("Nawiązano komunikację z pojazdem")}));
+    EXPECT_EQ(statusLines(),
               (QStringList{portLine("otwarty"), QStringLiteral("Znaleziono prędkość interfejsu: 9600 b/s"),
-                           QStringLiteral("Wykryto interfejs ELM327 v1.5")}));
+                           QStringLiteral("Wykryto interfejs ELM327 v1.5"), QStringLiteral("Skonfigurowano interfejs"),
+                           QStringLiteral("Nawiązano komunikację z pojazdem")}));
     EXPECT_TRUE(state().Connected);
+
+    // A step that fails takes the place of the line that announced it.
+    clickPolacz(); // disconnects
+    plugIn([] {
+        Elm327StandIn::Script other = Elm327StandIn::DefaultScript();
+        other.baudRate = 57600;
+        return other;
+    }());
+    shown.clear();
+    clickPolacz();
+    EXPECT_EQ(shown.mid(shown.size() - 3),
+              (QStringList{QStringLiteral("Sprawdzanie prędkości interfejsu: 500000 b/s..."),
+                           QStringLiteral("Błąd: interfejs nie odpowiada przy żadnej prędkości (38400, 9600, 115200, "
+                                          "230400, 500000) - sprawdź podłączenie"),
+                           portLine("zamknięty")}));
+    EXPECT_EQ(statusLines().size(), 3);
 }

@@ -7,11 +7,16 @@
 #include "gui/logview/LogViewerWindow.h"
 #include "gui/mainwindow/RecordsMenu.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocalServer>
+#include <QPointer>
+#include <QProcess>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -67,6 +72,16 @@ private:
     std::promise<void> m_done;
     std::thread m_thread;
 };
+
+// The text of a PDF file as pdftotext reads it, runs of white space made one blank.
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return u"(pdftotext failed)"_s;
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
 
 double secondsOf(const QDateTime &local)
 {
@@ -341,6 +356,21 @@ TEST_F(LogViewerTest, TheChartIsExportedToPngAndPdf)
     EXPECT_TRUE(pdf.read(4) == "%PDF");
     EXPECT_TRUE(env.dialogs.shown.empty());
 
+    // Above the plot, whoever receives the file reads the log's name, its span and each shown
+    // parameter with its unit, in its trace's colour.
+    const QString legend = pdfText(logDir.filePath(u"wykres.PDF"_s));
+    for (const QString &part : {u"eksport.csv"_s, u"2026-12-07 12:00:00.100"_s, u"2026-12-07 12:00:01.100"_s,
+                                u"Prędkość obrotowa silnika [obr/min]"_s})
+        EXPECT_TRUE(legend.contains(part)) << part.toStdString() << " in " << legend.toStdString();
+    const QImage picture(logDir.filePath(u"wykres.png"_s));
+    const int band = picture.height() - viewer->ChartLog->height();
+    EXPECT_GT(band, 2 * viewer->ChartLog->fontMetrics().height());
+    int traceColoured = 0;
+    for (int y = 0; y < band; ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            traceColoured += picture.pixelColor(x, y) == LogChart::traceColour(0) ? 1 : 0;
+    EXPECT_GT(traceColoured, 40); // the stroke before the name, and the name
+
     png.close();
     pdf.close();
 
@@ -373,5 +403,73 @@ TEST_F(LogViewerTest, TheChartIsExportedToPngAndPdf)
     click(viewer->ButtonEksport);
     ASSERT_EQ(env.dialogs.shown.size(), 1u);
     EXPECT_EQ(env.dialogs.shown[0].icon, MessageIcon::Error);
+
+    // A zoomed chart also says which part of the log it shows.
+    const double first = viewer->data().times.front();
+    viewer->chart().setTimeRange(first + 0.2, first + 0.8);
+    env.dialogs.filesToSave = {logDir.filePath(u"czesc.pdf"_s)};
+    click(viewer->ButtonEksport);
+    EXPECT_TRUE(pdfText(logDir.filePath(u"czesc.pdf"_s))
+                    .contains(u"Na wykresie od 2026-12-07 12:00:00.300 do 2026-12-07 12:00:00.900"_s));
     viewer->close();
+}
+
+// Maximised, the table's columns fill its width with every header whole; narrowed, each keeps
+// what its header needs and the table scrolls sideways.
+TEST_F(LogViewerTest, TheTableColumnsUseTheirWidthAndCutNoHeader)
+{
+    LogViewerWindow *viewer = openLog(
+        writeLog(u"szeroki.csv"_s,
+                 "Ulmora Log,0C,0D,05,0B,\r\n20261207120000100,800,0,90,101,\r\n20261207120001100,900,5,91,99,\r\n"));
+    ASSERT_NE(viewer, nullptr);
+    QTableView *table = viewer->TableLog;
+    QHeaderView *header = table->horizontalHeader();
+    const auto headersWhole = [&] {
+        for (int column = 0; column < header->count(); ++column) {
+            const QString text = table->model()->headerData(column, Qt::Horizontal).toString();
+            EXPECT_GT(header->sectionSize(column), header->fontMetrics().horizontalAdvance(text)) << column;
+        }
+    };
+    const auto columnsWidth = [&] {
+        int width = 0;
+        for (int column = 0; column < header->count(); ++column)
+            width += header->sectionSize(column);
+        return width;
+    };
+    viewer->resize(1900, 1000);
+    QCoreApplication::processEvents();
+    headersWhole();
+    EXPECT_EQ(columnsWidth(), table->viewport()->width());
+
+    viewer->resize(700, 600);
+    QCoreApplication::processEvents();
+    headersWhole();
+    EXPECT_GT(columnsWidth(), table->viewport()->width());
+    EXPECT_GT(table->horizontalScrollBar()->maximum(), 0);
+    viewer->close();
+}
+
+// The viewer opens over the main window wherever that stands, is announced as a window with its
+// title, and Esc or Ctrl+W closes it.
+TEST_F(LogViewerTest, TheViewerIsAWindowOfItsOwnOverTheMainWindow)
+{
+    const QString path = writeLog(u"okno.csv"_s, "Ulmora Log,0C,\r\n20261207120000100,800,\r\n");
+    main().move(360, 300); // off the desktop's centre, with room for the viewer around its own
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        QPointer<LogViewerWindow> viewer = openLog(path);
+        ASSERT_NE(viewer, nullptr);
+        const QPoint offset = viewer->frameGeometry().center() - main().frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 24) << offset.x() << ',' << offset.y();
+
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(viewer.data());
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->role(), QAccessible::Window);
+        EXPECT_EQ(window->text(QAccessible::Name), u"Log czujników - okno.csv"_s);
+
+        viewer->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(viewer.data()));
+        QTest::keySequence(viewer->TableLog, keys);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(viewer.isNull()) << keys.toString().toStdString();
+    }
 }

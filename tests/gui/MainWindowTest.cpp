@@ -253,3 +253,47 @@ TEST_F(MainWindowTest, PortNotificationsSwitchTheConnectionControls)
     EXPECT_FALSE(tab->ButtonPrintReport->isEnabled());
     EXPECT_EQ(tab->MemoStatus->toPlainText(), QStringLiteral("Port COM1 zamknięty"));
 }
+
+// Dragged as small as it goes, the window stops where every control of every tab still stands
+// whole: none lies on another (beyond the shared pixel of neighbours in the layout), none is cut
+// by its frame or leaves the window.
+TEST_F(MainWindowTest, TheWindowShrinksNoFurtherThanItsTabsAreLaidOut)
+{
+    main().resize(300, 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main().size(), main().minimumSize());
+    EXPECT_LE(main().minimumWidth(), 800);
+    EXPECT_LE(main().minimumHeight(), 600);
+    main().resize(main().minimumSize());
+
+    int checked = 0;
+    for (int index = 0; index < main().Pages->count(); ++index) {
+        if (!main().Pages->isTabVisible(index))
+            continue;
+        main().Pages->setCurrentIndex(index);
+        QCoreApplication::processEvents();
+        QWidget *page = main().Pages->widget(index);
+        const std::string tab = page->objectName().toStdString();
+        QList<QWidget *> controls;
+        for (QWidget *control : page->findChildren<QWidget *>())
+            if (!control->objectName().isEmpty() && !control->objectName().startsWith(u"qt_")
+                && control->isVisibleTo(page))
+                controls << control;
+        EXPECT_GT(controls.size(), 2) << tab;
+        for (QWidget *control : controls) {
+            const std::string name = control->objectName().toStdString();
+            EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << tab << ' ' << name;
+            const QRect inWindow(control->mapTo(&main(), QPoint()), control->size());
+            EXPECT_TRUE(main().rect().contains(inWindow)) << tab << ' ' << name;
+            for (QWidget *other : controls) {
+                const QRect common = control->geometry() & other->geometry();
+                if (other == control || other->parentWidget() != control->parentWidget())
+                    continue;
+                EXPECT_TRUE(common.width() < 2 || common.height() < 2)
+                    << tab << ' ' << name << " lies on " << other->objectName().toStdString();
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 100);
+}

@@ -200,6 +200,39 @@ TEST_F(ReportArchiveWindowTest, TheArchiveListsTheNewestFirstAndShowsAReportAgai
     EXPECT_EQ(previewPages, 1);
 }
 
+// Enter on a report, as a double click on it, shows it once; closing the preview goes back to
+// the list.
+TEST_F(ReportArchiveWindowTest, EnterOrADoubleClickOnAReportShowsItsPreviewOnce)
+{
+    print(u"wx 7"_s);
+    ReportArchiveWindow window(env.platform, archive());
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.ListArchiwum->setFocus();
+    int previews = 0;
+    QTimer closer;
+    closer.callOnTimeout(&window, [&previews] {
+        if (auto *shown = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
+            ++previews;
+            shown->reject();
+        }
+    });
+    closer.start(0);
+    QTest::keyClick(window.ListArchiwum, Qt::Key_Return);
+    EXPECT_EQ(previews, 1);
+    QTest::keyClick(window.ListArchiwum, Qt::Key_Enter);
+    EXPECT_EQ(previews, 2);
+    QWidget *rows = window.ListArchiwum->viewport();
+    const QPoint first = window.ListArchiwum->visualItemRect(window.ListArchiwum->topLevelItem(0)).center();
+    // A double click reaches a view as a press and a release, then the double click.
+    QTest::mouseClick(rows, Qt::LeftButton, {}, first);
+    QTest::mouseDClick(rows, Qt::LeftButton, {}, first);
+    QTest::mouseRelease(rows, Qt::LeftButton, {}, first);
+    EXPECT_EQ(previews, 3);
+    EXPECT_TRUE(window.isVisible());
+}
+
 TEST_F(ReportArchiveWindowTest, TheArchiveFolderIsChosenInTheConfigurationDialog)
 {
     TSetupForm &setup = workstation->setupForm();

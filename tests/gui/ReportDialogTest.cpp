@@ -4,8 +4,12 @@
 #include "core/faults/DtcDescriptionTable.h"
 #include "core/faults/GenericDtcTable.h"
 #include "gui/mainwindow/TWaitForm.h"
+#include "gui/report/PrinterCanvas.h"
+#include "gui/report/ReportPreview.h"
 #include "gui/report/TFormRaport.h"
 
+#include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -245,6 +249,69 @@ TEST_F(ReportDialogTest, PreviewShowsThePagesAndKeepsTheDialogOpen)
     EXPECT_EQ(pagesInPreview(), 2);
     EXPECT_TRUE(dialog().isVisible());
     EXPECT_EQ(env.dialogs.printerDialogs, 0);
+}
+
+// The operator prints from the preview what the preview shows, and that is what the archive keeps,
+// although each assembly reads the oxygen sensors anew (and here finds others).
+TEST_F(ReportDialogTest, PrintingFromThePreviewPrintsAndArchivesTheReportItShows)
+{
+    dialog().show();
+    dialog().Edit3->setText(u"wa 123"_s);
+    vehicle->answer(0x60); // B2S2 B2S3
+    vehicle->answer(0x37); // B1S1 B1S2 B1S3 B2S1 B2S2, should the report be assembled again
+    const QString shownPath = dir.filePath(u"podglad.pdf"_s);
+    const QString printedPath = dir.filePath(u"wydruk.pdf"_s);
+    env.dialogs.printerAnswers = {false, true}; // the first choice of a printer cancelled
+    env.dialogs.onPrinterChosen = [printedPath](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printedPath);
+    };
+    std::size_t queriesShown = 0;
+    bool openAfterCancel = false;
+    QTimer whenShown;
+    whenShown.setSingleShot(true);
+    whenShown.callOnTimeout(&dialog(), [&] {
+        auto *preview = qobject_cast<ReportPreview *>(QApplication::activeModalWidget());
+        if (preview == nullptr || preview->printAction() == nullptr) {
+            ADD_FAILURE() << "no preview with its print button";
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+            return;
+        }
+        // The pages as the preview draws them, on a PDF of the dialog's printer.
+        QPrinter shown(QPrinter::HighResolution);
+        shown.setOutputFormat(QPrinter::PdfFormat);
+        shown.setPageLayout(dialog().printer().pageLayout());
+        shown.setOutputFileName(shownPath);
+        emit preview->paintRequested(&shown);
+        queriesShown = vehicle->queries.size();
+        preview->printAction()->trigger();
+        openAfterCancel = preview->isVisible();
+        preview->printAction()->trigger();
+    });
+    whenShown.start(0);
+    click(dialog().ButtonPreview);
+
+    EXPECT_TRUE(openAfterCancel);
+    EXPECT_EQ(env.dialogs.printerDialogs, 2);
+    EXPECT_EQ(vehicle->queries.size(), queriesShown);
+    EXPECT_FALSE(dialog().isVisible()); // printed: the dialog's work is done
+    const QString shown = pdfText(shownPath);
+    EXPECT_TRUE(shown.contains(u"Ilość czujników tlenu: 2 Lokalizacja czujników tlenu: B2S2 B2S3"_s))
+        << shown.toStdString();
+    EXPECT_EQ(pdfText(printedPath), shown);
+    const QDir archive(dir.filePath(u"raporty"_s));
+    const QStringList kept = archive.entryList({u"*.pdf"_s}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1) << kept.join(u' ').toStdString();
+    EXPECT_EQ(pdfText(archive.filePath(kept[0])), shown);
+    EXPECT_TRUE(env.dialogs.shown.empty()) << env.dialogs.texts().join(u'|').toStdString();
+
+    // "Drukuj protokół" assembles the report afresh.
+    dialog().show();
+    env.dialogs.printerAnswers = {true};
+    click(dialog().ButtonPrint);
+    EXPECT_EQ(vehicle->queries.size(), queriesShown + 1);
+    EXPECT_TRUE(pdfText(printedPath).contains(u"Lokalizacja czujników tlenu: B1S1 B1S2 B1S3 B2S1 B2S2"_s));
 }
 
 // A remark of many pages, printed with the printer's own fonts: every word once, and every page

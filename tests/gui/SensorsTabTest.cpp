@@ -4,6 +4,8 @@
 #include "gui/livedata/SensorCheckColumn.h"
 #include "gui/mainwindow/DebugLogMemo.h"
 
+#include <QAccessible>
+
 TEST_F(SensorsTabTest, OnePassShowsReadPidsASeparatorAndTheListedOnes)
 {
     QStringList rows;
@@ -201,4 +203,60 @@ TEST_F(SensorsTabTest, BoxesChangedByTheSelectionButtonsShowByTheEndOfThePass)
     click(page().ButtonStart);
     EXPECT_TRUE(staleDuringPass);
     EXPECT_FALSE(staleAfterPass);
+}
+
+// At the keyboard: Space toggles the box of the current row, whichever cell of it is current; the
+// current cell is framed once the keys are used, not after a click; a screen reader hears each
+// box as a check box with its state and its sensor's name.
+TEST_F(SensorsTabTest, SpaceTogglesTheCurrentRowsBoxWhichScreenReadersHearWithItsState)
+{
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    tab().showRowPid(1, 0x0C);
+    tab().showRowPid(2, 0x2F);
+    grid().setCurrentCell(0, 3);
+    page().ButtonStart->setFocus();
+    QTest::keyClick(page().ButtonStart, Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(grid().hasFocus());
+    QAccessibleTableInterface *cells = QAccessible::queryAccessibleInterface(&grid())->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    QAccessibleInterface *first = cells->cellAt(0, 0);
+    EXPECT_TRUE(first->state().checkable);
+    EXPECT_TRUE(first->state().checked);
+    EXPECT_EQ(first->text(QAccessible::Name), QStringLiteral("Prędkość obrotowa silnika"));
+    EXPECT_FALSE(cells->cellAt(2, 0)->state().checkable); // a row without a PID has no box
+
+    const auto framed = [this](int tableRow, int column) {
+        const QRect cell = grid().visualRect(grid().model()->index(tableRow, column));
+        const QImage image = grid().viewport()->grab().toImage();
+        return image.pixelColor(cell.left() + cell.width() / 2, cell.top())
+               == grid().palette().color(QPalette::Highlight);
+    };
+    EXPECT_TRUE(framed(0, 3));
+    EXPECT_FALSE(framed(1, 3));
+
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    EXPECT_FALSE(state().Selection.IsSelected(0x0C));
+    EXPECT_FALSE(first->state().checked);
+    QTest::keyClick(&grid(), Qt::Key_Down);
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    EXPECT_TRUE(state().Selection.IsSelected(0x2F));
+    EXPECT_TRUE(cells->cellAt(1, 0)->state().checked);
+    EXPECT_TRUE(framed(1, 3));
+    QTest::keyClick(&grid(), Qt::Key_Down);
+    QTest::keyClick(&grid(), Qt::Key_Space); // no PID, no box
+    EXPECT_EQ(grid().currentRow(), 2);
+    EXPECT_FALSE(tab().GetCheckState(3));
+
+    // While the log is written Space changes nothing either.
+    state().SensorLogActive = true;
+    QTest::keyClick(&grid(), Qt::Key_Up);
+    QTest::keyClick(&grid(), Qt::Key_Space);
+    EXPECT_TRUE(state().Selection.IsSelected(0x2F));
+    state().SensorLogActive = false;
+
+    // A click puts the frame away; the grid looks to the mouse as it always has.
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, grid().visualRect(grid().model()->index(0, 4)).center());
+    EXPECT_EQ(grid().currentRow(), 0);
+    EXPECT_FALSE(framed(0, 4));
 }

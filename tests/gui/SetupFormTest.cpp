@@ -1,11 +1,15 @@
 #include "support/gui/WorkstationFixture.h"
 
 #include "core/catalogue/MessageCatalogue.h"
+#include "core/settings/AppSettings.h"
 #include "gui/mainwindow/TComPort.h"
 #include "gui/mainwindow/TSetupForm.h"
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 class SetupFormTest : public WorkstationTest {
@@ -111,12 +115,79 @@ TEST_F(SetupFormTest, ThePortChoiceBecomesThePortOfTheConnectionLog)
     click(adapter);
     EXPECT_TRUE(adapter->isChecked());
     EXPECT_FALSE(current->isChecked());
+    EXPECT_EQ(setup().EditPort->text(), QStringLiteral("ttyUSB1"));
+
+    // The adapter's port field is the same choice: what is typed there shows in the list, a
+    // port the list lacks unchecks it.
+    setup().ComboBoxInterfejs->setCurrentIndex(1);
+    auto *serial = setup().findChild<QRadioButton *>(QStringLiteral("RadioPort_ttyS0"));
+    ASSERT_NE(serial, nullptr);
+    const struct {
+        const char *typed;
+        QRadioButton *checked;
+    } typings[] = {{"/dev/ttyS0", serial}, {"/dev/rfcomm0", nullptr}, {"COM1", current}};
+    for (const auto &typing : typings) {
+        setup().EditPort->clear();
+        QTest::keyClicks(setup().EditPort, QString::fromLatin1(typing.typed));
+        for (QRadioButton *radio : {current, adapter, serial})
+            EXPECT_EQ(radio->isChecked(), radio == typing.checked)
+                << typing.typed << " " << radio->text().toStdString();
+    }
+    EXPECT_EQ(setup().chosenPort(), QStringLiteral("COM1"));
+
+    // The adapter's field serves a serial adapter alone; only a Wi-Fi adapter does without the
+    // port altogether.
+    for (const int interface : {2, 0, 1}) {
+        setup().ComboBoxInterfejs->setCurrentIndex(interface);
+        EXPECT_EQ(setup().EditPort->isEnabled(), interface == 1) << interface;
+        EXPECT_EQ(setup().ComRadioGroup->isEnabled(), interface != 2) << interface;
+    }
+    click(adapter);
+    EXPECT_EQ(setup().EditPort->text(), QStringLiteral("ttyUSB1"));
+    setup().ComboBoxInterfejs->setCurrentIndex(0);
 
     setup().EditLogDir->setText(logDir.path());
     setup().ButtonOKClick();
     EXPECT_EQ(main().comPort().portName(), QStringLiteral("ttyUSB1"));
     clickPolacz();
     EXPECT_EQ(statusLines().value(0), QStringLiteral("Port ttyUSB1 otwarty"));
+}
+
+// A Wi-Fi address a connection cannot reach is refused by "OK" and "Zapisz ustawienia", naming
+// the field, which gets the focus; nothing is applied.
+TEST_F(SetupFormTest, AWifiAddressThatIsNoAddressIsRefused)
+{
+    setup().show();
+    setup().EditLogDir->setText(logDir.path());
+    setup().ComboBoxInterfejs->setCurrentIndex(2);
+    setup().EditNazwa->setText(QStringLiteral("Serwis"));
+    setup().EditAdresWiFi->setText(QStringLiteral(" 192.168.0.300 "));
+    setup().PageControl1->setCurrentWidget(setup().TabWarsztat);
+    setup().ButtonOKClick();
+    setup().ButtonSaveClick();
+    const QString refusal =
+        QStringLiteral("Błędny adres w polu \"Adres Wi-Fi\": \"192.168.0.300\" nie jest ani adresem "
+                       "IP (np. 192.168.0.10), ani nazwą hosta.");
+    EXPECT_EQ(env.dialogs.texts(), (QStringList{refusal, refusal}));
+    EXPECT_TRUE(setup().isVisible());
+    EXPECT_TRUE(state().Settings.Nazwa.isEmpty());
+    EXPECT_EQ(state().Settings.Interface, VehicleInterface::Simulator);
+    EXPECT_TRUE(env.settings.written.isEmpty());
+    EXPECT_EQ(setup().PageControl1->currentWidget(), setup().TabOgolne);
+    EXPECT_EQ(setup().focusWidget(), setup().EditAdresWiFi);
+
+    setup().EditAdresWiFi->setText(QStringLiteral("obd.warsztat.local"));
+    setup().ButtonOKClick();
+    EXPECT_FALSE(setup().isVisible());
+    EXPECT_EQ(state().Settings.WifiHost, QStringLiteral("obd.warsztat.local"));
+    EXPECT_EQ(state().Settings.Interface, VehicleInterface::Elm327Wifi);
+
+    // Left behind in the field of an interface not chosen, it is not applied either.
+    setup().ComboBoxInterfejs->setCurrentIndex(1);
+    setup().EditAdresWiFi->setText(QStringLiteral("adres adaptera"));
+    setup().ButtonOKClick();
+    EXPECT_EQ(env.dialogs.texts().size(), 2);
+    EXPECT_EQ(state().Settings.WifiHost, QStringLiteral("obd.warsztat.local"));
 }
 
 TEST_F(SetupFormTest, AnulujKeepsTheTypedTextsForTheNextShowingButAppliesNothing)

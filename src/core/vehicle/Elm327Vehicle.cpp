@@ -142,6 +142,14 @@ void Elm327Vehicle::note(const QString &line) const
         m_debugLog(line);
 }
 
+void Elm327Vehicle::announce(std::uint16_t message, const QString &argument) const
+{
+    if (!m_stepStarted)
+        return;
+    const QString line = LoadMessage(message);
+    m_stepStarted(argument.isNull() ? line : line.arg(argument));
+}
+
 ElmReply Elm327Vehicle::countedQuery(const QByteArray &text)
 {
     // The count digit counts frames, not units: a one-unit answer to several PIDs spans several
@@ -288,8 +296,11 @@ std::vector<std::uint32_t> Elm327Vehicle::requiredUnits() const
 LinkStep Elm327Vehicle::OpenPort(const QString &portName)
 {
     m_portName = portName;
-    if (m_tcp)
+    if (m_tcp) {
+        // A connection that is not refused may take its whole time to fail.
+        announce(SStepConnect, m_tcp->host + u':' + QString::number(m_tcp->port));
         return m_port.open(std::make_unique<TcpTransport>(m_tcp->host, m_tcp->port), m_timeouts.connectMs);
+    }
     const int speed = m_baudRate == kAutoBaudRate ? kProbedBaudRates.front() : m_baudRate;
     return m_port.open(std::make_unique<SerialTransport>(portName, speed), m_timeouts.connectMs);
 }
@@ -301,6 +312,7 @@ int Elm327Vehicle::findSpeed()
     for (const int speed : kProbedBaudRates) {
         if (!m_port.setSpeed(speed))
             continue;
+        announce(SStepSpeed, QString::number(speed));
         // Bytes the adapter took in at the speed before may spoil the first request ("?"): it
         // is asked once more. A bare carriage return would repeat its last command instead.
         for (int attempt = 0; attempt < 2; ++attempt) {
@@ -334,6 +346,7 @@ LinkStep Elm327Vehicle::DetectInterface()
     }
     // The reset answers with the adapter's identification; a clone that keeps quiet after a reset
     // is asked once more.
+    announce(SStepReset);
     Heard said;
     ElmReply reply = command("ATZ", m_timeouts.resetMs, &said);
     bool heard = said.answered || heardText(reply);
@@ -381,6 +394,7 @@ LinkStep Elm327Vehicle::ConfigureInterface()
 {
     // The reply settings, then the automatic protocol search. An adapter that answers a command
     // nothing at all has not refused it: it has stopped answering.
+    announce(SStepSetUp);
     bool silent = false;
     const char *refused = setUp(&silent);
     if (refused == nullptr) {
@@ -405,6 +419,7 @@ LinkStep Elm327Vehicle::ContactVehicle()
     m_silentInARow = 0;
     // The first query makes the adapter search for the protocol ("SEARCHING..."), which takes
     // longer than an ordinary answer.
+    announce(SStepSearch, QString::number((m_timeouts.searchLimitMs + 999) / 1000));
     ElmExchange first = m_port.exchange("0100", m_timeouts.searchMs);
     if (!first.answered && first.text.contains("SEARCHING"))
         m_port.keepReading(first, m_timeouts.searchLimitMs - m_timeouts.searchMs, m_pump);

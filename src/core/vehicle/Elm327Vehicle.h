@@ -79,6 +79,7 @@ public:
         setDebugLog(std::move(events.debugLine));
         setPump(std::move(events.pump));
         setOnLinkLost(std::move(events.lost));
+        m_stepStarted = std::move(events.stepStarted);
     }
 
     ElmHeaders headers() const { return m_headers; }
@@ -117,6 +118,8 @@ private:
     // known whether the car answers such requests whole.
     void queryTogether(const std::vector<PidRequest> &pids, std::vector<PidReply> &replies);
     void note(const QString &line) const;
+    // Says what the connection waits on now, a message of the catalogue with its argument.
+    void announce(std::uint16_t message, const QString &argument = QString()) const;
     // The units that must answer a read or a clearing of the fault memory: on every protocol each
     // unit that answered the first request (each must answer, if only to say it holds no codes).
     std::vector<std::uint32_t> requiredUnits() const;
@@ -139,6 +142,7 @@ private:
     QString m_failure;
     std::function<void(const QString &)> m_debugLog;
     std::function<void()> m_pump;
+    std::function<void(const QString &)> m_stepStarted;
     // What this connection found out about the adapter and the car: whether the response count
     // digit and requests for several PIDs work, and how many frames answer each request (0: the
     // request goes the plain way).

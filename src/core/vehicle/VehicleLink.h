@@ -63,12 +63,14 @@ struct LinkIdentity {
 };
 
 // What a link tells the window on its own, between the window's requests: lines for the debug
-// log, a chance to repaint during a long wait, and that the link died underneath (called inside
-// the read that found out).
+// log, a chance to repaint during a long wait, that the link died underneath (called inside
+// the read that found out), and, while the connection is made, the line that says what the link
+// is doing now (a line speed tried, the reset, the protocol search), until the step's own line.
 struct LinkEvents {
     std::function<void(const QString &)> debugLine;
     std::function<void()> pump;
     std::function<void()> lost;
+    std::function<void(const QString &)> stepStarted;
 };
 
 // One unit's answer to a request of a diagnostic service: its address and name ("$7E8h"), its

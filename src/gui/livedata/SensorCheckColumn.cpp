@@ -1,14 +1,22 @@
 #include "gui/livedata/SensorCheckColumn.h"
 
+#include "gui/livedata/SensorGridCursor.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
 
 #include <algorithm>
 
-SensorCheckColumn::SensorCheckColumn(std::function<bool(int)> checked, std::function<bool(int)> hasBox, QObject *parent)
-    : QStyledItemDelegate(parent), m_checked(std::move(checked)), m_hasBox(std::move(hasBox))
+SensorCheckColumn::SensorCheckColumn(std::function<bool(int)> checked, std::function<bool(int)> hasBox,
+                                     const SensorGridCursor &cursor, QObject *parent)
+    : QStyledItemDelegate(parent), m_checked(std::move(checked)), m_hasBox(std::move(hasBox)), m_cursor(cursor)
 {
+}
+
+bool SensorCheckColumn::editorEvent(QEvent *, QAbstractItemModel *, const QStyleOptionViewItem &, const QModelIndex &)
+{
+    return false;
 }
 
 QRect SensorCheckColumn::boxRect(const QRect &cell, const QWidget *widget)
@@ -70,10 +78,12 @@ void SensorCheckColumn::paint(QPainter *painter, const QStyleOptionViewItem &opt
     if (m_shown.size() <= std::size_t(row))
         m_shown.resize(std::size_t(row) + 1, Unknown);
     m_shown[std::size_t(row)] = shown;
-    if (shown == NoBox || boxRect(QRect(QPoint(), option.rect.size()), option.widget).isEmpty())
-        return; // no room for a box in a column narrowed to a sliver
-    painter->save();
-    painter->setClipRect(option.rect);
-    painter->drawPixmap(option.rect.topLeft(), boxPicture(shown == Checked, option));
-    painter->restore();
+    // A column narrowed to a sliver leaves no room for a box.
+    if (shown != NoBox && !boxRect(QRect(QPoint(), option.rect.size()), option.widget).isEmpty()) {
+        painter->save();
+        painter->setClipRect(option.rect);
+        painter->drawPixmap(option.rect.topLeft(), boxPicture(shown == Checked, option));
+        painter->restore();
+    }
+    m_cursor.paint(painter, option);
 }

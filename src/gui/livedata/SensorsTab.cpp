@@ -6,15 +6,19 @@
 #include "core/livedata/SensorPassPlan.h"
 #include "core/livedata/SensorTable.h"
 #include "core/platform/Clock.h"
+#include "gui/livedata/SensorCheckCell.h"
 #include "gui/livedata/SensorCheckColumn.h"
 #include "gui/livedata/SensorGridCell.h"
+#include "gui/livedata/SensorGridCursor.h"
 #include "gui/livedata/SensorsTabPage.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/platform/Platform.h"
 #include "gui/state/TabContext.h"
 #include "gui/widgets/StringGrid.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -42,12 +46,18 @@ SensorsTab::SensorsTab(TabContext &context, SensorsTabPage &page)
     grid->setCells(Page::DescriptionColumn, 0, LoadMessage(SSensor));
     grid->setCells(Page::UnitColumn, 0, LoadMessage(SMeasure));
     grid->setCells(Page::ValueColumn, 0, LoadMessage(SValue));
-    grid->setItemDelegate(new SensorGridCell(grid));
-    m_checkColumn = new SensorCheckColumn([this](int row) { return GetCheckState(row); },
-                                          [this](int row) { return rowPid(row) > 0; }, grid);
-    grid->setItemDelegateForColumn(Page::CheckColumn, m_checkColumn);
+    // The cursor's filter, installed after the tab's, sees each key before the tab takes Space.
+    m_grid = grid;
+    m_grid->installEventFilter(this);
     m_gridViewport = grid->viewport();
     m_gridViewport->installEventFilter(this);
+    m_cursor = new SensorGridCursor(*grid);
+    grid->setItemDelegate(new SensorGridCell(*m_cursor, grid));
+    m_checkColumn = new SensorCheckColumn([this](int row) { return GetCheckState(row); },
+                                          [this](int row) { return rowPid(row) > 0; }, *m_cursor, grid);
+    grid->setItemDelegateForColumn(Page::CheckColumn, m_checkColumn);
+    for (int row = 1; row < grid->rowCountWithHeader(); ++row)
+        grid->setItem(row - 1, Page::CheckColumn, new SensorCheckCell(*this, row));
 
     connect(m_page.ButtonStart, &QPushButton::clicked, this, &SensorsTab::ButtonStartClick);
     connect(m_page.ButtonLogToFile, &QPushButton::clicked, this, &SensorsTab::ButtonLogToFileClick);
@@ -71,6 +81,13 @@ bool SensorsTab::eventFilter(QObject *watched, QEvent *event)
     if (press && watched == m_gridViewport) {
         StringGridSensorsMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
         return false;
+    }
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            StringGridSensorsSpace();
+            return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -109,8 +126,25 @@ void SensorsTab::SetCheckState(int column, int row, bool state)
         return;
     m_context.state.Selection.SetSelected(rowPid(row), state);
     StringGrid *grid = m_page.StringGridSensors;
-    if (row >= 1)
+    if (row >= 1) {
         grid->viewport()->update(grid->visualRect(grid->model()->index(row - 1, column)));
+        announceCheckState(column, row);
+    }
+}
+
+void SensorsTab::announceCheckState(int column, int row)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(m_page.StringGridSensors);
+    QAccessibleTableInterface *cells = table != nullptr ? table->tableInterface() : nullptr;
+    QAccessibleInterface *cell = cells != nullptr ? cells->cellAt(row - 1, column) : nullptr;
+    if (cell == nullptr)
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(cell, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 SensorsTab::CheckBoxHit SensorsTab::PtInCheckBox(QPoint point) const
@@ -133,6 +167,14 @@ void SensorsTab::StringGridSensorsMouseDown(QPoint point)
     const CheckBoxHit hit = PtInCheckBox(point);
     if (hit.hit && rowPid(hit.row) > 0)
         SetCheckState(hit.column, hit.row, !GetCheckState(hit.row));
+}
+
+void SensorsTab::StringGridSensorsSpace()
+{
+    const QModelIndex current = m_page.StringGridSensors->currentIndex();
+    const int row = current.row() + 1;
+    if (current.isValid() && rowPid(row) > 0)
+        SetCheckState(Page::CheckColumn, row, !GetCheckState(row));
 }
 
 void SensorsTab::ButtonSelectAllClick()

@@ -12,6 +12,7 @@
 #include <vector>
 
 class SensorCheckColumn;
+class SensorGridCursor;
 class SensorsTabPage;
 struct TabContext;
 
@@ -46,6 +47,8 @@ public:
     // Whether a point of the grid's viewport lies in the check box of a data row's first cell.
     CheckBoxHit PtInCheckBox(QPoint point) const;
     void StringGridSensorsMouseDown(QPoint point);
+    // Space in the grid: toggles the box of the current row, where the row shows one.
+    void StringGridSensorsSpace();
 
     void ResetSensorGrid();
     void CloseSensorLog();
@@ -70,11 +73,15 @@ private:
     void openSensorLog();
     void setSelectionControlsEnabled(bool enabled);
     void endLogLine();
+    // Tells screen readers that the box of a data row changed.
+    void announceCheckState(int column, int row);
 
     TabContext &m_context;
     SensorsTabPage &m_page;
     SensorLog m_log;
+    QObject *m_grid = nullptr;
     QObject *m_gridViewport = nullptr;
+    SensorGridCursor *m_cursor = nullptr;
     SensorCheckColumn *m_checkColumn = nullptr;
     // Gives the grid lastRow data rows: more when a car announces PIDs past 0x4E, back to the
     // usual number afterwards.

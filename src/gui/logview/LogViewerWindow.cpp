@@ -7,10 +7,12 @@
 #include "gui/logview/ChartExport.h"
 #include "gui/logview/LogChart.h"
 #include "gui/logview/LogProblemText.h"
+#include "gui/logview/LogTableColumns.h"
 #include "gui/logview/LogTableModel.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/platform/Platform.h"
 #include "gui/widgets/Controls.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -45,6 +48,7 @@ LogViewerWindow *LogViewerWindow::open(Platform &platform, const QString &path, 
     const LogProblem problem = result.problem;
     const qint64 lastLine = result.data.lineOfRow(result.data.rowCount() - 1);
     auto *window = new LogViewerWindow(platform, path, std::move(result.data), parent);
+    CentreOver(*window, parent);
     window->show();
     if (problem != LogProblem::None)
         platform.dialogs.message(tr("Log %1 wczytano tylko w części.").arg(fileName) + u'\n'
@@ -55,15 +59,20 @@ LogViewerWindow *LogViewerWindow::open(Platform &platform, const QString &path, 
 }
 
 LogViewerWindow::LogViewerWindow(Platform &platform, const QString &path, SensorLogData data, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_platform(platform), m_path(path), m_data(std::move(data))
+    : QMainWindow(parent), m_platform(platform), m_path(path), m_data(std::move(data))
 {
     setObjectName(QStringLiteral("LogViewer"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QString fileName = QFileInfo(path).fileName();
     setWindowTitle(tr("Log czujników - %1").arg(fileName));
     resize(960, 700);
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
-    auto *layout = new QVBoxLayout(this);
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("LogViewerPage"));
+    setCentralWidget(central);
+    auto *layout = new QVBoxLayout(central);
     QString span;
     if (m_data.rowCount() > 0)
         span = tr(", od %1 do %2")
@@ -100,9 +109,8 @@ LogViewerWindow::LogViewerWindow(Platform &platform, const QString &path, Sensor
     TableLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     TableLog->verticalHeader()->setDefaultSectionSize(TableLog->fontMetrics().height() + 6);
     TableLog->verticalHeader()->hide();
-    TableLog->horizontalHeader()->setDefaultSectionSize(150);
     TableLog->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    TableLog->setColumnWidth(0, 170);
+    new LogTableColumns(*TableLog);
     SplitterLog->addWidget(ChartLog);
     SplitterLog->addWidget(TableLog);
     SplitterLog->setStretchFactor(0, 3);
@@ -297,11 +305,44 @@ void LogViewerWindow::exportChart(const QString &target)
     // Drawn in memory, then written beside the target and renamed once whole: a full disk or a
     // program killed part way leaves the earlier export as it was.
     const bool pdf = target.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    const QByteArray bytes = pdf ? ChartPdf(*ChartLog, ChartLog->width(), ChartLog->height())
-                                 : ChartPng(*ChartLog, ChartLog->width(), ChartLog->height());
+    const ChartLegend legend = exportLegend();
+    const QByteArray bytes = pdf ? ChartPdf(*ChartLog, ChartLog->width(), ChartLog->height(), legend)
+                                 : ChartPng(*ChartLog, ChartLog->width(), ChartLog->height(), legend);
     if (bytes.isEmpty() || WriteWholeFile(m_platform.logFiles, target, bytes, true) != WholeFileWrite::Written)
         m_platform.dialogs.message(
             tr("Nie można zapisać wykresu w pliku %1 - sprawdź, czy na dysku jest miejsce i czy katalog istnieje.")
                 .arg(QDir::toNativeSeparators(target)),
             MessageIcon::Error, MessageButtons::Ok);
+}
+
+ChartLegend LogViewerWindow::exportLegend() const
+{
+    ChartLegend legend;
+    QString title = tr("Log czujników - %1").arg(QFileInfo(m_path).fileName());
+    if (m_data.rowCount() > 0) {
+        const double first = m_data.times.front();
+        const double last = m_data.times.back();
+        title += tr(", od %1 do %2").arg(LogTableModel::timeText(first), LogTableModel::timeText(last));
+        // A zoomed chart says which part of the log it shows.
+        const QCPRange shown = ChartLog->xAxis->range();
+        if (shown.lower > first + 1e-3 || shown.upper < last - 1e-3)
+            legend.title << title
+                         << tr("Na wykresie od %1 do %2")
+                                .arg(LogTableModel::timeText(shown.lower), LogTableModel::timeText(shown.upper));
+        else
+            legend.title << title;
+    } else {
+        legend.title << title;
+    }
+    for (int k = 0; k < kTraceCount; ++k) {
+        const auto column = m_chart->traceColumn(k);
+        if (!column)
+            continue;
+        const std::uint8_t pid = m_data.pids[*column];
+        const QString unit = PidUnit(pid);
+        legend.entries.push_back(
+            {LogChart::traceColour(k),
+             unit.isEmpty() ? PidDescription(pid) : QStringLiteral("%1 [%2]").arg(PidDescription(pid), unit)});
+    }
+    return legend;
 }

@@ -2,11 +2,12 @@
 
 #include "core/logview/SensorLogData.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <array>
 #include <memory>
 
+struct ChartLegend;
 class LogChart;
 class LogTableModel;
 class QComboBox;
@@ -19,10 +20,11 @@ class QSplitter;
 class QTableView;
 struct Platform;
 
-// A recorded sensor log in a window of its own: up to five of its parameters on a chart against
-// time, a cursor line that reads out every shown value and the time under the pointer, the rows
-// in a table below, and the chart's export to PNG or PDF.
-class LogViewerWindow final : public QWidget {
+// A recorded sensor log in a window of its own, opened over the main window: up to five of its
+// parameters on a chart against time, a cursor line that reads out every shown value and the time
+// under the pointer, the rows in a table below, and the chart's export to PNG or PDF with a
+// legend. Esc and Ctrl+W close it.
+class LogViewerWindow final : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kTraceCount = 5;
@@ -42,6 +44,8 @@ public:
     // Moves the cursor to time and reads out the values of the row shown there.
     void showCursorAt(double time);
     void ButtonEksportClick();
+    // What the exported chart says beside the plot: the log, its span and the shown parameters.
+    ChartLegend exportLegend() const;
 
     QLabel *LabelPlik = nullptr;
     QGroupBox *GroupBoxParametry = nullptr;

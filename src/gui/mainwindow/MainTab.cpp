@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -72,6 +73,25 @@ void MainTab::replaceLastStatusLine(const QString &line)
     cursor.insertText(line);
 }
 
+void MainTab::showStepStarted(const QString &line)
+{
+    // Only the connection's steps are shown so; the link announces nothing else.
+    if (!m_connecting)
+        return;
+    logStep(line);
+    m_stepShown = true;
+}
+
+void MainTab::logStep(const QString &line)
+{
+    if (m_stepShown)
+        replaceLastStatusLine(line);
+    else
+        appendStatusLine(line);
+    m_stepShown = false;
+    m_page.MemoStatus->repaint();
+}
+
 void MainTab::setConnectedControls(bool connected)
 {
     m_connectionShown = connected;
@@ -107,16 +127,18 @@ bool MainTab::makeConnection(const QString &port)
                              [this] {
                                  m_context.state.Connected = false;
                                  QMetaObject::invokeMethod(this, &MainTab::adapterLost, Qt::QueuedConnection);
-                             }});
+                             },
+                             [this](const QString &line) { showStepStarted(line); }});
     } else
         m_vehicle.chooseStandard();
 
-    // Each step is logged as it ends; an adapter can take seconds, so the log is repainted at
-    // once. A failed step says why, and the port is closed again.
-    auto log = [this](const QString &line) {
-        appendStatusLine(line);
-        m_page.MemoStatus->repaint();
-    };
+    // Each step is logged as it ends, in place of the adapter's line saying what it waits on; an
+    // adapter can take seconds, so the log is repainted at once. A failed step says why, and the
+    // port is closed again.
+    m_connecting = true;
+    m_stepShown = false;
+    const auto connecting = qScopeGuard([this] { m_connecting = false; });
+    auto log = [this](const QString &line) { logStep(line); };
     // The reason of a failure is also put in front of the operator, who may not be watching the log;
     // unless the operator closed the window while the adapter was waited on.
     const bool adapter = settings.Interface != VehicleInterface::Simulator;

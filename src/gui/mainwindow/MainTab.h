@@ -54,6 +54,10 @@ private:
     void setConnectedControls(bool connected);
     void appendStatusLine(const QString &line);
     void replaceLastStatusLine(const QString &line);
+    // The connection's log: a line that says what the adapter is waited on stands last until the
+    // step's own line (done, or why not) takes its place. Each is painted at once.
+    void showStepStarted(const QString &line);
+    void logStep(const QString &line);
 
     TabContext &m_context;
     MainTabPage &m_page;
@@ -62,4 +66,6 @@ private:
     // Whether the controls show a connection: set by a connection and by the port's notification
     // after opening, cleared by a disconnection, a lost link and the notification after closing.
     bool m_connectionShown = false;
+    bool m_connecting = false;
+    bool m_stepShown = false; // the log's last line is a step still under way
 };

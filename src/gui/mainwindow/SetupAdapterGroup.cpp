@@ -1,5 +1,6 @@
 #include "gui/mainwindow/SetupAdapterGroup.h"
 
+#include "core/settings/AdapterHost.h"
 #include "core/settings/AppSettings.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/GroupBoxStyle.h"
@@ -66,10 +67,31 @@ SetupAdapterGroup::SetupAdapterGroup(QWidget *parent) : QGroupBox(tr("  Interfej
 
 void SetupAdapterGroup::enableForInterface(int index)
 {
-    // The port name is also the simulated vehicle's (the connection log names it).
+    // Only a serial adapter is reached through the port typed here; the simulated vehicle's
+    // port (the one its connection log names) is chosen in the port list beside, which shows
+    // the same port.
+    EditPort->setEnabled(index == 1);
     ComboBoxPredkosc->setEnabled(index == 1);
     EditAdresWiFi->setEnabled(index == 2);
     SpinBoxPortTcp->setEnabled(index == 2);
+    emit interfaceChosen();
+}
+
+bool SetupAdapterGroup::wifiChosen() const
+{
+    return ComboBoxInterfejs->currentIndex() == 2;
+}
+
+bool SetupAdapterGroup::portUsed() const
+{
+    // A Wi-Fi adapter is named by its address instead.
+    return !wifiChosen();
+}
+
+bool SetupAdapterGroup::wifiAddressValid() const
+{
+    const QString host = EditAdresWiFi->text().trimmed();
+    return host.isEmpty() || IsAdapterHost(host);
 }
 
 void SetupAdapterGroup::showSettings(const AppSettings &settings, const QString &port)
@@ -88,6 +110,9 @@ void SetupAdapterGroup::apply(AppSettings &settings) const
     settings.Interface = kInterfaces[std::max(0, ComboBoxInterfejs->currentIndex())];
     settings.BaudRate = ComboBoxPredkosc->currentData().toInt();
     const QString host = EditAdresWiFi->text().trimmed();
-    settings.WifiHost = host.isEmpty() ? QString::fromLatin1(kDefaultWifiHost) : host;
+    if (host.isEmpty())
+        settings.WifiHost = QString::fromLatin1(kDefaultWifiHost);
+    else if (wifiAddressValid())
+        settings.WifiHost = host;
     settings.WifiPort = SpinBoxPortTcp->value();
 }

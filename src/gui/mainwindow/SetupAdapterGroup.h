@@ -18,14 +18,26 @@ public:
 
     // Shows the settings' interface, speed and Wi-Fi address, and port as the port name.
     void showSettings(const AppSettings &settings, const QString &port);
-    // Writes the interface, the speed and the Wi-Fi address into settings.
+    // Writes the interface, the speed and the Wi-Fi address into settings; an address that is
+    // neither an IP address nor a host name is left out (the settings keep theirs).
     void apply(AppSettings &settings) const;
+    // Whether the Wi-Fi address can be applied: empty (the usual address) or one a TCP
+    // connection can reach.
+    bool wifiAddressValid() const;
+    bool wifiChosen() const;
+    // Whether the chosen interface names a serial port (the port list's and the port field's):
+    // the simulated vehicle in its connection log, a serial adapter for its line.
+    bool portUsed() const;
 
     QComboBox *ComboBoxInterfejs = nullptr;
     QLineEdit *EditPort = nullptr;
     QComboBox *ComboBoxPredkosc = nullptr;
     QLineEdit *EditAdresWiFi = nullptr;
     QSpinBox *SpinBoxPortTcp = nullptr;
+
+Q_SIGNALS:
+    // Another interface is chosen; what it uses is enabled.
+    void interfaceChosen();
 
 private:
     void enableForInterface(int index);

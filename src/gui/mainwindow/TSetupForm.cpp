@@ -26,6 +26,8 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include <algorithm>
+
 TSetupForm::TSetupForm(AppSettings &settings, TComPort &port, Platform &platform, QWidget *parent)
     : QDialog(parent), m_settings(settings), m_port(port), m_platform(platform)
 {
@@ -47,10 +49,10 @@ TSetupForm::TSetupForm(AppSettings &settings, TComPort &port, Platform &platform
     m_portGrid = new QGridLayout(ComRadioGroup);
     m_portGrid->setContentsMargins(12, 20, 12, 8);
     m_portButtons = new QButtonGroup(this);
-    connect(m_portButtons, &QButtonGroup::buttonClicked, this, [this](QAbstractButton *button) {
-        m_chosenPort = button->text();
-        EditPort->setText(m_chosenPort);
-    });
+    // The list and the adapter's port field show one port: a choice in the list is written in the
+    // field, and the field's text checks the port it names in the list (none, for another).
+    connect(m_portButtons, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton *button) { EditPort->setText(button->text()); });
 
     GroupBoxLogFile =
         makeGroupBox(TabOgolne, "GroupBoxLogFile", tr("  Wybór katalogu na logi   "), QRect(8, 132, 321, 49));
@@ -134,25 +136,49 @@ void TSetupForm::listPorts()
         paths << QStringLiteral("/dev/") + name;
     auto *completer = new QCompleter(names + paths, EditPort);
     EditPort->setCompleter(completer);
-    if (!m_chosenPort.isEmpty() && !names.contains(m_chosenPort))
+    if (!m_chosenPort.isEmpty()
+        && std::none_of(names.begin(), names.end(), [this](const QString &name) { return namesChosenPort(name); }))
         names.prepend(m_chosenPort);
     constexpr int kColumns = 3;
     int index = 0;
     for (const QString &name : names) {
         auto *radio = new QRadioButton(name, ComRadioGroup);
         radio->setObjectName(QStringLiteral("RadioPort_") + name);
-        radio->setChecked(name == m_chosenPort);
         m_portButtons->addButton(radio);
         m_portGrid->addWidget(radio, index / kColumns, index % kColumns);
         ++index;
     }
+    showChosenPortInList();
 }
 
-bool TSetupForm::applyIfDirectoryValid()
+bool TSetupForm::namesChosenPort(const QString &name) const
+{
+    // The system lists its ports by name; the operator may type one as its path.
+    return name == m_chosenPort || QStringLiteral("/dev/") + name == m_chosenPort;
+}
+
+void TSetupForm::showChosenPortInList()
+{
+    // An exclusive group keeps one button checked: none is, while the field names another port.
+    m_portButtons->setExclusive(false);
+    for (QAbstractButton *button : m_portButtons->buttons())
+        button->setChecked(namesChosenPort(button->text()));
+    m_portButtons->setExclusive(true);
+}
+
+bool TSetupForm::applyIfValid()
 {
     const QString directory = EditLogDir->text();
     if (directory.isEmpty() || !QFileInfo(directory).isDir()) {
         m_platform.dialogs.showMessage(LoadMessage(SBadDir));
+        return false;
+    }
+    if (m_adapter->wifiChosen() && !m_adapter->wifiAddressValid()) {
+        m_platform.dialogs.message(LoadMessage(SBadWifiHost).arg(EditAdresWiFi->text().trimmed()), MessageIcon::Warning,
+                                   MessageButtons::Ok);
+        PageControl1->setCurrentWidget(TabOgolne);
+        EditAdresWiFi->setFocus();
+        EditAdresWiFi->selectAll();
         return false;
     }
     m_settings.LogDirectory = directory;
@@ -169,13 +195,13 @@ bool TSetupForm::applyIfDirectoryValid()
 
 void TSetupForm::ButtonOKClick()
 {
-    if (applyIfDirectoryValid())
+    if (applyIfValid())
         accept();
 }
 
 void TSetupForm::ButtonSaveClick()
 {
-    if (!applyIfDirectoryValid())
+    if (!applyIfValid())
         return;
     SaveSettings(m_platform.settings, m_platform.dialogs, m_settings);
     accept();
@@ -197,5 +223,12 @@ void TSetupForm::buildInterfaceGroup()
     ComboBoxPredkosc = m_adapter->ComboBoxPredkosc;
     EditAdresWiFi = m_adapter->EditAdresWiFi;
     SpinBoxPortTcp = m_adapter->SpinBoxPortTcp;
-    connect(EditPort, &QLineEdit::textEdited, this, [this](const QString &text) { m_chosenPort = text.trimmed(); });
+    connect(EditPort, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_chosenPort = text.trimmed();
+        showChosenPortInList();
+    });
+    // A Wi-Fi adapter uses no serial port.
+    connect(m_adapter, &SetupAdapterGroup::interfaceChosen, this,
+            [this] { ComRadioGroup->setEnabled(m_adapter->portUsed()); });
+    ComRadioGroup->setEnabled(m_adapter->portUsed());
 }

@@ -72,8 +72,12 @@ protected:
 
 private:
     void FormCreate();
-    bool applyIfDirectoryValid();
+    // The directory check, then the Wi-Fi address of a Wi-Fi adapter; on success every value applied.
+    bool applyIfValid();
     void buildInterfaceGroup();
+    // Whether a port of the list is the port chosen (also when the field names it by its path).
+    bool namesChosenPort(const QString &name) const;
+    void showChosenPortInList();
 
     AppSettings &m_settings;
     TComPort &m_port;

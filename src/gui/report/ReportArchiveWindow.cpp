@@ -53,7 +53,9 @@ ReportArchiveWindow::ReportArchiveWindow(Platform &platform, const QString &dire
 
     connect(ButtonPodglad, &QPushButton::clicked, this, &ReportArchiveWindow::ButtonPodgladClick);
     connect(ButtonZamknij, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ListArchiwum, &QTreeWidget::itemActivated, this, &ReportArchiveWindow::ButtonPodgladClick);
+    // A double click shows the report; Enter in the list reaches "Podgląd" as the dialog's default
+    // button, so the list's own activation by Enter would show it a second time.
+    connect(ListArchiwum, &QTreeWidget::itemDoubleClicked, this, &ReportArchiveWindow::ButtonPodgladClick);
     openPdf = [](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 
     refresh();

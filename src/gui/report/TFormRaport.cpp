@@ -9,6 +9,7 @@
 #include "gui/platform/GuiDialogs.h"
 #include "gui/report/PrinterCanvas.h"
 #include "gui/report/ReportArchiver.h"
+#include "gui/report/ReportPreview.h"
 #include "gui/report/WholeFilePrint.h"
 #include "gui/state/TabContext.h"
 #include "gui/widgets/BusyCursor.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -137,9 +137,26 @@ void TFormRaport::prepareReport()
     m_waitForm.close();
 }
 
-bool TFormRaport::printOn(QPrinter &printer)
+bool TFormRaport::printAndArchive(const ReportData &report, const QStringList &remarks)
 {
-    return PrintReportOn(printer, m_reportData, RemarkLines(Memo->toPlainText()));
+    GuiDialogs &dialogs = m_context.platform.dialogs;
+    if (!dialogs.choosePrinter(printer()))
+        return false;
+    switch (WholeFilePrint(printer(), [&](QPrinter &chosen) { return PrintReportOn(chosen, report, remarks); })) {
+    case PrintOutcome::Printed:
+        ReportArchiver::archivePrinted(m_context.platform, m_context.state.Settings, report, remarks);
+        break;
+    case PrintOutcome::NotStarted:
+        dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
+                        MessageButtons::Ok);
+        break;
+    case PrintOutcome::NotWritten:
+        dialogs.message(tr("Nie udało się zapisać całego pliku %1 - sprawdź, czy na dysku jest miejsce.")
+                            .arg(printer().outputFileName()),
+                        MessageIcon::Error, MessageButtons::Ok);
+        break;
+    }
+    return true;
 }
 
 void TFormRaport::ButtonPrintClick()
@@ -150,24 +167,7 @@ void TFormRaport::ButtonPrintClick()
     m_printing = true;
 
     prepareReport();
-    GuiDialogs &dialogs = m_context.platform.dialogs;
-    if (dialogs.choosePrinter(printer())) {
-        switch (WholeFilePrint(printer(), [this](QPrinter &chosen) { return printOn(chosen); })) {
-        case PrintOutcome::Printed:
-            ReportArchiver::archivePrinted(m_context.platform, m_context.state.Settings, m_reportData,
-                                           RemarkLines(Memo->toPlainText()));
-            break;
-        case PrintOutcome::NotStarted:
-            dialogs.message(tr("Nie można rozpocząć wydruku na wybranej drukarce."), MessageIcon::Error,
-                            MessageButtons::Ok);
-            break;
-        case PrintOutcome::NotWritten:
-            dialogs.message(tr("Nie udało się zapisać całego pliku %1 - sprawdź, czy na dysku jest miejsce.")
-                                .arg(printer().outputFileName()),
-                            MessageIcon::Error, MessageButtons::Ok);
-            break;
-        }
-    }
+    printAndArchive(m_reportData, RemarkLines(Memo->toPlainText()));
 
     m_printing = false;
     accept();
@@ -179,11 +179,18 @@ void TFormRaport::ButtonPreviewClick()
         return;
     m_printing = true;
 
+    // The preview keeps the report it shows: printing from it prints and archives that one,
+    // without assembling it again.
     prepareReport();
-    QPrintPreviewDialog preview(&printer(), this);
+    ReportPreview preview(
+        printer(), m_reportData, RemarkLines(Memo->toPlainText()),
+        [this](const ReportData &report, const QStringList &remarks) { return printAndArchive(report, remarks); },
+        this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *printer) { printOn(*printer); });
-    preview.exec();
+    const bool printed = preview.exec() == QDialog::Accepted;
 
     m_printing = false;
+    // Printed from the preview, the report is done as after "Drukuj protokół".
+    if (printed)
+        accept();
 }

@@ -3,6 +3,7 @@
 #include "core/report/ReportData.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <memory>
 
@@ -33,7 +34,8 @@ public:
 
     void ButtonPrintClick();
     void Button1Click();
-    // "Podgląd": the same report in a print preview; the dialog stays open.
+    // "Podgląd": the report assembled and shown in a print preview, from where it can be printed
+    // as it is shown; the dialog stays open unless it was printed.
     void ButtonPreviewClick();
 
     QGroupBox *GroupBox1 = nullptr;
@@ -61,7 +63,9 @@ private:
     void copyTypedData();
     // Copies the typed and workshop data and assembles the results under the wait notice.
     void prepareReport();
-    bool printOn(QPrinter &printer);
+    // Asks for a printer and prints report on it, archiving what was printed; false when the
+    // operator cancelled the printer choice.
+    bool printAndArchive(const ReportData &report, const QStringList &remarks);
 
     TabContext &m_context;
     TWaitForm &m_waitForm;

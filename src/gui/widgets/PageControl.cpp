@@ -1,6 +1,7 @@
 #include "gui/widgets/PageControl.h"
 
 #include "gui/widgets/AccessibleTabBar.h"
+#include "gui/widgets/PageGeometry.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -104,4 +105,11 @@ void PageControl::keyPressEvent(QKeyEvent *event)
     }
     m_bar->requestIndex(m_bar->neighbour(step));
     event->accept();
+}
+
+void PageControl::tabInserted(int index)
+{
+    QTabWidget::tabInserted(index);
+    if (QWidget *page = widget(index))
+        page->setMinimumSize(kPageDesignSize);
 }

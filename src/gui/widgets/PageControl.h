@@ -34,6 +34,8 @@ private:
 
 // Ctrl+Tab and Ctrl+PgDown move to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp to the previous
 // one, from wherever the focus is in the window (grids and edits keep their own use of Tab).
+// Every page is kept at least at the size its layout is drawn at (kPageDesignSize), so the window
+// cannot be made so small that the anchored controls of a tab run into each other or out of sight.
 class PageControl final : public QTabWidget {
     Q_OBJECT
 public:
@@ -43,6 +45,7 @@ public:
 protected:
     // The same keys arriving at the page control itself also pass the gate.
     void keyPressEvent(QKeyEvent *event) override;
+    void tabInserted(int index) override;
 
 private:
     GatedTabBar *m_bar;
