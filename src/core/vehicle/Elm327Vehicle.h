@@ -73,6 +73,7 @@ public:
     QString LastFailure() const override { return m_failure; }
     bool SupportsPid(std::uint8_t pid) override;
     ServiceAnswers QueryService(const QByteArray &request) override;
+    std::optional<double> ReadBatteryVoltage() override;
     void SetEvents(LinkEvents events) override
     {
         setDebugLog(std::move(events.debugLine));

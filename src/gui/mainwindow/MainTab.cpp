@@ -5,6 +5,8 @@
 #include "core/livedata/PidStatusTexts.h"
 #include "core/platform/AdapterFactory.h"
 #include "core/platform/Clock.h"
+#include "core/platform/LocaleFacts.h"
+#include "core/units/BatteryVoltage.h"
 #include "core/vehicle/ChosenVehicle.h"
 #include "gui/mainwindow/HeldCloseRequest.h"
 #include "gui/mainwindow/MainTabPage.h"
@@ -141,9 +143,15 @@ bool MainTab::makeConnection(const QString &port)
     } steps[] = {{&VehicleLink::DetectInterface, 0},
                  {&VehicleLink::ConfigureInterface, SIfaceConfigured},
                  {&VehicleLink::ContactVehicle, SVehCommOK}};
+    // Once the adapter is set up it measures the battery; a car that does not answer on a low
+    // battery is said to have its ignition off or its battery flat.
+    const QChar decimal = m_context.platform.locale.decimalSeparator();
+    std::optional<double> volts;
     for (const auto &entry : steps) {
-        const LinkStep result = (m_vehicle.*entry.step)();
+        LinkStep result = (m_vehicle.*entry.step)();
         if (!result.ok) {
+            if (entry.step == &VehicleLink::ContactVehicle)
+                result.line = NoAnswerLine(result.line, volts, decimal);
             log(result.line);
             m_vehicle.Close();
             log(portLine(port, SClosed));
@@ -151,6 +159,10 @@ bool MainTab::makeConnection(const QString &port)
             return false;
         }
         log(entry.doneMessage != 0 ? LoadMessage(entry.doneMessage) : result.line);
+        if (adapter && entry.step == &VehicleLink::ConfigureInterface) {
+            volts = m_vehicle.ReadBatteryVoltage();
+            log(BatteryLine(volts, decimal));
+        }
     }
     return true;
 }

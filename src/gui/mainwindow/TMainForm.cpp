@@ -33,6 +33,8 @@
 #include "gui/platform/Platform.h"
 #include "gui/report/TFormRaport.h"
 #include "gui/state/TabContext.h"
+#include "gui/units/UnitsTab.h"
+#include "gui/units/UnitsTabPage.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/FocusRing.h"
 #include "gui/widgets/Mnemonics.h"
@@ -162,8 +164,9 @@ struct TabCaption {
     QString hint;
 };
 
-// The nine tabs in their order: the object name of the page, the caption and the hint.
-std::array<TabCaption, 9> tabCaptions()
+// The tabs in their order: the object name of the page, the caption and the hint. Tabs added
+// later come after the debug log, so that no tab moves from its place.
+std::array<TabCaption, 10> tabCaptions()
 {
     return {{
         {"TabMain", TMainForm::tr("Główna"), TMainForm::tr("Główny ekran programu.")},
@@ -175,6 +178,9 @@ std::array<TabCaption, 9> tabCaptions()
         {"TabAccel", TMainForm::tr("Przyspieszenie"), QString()},
         {"TabDyno", TMainForm::tr("Hamownia"), QString()},
         {"TabDebug", TMainForm::tr("DebugLog"), QString()},
+        {"TabUnits", TMainForm::tr("Sterowniki"),
+         TMainForm::tr("Dane sterowników: nazwy, kalibracje, wskaźniki wykonania monitorów, kody stałe, napięcie "
+                       "akumulatora.")},
     }};
 }
 
@@ -227,10 +233,12 @@ std::unique_ptr<TMainForm::OtherTabs> TMainForm::buildOtherTabs()
     TabPlot = new PlotTabPage;
     TabAccel = new AccelTabPage;
     TabDyno = new DynoTabPage;
-    QWidget *const pages[] = {TabDTC, TabFreeze, TabSensors, TabMonitors, TabPlot, TabAccel, TabDyno};
+    TabUnits = new UnitsTabPage;
+    QWidget *const pages[] = {TabDTC, TabFreeze, TabSensors, TabMonitors, TabPlot, TabAccel, TabDyno, TabUnits};
     const auto captions = tabCaptions();
     int index = 1;
     for (QWidget *page : pages) {
+        index += index == kDebugTabIndex ? 1 : 0;
         QWidget *standIn = Pages->widget(index);
         Pages->removeTab(index);
         delete standIn;
@@ -248,6 +256,7 @@ std::unique_ptr<TMainForm::OtherTabs> TMainForm::buildOtherTabs()
         *new PlotTab(*m_tabContext, *TabPlot),
         *new AccelTab(*m_tabContext, *TabAccel),
         *new DynoTab(*m_tabContext, *TabDyno),
+        *new UnitsTab(*m_tabContext, *TabUnits),
     });
     // After a clear the main tab asks the vehicle again, so the two tabs never disagree.
     connect(&tabs->dtc, &DtcTab::codesCleared, m_mainTab, &MainTab::showFaultSummary);
@@ -268,7 +277,10 @@ void TMainForm::connectMainTab()
     connect(m_mainTab, &MainTab::connectedShown, this,
             [this](bool connected) { MnuUstawienia->menuAction()->setEnabled(!connected); });
     connect(m_mainTab, &MainTab::linkIdentified, this,
-            [this](const LinkIdentity &identity) { raportForm().reportData().setLink(identity); });
+            [this](const LinkIdentity &identity) {
+                raportForm().reportData().setLink(identity);
+                raportForm().setUnitsPageDefault(m_vehicle->adapterChosen());
+            });
     connect(m_mainTab, &MainTab::disconnected, this, &TMainForm::ResetAllTabs);
     // After a lost link the operator is back where "Połącz" is: the tab gate lets no one leave
     // another tab without a connection.
@@ -322,6 +334,7 @@ void TMainForm::resetOtherTabs(OtherTabs &tabs)
     MemoDebugLog->reset();
     tabs.accel.ResetAccelTab();
     tabs.dyno.ResetDynoTab();
+    tabs.units.ResetUnitsTab();
 }
 
 void TMainForm::appendDebugLine(const QString &line)

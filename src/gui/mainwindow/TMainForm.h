@@ -36,10 +36,12 @@ class TComPort;
 class TFormRaport;
 class TSetupForm;
 class TWaitForm;
+class UnitsTab;
+class UnitsTabPage;
 struct Platform;
 struct TabContext;
 
-// The main window: nine tabs (the debug tab hidden), the menu, the status bar showing the hint
+// The main window: ten tabs (the debug tab hidden), the menu, the status bar showing the hint
 // under the pointer, the serial port and the shared state. It keeps the operator on "Główna" until
 // a vehicle is connected, and closes what must be closed when the program ends.
 //
@@ -71,6 +73,7 @@ public:
     PlotTab &plotTab() { return m_otherTabs.get().plot; }
     AccelTab &accelTab() { return m_otherTabs.get().accel; }
     DynoTab &dynoTab() { return m_otherTabs.get().dyno; }
+    UnitsTab &unitsTab() { return m_otherTabs.get().units; }
 
     // The dialogs, shown modally (the wait notice without waiting); alive until the program ends.
     TAboutForm &aboutForm();
@@ -98,7 +101,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // The behaviour of the tabs between "Główna" and the debug log, each owned by its page.
+    // The behaviour of every tab but "Główna" and the debug log, each owned by its page.
     struct OtherTabs {
         DtcTab &dtc;
         FreezeTab &freeze;
@@ -107,6 +110,7 @@ private:
         PlotTab &plot;
         AccelTab &accel;
         DynoTab &dyno;
+        UnitsTab &units;
     };
 
     void FormCreate();
@@ -145,6 +149,7 @@ public:
     AccelTabPage *TabAccel = nullptr;
     DynoTabPage *TabDyno = nullptr;
     QWidget *TabDebug = nullptr;
+    UnitsTabPage *TabUnits = nullptr; // after the debug log
     QLabel *Label9 = nullptr;
     DebugLogMemo *MemoDebugLog = nullptr;
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +36,9 @@ public:
     void Button1Click();
     // "Podgląd": the same report in a print preview; the dialog stays open.
     void ButtonPreviewClick();
+    // Whether the control units' page is printed unless the operator says otherwise: for a car
+    // behind an adapter, not for the simulated vehicle. Set at each connection.
+    void setUnitsPageDefault(bool throughAdapter);
 
     QGroupBox *GroupBox1 = nullptr;
     QGroupBox *GroupBox2 = nullptr;
@@ -55,6 +59,7 @@ public:
     QPushButton *ButtonPrint = nullptr;
     QPushButton *Button1 = nullptr;
     QPushButton *ButtonPreview = nullptr;
+    QCheckBox *CheckBoxUnits = nullptr; // "Dołącz dane sterowników": the second page
 
 private:
     void showWaitNotice();
