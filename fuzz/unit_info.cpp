@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static constexpr std::array<std::uint8_t, 5> kInfoTypes{0x04, 0x06, 0x08, 0x0A, 0x0B};
     static constexpr std::array<int, 5> kItemSizes{16, 4, 2, 20, 2};
     const std::size_t kind = std::size_t(data[0] & 0x0F) % kInfoTypes.size();
-    const std::optional<int> announced = (data[0] & 0x40) != 0 ? std::optional<int>((data[0] >> 4) & 0x03) : std::nullopt;
+    const std::optional<int> announced =
+        (data[0] & 0x40) != 0 ? std::optional<int>((data[0] >> 4) & 0x03) : std::nullopt;
 
     std::vector<QByteArray> answers;
     for (std::size_t at = 1; at < size;) {

@@ -1,5 +1,5 @@
-#include "core/units/BatteryVoltage.h"
 #include "core/units/ControlUnits.h"
+#include "core/units/BatteryVoltage.h"
 #include "core/units/UnitTexts.h"
 
 #include "support/core/QtPrinters.h"
@@ -27,8 +27,8 @@ ServiceAnswers units(bool can, std::vector<Said> said)
     answers.ok = true;
     answers.can = can;
     for (Said &unit : said)
-        answers.units.push_back({unit.unit, u'$' + QString::number(unit.unit, 16).toUpper() + u'h',
-                                 std::move(unit.answers), unit.refusal});
+        answers.units.push_back(
+            {unit.unit, u'$' + QString::number(unit.unit, 16).toUpper() + u'h', std::move(unit.answers), unit.refusal});
     return answers;
 }
 
@@ -59,8 +59,8 @@ QString summary(const ControlUnitsReading &reading)
         QStringList permanent;
         for (const PermanentCodeRow &row : PermanentCodeRows(reading, unit, DtcOrigin::RealVehicle))
             permanent << (row.code.isEmpty() ? row.description : row.code);
-        lines << QStringList{unit.addressText, UnitNameText(unit), InfoTypesText(unit), calibrations.join(u','),
-                             InUseCountersText(unit), low.join(u','), permanent.join(u',')}
+        lines << QStringList{unit.addressText,        UnitNameText(unit), InfoTypesText(unit), calibrations.join(u','),
+                             InUseCountersText(unit), low.join(u','),     permanent.join(u',')}
                      .join(QStringLiteral(" | "));
     }
     return lines.join(u'\n');
@@ -93,9 +93,10 @@ TEST(ControlUnitsTest, ReadsEachUnitsIdentityCountersAndPermanentCodes)
         {"two units, several calibrations, one unit without a name, fewer CVNs than IDs",
          {{hex("0900"), units(true, {{0x7E8, {hex("490054400000")}}, {0x7E9, {hex("490014000000")}}})},
           {hex("090A"), units(true, {{0x7E8, {name}}, {0x7E9, {}}})},
-          {hex("0904"), units(true, {{0x7E8, {hex("490402") + QByteArray("CAL-A\0\0\0\0\0\0\0\0\0\0\0CAL-B", 21)
-                                              + QByteArray(11, '\0')}},
-                                     {0x7E9, {hex("490401") + QByteArray("TCM 0815        ", 16)}}})},
+          {hex("0904"),
+           units(true,
+                 {{0x7E8, {hex("490402") + QByteArray("CAL-A\0\0\0\0\0\0\0\0\0\0\0CAL-B", 21) + QByteArray(11, '\0')}},
+                  {0x7E9, {hex("490401") + QByteArray("TCM 0815        ", 16)}}})},
           {hex("0906"), units(true, {{0x7E8, {hex("4906010000BEEF")}}, {0x7E9, {hex("490601DEADBEEF")}}})},
           {hex("0A"), units(true, {{0x7E8, {hex("4A02042001330000")}}, {0x7E9, {hex("4A00")}}})}},
          "$7E8h | ECM-EngineControl | 02 04 06 0A | CAL-A=0000BEEF,CAL-B=- | nieobsługiwane przez sterownik |  | "
@@ -123,11 +124,13 @@ TEST(ControlUnitsTest, ReadsEachUnitsIdentityCountersAndPermanentCodes)
         {"older protocols: the message counts first, messages in any order, codes padded with 0000",
          {{hex("0900"), units(false, {{0x10, {hex("490001FFC00000")}}})},
           {hex("0909"), units(false, {{0x10, {hex("490905")}}})},
-          {hex("090A"), units(false, {{0x10, {hex("490A0245436F6E"), hex("490A0145434D00"), hex("490A03000000FF"),
-                                              hex("490A0400000000"), hex("490A0500000000")}}})},
+          {hex("090A"), units(false, {{0x10,
+                                       {hex("490A0245436F6E"), hex("490A0145434D00"), hex("490A03000000FF"),
+                                        hex("490A0400000000"), hex("490A0500000000")}}})},
           {hex("0903"), units(false, {{0x10, {hex("490304")}}})},
-          {hex("0904"), units(false, {{0x10, {hex("49040141424344"), hex("49040245464748"), hex("49040300000000"),
-                                              hex("49040400000000")}}})},
+          {hex("0904"), units(false, {{0x10,
+                                       {hex("49040141424344"), hex("49040245464748"), hex("49040300000000"),
+                                        hex("49040400000000")}}})},
           {hex("0905"), units(false, {{0x10, {hex("490502")}}})},
           {hex("0906"), units(false, {{0x10, {hex("49060111223344")}}})},
           {hex("0907"), units(false, {{0x10, {hex("490702")}}})},
@@ -166,8 +169,8 @@ TEST(ControlUnitsTest, ReadsEachUnitsIdentityCountersAndPermanentCodes)
 TEST(ControlUnitsTest, MonitorsStandOutOnlyWhenSeldomTestedAfterManyConditions)
 {
     // General denominator, ignition cycles, then completions and conditions per monitor.
-    const InUseTracking tracking = InUseOf({100, 300, 1, 20, 1, 19, 0, 0, 9, 100, 10, 100, 5, 4}, false);
-    ASSERT_EQ(tracking.monitors.size(), 6u);
+    const InUseTracking tracking = InUseOf({100, 300, 1, 20, 1, 19, 0, 0, 9, 100, 10, 100, 5, 4, 9, 400}, false);
+    ASSERT_EQ(tracking.monitors.size(), 7u);
     const struct {
         const char *monitor;
         const char *ratio;
@@ -179,6 +182,7 @@ TEST(ControlUnitsTest, MonitorsStandOutOnlyWhenSeldomTestedAfterManyConditions)
         {"Monitor sond lambda (bank 2)", "0,090", true},
         {"Monitor układu EGR / VVT", "0,100", false},
         {"Monitor systemu powietrza wtórnego", "1,250", false},
+        {"Monitor systemu odprowadzania par paliwa (EVAP)", "0,023", true}, // 0.0225 rounded half up
     };
     for (std::size_t i = 0; i < tracking.monitors.size(); ++i) {
         SCOPED_TRACE(i);
@@ -194,7 +198,7 @@ TEST(ControlUnitsTest, ReadsTheBatteryVoltageAsAdaptersWriteIt)
         const char *answer;
         const char *shown;
     } cases[] = {
-        {"12.6V", "12,6 V"}, {"12.64V", "12,6 V"}, {" 9.95 V", "10,0 V"}, {"14,2v", "14,2 V"},
+        {"12.6V", "12,6 V"},    {"12.64V", "12,6 V"},          {" 9.95 V", "10,0 V"},     {"14,2v", "14,2 V"},
         {"?", "nie odczytano"}, {"LV RESET", "nie odczytano"}, {"12.6", "nie odczytano"},
     };
     for (const auto &entry : cases)
@@ -206,6 +210,7 @@ TEST(ControlUnitsTest, ReadsTheBatteryVoltageAsAdaptersWriteIt)
     EXPECT_EQ(NoAnswerLine(line, 11.0, u','), line);
     EXPECT_EQ(NoAnswerLine(line, std::nullopt, u','), line);
     EXPECT_EQ(NoAnswerLine(line, 10.2, u','),
-              line + QStringLiteral("; napięcie akumulatora wynosi tylko 10,2 V - zapłon może być wyłączony lub "
-                                    "akumulator rozładowany"));
+              line
+                  + QStringLiteral("; napięcie akumulatora wynosi tylko 10,2 V - zapłon może być wyłączony lub "
+                                   "akumulator rozładowany"));
 }

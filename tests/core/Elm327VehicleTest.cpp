@@ -100,12 +100,18 @@ TEST_P(Elm327VehicleTest, ReadsEverythingTheWorkstationShows)
             text += row.code.isEmpty() ? row.description : row.code;
         seen << text;
     }
-    const QString engine = can11 ? QStringLiteral("$7E8h") : GetParam() == 7 ? QStringLiteral("$18DAF110h") : QStringLiteral("$10h");
-    const QString gearbox = can11 ? QStringLiteral("$7E9h") : GetParam() == 7 ? QStringLiteral("$18DAF118h") : QStringLiteral("$18h");
-    EXPECT_EQ(seen, (QStringList{engine + QStringLiteral(" ECM-EngineControl: KVD11B0204=1A2B3C4D KVD11B0205ABC=00C0FFEE; "
-                                                        "Mianownik ogólny: 512, Cykle zapłonu: 2044; P0420"),
-                                 gearbox + QStringLiteral(" TCM-TransmissionCtl: TCM5HP19-0815=DEADBEEF; nieobsługiwane "
-                                                         "przez sterownik; nieobsługiwane przez sterownik")}));
+    const QString engine = can11             ? QStringLiteral("$7E8h")
+                           : GetParam() == 7 ? QStringLiteral("$18DAF110h")
+                                             : QStringLiteral("$10h");
+    const QString gearbox = can11             ? QStringLiteral("$7E9h")
+                            : GetParam() == 7 ? QStringLiteral("$18DAF118h")
+                                              : QStringLiteral("$18h");
+    EXPECT_EQ(seen, (QStringList{engine
+                                     + QStringLiteral(" ECM-EngineControl: KVD11B0204=1A2B3C4D KVD11B0205ABC=00C0FFEE; "
+                                                      "Mianownik ogólny: 512, Cykle zapłonu: 2044; P0420"),
+                                 gearbox
+                                     + QStringLiteral(" TCM-TransmissionCtl: TCM5HP19-0815=DEADBEEF; nieobsługiwane "
+                                                      "przez sterownik; nieobsługiwane przez sterownik")}));
     EXPECT_EQ(units.batteryVolts, std::optional<double>(12.6));
 
     // Live values through the one formatting routine, after the support bitmaps.

@@ -78,7 +78,8 @@ protected:
         env.settings.present = true;
         env.settings.values = {{QStringLiteral("Port"), port()},
                                {QStringLiteral("Interfejs"), QStringLiteral("ELM327")},
-                               {QStringLiteral("Predkosc"), QStringLiteral("115200")}};
+                               {QStringLiteral("Predkosc"), QStringLiteral("115200")},
+                               {QStringLiteral("LogDirectory"), folder.path()}};
         start();
     }
 
@@ -119,10 +120,10 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     startWithAdapter();
     EXPECT_EQ(state().Settings.BaudRate, 115200);
     clickPolacz();
-    EXPECT_EQ(statusLines(), (QStringList{portLine("otwarty"), QStringLiteral("Wykryto interfejs ELM327 v1.5"),
-                                          QStringLiteral("Skonfigurowano interfejs"),
-                                          QStringLiteral("Napięcie akumulatora: 12,6 V"),
-                                          QStringLiteral("Nawiązano komunikację z pojazdem")}));
+    EXPECT_EQ(statusLines(),
+              (QStringList{portLine("otwarty"), QStringLiteral("Wykryto interfejs ELM327 v1.5"),
+                           QStringLiteral("Skonfigurowano interfejs"), QStringLiteral("Napięcie akumulatora: 12,6 V"),
+                           QStringLiteral("Nawiązano komunikację z pojazdem")}));
     ASSERT_TRUE(state().Connected);
     MainTabPage &tab = *main().TabMain;
     EXPECT_EQ(tab.LabelMILStatus->text(), QStringLiteral("Zapalona"));
@@ -256,7 +257,7 @@ TEST_F(AdapterConnectionTest, PullingTheAdapterOutIsNoticedAtOnceAndALaterConnec
     plugIn(Elm327StandIn::DefaultScript());
     clickPolacz();
     EXPECT_TRUE(state().Connected);
-    EXPECT_EQ(statusLines().size(), 4);
+    EXPECT_EQ(statusLines().size(), 5);
 }
 
 // A Wi-Fi adapter whose connection closes, or that hangs and answers nothing, while a tab uses
@@ -512,7 +513,7 @@ TEST_F(AdapterConnectionTest, AUnitSilentOnTheStatusNeverLeavesTheCarShownClean)
     MainTabPage &tab = *main().TabMain;
     EXPECT_EQ(tab.LabelMILStatus->text(), QStringLiteral("?"));
     EXPECT_EQ(tab.LabelDTCStatus->text(), QStringLiteral("?"));
-    EXPECT_EQ(statusLines().value(4),
+    EXPECT_EQ(statusLines().value(5),
               QStringLiteral("Nie udało się odczytać stanu kontrolki \"Check Engine\" i liczby kodów: ") + silent);
 
     clickTab(main().TabMonitors);
@@ -677,10 +678,10 @@ TEST_F(AdapterConnectionTest, AWifiAdapterChosenInTheDialogShowsLiveValues)
 
     clickPolacz();
     const QString line = QStringLiteral("Port 127.0.0.1:%1 otwarty").arg(wifi.tcpPort());
-    EXPECT_EQ(statusLines(), (QStringList{line, QStringLiteral("Wykryto interfejs ELM327 v1.5"),
-                                          QStringLiteral("Skonfigurowano interfejs"),
-                                          QStringLiteral("Napięcie akumulatora: 12,6 V"),
-                                          QStringLiteral("Nawiązano komunikację z pojazdem")}));
+    EXPECT_EQ(statusLines(),
+              (QStringList{line, QStringLiteral("Wykryto interfejs ELM327 v1.5"),
+                           QStringLiteral("Skonfigurowano interfejs"), QStringLiteral("Napięcie akumulatora: 12,6 V"),
+                           QStringLiteral("Nawiązano komunikację z pojazdem")}));
     ASSERT_TRUE(state().Connected);
     EXPECT_EQ(main().TabMain->LabeledEditVIN->text(), QStringLiteral("WDB2030461A123456"));
 
@@ -769,15 +770,15 @@ TEST_F(AdapterConnectionTest, ShowsEachUnitsOwnDataAndPrintsItOnASecondPage)
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Strona 1 z 2")));
     EXPECT_FALSE(pages[0].contains(QStringLiteral("DANE STEROWNIKÓW")));
     const QString second = pages[1].simplified();
-    for (const QString &line : {QStringLiteral("Strona 2 z 2"), QStringLiteral("DANE STEROWNIKÓW"),
-                                QStringLiteral("Napięcie akumulatora: 11,9 V"), QStringLiteral("Sterownik: $7E8h"),
-                                QStringLiteral("Nazwa: ECM-EngineControl"), QStringLiteral("KVD11B0204 1A2B3C4D"),
-                                QStringLiteral("KVD11B0205ABC 00C0FFEE"),
-                                QStringLiteral("P0420 - System katalizatora (Bank 1) - wydajność poniżej progu"),
-                                QStringLiteral("Mianownik ogólny: 512, Cykle zapłonu: 2044"),
-                                QStringLiteral("0,023 za niski"), QStringLiteral("Sterownik: $7E9h"),
-                                QStringLiteral("Nazwa: TCM-TransmissionCtl"), QStringLiteral("TCM5HP19-0815 DEADBEEF"),
-                                QStringLiteral("Przyrząd użyty do badania: ELM327 v1.5")})
+    for (const QString &line :
+         {QStringLiteral("Strona 2 z 2"), QStringLiteral("DANE STEROWNIKÓW"),
+          QStringLiteral("Napięcie akumulatora: 11,9 V"), QStringLiteral("Sterownik: $7E8h"),
+          QStringLiteral("Nazwa: ECM-EngineControl"), QStringLiteral("KVD11B0204 1A2B3C4D"),
+          QStringLiteral("KVD11B0205ABC 00C0FFEE"),
+          QStringLiteral("P0420 - System katalizatora (Bank 1) - wydajność poniżej progu"),
+          QStringLiteral("Mianownik ogólny: 512, Cykle zapłonu: 2044"), QStringLiteral("0,023 za niski"),
+          QStringLiteral("Sterownik: $7E9h"), QStringLiteral("Nazwa: TCM-TransmissionCtl"),
+          QStringLiteral("TCM5HP19-0815 DEADBEEF"), QStringLiteral("Przyrząd użyty do badania: ELM327 v1.5")})
         EXPECT_TRUE(second.contains(line)) << line.toStdString() << "\nin: " << second.toStdString();
 
     // Unticked, the report is its one page again.

@@ -126,8 +126,9 @@ void appendUnits(QList<std::pair<QString, QString>> &values, const ReportData &d
         const ReportUnit &unit = page.Units[i];
         values.append({unitKey(i, "Adres"), unit.Address});
         values.append({unitKey(i, "Nazwa"), unit.Name});
-        values.append({unitKey(i, "Kalibracje"),
-                       table(unit.Calibrations, [](const CalibrationRow &row) { return QStringList{row.id, row.cvn}; })});
+        values.append({unitKey(i, "Kalibracje"), table(unit.Calibrations, [](const CalibrationRow &row) {
+                           return QStringList{row.id, row.cvn};
+                       })});
         values.append({unitKey(i, "KodyStale"), joined(unit.PermanentLines)});
         values.append({unitKey(i, "Liczniki"), unit.InUseCounters});
         values.append({unitKey(i, "Monitory"), table(unit.InUse, [](const InUseRow &row) {

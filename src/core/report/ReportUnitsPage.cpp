@@ -6,7 +6,9 @@
 
 bool ReportUnit::operator==(const ReportUnit &other) const
 {
-    auto sameCalibrations = [](const CalibrationRow &a, const CalibrationRow &b) { return a.id == b.id && a.cvn == b.cvn; };
+    auto sameCalibrations = [](const CalibrationRow &a, const CalibrationRow &b) {
+        return a.id == b.id && a.cvn == b.cvn;
+    };
     auto sameInUse = [](const InUseRow &a, const InUseRow &b) {
         return a.monitor == b.monitor && a.completions == b.completions && a.conditions == b.conditions
                && a.ratio == b.ratio && a.note == b.note;
@@ -32,7 +34,8 @@ ReportUnitsPage AssembleUnitsPage(const ControlUnitsReading &reading, DtcOrigin 
         printed.Name = UnitNameText(unit);
         printed.Calibrations = CalibrationRows(unit);
         for (const PermanentCodeRow &row : PermanentCodeRows(reading, unit, origin))
-            printed.PermanentLines << (row.code.isEmpty() ? row.description : row.code + QStringLiteral(" - ") + row.description);
+            printed.PermanentLines << (row.code.isEmpty() ? row.description
+                                                          : row.code + QStringLiteral(" - ") + row.description);
         printed.InUseCounters = InUseCountersText(unit);
         printed.InUse = InUseRows(unit, decimalSeparator);
         page.Units.push_back(printed);

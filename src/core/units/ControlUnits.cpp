@@ -58,8 +58,8 @@ const UnitServiceAnswer *answerOf(const ServiceAnswers &answers, const ControlUn
         item.state = ItemState::NotSupported;
     } else {
         const QByteArray refusal{"\x7F", 1};
-        failed(item, LoadMessage(SUnitRefused).arg(unit.addressText, hexBytes(refusal + char(service)
-                                                                              + char(*found->refusal))));
+        failed(item, LoadMessage(SUnitRefused)
+                         .arg(unit.addressText, hexBytes(refusal + char(service) + char(*found->refusal))));
     }
     return nullptr;
 }
@@ -156,7 +156,8 @@ void UnitsReader::readInfoType(std::uint8_t infoType, int itemSize, const ItemOf
             if (count.unit == address)
                 announced = AnnouncedMessages(count.answers, MessageCountInfoType(infoType));
         QString why;
-        const std::optional<QByteArray> items = InfoTypeItems(answer->answers, infoType, m_can, itemSize, announced, &why);
+        const std::optional<QByteArray> items =
+            InfoTypeItems(answer->answers, infoType, m_can, itemSize, announced, &why);
         if (!items) {
             failed(*item, why);
             continue;

@@ -51,17 +51,10 @@ void fill(InUseTracking &tracking, const std::vector<int> &counters, const std::
 
 } // namespace
 
-std::optional<double> MonitorRatio::ratio() const
-{
-    if (conditions <= 0)
-        return std::nullopt;
-    return double(completions) / double(conditions);
-}
-
 bool MonitorRatio::low() const
 {
-    const std::optional<double> value = ratio();
-    return value && conditions >= kManyConditions && *value < kLowRatio;
+    // Counted in whole numbers, so that a ratio of exactly 0.1 never stands out by rounding.
+    return conditions >= kManyConditions && completions * 10LL < conditions;
 }
 
 InUseTracking InUseOf(const std::vector<int> &counters, bool compressionIgnition)
@@ -79,10 +72,12 @@ InUseTracking InUseOf(const std::vector<int> &counters, bool compressionIgnition
 
 QString RatioText(const MonitorRatio &monitor, QChar decimalSeparator)
 {
-    const std::optional<double> value = monitor.ratio();
-    if (!value)
+    if (monitor.conditions <= 0)
         return QStringLiteral("-");
-    QString text = QString::number(*value, 'f', 3);
-    text.replace(u'.', decimalSeparator);
-    return text;
+    // Thousandths rounded half up from the counters themselves: 9 of 400 is 0,023.
+    const long long thousandths = (2000LL * monitor.completions + monitor.conditions) / (2LL * monitor.conditions);
+    return QStringLiteral("%1%2%3")
+        .arg(thousandths / 1000)
+        .arg(decimalSeparator)
+        .arg(thousandths % 1000, 3, 10, QChar(u'0'));
 }

@@ -3,7 +3,6 @@
 #include <QChar>
 #include <QString>
 
-#include <optional>
 #include <vector>
 
 // In-use performance tracking (service 09, InfoType 08 for spark ignition, 0B for compression
@@ -11,9 +10,8 @@
 // car was driven in the conditions the monitor needs (the denominator), with the general
 // denominator and the ignition cycle counter that come first.
 
-// A monitor whose ratio is below kLowRatio once its conditions have come at least kManyConditions
-// times is seldom tested in this car's use: it stands out.
-inline constexpr double kLowRatio = 0.1;
+// A monitor whose ratio is below 0.1 once its conditions have come at least kManyConditions times
+// is seldom tested in this car's use: it stands out.
 inline constexpr int kManyConditions = 20;
 
 struct MonitorRatio {
@@ -21,8 +19,7 @@ struct MonitorRatio {
     int completions = 0;
     int conditions = 0;
 
-    // Completions over conditions; nothing while the conditions have never come.
-    std::optional<double> ratio() const;
+    // Seldom tested: completions under a tenth of the conditions, after many conditions.
     bool low() const;
 };
 

@@ -56,9 +56,9 @@ QString InUseCountersText(const ControlUnit &unit)
 {
     if (!unit.inUse.read())
         return ItemStateText(unit.inUse.state, unit.inUse.failure);
-    return LoadMessage(SGeneralDenominator) + QStringLiteral(": ") + QString::number(unit.inUse.value.generalDenominator)
-           + QStringLiteral(", ") + LoadMessage(SIgnitionCycles) + QStringLiteral(": ")
-           + QString::number(unit.inUse.value.ignitionCycles);
+    return LoadMessage(SGeneralDenominator) + QStringLiteral(": ")
+           + QString::number(unit.inUse.value.generalDenominator) + QStringLiteral(", ") + LoadMessage(SIgnitionCycles)
+           + QStringLiteral(": ") + QString::number(unit.inUse.value.ignitionCycles);
 }
 
 std::vector<InUseRow> InUseRows(const ControlUnit &unit, QChar decimalSeparator)

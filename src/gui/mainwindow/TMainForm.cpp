@@ -276,11 +276,10 @@ void TMainForm::connectMainTab()
     // The settings stay as they are while a connection is up.
     connect(m_mainTab, &MainTab::connectedShown, this,
             [this](bool connected) { MnuUstawienia->menuAction()->setEnabled(!connected); });
-    connect(m_mainTab, &MainTab::linkIdentified, this,
-            [this](const LinkIdentity &identity) {
-                raportForm().reportData().setLink(identity);
-                raportForm().setUnitsPageDefault(m_vehicle->adapterChosen());
-            });
+    connect(m_mainTab, &MainTab::linkIdentified, this, [this](const LinkIdentity &identity) {
+        raportForm().reportData().setLink(identity);
+        raportForm().setUnitsPageDefault(m_vehicle->adapterChosen());
+    });
     connect(m_mainTab, &MainTab::disconnected, this, &TMainForm::ResetAllTabs);
     // After a lost link the operator is back where "Połącz" is: the tab gate lets no one leave
     // another tab without a connection.

@@ -67,17 +67,16 @@ TFormRaport::TFormRaport(TabContext &context, TWaitForm &waitForm, QWidget *pare
     ButtonPrint = makeButton(GroupBox1, "ButtonPrint", tr("Drukuj protokół"), QRect(14, 336, 139, 25));
     Button1 = makeButton(GroupBox1, "Button1", tr("Anuluj"), QRect(448, 336, 75, 25));
     ButtonPreview = makeButton(GroupBox1, "ButtonPreview", tr("Podgląd"), QRect(161, 336, 75, 25));
-    CheckBoxUnits = placed(new QCheckBox(tr("Dołącz dane sterowników"), GroupBox1), "CheckBoxUnits",
-                           QRect(246, 340, 196, 17));
+    CheckBoxUnits =
+        placed(new QCheckBox(tr("Dołącz dane sterowników"), GroupBox1), "CheckBoxUnits", QRect(246, 340, 196, 17));
     setHint(CheckBoxUnits, tr("Drukuje na drugiej stronie dane sterowników: nazwy, kalibracje, kody stałe, "
                               "napięcie akumulatora i wskaźniki wykonania monitorów."));
     // Enter in the fields moves between them, so no button is pressed by it.
     for (QPushButton *button : {ButtonPrint, Button1, ButtonPreview})
         button->setAutoDefault(false);
 
-    const std::initializer_list<QWidget *> tabOrder{Edit1,       Edit2,         Edit3,         Edit4,  Edit5, Edit6,
-                                                    Memo,        ButtonPrint,   ButtonPreview, CheckBoxUnits,
-                                                    Button1};
+    const std::initializer_list<QWidget *> tabOrder{Edit1, Edit2,       Edit3,         Edit4,         Edit5,  Edit6,
+                                                    Memo,  ButtonPrint, ButtonPreview, CheckBoxUnits, Button1};
     for (auto next = tabOrder.begin() + 1; next != tabOrder.end(); ++next)
         setTabOrder(*(next - 1), *next);
 

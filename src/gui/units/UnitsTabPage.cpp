@@ -40,8 +40,7 @@ UnitsTabPage::UnitsTabPage(QWidget *parent) : QWidget(parent)
     LabelBatteryVoltage->setFont(pixelFont(LabelBatteryVoltage, 19, true));
     LabelBatteryVoltage->setAccessibleName(tr("Napięcie akumulatora"));
     setHint(LabelBatteryVoltage, tr("Napięcie na złączu diagnostycznym, zmierzone przez interfejs."));
-    ButtonBatteryRefresh =
-        makeButton(GroupBoxBattery, "ButtonBatteryRefresh", tr("Odśwież"), QRect(132, 34, 96, 33));
+    ButtonBatteryRefresh = makeButton(GroupBoxBattery, "ButtonBatteryRefresh", tr("Odśwież"), QRect(132, 34, 96, 33));
     setHint(ButtonBatteryRefresh, tr("Wciśnij ten przycisk aby zmierzyć napięcie akumulatora ponownie."));
 
     ButtonUnitsRead = makeButton(this, "ButtonUnitsRead", tr("Odczytaj"), QRect(5, 424, 240, 65));
@@ -51,8 +50,8 @@ UnitsTabPage::UnitsTabPage(QWidget *parent) : QWidget(parent)
 
     GroupBoxUnit = makeGroupBox(this, "GroupBoxUnit", tr("  Sterownik  "), QRect(255, 10, 522, 80));
     anchor(GroupBoxUnit, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
-    EditUnitName = addField(GroupBoxUnit, "LabelUnitName", LabelUnitName, tr("Nazwa:"), "EditUnitName",
-                            QRect(62, 22, 228, 21));
+    EditUnitName =
+        addField(GroupBoxUnit, "LabelUnitName", LabelUnitName, tr("Nazwa:"), "EditUnitName", QRect(62, 22, 228, 21));
     setHint(EditUnitName, tr("Nazwa sterownika, którą sam podaje"));
     EditUnitAddress = addField(GroupBoxUnit, "LabelUnitAddress", LabelUnitAddress, tr("Adres:"), "EditUnitAddress",
                                QRect(350, 22, 160, 21));
@@ -61,16 +60,15 @@ UnitsTabPage::UnitsTabPage(QWidget *parent) : QWidget(parent)
                              "EditInfoTypes", QRect(150, 48, 360, 21));
     setHint(EditInfoTypes, tr("Informacje o pojeździe (usługa 09), które sterownik obsługuje"));
 
-    GroupBoxCalibrations =
-        makeGroupBox(this, "GroupBoxCalibrations", tr("  Kalibracje  "), QRect(255, 95, 522, 100));
+    GroupBoxCalibrations = makeGroupBox(this, "GroupBoxCalibrations", tr("  Kalibracje  "), QRect(255, 95, 522, 100));
     anchor(GroupBoxCalibrations, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
     StringGridCalibrations = new StringGrid(GroupBoxCalibrations, "StringGridCalibrations", QRect(12, 22, 498, 66),
                                             CalibrationColumnCount, 3, 20, {300, 170});
     anchor(StringGridCalibrations, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
     setHint(StringGridCalibrations, tr("Identyfikatory kalibracji sterownika i ich numery weryfikacyjne (CVN)."));
 
-    GroupBoxInUse = makeGroupBox(this, "GroupBoxInUse", tr("  Wskaźniki wykonania monitorów  "),
-                                 QRect(255, 200, 522, 160));
+    GroupBoxInUse =
+        makeGroupBox(this, "GroupBoxInUse", tr("  Wskaźniki wykonania monitorów  "), QRect(255, 200, 522, 160));
     anchor(GroupBoxInUse, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
     LabelInUseCounters = placed(new QLabel(GroupBoxInUse), "LabelInUseCounters", QRect(12, 20, 498, 18));
     StringGridInUse = new StringGrid(GroupBoxInUse, "StringGridInUse", QRect(12, 40, 498, 108), InUseColumnCount, 10,
