@@ -46,7 +46,8 @@ TEST_F(AccessibilityTest, OnlyTheTabsOnScreenAreAnnouncedWithTheirHints)
     EXPECT_EQ(tabs,
               (QStringList{QStringLiteral("Główna"), QStringLiteral("Kody błędów"), QStringLiteral("Zamrożone ramki"),
                            QStringLiteral("Czujniki"), QStringLiteral("Monitory"), QStringLiteral("Wykresy"),
-                           QStringLiteral("Przyspieszenie"), QStringLiteral("Hamownia")}));
+                           QStringLiteral("Przyspieszenie"), QStringLiteral("Hamownia"),
+                           QStringLiteral("Sterowniki")}));
     EXPECT_EQ(hints.value(3), QStringLiteral("Monitorowanie czujników"));
 }
 
@@ -54,7 +55,7 @@ TEST_F(AccessibilityTest, PressingATabGoesThroughTheTabGate)
 {
     QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(main().Pages->tabBar());
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->childCount(), 8);
+    ASSERT_EQ(bar->childCount(), 9);
     QAccessibleActionInterface *press = bar->child(1)->actionInterface();
     ASSERT_NE(press, nullptr);
     press->doAction(QAccessibleActionInterface::pressAction());
@@ -73,7 +74,7 @@ TEST_F(AccessibilityTest, EveryGridIsAnnouncedWithItsCaptionAndHint)
     for (QAccessibleInterface *node : tree())
         if (node->role() == QAccessible::Table && node->object() != nullptr)
             tables.insert(node->object()->objectName(), node);
-    ASSERT_EQ(tables.size(), 6) << tables.keys().join(u' ').toStdString();
+    ASSERT_EQ(tables.size(), 9) << tables.keys().join(u' ').toStdString();
 
     QAccessibleInterface *sensors = tables.value(QStringLiteral("StringGridSensors"));
     ASSERT_NE(sensors, nullptr);

@@ -729,6 +729,7 @@ TEST_F(AdapterConnectionTest, ShowsEachUnitsOwnDataAndPrintsItOnASecondPage)
     ASSERT_TRUE(state().Connected);
     clickTab(main().TabUnits);
     UnitsTabPage &tab = *main().TabUnits;
+    EXPECT_EQ(tab.LabelBatteryVoltage->text(), QStringLiteral("12,6 V")); // as measured at the connection
     click(tab.ButtonUnitsRead);
     ASSERT_EQ(tab.ListBoxUnits->count(), 2);
     EXPECT_EQ(tab.ListBoxUnits->item(0)->text(), QStringLiteral("$7E8h ECM-EngineControl"));

@@ -85,7 +85,11 @@ TEST_F(KeyboardTest, TheMainWorkflowNeedsNoMouse)
         press(Qt::Key_Tab, Qt::ControlModifier);
         EXPECT_EQ(main().Pages->currentIndex(), tab);
     }
+    press(Qt::Key_Tab, Qt::ControlModifier); // over the hidden debug log
+    EXPECT_EQ(main().Pages->currentWidget(), main().TabUnits);
     press(Qt::Key_Tab, Qt::ControlModifier); // past the last visible tab nothing moves
+    EXPECT_EQ(main().Pages->currentWidget(), main().TabUnits);
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(main().Pages->currentIndex(), 7);
     for (int tab = 6; tab >= 1; --tab)
         press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);

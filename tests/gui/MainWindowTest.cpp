@@ -29,9 +29,9 @@ TEST_F(MainWindowTest, MainWindowStartsOnTheMainTabWithItsTexts)
                                QStringLiteral("Zamrożone ramki"), QStringLiteral("Czujniki"),
                                QStringLiteral("Monitory"),        QStringLiteral("Wykresy"),
                                QStringLiteral("Przyspieszenie"),  QStringLiteral("Hamownia"),
-                               QStringLiteral("DebugLog")};
-    ASSERT_EQ(main().Pages->count(), 9);
-    for (int index = 0; index < 9; ++index)
+                               QStringLiteral("DebugLog"),        QStringLiteral("Sterowniki")};
+    ASSERT_EQ(main().Pages->count(), 10);
+    for (int index = 0; index < 10; ++index)
         EXPECT_EQ(main().Pages->tabText(index), captions[index]);
     EXPECT_EQ(main().Pages->tabToolTip(1), QStringLiteral("Odczytywanie i kasowanie kodów błędów"));
     EXPECT_EQ(main().Pages->tabToolTip(4), QStringLiteral("Odczyt stanu monitorów diagnostycznych."));
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint
     Workstation late(env.platform, nullptr, Workstation::Start::PaintFirst);
     TMainForm &form = late.mainForm();
     ASSERT_FALSE(form.otherTabsBuilt());
-    ASSERT_EQ(form.Pages->count(), 9);
+    ASSERT_EQ(form.Pages->count(), 10);
     EXPECT_EQ(form.Pages->tabText(3), QStringLiteral("Czujniki"));
     EXPECT_FALSE(form.Pages->isTabVisible(8));
 
@@ -98,8 +98,8 @@ TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint
     QCoreApplication::processEvents();
     ASSERT_TRUE(form.otherTabsBuilt());
     const QWidget *pages[] = {form.TabMain, form.TabDTC,   form.TabFreeze, form.TabSensors, form.TabMonitors,
-                              form.TabPlot, form.TabAccel, form.TabDyno,   form.TabDebug};
-    for (int index = 0; index < 9; ++index)
+                              form.TabPlot, form.TabAccel, form.TabDyno,   form.TabDebug,   form.TabUnits};
+    for (int index = 0; index < 10; ++index)
         EXPECT_EQ(form.Pages->widget(index), pages[index]) << index;
     EXPECT_EQ(form.Pages->widget(1)->objectName(), QStringLiteral("TabDTC"));
     EXPECT_EQ(form.Pages->tabToolTip(1), QStringLiteral("Odczytywanie i kasowanie kodów błędów"));
@@ -176,9 +176,11 @@ TEST_F(MainWindowTest, EveryTabCarriesItsHintTheDebugTabNone)
                             QString(),
                             QString(),
                             QString(),
-                            QString()};
-    ASSERT_EQ(main().Pages->count(), 9);
-    for (int index = 0; index < 9; ++index) {
+                            QString(),
+                            QStringLiteral("Dane sterowników: nazwy, kalibracje, wskaźniki wykonania monitorów, kody "
+                                           "stałe, napięcie akumulatora.")};
+    ASSERT_EQ(main().Pages->count(), 10);
+    for (int index = 0; index < 10; ++index) {
         EXPECT_EQ(main().Pages->tabToolTip(index), hints[index]) << index;
         EXPECT_EQ(main().Pages->widget(index)->statusTip(), hints[index]) << index;
     }

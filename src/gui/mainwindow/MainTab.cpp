@@ -146,7 +146,8 @@ bool MainTab::makeConnection(const QString &port)
     // Once the adapter is set up it measures the battery; a car that does not answer on a low
     // battery is said to have its ignition off or its battery flat.
     const QChar decimal = m_context.platform.locale.decimalSeparator();
-    std::optional<double> volts;
+    std::optional<double> &volts = m_context.state.BatteryVolts;
+    volts.reset();
     for (const auto &entry : steps) {
         LinkStep result = (m_vehicle.*entry.step)();
         if (!result.ok) {
@@ -160,8 +161,10 @@ bool MainTab::makeConnection(const QString &port)
         }
         log(entry.doneMessage != 0 ? LoadMessage(entry.doneMessage) : result.line);
         if (adapter && entry.step == &VehicleLink::ConfigureInterface) {
+            // An adapter that has no measure of its own adds no line.
             volts = m_vehicle.ReadBatteryVoltage();
-            log(BatteryLine(volts, decimal));
+            if (volts)
+                log(BatteryLine(volts, decimal));
         }
     }
     return true;
@@ -194,6 +197,7 @@ void MainTab::disconnectBranch(const QString &port)
 {
     // Cleared first, so that running loops end at their next check.
     m_context.state.Connected = false;
+    m_context.state.BatteryVolts.reset();
 
     // The pauses block without pumping messages, so no handler runs in between; the log is
     // repainted directly so that the operator still sees each step.
@@ -245,6 +249,7 @@ void MainTab::adapterLost()
         return;
     MainState &state = m_context.state;
     state.Connected = false;
+    state.BatteryVolts.reset();
     // The live loop has ended or ends at its next check; the next "Start" starts it afresh.
     state.SensorsRunning = false;
     const QString port = linkName();

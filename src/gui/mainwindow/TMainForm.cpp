@@ -279,6 +279,9 @@ void TMainForm::connectMainTab()
     connect(m_mainTab, &MainTab::linkIdentified, this, [this](const LinkIdentity &identity) {
         raportForm().reportData().setLink(identity);
         raportForm().setUnitsPageDefault(m_vehicle->adapterChosen());
+        // Tabs built later show the connection's battery voltage when they are built.
+        if (otherTabsBuilt())
+            unitsTab().ShowConnectionBattery();
     });
     connect(m_mainTab, &MainTab::disconnected, this, &TMainForm::ResetAllTabs);
     // After a lost link the operator is back where "Połącz" is: the tab gate lets no one leave

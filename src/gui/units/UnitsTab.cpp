@@ -162,5 +162,14 @@ void UnitsTab::ResetUnitsTab()
     }
     clearUnit();
     setRows(m_page.StringGridPermanent, 0);
-    m_page.LabelBatteryVoltage->clear();
+    ShowConnectionBattery();
+}
+
+void UnitsTab::ShowConnectionBattery()
+{
+    const std::optional<double> &volts = m_context.state.BatteryVolts;
+    if (volts)
+        m_page.LabelBatteryVoltage->setText(BatteryVoltageText(volts, m_context.platform.locale.decimalSeparator()));
+    else
+        m_page.LabelBatteryVoltage->clear();
 }

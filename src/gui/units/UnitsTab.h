@@ -17,7 +17,9 @@ public:
 
     void ButtonUnitsReadClick();
     void ButtonBatteryRefreshClick();
+    // Empty, but for the battery voltage measured at the connection.
     void ResetUnitsTab();
+    void ShowConnectionBattery();
 
     const ControlUnitsReading &reading() const { return m_reading; }
 

@@ -10,6 +10,7 @@
 #include "gui/measure/AccelTabPage.h"
 #include "gui/measure/DynoTabPage.h"
 #include "gui/measure/PlotTabPage.h"
+#include "gui/units/UnitsTabPage.h"
 #include "gui/widgets/PageControl.h"
 #include "support/core/ScriptedVehicle.h"
 #include "support/gui/TestPlatform.h"
