@@ -2641,10 +2641,6 @@ Unspecified error</translation>
         <translation>  Battery voltage  </translation>
     </message>
     <message>
-        <source>Napięcie akumulatora</source>
-        <translation>Battery voltage</translation>
-    </message>
-    <message>
         <source>Napięcie na złączu diagnostycznym, zmierzone przez interfejs.</source>
         <translation>The voltage at the diagnostic socket, as measured by the interface.</translation>
     </message>

@@ -38,7 +38,7 @@ UnitsTabPage::UnitsTabPage(QWidget *parent) : QWidget(parent)
     GroupBoxBattery = makeGroupBox(this, "GroupBoxBattery", tr("  Napięcie akumulatora  "), QRect(5, 220, 240, 90));
     LabelBatteryVoltage = placed(new QLabel(GroupBoxBattery), "LabelBatteryVoltage", QRect(12, 30, 110, 40));
     LabelBatteryVoltage->setFont(pixelFont(LabelBatteryVoltage, 19, true));
-    LabelBatteryVoltage->setAccessibleName(tr("Napięcie akumulatora"));
+    // Announced by the voltage it shows, under the group's caption.
     setHint(LabelBatteryVoltage, tr("Napięcie na złączu diagnostycznym, zmierzone przez interfejs."));
     ButtonBatteryRefresh = makeButton(GroupBoxBattery, "ButtonBatteryRefresh", tr("Odśwież"), QRect(132, 34, 96, 33));
     setHint(ButtonBatteryRefresh, tr("Wciśnij ten przycisk aby zmierzyć napięcie akumulatora ponownie."));
