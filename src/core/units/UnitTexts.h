@@ -31,7 +31,7 @@ struct CalibrationRow {
 };
 std::vector<CalibrationRow> CalibrationRows(const ControlUnit &unit);
 
-// The general denominator and the ignition cycles: "Mianownik ogólny: 412, cykle zapłonu: 1873";
+// The general denominator and the ignition cycles: "Mianownik ogólny: 412, Cykle zapłonu: 1873";
 // or the state of the tracking.
 QString InUseCountersText(const ControlUnit &unit);
 // A row a monitor the unit tracks; none when the tracking is not read.
