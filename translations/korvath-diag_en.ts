@@ -1589,6 +1589,116 @@ Unspecified error</translation>
         <extracomment>Błędny adres w polu &quot;Adres Wi-Fi&quot;: &quot;%1&quot; nie jest ani adresem IP (np. 192.168.0.10), ani nazwą hosta.</extracomment>
         <translation>Invalid address in the field &quot;Wi-Fi address&quot;: &quot;%1&quot; is neither an IP address (e.g. 192.168.0.10) nor a host name.</translation>
     </message>
+    <message>
+        <source>SBattery</source>
+        <extracomment>Napięcie akumulatora</extracomment>
+        <translation>Battery voltage</translation>
+    </message>
+    <message>
+        <source>SBatteryUnread</source>
+        <extracomment>nie odczytano</extracomment>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>SLowBattery</source>
+        <extracomment>napięcie akumulatora wynosi tylko %1 - zapłon może być wyłączony lub akumulator rozładowany</extracomment>
+        <translation>the battery voltage is only %1 - the ignition may be off or the battery flat</translation>
+    </message>
+    <message>
+        <source>SInfoNotSupported</source>
+        <extracomment>nieobsługiwane przez sterownik</extracomment>
+        <translation>not supported by the control unit</translation>
+    </message>
+    <message>
+        <source>SInfoUnread</source>
+        <extracomment>nie udało się odczytać: %1</extracomment>
+        <translation>could not be read: %1</translation>
+    </message>
+    <message>
+        <source>SPermNone</source>
+        <extracomment>Brak kodów stałych</extracomment>
+        <translation>No permanent codes</translation>
+    </message>
+    <message>
+        <source>SPermNotSupported</source>
+        <extracomment>nieobsługiwane przez ten pojazd</extracomment>
+        <translation>not supported by this car</translation>
+    </message>
+    <message>
+        <source>SRatioLow</source>
+        <extracomment>za niski</extracomment>
+        <translation>too low</translation>
+    </message>
+    <message>
+        <source>SMonRearLambda</source>
+        <extracomment>Monitor sond lambda za katalizatorem</extracomment>
+        <translation>Oxygen sensor monitor after the catalyst</translation>
+    </message>
+    <message>
+        <source>SMonNoxAdsorber</source>
+        <extracomment>Monitor pochłaniacza NOx</extracomment>
+        <translation>NOx adsorber monitor</translation>
+    </message>
+    <message>
+        <source>SIptMonitor</source>
+        <extracomment>Monitor</extracomment>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>SIptCompletions</source>
+        <extracomment>Wykonania</extracomment>
+        <translation>Completions</translation>
+    </message>
+    <message>
+        <source>SIptConditions</source>
+        <extracomment>Warunki</extracomment>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>SIptRatio</source>
+        <extracomment>Współczynnik</extracomment>
+        <translation>Ratio</translation>
+    </message>
+    <message>
+        <source>SIgnitionCycles</source>
+        <extracomment>Cykle zapłonu</extracomment>
+        <translation>Ignition cycles</translation>
+    </message>
+    <message>
+        <source>SGeneralDenominator</source>
+        <extracomment>Mianownik ogólny</extracomment>
+        <translation>General denominator</translation>
+    </message>
+    <message>
+        <source>SUnitNameLabel</source>
+        <extracomment>Nazwa</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>PUnits</source>
+        <extracomment>DANE STEROWNIKÓW</extracomment>
+        <translation>CONTROL UNIT DATA</translation>
+    </message>
+    <message>
+        <source>PUnit</source>
+        <extracomment>Sterownik</extracomment>
+        <translation>Control unit</translation>
+    </message>
+    <message>
+        <source>PCalibrations</source>
+        <extracomment>Kalibracje (CAL ID / CVN)</extracomment>
+        <translation>Calibrations (CAL ID / CVN)</translation>
+    </message>
+    <message>
+        <source>PPermanent</source>
+        <extracomment>Kody stałe</extracomment>
+        <translation>Permanent codes</translation>
+    </message>
+    <message>
+        <source>PInUse</source>
+        <extracomment>Wskaźniki wykonania monitorów</extracomment>
+        <translation>Monitor completion ratios</translation>
+    </message>
 </context>
 <context>
     <name>MonitorNames</name>
@@ -3138,6 +3248,14 @@ Unspecified error</translation>
         <source>Nie udało się zapisać całego pliku %1 - sprawdź, czy na dysku jest miejsce.</source>
         <translation>The file %1 could not be written whole - check that the disk has room.</translation>
     </message>
+    <message>
+        <source>Dołącz dane sterowników</source>
+        <translation>Include control unit data</translation>
+    </message>
+    <message>
+        <source>Drukuje na drugiej stronie dane sterowników: nazwy, kalibracje, kody stałe, napięcie akumulatora i wskaźniki wykonania monitorów.</source>
+        <translation>Prints the control unit data on a second page: names, calibrations, permanent codes, battery voltage and monitor completion ratios.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -3224,6 +3342,14 @@ Unspecified error</translation>
     <message>
         <source>DebugLog</source>
         <translation>DebugLog</translation>
+    </message>
+    <message>
+        <source>Sterowniki</source>
+        <translation>Control units</translation>
+    </message>
+    <message>
+        <source>Dane sterowników: nazwy, kalibracje, wskaźniki wykonania monitorów, kody stałe, napięcie akumulatora.</source>
+        <translation>Control unit data: names, calibrations, monitor completion ratios, permanent codes, battery voltage.</translation>
     </message>
     <message>
         <source>Testy monitorów</source>
@@ -3425,6 +3551,120 @@ Unspecified error</translation>
     <message>
         <source>Pa</source>
         <translation>Pa</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsTab</name>
+    <message>
+        <source>Identyfikator kalibracji (CAL ID)</source>
+        <translation>Calibration ID (CAL ID)</translation>
+    </message>
+    <message>
+        <source>CVN</source>
+        <translation>CVN</translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Assessment</translation>
+    </message>
+    <message>
+        <source>Sterownik</source>
+        <translation>Control unit</translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać danych sterowników.</source>
+        <translation>Could not read the control unit data.</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsTabPage</name>
+    <message>
+        <source>  Sterowniki  </source>
+        <translation>  Control units  </translation>
+    </message>
+    <message>
+        <source>Sterowniki</source>
+        <translation>Control units</translation>
+    </message>
+    <message>
+        <source>Sterowniki, które odpowiedziały; wybierz jeden, aby zobaczyć jego dane.</source>
+        <translation>The control units that answered; choose one to see its data.</translation>
+    </message>
+    <message>
+        <source>  Napięcie akumulatora  </source>
+        <translation>  Battery voltage  </translation>
+    </message>
+    <message>
+        <source>Napięcie na złączu diagnostycznym, zmierzone przez interfejs.</source>
+        <translation>The voltage at the diagnostic socket, as measured by the interface.</translation>
+    </message>
+    <message>
+        <source>Odśwież</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Wciśnij ten przycisk aby zmierzyć napięcie akumulatora ponownie.</source>
+        <translation>Press this button to measure the battery voltage again.</translation>
+    </message>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Wciśnij ten przycisk aby odczytać dane wszystkich sterowników.</source>
+        <translation>Press this button to read the data of all control units.</translation>
+    </message>
+    <message>
+        <source>  Sterownik  </source>
+        <translation>  Control unit  </translation>
+    </message>
+    <message>
+        <source>Nazwa:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Nazwa sterownika, którą sam podaje</source>
+        <translation>The control unit&apos;s name, as it gives it</translation>
+    </message>
+    <message>
+        <source>Adres:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Adres sterownika</source>
+        <translation>The control unit&apos;s address</translation>
+    </message>
+    <message>
+        <source>Obsługiwane InfoType:</source>
+        <translation>Supported InfoTypes:</translation>
+    </message>
+    <message>
+        <source>Informacje o pojeździe (usługa 09), które sterownik obsługuje</source>
+        <translation>The vehicle information (service 09) the control unit supports</translation>
+    </message>
+    <message>
+        <source>  Kalibracje  </source>
+        <translation>  Calibrations  </translation>
+    </message>
+    <message>
+        <source>Identyfikatory kalibracji sterownika i ich numery weryfikacyjne (CVN).</source>
+        <translation>The control unit&apos;s calibration IDs and their verification numbers (CVN).</translation>
+    </message>
+    <message>
+        <source>  Wskaźniki wykonania monitorów  </source>
+        <translation>  Monitor completion ratios  </translation>
+    </message>
+    <message>
+        <source>Ile razy każdy monitor zakończył test, wobec tego ile razy pojazd jeździł w warunkach, których test wymaga.</source>
+        <translation>How many times each monitor has completed its test, against how many times the car was driven in the conditions the test needs.</translation>
+    </message>
+    <message>
+        <source>  Kody stałe  </source>
+        <translation>  Permanent codes  </translation>
+    </message>
+    <message>
+        <source>Kody stałe wszystkich sterowników: kasuje je tylko sam sterownik, gdy jego monitor znów przejdzie test, nigdy kasowanie kodów błędów.</source>
+        <translation>The permanent codes of all control units: only the unit itself clears them, once its monitor passes its test again, never the clearing of the trouble codes.</translation>
     </message>
 </context>
 </TS>

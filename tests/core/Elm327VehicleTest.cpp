@@ -3,6 +3,8 @@
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/PassPidReads.h"
 #include "core/livedata/SensorSelection.h"
+#include "core/units/ControlUnits.h"
+#include "core/units/UnitTexts.h"
 
 #include "support/core/Elm327StandIn.h"
 #include "support/core/QtPrinters.h"
@@ -84,6 +86,33 @@ TEST_P(Elm327VehicleTest, ReadsEverythingTheWorkstationShows)
     EXPECT_EQ(link.ReadPendingCodes(), QStringList{"0420"});
     EXPECT_EQ(link.ReadFreezeFrameCode(), QStringLiteral("0133"));
     EXPECT_TRUE(link.ClearCodes());
+
+    // Each unit's own data, over several frames on CAN and in counted messages otherwise, and the
+    // battery the adapter measures.
+    const ControlUnitsReading units = ReadControlUnits(link);
+    QStringList seen;
+    for (const ControlUnit &unit : units.units) {
+        QString text = UnitTitle(unit) + u':';
+        for (const CalibrationRow &row : CalibrationRows(unit))
+            text += u' ' + row.id + u'=' + row.cvn;
+        text += QStringLiteral("; ") + InUseCountersText(unit) + QStringLiteral("; ");
+        for (const PermanentCodeRow &row : PermanentCodeRows(units, unit, DtcOrigin::RealVehicle))
+            text += row.code.isEmpty() ? row.description : row.code;
+        seen << text;
+    }
+    const QString engine = can11             ? QStringLiteral("$7E8h")
+                           : GetParam() == 7 ? QStringLiteral("$18DAF110h")
+                                             : QStringLiteral("$10h");
+    const QString gearbox = can11             ? QStringLiteral("$7E9h")
+                            : GetParam() == 7 ? QStringLiteral("$18DAF118h")
+                                              : QStringLiteral("$18h");
+    EXPECT_EQ(seen, (QStringList{engine
+                                     + QStringLiteral(" ECM-EngineControl: KVD11B0204=1A2B3C4D KVD11B0205ABC=00C0FFEE; "
+                                                      "Mianownik ogólny: 512, Cykle zapłonu: 2044; P0420"),
+                                 gearbox
+                                     + QStringLiteral(" TCM-TransmissionCtl: TCM5HP19-0815=DEADBEEF; nieobsługiwane "
+                                                      "przez sterownik; nieobsługiwane przez sterownik")}));
+    EXPECT_EQ(units.batteryVolts, std::optional<double>(12.6));
 
     // Live values through the one formatting routine, after the support bitmaps.
     SensorSelection selection;
@@ -410,12 +439,22 @@ TEST(Elm327VehicleTest, SaysOnlyWhatTheCarSaid)
              gearbox(s).answers["0A"] = {hex("7F0A11")};
          },
          Ask::Permanent, "$7E8h 4A0101330000;$7E9h refused 11"},
-        {"a known unit silent on a service", 6, [&](Script &s) { engine(s).answers["0A"] = {hex("4A00")}; },
+        {"a known unit silent on a service", 6,
+         [&](Script &s) {
+             engine(s).answers["0A"] = {hex("4A00")};
+             gearbox(s).answers.erase("0A");
+         },
          Ask::Permanent, "$7E8h 4A00;$7E9h silent"},
-        {"no unit answers a service", 6, nullptr, Ask::Permanent, "$7E8h silent;$7E9h silent"},
+        {"no unit answers a service", 6,
+         [&](Script &s) {
+             engine(s).answers.erase("0A");
+             gearbox(s).answers.erase("0A");
+         },
+         Ask::Permanent, "$7E8h silent;$7E9h silent"},
         {"a service on an older protocol", 3,
          [&](Script &s) {
              engine(s).answers["0A"] = {hex("4A01330300"), hex("4A07000000")};
+             gearbox(s).answers.erase("0A");
          },
          Ask::Permanent, "$10h legacy 4A01330300 4A07000000;$18h legacy silent"},
         {"an error line on a service", 6, [](Script &s) { s.fixed["0A"] = "CAN ERROR"; }, Ask::Permanent, "!CAN ERROR"},

@@ -46,7 +46,7 @@ TEST_F(AccessibilityTest, OnlyTheTabsOnScreenAreAnnouncedWithTheirHints)
     EXPECT_EQ(tabs,
               (QStringList{QStringLiteral("Główna"), QStringLiteral("Kody błędów"), QStringLiteral("Zamrożone ramki"),
                            QStringLiteral("Czujniki"), QStringLiteral("Monitory"), QStringLiteral("Wykresy"),
-                           QStringLiteral("Przyspieszenie"), QStringLiteral("Hamownia"),
+                           QStringLiteral("Przyspieszenie"), QStringLiteral("Hamownia"), QStringLiteral("Sterowniki"),
                            QStringLiteral("Testy monitorów")}));
     EXPECT_EQ(hints.value(3), QStringLiteral("Monitorowanie czujników"));
 }
@@ -55,7 +55,7 @@ TEST_F(AccessibilityTest, PressingATabGoesThroughTheTabGate)
 {
     QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(main().Pages->tabBar());
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->childCount(), 9);
+    ASSERT_EQ(bar->childCount(), 10);
     QAccessibleActionInterface *press = bar->child(1)->actionInterface();
     ASSERT_NE(press, nullptr);
     press->doAction(QAccessibleActionInterface::pressAction());
@@ -74,7 +74,7 @@ TEST_F(AccessibilityTest, EveryGridIsAnnouncedWithItsCaptionAndHint)
     for (QAccessibleInterface *node : tree())
         if (node->role() == QAccessible::Table && node->object() != nullptr)
             tables.insert(node->object()->objectName(), node);
-    ASSERT_EQ(tables.size(), 8) << tables.keys().join(u' ').toStdString();
+    ASSERT_EQ(tables.size(), 11) << tables.keys().join(u' ').toStdString();
 
     QAccessibleInterface *sensors = tables.value(QStringLiteral("StringGridSensors"));
     ASSERT_NE(sensors, nullptr);

@@ -16,6 +16,7 @@
 #include "gui/measure/PlotTab.h"
 #include "gui/measure/PlotTabPage.h"
 #include "gui/report/TFormRaport.h"
+#include "gui/units/UnitsTabPage.h"
 #include "gui/widgets/StringGrid.h"
 
 #include <QCheckBox>
@@ -24,6 +25,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -82,7 +84,8 @@ protected:
         env.settings.present = true;
         env.settings.values = {{QStringLiteral("Port"), port()},
                                {QStringLiteral("Interfejs"), QStringLiteral("ELM327")},
-                               {QStringLiteral("Predkosc"), QStringLiteral("115200")}};
+                               {QStringLiteral("Predkosc"), QStringLiteral("115200")},
+                               {QStringLiteral("LogDirectory"), folder.path()}};
         start();
     }
 
@@ -123,9 +126,10 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
     startWithAdapter();
     EXPECT_EQ(state().Settings.BaudRate, 115200);
     clickPolacz();
-    EXPECT_EQ(statusLines(), (QStringList{portLine("otwarty"), QStringLiteral("Wykryto interfejs ELM327 v1.5"),
-                                          QStringLiteral("Skonfigurowano interfejs"),
-                                          QStringLiteral("Nawiązano komunikację z pojazdem")}));
+    EXPECT_EQ(statusLines(),
+              (QStringList{portLine("otwarty"), QStringLiteral("Wykryto interfejs ELM327 v1.5"),
+                           QStringLiteral("Skonfigurowano interfejs"), QStringLiteral("Napięcie akumulatora: 12,6 V"),
+                           QStringLiteral("Nawiązano komunikację z pojazdem")}));
     ASSERT_TRUE(state().Connected);
     MainTabPage &tab = *main().TabMain;
     EXPECT_EQ(tab.LabelMILStatus->text(), QStringLiteral("Zapalona"));
@@ -170,18 +174,21 @@ TEST_F(AdapterConnectionTest, ShowsTheVehicleBehindTheAdapterOnEveryTab)
 
 TEST_F(AdapterConnectionTest, AFailedStepIsLoggedAndLeavesThePortClosed)
 {
+    // The battery is low as well: the ignition may be off.
     plugIn([] {
         Elm327StandIn::Script script = Elm327StandIn::DefaultScript();
         script.fixed["0100"] = "SEARCHING...\rUNABLE TO CONNECT";
+        script.battery = "10.2V";
         return script;
     }());
     startWithAdapter();
     clickPolacz();
     EXPECT_EQ(statusLines(),
               (QStringList{portLine("otwarty"), QStringLiteral("Wykryto interfejs ELM327 v1.5"),
-                           QStringLiteral("Skonfigurowano interfejs"),
+                           QStringLiteral("Skonfigurowano interfejs"), QStringLiteral("Napięcie akumulatora: 10,2 V"),
                            QStringLiteral("Błąd: interfejs działa, ale pojazd nie odpowiada (UNABLE TO CONNECT) - "
-                                          "sprawdź, czy zapłon jest włączony"),
+                                          "sprawdź, czy zapłon jest włączony; napięcie akumulatora wynosi tylko 10,2 V "
+                                          "- zapłon może być wyłączony lub akumulator rozładowany"),
                            portLine("zamknięty")}));
     EXPECT_FALSE(state().Connected);
     EXPECT_EQ(main().TabMain->ButtonPolacz->text(), QStringLiteral("Połącz"));
@@ -189,7 +196,7 @@ TEST_F(AdapterConnectionTest, AFailedStepIsLoggedAndLeavesThePortClosed)
     // The reason is also shown in a box, and the long line wraps in the log instead of running
     // out of its sight.
     ASSERT_EQ(env.dialogs.shown.size(), 1u);
-    EXPECT_EQ(env.dialogs.shown[0].text, statusLines()[3]);
+    EXPECT_EQ(env.dialogs.shown[0].text, statusLines()[4]);
     EXPECT_EQ(env.dialogs.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(main().TabMain->MemoStatus->horizontalScrollBar()->maximum(), 0);
 
@@ -256,7 +263,7 @@ TEST_F(AdapterConnectionTest, PullingTheAdapterOutIsNoticedAtOnceAndALaterConnec
     plugIn(Elm327StandIn::DefaultScript());
     clickPolacz();
     EXPECT_TRUE(state().Connected);
-    EXPECT_EQ(statusLines().size(), 4);
+    EXPECT_EQ(statusLines().size(), 5);
 }
 
 // A Wi-Fi adapter whose connection closes, or that hangs and answers nothing, while a tab uses
@@ -514,7 +521,7 @@ TEST_F(AdapterConnectionTest, AUnitSilentOnTheStatusNeverLeavesTheCarShownClean)
     MainTabPage &tab = *main().TabMain;
     EXPECT_EQ(tab.LabelMILStatus->text(), QStringLiteral("?"));
     EXPECT_EQ(tab.LabelDTCStatus->text(), QStringLiteral("?"));
-    EXPECT_EQ(statusLines().value(4),
+    EXPECT_EQ(statusLines().value(5),
               QStringLiteral("Nie udało się odczytać stanu kontrolki \"Check Engine\" i liczby kodów: ") + silent);
 
     clickTab(main().TabMonitors);
@@ -795,9 +802,10 @@ TEST_F(AdapterConnectionTest, AWifiAdapterChosenInTheDialogShowsLiveValues)
 
     clickPolacz();
     const QString line = QStringLiteral("Port 127.0.0.1:%1 otwarty").arg(wifi.tcpPort());
-    EXPECT_EQ(statusLines(), (QStringList{line, QStringLiteral("Wykryto interfejs ELM327 v1.5"),
-                                          QStringLiteral("Skonfigurowano interfejs"),
-                                          QStringLiteral("Nawiązano komunikację z pojazdem")}));
+    EXPECT_EQ(statusLines(),
+              (QStringList{line, QStringLiteral("Wykryto interfejs ELM327 v1.5"),
+                           QStringLiteral("Skonfigurowano interfejs"), QStringLiteral("Napięcie akumulatora: 12,6 V"),
+                           QStringLiteral("Nawiązano komunikację z pojazdem")}));
     ASSERT_TRUE(state().Connected);
     EXPECT_EQ(main().TabMain->LabeledEditVIN->text(), QStringLiteral("WDB2030461A123456"));
 
@@ -843,11 +851,13 @@ TEST_F(AdapterConnectionTest, ASpeedFoundAutomaticallyIsLogged)
                            QStringLiteral("Sprawdzanie prędkości interfejsu: 9600 b/s..."),
                            QStringLiteral("Resetowanie interfejsu..."), QStringLiteral("Wykryto interfejs ELM327 v1.5"),
                            QStringLiteral("Konfigurowanie interfejsu..."), QStringLiteral("Skonfigurowano interfejs"),
+                           QStringLiteral("Napięcie akumulatora: 12,6 V"),
                            QStringLiteral("Wyszukiwanie protokołu pojazdu (do 30 s)..."),
                            QStringLiteral("Nawiązano komunikację z pojazdem")}));
     EXPECT_EQ(statusLines(),
               (QStringList{portLine("otwarty"), QStringLiteral("Znaleziono prędkość interfejsu: 9600 b/s"),
                            QStringLiteral("Wykryto interfejs ELM327 v1.5"), QStringLiteral("Skonfigurowano interfejs"),
+                           QStringLiteral("Napięcie akumulatora: 12,6 V"),
                            QStringLiteral("Nawiązano komunikację z pojazdem")}));
     EXPECT_TRUE(state().Connected);
 
@@ -866,4 +876,72 @@ TEST_F(AdapterConnectionTest, ASpeedFoundAutomaticallyIsLogged)
                                           "230400, 500000) - sprawdź podłączenie"),
                            portLine("zamknięty")}));
     EXPECT_EQ(statusLines().size(), 3);
+}
+
+// A car of two units: the new tab shows each unit's name, calibrations, counters and permanent
+// codes, the battery is measured again on request, and the report prints them on a second page.
+TEST_F(AdapterConnectionTest, ShowsEachUnitsOwnDataAndPrintsItOnASecondPage)
+{
+    startWithAdapter();
+    clickPolacz();
+    ASSERT_TRUE(state().Connected);
+    clickTab(main().TabUnits);
+    UnitsTabPage &tab = *main().TabUnits;
+    EXPECT_EQ(tab.LabelBatteryVoltage->text(), QStringLiteral("12,6 V")); // as measured at the connection
+    click(tab.ButtonUnitsRead);
+    ASSERT_EQ(tab.ListBoxUnits->count(), 2);
+    EXPECT_EQ(tab.ListBoxUnits->item(0)->text(), QStringLiteral("$7E8h ECM-EngineControl"));
+    EXPECT_EQ(tab.ListBoxUnits->item(1)->text(), QStringLiteral("$7E9h TCM-TransmissionCtl"));
+    EXPECT_EQ(tab.EditUnitName->text(), QStringLiteral("ECM-EngineControl"));
+    EXPECT_EQ(tab.StringGridCalibrations->rowCountWithHeader(), 3);
+    EXPECT_EQ(tab.StringGridCalibrations->Cells(0, 2), QStringLiteral("KVD11B0205ABC"));
+    EXPECT_EQ(tab.StringGridCalibrations->Cells(1, 2), QStringLiteral("00C0FFEE"));
+    EXPECT_EQ(tab.LabelInUseCounters->text(), QStringLiteral("Mianownik ogólny: 512, Cykle zapłonu: 2044"));
+    EXPECT_EQ(tab.StringGridInUse->Cells(4, 7), QStringLiteral("za niski")); // the evaporative system, 9 of 400
+    StringGrid &permanent = *tab.StringGridPermanent;
+    ASSERT_EQ(permanent.rowCountWithHeader(), 3);
+    EXPECT_EQ(permanent.Cells(1, 1), QStringLiteral("P0420"));
+    EXPECT_EQ(permanent.Cells(2, 1), QStringLiteral("System katalizatora (Bank 1) - wydajność poniżej progu "));
+    EXPECT_EQ(permanent.Cells(0, 2), QStringLiteral("$7E9h"));
+    EXPECT_EQ(permanent.Cells(2, 2), QStringLiteral("nieobsługiwane przez sterownik"));
+
+    tab.ListBoxUnits->setCurrentRow(1);
+    EXPECT_EQ(tab.EditUnitAddress->text(), QStringLiteral("$7E9h"));
+    EXPECT_EQ(tab.EditInfoTypes->text(), QStringLiteral("04 06 0A"));
+    EXPECT_EQ(tab.StringGridCalibrations->Cells(1, 1), QStringLiteral("DEADBEEF"));
+    EXPECT_EQ(tab.LabelInUseCounters->text(), QStringLiteral("nieobsługiwane przez sterownik"));
+    EXPECT_EQ(tab.StringGridInUse->rowCountWithHeader(), 1);
+
+    EXPECT_EQ(tab.LabelBatteryVoltage->text(), QStringLiteral("12,6 V"));
+    standIn->edit([](Elm327StandIn::Script &script) { script.battery = "11.9V"; });
+    click(tab.ButtonBatteryRefresh);
+    EXPECT_EQ(tab.LabelBatteryVoltage->text(), QStringLiteral("11,9 V"));
+
+    // Ticked for a car behind an adapter: the second page follows the first.
+    EXPECT_TRUE(workstation->raportForm().CheckBoxUnits->isChecked());
+    const QString path = folder.filePath(QStringLiteral("protokol.pdf"));
+    reportText();
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Strona 1 z 2")));
+    EXPECT_FALSE(pages[0].contains(QStringLiteral("DANE STEROWNIKÓW")));
+    const QString second = pages[1].simplified();
+    for (const QString &line :
+         {QStringLiteral("Strona 2 z 2"), QStringLiteral("DANE STEROWNIKÓW"),
+          QStringLiteral("Napięcie akumulatora: 11,9 V"), QStringLiteral("Sterownik: $7E8h"),
+          QStringLiteral("Nazwa: ECM-EngineControl"), QStringLiteral("KVD11B0204 1A2B3C4D"),
+          QStringLiteral("KVD11B0205ABC 00C0FFEE"),
+          QStringLiteral("P0420 - System katalizatora (Bank 1) - wydajność poniżej progu"),
+          QStringLiteral("Mianownik ogólny: 512, Cykle zapłonu: 2044"), QStringLiteral("0,023 za niski"),
+          QStringLiteral("Sterownik: $7E9h"), QStringLiteral("Nazwa: TCM-TransmissionCtl"),
+          QStringLiteral("TCM5HP19-0815 DEADBEEF"), QStringLiteral("Przyrząd użyty do badania: ELM327 v1.5")})
+        EXPECT_TRUE(second.contains(line)) << line.toStdString() << "\nin: " << second.toStdString();
+
+    // Unticked, the report is its one page again.
+    workstation->raportForm().CheckBoxUnits->setChecked(false);
+    EXPECT_FALSE(reportText().contains(QStringLiteral("DANE STEROWNIKÓW")));
+    EXPECT_FALSE(workstation->raportForm().reportData().IncludeUnits);
 }

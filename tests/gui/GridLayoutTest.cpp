@@ -69,7 +69,7 @@ TEST_F(GridLayoutTest, TheSensorGridDrawsItsTextsAtTheCellCornerTheOtherGridsAsQ
 TEST_F(GridLayoutTest, EveryGridHeaderIsOneRowHigh)
 {
     const QList<StringGrid *> grids = main().findChildren<StringGrid *>();
-    ASSERT_EQ(grids.size(), 8);
+    ASSERT_EQ(grids.size(), 11);
     for (StringGrid *grid : grids) {
         const int rowHeight = grid->verticalHeader()->defaultSectionSize();
         EXPECT_TRUE(rowHeight == 17 || rowHeight == 20) << grid->objectName().toStdString();

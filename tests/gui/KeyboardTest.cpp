@@ -86,10 +86,12 @@ TEST_F(KeyboardTest, TheMainWorkflowNeedsNoMouse)
         EXPECT_EQ(main().Pages->currentIndex(), tab);
     }
     press(Qt::Key_Tab, Qt::ControlModifier); // over the hidden debug log to the tabs after it
+    EXPECT_EQ(main().Pages->currentWidget(), main().TabUnits);
+    press(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(main().Pages->currentWidget(), main().TabMonitorTests);
     press(Qt::Key_Tab, Qt::ControlModifier); // past the last visible tab nothing moves
     EXPECT_EQ(main().Pages->currentWidget(), main().TabMonitorTests);
-    for (int tab = 7; tab >= 1; --tab)
+    for (int tab = 8; tab >= 1; --tab)
         press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(main().Pages->currentWidget(), main().TabDTC);
 

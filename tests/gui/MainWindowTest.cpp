@@ -29,9 +29,10 @@ TEST_F(MainWindowTest, MainWindowStartsOnTheMainTabWithItsTexts)
                                QStringLiteral("Zamrożone ramki"), QStringLiteral("Czujniki"),
                                QStringLiteral("Monitory"),        QStringLiteral("Wykresy"),
                                QStringLiteral("Przyspieszenie"),  QStringLiteral("Hamownia"),
-                               QStringLiteral("DebugLog"),        QStringLiteral("Testy monitorów")};
-    ASSERT_EQ(main().Pages->count(), 10);
-    for (int index = 0; index < 10; ++index)
+                               QStringLiteral("DebugLog"),        QStringLiteral("Sterowniki"),
+                               QStringLiteral("Testy monitorów")};
+    ASSERT_EQ(main().Pages->count(), 11);
+    for (int index = 0; index < 11; ++index)
         EXPECT_EQ(main().Pages->tabText(index), captions[index]);
     EXPECT_EQ(main().Pages->tabToolTip(1), QStringLiteral("Odczytywanie i kasowanie kodów błędów"));
     EXPECT_EQ(main().Pages->tabToolTip(4), QStringLiteral("Odczyt stanu monitorów diagnostycznych."));
@@ -88,7 +89,7 @@ TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint
     Workstation late(env.platform, nullptr, Workstation::Start::PaintFirst);
     TMainForm &form = late.mainForm();
     ASSERT_FALSE(form.otherTabsBuilt());
-    ASSERT_EQ(form.Pages->count(), 10);
+    ASSERT_EQ(form.Pages->count(), 11);
     EXPECT_EQ(form.Pages->tabText(3), QStringLiteral("Czujniki"));
     EXPECT_FALSE(form.Pages->isTabVisible(8));
 
@@ -97,9 +98,10 @@ TEST_F(MainWindowTest, APaintFirstStartBuildsTheOtherTabsRightAfterTheFirstPaint
     form.repaint();
     QCoreApplication::processEvents();
     ASSERT_TRUE(form.otherTabsBuilt());
-    const QWidget *pages[] = {form.TabMain, form.TabDTC,   form.TabFreeze, form.TabSensors, form.TabMonitors,
-                              form.TabPlot, form.TabAccel, form.TabDyno,   form.TabDebug,   form.TabMonitorTests};
-    for (int index = 0; index < 10; ++index)
+    const QWidget *pages[] = {form.TabMain,     form.TabDTC,   form.TabFreeze,      form.TabSensors,
+                              form.TabMonitors, form.TabPlot,  form.TabAccel,       form.TabDyno,
+                              form.TabDebug,    form.TabUnits, form.TabMonitorTests};
+    for (int index = 0; index < 11; ++index)
         EXPECT_EQ(form.Pages->widget(index), pages[index]) << index;
     EXPECT_EQ(form.Pages->widget(1)->objectName(), QStringLiteral("TabDTC"));
     EXPECT_EQ(form.Pages->tabToolTip(1), QStringLiteral("Odczytywanie i kasowanie kodów błędów"));
@@ -177,9 +179,11 @@ TEST_F(MainWindowTest, EveryTabCarriesItsHintTheDebugTabNone)
                             QString(),
                             QString(),
                             QString(),
+                            QStringLiteral("Dane sterowników: nazwy, kalibracje, wskaźniki wykonania monitorów, kody "
+                                           "stałe, napięcie akumulatora."),
                             QStringLiteral("Wyniki testów wykonywanych przez sterowniki pojazdu (tryb 06).")};
-    ASSERT_EQ(main().Pages->count(), 10);
-    for (int index = 0; index < 10; ++index) {
+    ASSERT_EQ(main().Pages->count(), 11);
+    for (int index = 0; index < 11; ++index) {
         EXPECT_EQ(main().Pages->tabToolTip(index), hints[index]) << index;
         EXPECT_EQ(main().Pages->widget(index)->statusTip(), hints[index]) << index;
     }

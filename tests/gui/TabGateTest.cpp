@@ -61,7 +61,7 @@ TEST_F(TabGateTest, TheDebugTabCannotBeReached)
     ASSERT_EQ(currentPage(), main().TabDyno);
     // The keys pass over it to the tabs after it, and back.
     QTest::keyClick(main().Pages->tabBar(), Qt::Key_Right);
-    EXPECT_EQ(currentPage(), main().TabMonitorTests);
+    EXPECT_EQ(currentPage(), main().TabUnits);
     QTest::keyClick(main().Pages, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(currentPage(), main().TabDyno);
     const int debugTab = main().Pages->indexOf(main().TabDebug);

@@ -115,6 +115,7 @@ private:
     int pageTop() const { return m_g.frameTop + m_g.gap; }
     int linesPerPage() const;
     void ensureRoom(int lines);
+    void nextPage();
     void finishPage();
     void pageHeader();
 
@@ -125,6 +126,9 @@ private:
     void faultMemory();
     void monitors();
     void remarks();
+    void units();
+    void unit(const ReportUnit &unit, int valueX);
+    void inUse(const ReportUnit &unit);
 
     ReportCanvas &m_canvas;
     const ReportData &m_report;
@@ -209,6 +213,11 @@ void ReportPage::ensureRoom(int lines)
     const int lowestBottom = m_footerY - m_g.mmY - m_g.gap;
     if (m_y + (lines - 1) * step() + m_h <= lowestBottom || m_y <= pageTop())
         return;
+    nextPage();
+}
+
+void ReportPage::nextPage()
+{
     const ReportFont font = m_font;
     finishPage();
     m_canvas.newPage();
@@ -360,6 +369,80 @@ void ReportPage::remarks()
         row({{m_g.textLeft, line, false}}, step());
 }
 
+// The control units' page, after the remarks on a page of its own: the battery voltage, then unit by
+// unit its name, calibrations, permanent codes and in-use ratios.
+void ReportPage::units()
+{
+    nextPage();
+    const ReportUnitsPage &page = m_report.Units;
+    setBold(true);
+    centred(LoadMessage(PUnits));
+    m_y += step();
+    rule();
+    m_y += m_g.gap;
+    const int x = m_g.textLeft;
+    const int valueX = x + widestBold({label(SBattery), label(SUnitNameLabel)});
+    row({{x, label(SBattery), true}, {valueX, page.BatteryVoltage, false}}, step() + m_g.gap);
+    if (!page.Failure.isEmpty())
+        row({{x, page.Failure, false}}, step() + m_g.gap);
+    for (const ReportUnit &printed : page.Units)
+        unit(printed, valueX);
+}
+
+void ReportPage::unit(const ReportUnit &printed, int valueX)
+{
+    const int x = m_g.textLeft;
+    const int indent = x + 5 * m_g.mmX;
+    m_font.bold = true;
+    setUnderline(true);
+    row({{x, label(PUnit) + printed.Address, true}}, 0);
+    setUnderline(false);
+    m_y += step() + m_g.gap;
+    row({{x, label(SUnitNameLabel), true}, {valueX, printed.Name, false}}, step());
+
+    row({{x, LoadMessage(PCalibrations) + u':', true}}, step());
+    const int cvnX = x + m_g.rightColumnOffset;
+    for (const CalibrationRow &calibration : printed.Calibrations)
+        row({{indent, calibration.id, false, cvnX - m_g.mmX}, {cvnX, calibration.cvn, false}}, step());
+
+    row({{x, LoadMessage(PPermanent) + u':', true}}, step());
+    for (const QString &line : printed.PermanentLines)
+        row({{indent, line, false}}, step());
+
+    row({{x, LoadMessage(PInUse) + u':', true}}, step());
+    row({{indent, printed.InUseCounters, false}}, step());
+    inUse(printed);
+    m_y += m_g.gap;
+    rule();
+    m_y += m_g.gap;
+}
+
+// The in-use ratios as a table: the monitor, then its counters, ratio and note in columns as wide
+// as their headings.
+void ReportPage::inUse(const ReportUnit &printed)
+{
+    if (printed.InUse.empty())
+        return;
+    const int monitorX = m_g.textLeft + 5 * m_g.mmX;
+    const int completionsX = m_g.textLeft + m_g.rightColumnOffset - 15 * m_g.mmX;
+    const int space = 3 * m_g.mmX;
+    const int conditionsX = completionsX + widestBold({LoadMessage(SIptCompletions)}) + space;
+    const int ratioX = conditionsX + widestBold({LoadMessage(SIptConditions)}) + space;
+    const int noteX = ratioX + widestBold({LoadMessage(SIptRatio)}) + space;
+    row({{monitorX, LoadMessage(SIptMonitor), true, completionsX - m_g.mmX},
+         {completionsX, LoadMessage(SIptCompletions), true, conditionsX - m_g.mmX},
+         {conditionsX, LoadMessage(SIptConditions), true, ratioX - m_g.mmX},
+         {ratioX, LoadMessage(SIptRatio), true, noteX - m_g.mmX}},
+        step());
+    for (const InUseRow &monitor : printed.InUse)
+        row({{monitorX, monitor.monitor, false, completionsX - m_g.mmX},
+             {completionsX, monitor.completions, false, conditionsX - m_g.mmX},
+             {conditionsX, monitor.conditions, false, ratioX - m_g.mmX},
+             {ratioX, monitor.ratio, false, noteX - m_g.mmX},
+             {noteX, monitor.note, true}},
+            step());
+}
+
 // The footer naming the instrument, its rule, and the frame around the page.
 void ReportPage::finishPage()
 {
@@ -421,6 +504,8 @@ void ReportPage::layOut()
     faultMemory();
     monitors();
     remarks();
+    if (m_report.IncludeUnits)
+        units();
     finishPage();
 }
 

@@ -8,7 +8,8 @@ class ReportCanvas;
 
 // Prints the inspection report on canvas, in the printer's device pixels: title, workshop,
 // vehicle, results, fault memory, monitors and the remarks (one text a line), then the footer
-// naming the instrument and the frame. Whatever would reach the footer continues on further
+// naming the instrument and the frame; with IncludeUnits the control units' data follows on a
+// page of its own. Whatever would reach the footer continues on further
 // pages, each with its own footer and frame, and with the registration number and "page N of M"
 // above the frame when there is more than one. A text wider than its column wraps at a blank, its
 // continuation starting in the same column, even over pages. False when the printer could not be

@@ -48,7 +48,6 @@ const QString kPending = QStringLiteral("UsterkiOczekujace");
 const QString kStored = QStringLiteral("UsterkiZarejestrowane");
 const QString kRemarks = QStringLiteral("Uwagi");
 const QString kDigest = QStringLiteral("SumaKontrolna");
-
 QString indexPath(const QString &directory)
 {
     return QDir(directory).filePath(QString::fromLatin1(kReportArchiveIndex));
@@ -78,6 +77,87 @@ void fill(std::array<QString, N> &texts, const QString &value)
     const QStringList list = value.split(u'\n');
     for (std::size_t i = 0; i < N; ++i)
         texts[i] = list.value(qsizetype(i));
+}
+
+// The control units' page, when it was printed: its voltage and failure, then each unit under
+// "Sterownik<n>" and a key of its own.
+const QString kUnitsPage = QStringLiteral("DaneSterownikow");
+const QString kBattery = QStringLiteral("NapiecieAkumulatora");
+const QString kUnitsFailure = QStringLiteral("SterownikiBlad");
+const QString kUnitCount = QStringLiteral("Sterowniki");
+
+QString unitKey(std::size_t index, const char *what)
+{
+    return QStringLiteral("Sterownik%1%2").arg(index + 1).arg(QLatin1String(what));
+}
+
+// Rows of cells, a line a row and a tab between cells.
+template <class Rows, class Cells>
+QString table(const Rows &rows, Cells cells)
+{
+    QStringList lines;
+    for (const auto &row : rows)
+        lines << cells(row).join(u'\t');
+    return lines.join(u'\n');
+}
+
+std::vector<QStringList> rowsOf(const QString &text, qsizetype cells)
+{
+    std::vector<QStringList> rows;
+    for (const QString &line : lines(text)) {
+        QStringList row = line.split(u'\t');
+        while (row.size() < cells)
+            row << QString();
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void appendUnits(QList<std::pair<QString, QString>> &values, const ReportData &data)
+{
+    if (!data.IncludeUnits)
+        return;
+    const ReportUnitsPage &page = data.Units;
+    values.append({kUnitsPage, QStringLiteral("1")});
+    values.append({kBattery, page.BatteryVoltage});
+    values.append({kUnitsFailure, page.Failure});
+    values.append({kUnitCount, QString::number(page.Units.size())});
+    for (std::size_t i = 0; i < page.Units.size(); ++i) {
+        const ReportUnit &unit = page.Units[i];
+        values.append({unitKey(i, "Adres"), unit.Address});
+        values.append({unitKey(i, "Nazwa"), unit.Name});
+        values.append({unitKey(i, "Kalibracje"), table(unit.Calibrations, [](const CalibrationRow &row) {
+                           return QStringList{row.id, row.cvn};
+                       })});
+        values.append({unitKey(i, "KodyStale"), joined(unit.PermanentLines)});
+        values.append({unitKey(i, "Liczniki"), unit.InUseCounters});
+        values.append({unitKey(i, "Monitory"), table(unit.InUse, [](const InUseRow &row) {
+                           return QStringList{row.monitor, row.completions, row.conditions, row.ratio, row.note};
+                       })});
+    }
+}
+
+void readUnits(const ArchiveIndexSection &values, ReportData &data)
+{
+    data.IncludeUnits = values.value(kUnitsPage) == u'1';
+    if (!data.IncludeUnits)
+        return;
+    ReportUnitsPage &page = data.Units;
+    page.BatteryVoltage = values.value(kBattery);
+    page.Failure = values.value(kUnitsFailure);
+    const int count = std::clamp(values.value(kUnitCount).toInt(), 0, 255);
+    for (int i = 0; i < count; ++i) {
+        ReportUnit unit;
+        unit.Address = values.value(unitKey(std::size_t(i), "Adres"));
+        unit.Name = values.value(unitKey(std::size_t(i), "Nazwa"));
+        for (const QStringList &row : rowsOf(values.value(unitKey(std::size_t(i), "Kalibracje")), 2))
+            unit.Calibrations.push_back({row[0], row[1]});
+        unit.PermanentLines = lines(values.value(unitKey(std::size_t(i), "KodyStale")));
+        unit.InUseCounters = values.value(unitKey(std::size_t(i), "Liczniki"));
+        for (const QStringList &row : rowsOf(values.value(unitKey(std::size_t(i), "Monitory")), 5))
+            unit.InUse.push_back({row[0], row[1], row[2], row[3], row[4]});
+        page.Units.push_back(unit);
+    }
 }
 
 } // namespace
@@ -126,6 +206,7 @@ bool RecordArchivedReport(const QString &directory, const QString &fileName, con
     values.append({kPending, joined(data.PendingLines)});
     values.append({kStored, joined(data.StoredLines)});
     values.append({kRemarks, joined(remarks)});
+    appendUnits(values, data);
     values.append({kDigest, ReportContentDigest(data, remarks)});
     return AppendArchiveIndex(indexPath(directory), groupOf(fileName), values);
 }
@@ -175,6 +256,7 @@ QList<ArchivedReport> ListArchivedReports(const QString &directory)
             report.data.PendingLines = lines(values.value(kPending));
             report.data.StoredLines = lines(values.value(kStored));
             report.remarks = lines(values.value(kRemarks));
+            readUnits(values, report.data);
             report.digest = values.value(kDigest);
             report.hasData = true;
             report.registration = report.data.RegistrationNo;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/ProgramVersion.h"
+#include "core/report/ReportUnitsPage.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,10 @@ struct ReportData {
     QStringList PendingLines;
     QStringList StoredLines;
     QString SoftwareVersion = ProgramVersion; // the version the footer names
+
+    // The control units' page, printed after the first when IncludeUnits is set.
+    bool IncludeUnits = false;
+    ReportUnitsPage Units;
 
     // The connection's facts about its link: the interface, the answering module and the
     // protocol with the note printed after it.

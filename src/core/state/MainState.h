@@ -5,6 +5,7 @@
 #include "core/vehicle/VehicleLink.h"
 
 #include <memory>
+#include <optional>
 
 // The state of the main window that its tabs share: the connection, the run flags of the long
 // operations, the settings and the vehicle. The main window owns it; tabs talk to each other
@@ -22,6 +23,9 @@ struct MainState {
     AppSettings Settings;
     SensorSelection Selection;
     std::unique_ptr<VehicleLink> Vehicle;
+    // What the adapter measured on the diagnostic socket when the connection was made; nothing
+    // for the simulated vehicle, an unread measure, or no connection.
+    std::optional<double> BatteryVolts;
 
     // While one of these runs, the operator stays on its tab.
     bool holdsTab() const { return SensorLogActive || PlotRunning || AccelRunning || DynoRunning; }

@@ -44,6 +44,7 @@ public:
     bool SupportsPid(std::uint8_t pid) override { return m_current->SupportsPid(pid); }
     bool CarAnnouncesSupport() const override { return m_current->CarAnnouncesSupport(); }
     ServiceAnswers QueryService(const QByteArray &request) override { return m_current->QueryService(request); }
+    std::optional<double> ReadBatteryVoltage() override { return m_current->ReadBatteryVoltage(); }
     void SetEvents(LinkEvents events) override { m_current->SetEvents(std::move(events)); }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/MessageCatalogue.h"
 #include "core/settings/AppSettings.h"
+#include "core/units/BatteryVoltage.h"
 #include "core/vehicle/AdapterWait.h"
 #include "core/vehicle/ObdAnswer.h"
 #include "core/vehicle/ResponseCount.h"
@@ -547,6 +548,15 @@ ServiceAnswers Elm327Vehicle::QueryService(const QByteArray &request)
     if (!answers.ok && m_failure.isEmpty())
         m_failure = answers.failure;
     return answers;
+}
+
+std::optional<double> Elm327Vehicle::ReadBatteryVoltage()
+{
+    const ElmReply reply = command("ATRV", m_timeouts.replyMs);
+    for (const QString &line : reply.lines)
+        if (const std::optional<double> volts = BatteryVoltageIn(line))
+            return volts;
+    return std::nullopt;
 }
 
 std::optional<QString> Elm327Vehicle::ReadFreezeFrameCode()

@@ -74,6 +74,7 @@ public:
     bool SupportsPid(std::uint8_t pid) override;
     bool CarAnnouncesSupport() const override { return true; }
     ServiceAnswers QueryService(const QByteArray &request) override;
+    std::optional<double> ReadBatteryVoltage() override;
     void SetEvents(LinkEvents events) override
     {
         setDebugLog(std::move(events.debugLine));

@@ -215,33 +215,43 @@ std::optional<std::vector<std::optional<PidReply>>> MultiPidBytes(const ElmReply
     return values;
 }
 
+std::optional<QStringList> CodesOfAnswer(const QByteArray &answer, bool can)
+{
+    qsizetype end = answer.size();
+    if (can) {
+        const int count = answer.size() > 1 ? static_cast<std::uint8_t>(answer[1]) : -1;
+        end = 2 + 2 * qsizetype(count);
+        if (count < 0 || answer.size() < end)
+            return std::nullopt;
+    } else if ((answer.size() - 1) % 2 != 0) {
+        return std::nullopt;
+    }
+    QStringList codes;
+    for (qsizetype i = can ? 2 : 1; i + 1 < end; i += 2) {
+        const QString code = QString::fromLatin1(answer.mid(i, 2).toHex().toUpper());
+        if (code != QLatin1String("0000"))
+            codes << code;
+    }
+    return codes;
+}
+
 std::optional<QStringList> DtcCodes(const ElmReply &reply, ElmHeaders headers, std::uint8_t service,
                                     const std::vector<std::uint32_t> &required, QString *why)
 {
-    const bool can = headers != ElmHeaders::Legacy;
     const auto answers = UnitAnswers(reply, headers, service, required, why);
     if (!answers)
         return std::nullopt;
     QStringList codes;
     for (const auto &[unit, messages] : *answers) {
         for (const QByteArray &answer : messages) {
-            qsizetype end = answer.size();
-            if (can) {
-                const int count = answer.size() > 1 ? static_cast<std::uint8_t>(answer[1]) : -1;
-                end = 2 + 2 * qsizetype(count);
-                if (count < 0 || answer.size() < end) {
-                    say(why, broken(answer));
-                    return std::nullopt;
-                }
-            } else if ((answer.size() - 1) % 2 != 0) {
+            const std::optional<QStringList> found = CodesOfAnswer(answer, headers != ElmHeaders::Legacy);
+            if (!found) {
                 say(why, broken(answer));
                 return std::nullopt;
             }
-            for (qsizetype i = can ? 2 : 1; i + 1 < end; i += 2) {
-                const QString code = QString::fromLatin1(answer.mid(i, 2).toHex().toUpper());
-                if (code != QLatin1String("0000") && !codes.contains(code))
+            for (const QString &code : *found)
+                if (!codes.contains(code))
                     codes << code;
-            }
         }
     }
     return codes;

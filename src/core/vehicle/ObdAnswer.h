@@ -53,6 +53,11 @@ std::optional<PidReply> PidBytes(const ElmReply &reply, ElmHeaders headers, std:
 std::optional<std::vector<std::optional<PidReply>>>
 MultiPidBytes(const ElmReply &reply, ElmHeaders headers, const std::vector<PidRequest> &pids, QString *why = nullptr);
 
+// The raw codes of one answer to a code read (03 stored, 07 pending, 0A permanent), in order, "0000"
+// padding dropped: on CAN as many as its count byte (the second) says, which the answer must hold;
+// on the older protocols every pair after the service byte. Nothing when the answer is broken.
+std::optional<QStringList> CodesOfAnswer(const QByteArray &answer, bool can);
+
 // The raw codes of a code read (service 0x03 stored, 0x07 pending) of every unit, each code once,
 // in unit order; "0000" padding is dropped. On CAN the answer carries the number of codes in its
 // second byte; the older protocols answer "no codes" with a message of 0000 codes. Every required

@@ -2,6 +2,7 @@
 
 #include "core/platform/Clock.h"
 #include "core/vehicle/SimulatedServiceData.h"
+#include "core/vehicle/SimulatedVehicleData.h"
 
 SimulatedVehicle::SimulatedVehicle(Clock &clock, SimRandom &random) : m_clock(clock), m_random(random)
 {
@@ -25,4 +26,9 @@ ServiceAnswers SimulatedVehicle::QueryService(const QByteArray &request)
     answers.ok = true;
     answers.units.push_back(SimulatedServiceData::Answer(request));
     return answers;
+}
+
+std::optional<double> SimulatedVehicle::ReadBatteryVoltage()
+{
+    return SimulatedVehicleData::kBatteryVolts;
 }

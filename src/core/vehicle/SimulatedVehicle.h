@@ -18,6 +18,7 @@ public:
 
     PidReply QueryPid(std::uint8_t pid, PidMode mode, int byteCount) override;
     ServiceAnswers QueryService(const QByteArray &request) override;
+    std::optional<double> ReadBatteryVoltage() override;
 
 private:
     Clock &m_clock;

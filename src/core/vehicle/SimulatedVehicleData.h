@@ -22,6 +22,7 @@ inline constexpr int kStoredCodeCount = 6;
 inline constexpr std::uint8_t kObdStandard = 6; // EOBD (Europa)
 inline const QString kVin = QStringLiteral("YV1LS5596P2123456");
 inline const QString kFreezeFrameCode = QStringLiteral("0103");
+inline constexpr double kBatteryVolts = 12.4; // the adapter's measure at the diagnostic socket
 
 // The fault memory the inspection report lists; it differs from the one the fault-code tab reads.
 QStringList ReportStoredCodes();

@@ -148,6 +148,10 @@ public:
     // unit; a link without such services answers that it failed, with no reason.
     virtual ServiceAnswers QueryService(const QByteArray & /*request*/) { return {}; }
 
+    // The voltage at the diagnostic socket (the car's battery) as the adapter measures it, in
+    // volts; nothing when the link has no such measure or it could not be read.
+    virtual std::optional<double> ReadBatteryVoltage() { return std::nullopt; }
+
     // Whether the vehicle says it supports a PID of current data (its support bitmap); a link
     // that cannot tell says no.
     virtual bool SupportsPid(std::uint8_t /*pid*/) { return false; }

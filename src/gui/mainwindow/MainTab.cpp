@@ -5,6 +5,8 @@
 #include "core/livedata/PidStatusTexts.h"
 #include "core/platform/AdapterFactory.h"
 #include "core/platform/Clock.h"
+#include "core/platform/LocaleFacts.h"
+#include "core/units/BatteryVoltage.h"
 #include "core/vehicle/ChosenVehicle.h"
 #include "gui/mainwindow/HeldCloseRequest.h"
 #include "gui/mainwindow/MainTabPage.h"
@@ -163,9 +165,16 @@ bool MainTab::makeConnection(const QString &port)
     } steps[] = {{&VehicleLink::DetectInterface, 0},
                  {&VehicleLink::ConfigureInterface, SIfaceConfigured},
                  {&VehicleLink::ContactVehicle, SVehCommOK}};
+    // Once the adapter is set up it measures the battery; a car that does not answer on a low
+    // battery is said to have its ignition off or its battery flat.
+    const QChar decimal = m_context.platform.locale.decimalSeparator();
+    std::optional<double> &volts = m_context.state.BatteryVolts;
+    volts.reset();
     for (const auto &entry : steps) {
-        const LinkStep result = (m_vehicle.*entry.step)();
+        LinkStep result = (m_vehicle.*entry.step)();
         if (!result.ok) {
+            if (entry.step == &VehicleLink::ContactVehicle)
+                result.line = NoAnswerLine(result.line, volts, decimal);
             log(result.line);
             m_vehicle.Close();
             log(portLine(port, SClosed));
@@ -173,6 +182,12 @@ bool MainTab::makeConnection(const QString &port)
             return false;
         }
         log(entry.doneMessage != 0 ? LoadMessage(entry.doneMessage) : result.line);
+        if (adapter && entry.step == &VehicleLink::ConfigureInterface) {
+            // An adapter that has no measure of its own adds no line.
+            volts = m_vehicle.ReadBatteryVoltage();
+            if (volts)
+                log(BatteryLine(volts, decimal));
+        }
     }
     return true;
 }
@@ -204,6 +219,7 @@ void MainTab::disconnectBranch(const QString &port)
 {
     // Cleared first, so that running loops end at their next check.
     m_context.state.Connected = false;
+    m_context.state.BatteryVolts.reset();
 
     // The pauses block without pumping messages, so no handler runs in between; the log is
     // repainted directly so that the operator still sees each step.
@@ -255,6 +271,7 @@ void MainTab::adapterLost()
         return;
     MainState &state = m_context.state;
     state.Connected = false;
+    state.BatteryVolts.reset();
     // The live loop has ended or ends at its next check; the next "Start" starts it afresh.
     state.SensorsRunning = false;
     const QString port = linkName();

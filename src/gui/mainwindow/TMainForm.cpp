@@ -35,6 +35,8 @@
 #include "gui/platform/Platform.h"
 #include "gui/report/TFormRaport.h"
 #include "gui/state/TabContext.h"
+#include "gui/units/UnitsTab.h"
+#include "gui/units/UnitsTabPage.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/FocusRing.h"
 #include "gui/widgets/Mnemonics.h"
@@ -166,7 +168,7 @@ struct TabCaption {
 
 // The tabs in their order: the object name of the page, the caption and the hint. The tabs added
 // to the workstation later come after the debug log, so that no tab changes its place.
-std::array<TabCaption, 10> tabCaptions()
+std::array<TabCaption, 11> tabCaptions()
 {
     return {{
         {"TabMain", TMainForm::tr("Główna"), TMainForm::tr("Główny ekran programu.")},
@@ -178,6 +180,9 @@ std::array<TabCaption, 10> tabCaptions()
         {"TabAccel", TMainForm::tr("Przyspieszenie"), QString()},
         {"TabDyno", TMainForm::tr("Hamownia"), QString()},
         {"TabDebug", TMainForm::tr("DebugLog"), QString()},
+        {"TabUnits", TMainForm::tr("Sterowniki"),
+         TMainForm::tr("Dane sterowników: nazwy, kalibracje, wskaźniki wykonania monitorów, kody stałe, napięcie "
+                       "akumulatora.")},
         {"TabMonitorTests", TMainForm::tr("Testy monitorów"),
          TMainForm::tr("Wyniki testów wykonywanych przez sterowniki pojazdu (tryb 06).")},
     }};
@@ -193,7 +198,8 @@ void nameTab(PageControl &pages, int index, QWidget *page, const TabCaption &tab
 }
 
 constexpr int kDebugTabIndex = 8;
-constexpr int kMonitorTestsTabIndex = 9;
+constexpr int kUnitsTabIndex = 9;
+constexpr int kMonitorTestsTabIndex = 10;
 
 } // namespace
 
@@ -233,12 +239,18 @@ std::unique_ptr<TMainForm::OtherTabs> TMainForm::buildOtherTabs()
     TabPlot = new PlotTabPage;
     TabAccel = new AccelTabPage;
     TabDyno = new DynoTabPage;
+    TabUnits = new UnitsTabPage;
     TabMonitorTests = new MonitorTestsTabPage;
     // Each page in the place of its tab: the debug log's place is taken already.
-    const std::pair<int, QWidget *> pages[] = {{1, TabDTC},     {2, TabFreeze},
-                                               {3, TabSensors}, {4, TabMonitors},
-                                               {5, TabPlot},    {6, TabAccel},
-                                               {7, TabDyno},    {kMonitorTestsTabIndex, TabMonitorTests}};
+    const std::pair<int, QWidget *> pages[] = {{1, TabDTC},
+                                               {2, TabFreeze},
+                                               {3, TabSensors},
+                                               {4, TabMonitors},
+                                               {5, TabPlot},
+                                               {6, TabAccel},
+                                               {7, TabDyno},
+                                               {kUnitsTabIndex, TabUnits},
+                                               {kMonitorTestsTabIndex, TabMonitorTests}};
     const auto captions = tabCaptions();
     for (const auto &[index, page] : pages) {
         QWidget *standIn = Pages->widget(index);
@@ -257,6 +269,7 @@ std::unique_ptr<TMainForm::OtherTabs> TMainForm::buildOtherTabs()
         *new PlotTab(*m_tabContext, *TabPlot),
         *new AccelTab(*m_tabContext, *TabAccel),
         *new DynoTab(*m_tabContext, *TabDyno),
+        *new UnitsTab(*m_tabContext, *TabUnits),
         *new MonitorTestsTab(*m_tabContext, *TabMonitorTests),
     });
     // After a clear the main tab asks the vehicle again, so the two tabs never disagree.
@@ -277,8 +290,13 @@ void TMainForm::connectMainTab()
     // The settings stay as they are while a connection is up.
     connect(m_mainTab, &MainTab::connectedShown, this,
             [this](bool connected) { MnuUstawienia->menuAction()->setEnabled(!connected); });
-    connect(m_mainTab, &MainTab::linkIdentified, this,
-            [this](const LinkIdentity &identity) { raportForm().reportData().setLink(identity); });
+    connect(m_mainTab, &MainTab::linkIdentified, this, [this](const LinkIdentity &identity) {
+        raportForm().reportData().setLink(identity);
+        raportForm().setUnitsPageDefault(m_vehicle->adapterChosen());
+        // Tabs built later show the connection's battery voltage when they are built.
+        if (otherTabsBuilt())
+            unitsTab().ShowConnectionBattery();
+    });
     connect(m_mainTab, &MainTab::disconnected, this, &TMainForm::ResetAllTabs);
     // After a lost link the operator is back where "Połącz" is: the tab gate lets no one leave
     // another tab without a connection.
@@ -332,6 +350,7 @@ void TMainForm::resetOtherTabs(OtherTabs &tabs)
     MemoDebugLog->reset();
     tabs.accel.ResetAccelTab();
     tabs.dyno.ResetDynoTab();
+    tabs.units.ResetUnitsTab();
     tabs.monitorTests.ResetMonitorTestsTab();
 }
 

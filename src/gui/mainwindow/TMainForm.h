@@ -38,6 +38,8 @@ class TComPort;
 class TFormRaport;
 class TSetupForm;
 class TWaitForm;
+class UnitsTab;
+class UnitsTabPage;
 struct Platform;
 struct TabContext;
 
@@ -73,6 +75,7 @@ public:
     PlotTab &plotTab() { return m_otherTabs.get().plot; }
     AccelTab &accelTab() { return m_otherTabs.get().accel; }
     DynoTab &dynoTab() { return m_otherTabs.get().dyno; }
+    UnitsTab &unitsTab() { return m_otherTabs.get().units; }
     MonitorTestsTab &monitorTestsTab() { return m_otherTabs.get().monitorTests; }
 
     // The dialogs, shown modally (the wait notice without waiting); alive until the program ends.
@@ -110,6 +113,7 @@ private:
         PlotTab &plot;
         AccelTab &accel;
         DynoTab &dyno;
+        UnitsTab &units;
         MonitorTestsTab &monitorTests;
     };
 
@@ -149,6 +153,7 @@ public:
     AccelTabPage *TabAccel = nullptr;
     DynoTabPage *TabDyno = nullptr;
     QWidget *TabDebug = nullptr;
+    UnitsTabPage *TabUnits = nullptr; // after the debug log
     MonitorTestsTabPage *TabMonitorTests = nullptr;
     QLabel *Label9 = nullptr;
     DebugLogMemo *MemoDebugLog = nullptr;

@@ -5,6 +5,7 @@
 #include "core/report/AssembleReportData.h"
 #include "core/report/PrintReport.h"
 #include "core/report/ReportVehicleFacts.h"
+#include "core/units/ControlUnits.h"
 #include "gui/mainwindow/TWaitForm.h"
 #include "gui/platform/GuiDialogs.h"
 #include "gui/report/PrinterCanvas.h"
@@ -15,6 +16,7 @@
 #include "gui/widgets/BusyCursor.h"
 #include "gui/widgets/Controls.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,12 +67,16 @@ TFormRaport::TFormRaport(TabContext &context, TWaitForm &waitForm, QWidget *pare
     ButtonPrint = makeButton(GroupBox1, "ButtonPrint", tr("Drukuj protokół"), QRect(14, 336, 139, 25));
     Button1 = makeButton(GroupBox1, "Button1", tr("Anuluj"), QRect(448, 336, 75, 25));
     ButtonPreview = makeButton(GroupBox1, "ButtonPreview", tr("Podgląd"), QRect(161, 336, 75, 25));
+    CheckBoxUnits =
+        placed(new QCheckBox(tr("Dołącz dane sterowników"), GroupBox1), "CheckBoxUnits", QRect(246, 340, 196, 17));
+    setHint(CheckBoxUnits, tr("Drukuje na drugiej stronie dane sterowników: nazwy, kalibracje, kody stałe, "
+                              "napięcie akumulatora i wskaźniki wykonania monitorów."));
     // Enter in the fields moves between them, so no button is pressed by it.
     for (QPushButton *button : {ButtonPrint, Button1, ButtonPreview})
         button->setAutoDefault(false);
 
-    const std::initializer_list<QWidget *> tabOrder{Edit1, Edit2, Edit3,       Edit4,         Edit5,
-                                                    Edit6, Memo,  ButtonPrint, ButtonPreview, Button1};
+    const std::initializer_list<QWidget *> tabOrder{Edit1, Edit2,       Edit3,         Edit4,         Edit5,  Edit6,
+                                                    Memo,  ButtonPrint, ButtonPreview, CheckBoxUnits, Button1};
     for (auto next = tabOrder.begin() + 1; next != tabOrder.end(); ++next)
         setTabOrder(*(next - 1), *next);
 
@@ -97,6 +103,11 @@ QPrinter &TFormRaport::printer()
         PrepareReportPrinter(*m_printer);
     }
     return *m_printer;
+}
+
+void TFormRaport::setUnitsPageDefault(bool throughAdapter)
+{
+    CheckBoxUnits->setChecked(throughAdapter);
 }
 
 void TFormRaport::Button1Click()
@@ -134,6 +145,13 @@ void TFormRaport::prepareReport()
     showWaitNotice();
     const ReportVehicleFacts facts = ReadReportVehicleFacts(*m_context.state.Vehicle);
     AssembleReportData(m_reportData, facts, m_context.pidReader, m_context.platform.clock);
+    m_reportData.IncludeUnits = CheckBoxUnits->isChecked();
+    m_reportData.Units = {};
+    if (m_reportData.IncludeUnits) {
+        VehicleLink &vehicle = *m_context.state.Vehicle;
+        m_reportData.Units = AssembleUnitsPage(ReadControlUnits(vehicle), vehicle.CodeOrigin(),
+                                               m_context.platform.locale.decimalSeparator());
+    }
     m_waitForm.close();
 }
 

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +38,9 @@ public:
     // "Podgląd": the report assembled and shown in a print preview, from where it can be printed
     // as it is shown; the dialog stays open unless it was printed.
     void ButtonPreviewClick();
+    // Whether the control units' page is printed unless the operator says otherwise: for a car
+    // behind an adapter, not for the simulated vehicle. Set at each connection.
+    void setUnitsPageDefault(bool throughAdapter);
 
     QGroupBox *GroupBox1 = nullptr;
     QGroupBox *GroupBox2 = nullptr;
@@ -57,6 +61,7 @@ public:
     QPushButton *ButtonPrint = nullptr;
     QPushButton *Button1 = nullptr;
     QPushButton *ButtonPreview = nullptr;
+    QCheckBox *CheckBoxUnits = nullptr; // "Dołącz dane sterowników": the second page
 
 private:
     void showWaitNotice();

@@ -83,6 +83,34 @@ void addMonitorTests(Elm327StandIn::Unit &engine, bool can)
     a["06A5"] = {bytes("46A50B2400030000FFFFA50C2400030000FFFF")};
 }
 
+// The answers of an InfoType of vehicle information (09) holding count items: on CAN one answer
+// with the count after the InfoType; on the older protocols numbered messages of four bytes, and
+// the message count under the InfoType before it.
+void vehicleInformation(std::map<QByteArray, QList<QByteArray>> &answers, bool can, std::uint8_t infoType, int count,
+                        const QByteArray &items)
+{
+    const QByteArray request = "09" + QByteArray::number(infoType, 16).toUpper().rightJustified(2, '0');
+    const QByteArray prefix = QByteArray("\x49", 1) + char(infoType);
+    if (can) {
+        answers[request] = {prefix + char(count) + items};
+        return;
+    }
+    QList<QByteArray> messages;
+    for (qsizetype at = 0; at < items.size(); at += 4)
+        messages << prefix + char(at / 4 + 1) + items.mid(at, 4).leftJustified(4, '\0');
+    answers[request] = messages;
+    const QByteArray countRequest = "09" + QByteArray::number(infoType - 1, 16).toUpper().rightJustified(2, '0');
+    answers[countRequest] = {QByteArray("\x49", 1) + char(infoType - 1) + char(messages.size())};
+}
+
+QByteArray counters(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (const int value : values)
+        bytes.append(char(value >> 8)).append(char(value & 0xFF));
+    return bytes;
+}
+
 } // namespace
 
 Elm327StandIn::Script Elm327StandIn::DefaultScript()
@@ -136,7 +164,18 @@ Elm327StandIn::Script Elm327StandIn::ScriptFor(int protocol)
     }
     addMonitorTests(engine, can);
 
-    // The gearbox holds no codes, says so, and clears.
+    // Its identity: name, two calibrations with their numbers, the in-use counters of a petrol
+    // engine (the evaporative system seldom tested) and one permanent code.
+    a["0900"] = {can ? bytes("490055400000") : bytes("490001FFC00000")};
+    vehicleInformation(a, can, 0x0A, 1, QByteArray("ECM\0-EngineControl\0\0", 20));
+    vehicleInformation(a, can, 0x04, 2, QByteArray("KVD11B0204\0\0\0\0\0\0KVD11B0205ABC\0\0\0", 32));
+    vehicleInformation(a, can, 0x06, 2, bytes("1A2B3C4D00C0FFEE"));
+    vehicleInformation(a, can, 0x08, 16,
+                       counters({512, 2044, 120, 480, 118, 478, 130, 470, 128, 469, 60, 450, 0, 0, 9, 400}));
+    a["0A"] = {can ? bytes("4A010420") : bytes("4A042000000000")};
+
+    // The gearbox holds no codes, says so, and clears; it has a name and a calibration, and knows
+    // no permanent codes.
     Unit gearbox;
     gearbox.address = protocol == 6 ? 0x7E9 : protocol == 7 ? 0x18DAF118 : 0x18;
     gearbox.answers["0100"] = {bytes("410080000001")};
@@ -146,6 +185,11 @@ Elm327StandIn::Script Elm327StandIn::ScriptFor(int protocol)
     gearbox.answers["04"] = {bytes("44")};
     if (can)
         gearbox.answers["0600"] = {bytes("7F0612")}; // no monitor tests of its own
+    gearbox.answers["0900"] = {can ? bytes("490014400000") : bytes("4900013CC00000")};
+    vehicleInformation(gearbox.answers, can, 0x0A, 1, QByteArray("TCM\0-TransmissionCtl", 20));
+    vehicleInformation(gearbox.answers, can, 0x04, 1, QByteArray("TCM5HP19-0815\0\0\0", 16));
+    vehicleInformation(gearbox.answers, can, 0x06, 1, bytes("DEADBEEF"));
+    gearbox.answers["0A"] = {bytes("7F0A11")};
 
     Script script;
     script.protocol = protocol;
@@ -389,7 +433,7 @@ QList<QByteArray> Elm327StandIn::answerAt(const QByteArray &command, bool *promp
     if (command == "ATDP")
         return {"AUTO, " + protocolName(m_script.protocol)};
     if (command == "ATRV")
-        return {"12.6V"};
+        return {m_script.battery};
     const std::optional<Request> request = readRequest(command);
     if (!request)
         return {"?"};

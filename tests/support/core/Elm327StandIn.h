@@ -69,6 +69,7 @@ public:
         bool losesPrompt = false; // no '>' after the answers to OBD requests
         bool okToEverything = false; // a clone that answers "OK" to every AT command it does not need
         QByteArray noise; // stray bytes sent before every answer
+        QByteArray battery = "12.6V"; // the answer to ATRV
         QByteArray resetsOn; // a request that makes the adapter reset itself once ("LV RESET")
         int searchMs = 0; // how long the protocol search takes after "SEARCHING..."
         std::map<QByteArray, int> lateMs; // requests answered only this long after they came
@@ -95,7 +96,8 @@ public:
     // Where the program reaches it.
     enum class Serving { PseudoTerminal, Tcp };
 
-    // The vehicle of the full session: an engine unit (7E8) and a gearbox unit (7E9) on CAN.
+    // The vehicle of the full session: an engine unit (7E8) and a gearbox unit (7E9) on CAN, each
+    // with its vehicle information (09) and permanent codes (0A).
     static Script DefaultScript();
     // The same data for the given protocol (CAN 29 bit, ISO 9141-2).
     static Script ScriptFor(int protocol);

@@ -75,6 +75,7 @@ public:
     std::optional<QString> ReadFreezeFrameCode() override { return freezeFrameCode; }
     DtcOrigin CodeOrigin() const override { return origin; }
     bool CarAnnouncesSupport() const override { return announcesSupport; }
+    std::optional<double> ReadBatteryVoltage() override { return batteryVolts; }
     ServiceAnswers QueryService(const QByteArray &request) override
     {
         serviceRequests.push_back(request);
@@ -96,6 +97,7 @@ public:
     // The answers to service requests by their bytes; any other request fails without a reason.
     std::map<QByteArray, ServiceAnswers> services;
     std::vector<QByteArray> serviceRequests;
+    std::optional<double> batteryVolts; // none: the link has no such measure
 
     MonitorStatus status = SimulatedVehicleData::Status();
     std::optional<std::uint8_t> obdStandard = SimulatedVehicleData::kObdStandard;

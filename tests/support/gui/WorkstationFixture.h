@@ -11,6 +11,7 @@
 #include "gui/measure/DynoTabPage.h"
 #include "gui/measure/PlotTabPage.h"
 #include "gui/monitortests/MonitorTestsTabPage.h"
+#include "gui/units/UnitsTabPage.h"
 #include "gui/widgets/PageControl.h"
 #include "support/core/ScriptedVehicle.h"
 #include "support/gui/TestPlatform.h"
