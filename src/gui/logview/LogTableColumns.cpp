@@ -6,15 +6,14 @@
 
 #include <algorithm>
 
-LogTableColumns::LogTableColumns(QTableView &table) : QObject(&table), m_table(table)
+LogTableColumns::LogTableColumns(QTableView &table) : QObject(&table), m_table(table), m_viewport(table.viewport())
 {
-    m_table.viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 bool LogTableColumns::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_table.viewport() && event->type() == QEvent::Resize
-        && m_table.viewport()->width() != m_fittedWidth)
+    if (event->type() == QEvent::Resize && watched == m_viewport && m_viewport->width() != m_fittedWidth)
         fit();
     return QObject::eventFilter(watched, event);
 }

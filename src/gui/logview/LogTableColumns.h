@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QTableView;
+class QWidget;
 
 // The widths of the log table's columns: each as wide as its header and the rows on screen need,
 // and whatever the table has beyond that shared out among them, so that no header is cut and the
@@ -22,5 +23,8 @@ protected:
 
 private:
     QTableView &m_table;
+    // The table's viewport, kept so that the events it gets while the table is being destroyed
+    // never reach into the table.
+    QWidget *m_viewport;
     int m_fittedWidth = -1;
 };
