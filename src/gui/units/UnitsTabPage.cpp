@@ -72,7 +72,7 @@ UnitsTabPage::UnitsTabPage(QWidget *parent) : QWidget(parent)
     anchor(GroupBoxInUse, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
     LabelInUseCounters = placed(new QLabel(GroupBoxInUse), "LabelInUseCounters", QRect(12, 20, 498, 18));
     StringGridInUse = new StringGrid(GroupBoxInUse, "StringGridInUse", QRect(12, 40, 498, 108), InUseColumnCount, 10,
-                                     20, {220, 66, 60, 80, 60});
+                                     20, {200, 72, 62, 80, 72});
     anchor(LabelInUseCounters, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
     anchor(StringGridInUse, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
     setHint(StringGridInUse, tr("Ile razy każdy monitor zakończył test, wobec tego ile razy pojazd jeździł "
@@ -81,7 +81,7 @@ UnitsTabPage::UnitsTabPage(QWidget *parent) : QWidget(parent)
     GroupBoxPermanent = makeGroupBox(this, "GroupBoxPermanent", tr("  Kody stałe  "), QRect(255, 365, 522, 124));
     anchor(GroupBoxPermanent, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
     StringGridPermanent = new StringGrid(GroupBoxPermanent, "StringGridPermanent", QRect(12, 22, 498, 90),
-                                         PermanentColumnCount, 4, 20, {60, 55, 380});
+                                         PermanentColumnCount, 4, 20, {72, 76, 347});
     setHint(StringGridPermanent, tr("Kody stałe wszystkich sterowników: kasuje je tylko sam sterownik, gdy jego "
                                     "monitor znów przejdzie test, nigdy kasowanie kodów błędów."));
     anchor(StringGridPermanent, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
