@@ -2336,8 +2336,8 @@ Unspecified error</translation>
         <translation>Printed reports</translation>
     </message>
     <message>
-        <source>Raporty od najnowszego; dwuklik pokazuje raport w podglądzie wydruku.</source>
-        <translation>Reports, newest first; a double click shows a report in the print preview.</translation>
+        <source>Raporty od najnowszego; dwuklik lub Enter pokazuje raport w podglądzie wydruku.</source>
+        <translation>Reports, newest first; a double click or Enter shows a report in the print preview.</translation>
     </message>
     <message>
         <source>Podgląd</source>

@@ -36,7 +36,7 @@ ReportArchiveWindow::ReportArchiveWindow(Platform &platform, const QString &dire
     ListArchiwum->setRootIsDecorated(false);
     ListArchiwum->setUniformRowHeights(true);
     ListArchiwum->setAccessibleName(tr("Wydrukowane raporty"));
-    setHint(ListArchiwum, tr("Raporty od najnowszego; dwuklik pokazuje raport w podglądzie wydruku."));
+    setHint(ListArchiwum, tr("Raporty od najnowszego; dwuklik lub Enter pokazuje raport w podglądzie wydruku."));
     ListArchiwum->setAccessibleDescription(ListArchiwum->toolTip());
     layout->addWidget(ListArchiwum, 1);
 
