@@ -3,6 +3,7 @@
 #include "core/livedata/ExtendedPidTable.h"
 #include "core/livedata/FormatFixed.h"
 #include "core/livedata/PidStatusTexts.h"
+#include "core/text/HexByte.h"
 
 #include <QStringList>
 
@@ -93,7 +94,7 @@ QString rawBytes(const PidReply &reply)
 {
     QStringList pairs;
     for (int i = 0; i < reply.count; ++i)
-        pairs << QStringLiteral("%1").arg(reply.bytes[std::size_t(i)], 2, 16, QChar(u'0')).toUpper();
+        pairs << HexByte(reply.bytes[std::size_t(i)]);
     return pairs.join(u' ');
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/livedata/Windows1250.h"
 #include "core/platform/LogFiles.h"
+#include "core/text/HexByte.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,11 +11,6 @@
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
-
-QString hexPid(std::uint8_t pid)
-{
-    return QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper();
-}
 
 } // namespace
 
@@ -63,7 +59,7 @@ bool SensorLog::start(std::unique_ptr<QIODevice> device, const QList<std::uint8_
     m_complete = 0;
     QString header = QStringLiteral("Ulmora Log,");
     for (std::uint8_t pid : pids)
-        header += hexPid(pid) + u',';
+        header += HexByte(pid) + u',';
     if (write(header + kLineEnd))
         return true;
     close();

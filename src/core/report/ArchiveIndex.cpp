@@ -1,5 +1,7 @@
 #include "core/report/ArchiveIndex.h"
 
+#include "core/text/HexDigit.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -49,18 +51,6 @@ QString unescapedName(QStringView text)
     return result;
 }
 
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
 // The last byte of the file at path, or '\n' for an empty or missing file.
 char lastByte(const QString &path, qint64 size)
 {
@@ -85,7 +75,7 @@ QByteArray ArchiveIndexValue(const QString &text)
     for (qsizetype i = 0; i < value.size(); ++i) {
         const char16_t u = value[i].unicode();
         QByteArray escape;
-        if (hexBefore && hexValue(value[i]) >= 0) {
+        if (hexBefore && HexDigit(value[i].unicode()) >= 0) {
             escape = "\\x" + QByteArray::number(u, 16);
         } else {
             hexBefore = u < 0x20 && u != u'\n' && u != u'\r' && u != u'\t';
@@ -145,8 +135,8 @@ QString ArchiveIndexText(QStringView value)
         case u'v': result += u'\v'; break;
         case u'x': {
             uint code = 0;
-            while (i + 1 < value.size() && hexValue(value[i + 1]) >= 0 && code <= 0xFFF)
-                code = code * 16 + uint(hexValue(value[++i]));
+            while (i + 1 < value.size() && HexDigit(value[i + 1].unicode()) >= 0 && code <= 0xFFF)
+                code = code * 16 + uint(HexDigit(value[++i].unicode()));
             result += QChar(char16_t(code));
             break;
         }

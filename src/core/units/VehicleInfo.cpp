@@ -1,6 +1,7 @@
 #include "core/units/VehicleInfo.h"
 
 #include "core/catalogue/MessageCatalogue.h"
+#include "core/text/HexByte.h"
 
 #include <map>
 
@@ -59,7 +60,7 @@ QString InfoTypeList(std::uint32_t bitmap)
     QStringList types;
     for (int type = 1; type <= 0x20; ++type)
         if (SupportsInfoType(bitmap, std::uint8_t(type)))
-            types << QString::number(type, 16).rightJustified(2, u'0').toUpper();
+            types << HexByte(std::uint8_t(type));
     return types.join(u' ');
 }
 

@@ -4,6 +4,7 @@
 #include "core/faults/TDtcList.h"
 #include "core/livedata/FormatPidValue.h"
 #include "core/livedata/SensorTable.h"
+#include "core/text/HexByte.h"
 #include "gui/faults/FreezeTabPage.h"
 #include "gui/state/TabContext.h"
 #include "gui/widgets/BusyCursor.h"
@@ -39,7 +40,7 @@ void FreezeTab::ButtonFreezeReadClick()
     StringGrid *grid = m_page.StringGridFreezeParams;
     for (std::uint8_t pid = kFirstFrozenPid; pid <= kLastFrozenPid; ++pid) {
         const int row = pid - 2;
-        grid->setCells(FreezeTabPage::PidColumn, row, QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper());
+        grid->setCells(FreezeTabPage::PidColumn, row, HexByte(pid));
         grid->setCells(FreezeTabPage::DescriptionColumn, row, PidDescription(pid));
         grid->setCells(FreezeTabPage::UnitColumn, row, PidUnit(pid));
         grid->setCells(FreezeTabPage::ValueColumn, row,

@@ -6,6 +6,7 @@
 #include "core/livedata/SensorPassPlan.h"
 #include "core/livedata/SensorTable.h"
 #include "core/platform/Clock.h"
+#include "core/text/HexByte.h"
 #include "gui/livedata/SensorCheckCell.h"
 #include "gui/livedata/SensorCheckColumn.h"
 #include "gui/livedata/SensorGridCell.h"
@@ -29,11 +30,6 @@ namespace {
 using Page = SensorsTabPage;
 
 constexpr int kIdlePauseMs = 100;
-
-QString hexPid(int pid)
-{
-    return QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper();
-}
 
 } // namespace
 
@@ -100,7 +96,7 @@ std::uint8_t SensorsTab::rowPid(int row) const
 void SensorsTab::showRowPid(int row, std::uint8_t pid)
 {
     StringGrid *grid = m_page.StringGridSensors;
-    grid->setCells(Page::PidColumn, row, hexPid(pid));
+    grid->setCells(Page::PidColumn, row, HexByte(std::uint8_t(pid)));
     grid->setCells(Page::DescriptionColumn, row, LivePidDescription(pid));
     grid->setCells(Page::UnitColumn, row, LivePidUnit(pid));
     if (row >= 1 && row < int(m_rowPids.size()))

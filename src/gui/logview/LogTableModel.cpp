@@ -1,6 +1,7 @@
 #include "gui/logview/LogTableModel.h"
 
 #include "core/livedata/SensorTable.h"
+#include "core/text/HexByte.h"
 
 #include <QDateTime>
 
@@ -48,7 +49,7 @@ QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int
     if (section == 0)
         return tr("Czas");
     const std::uint8_t pid = m_data.pids.value(section - 1);
-    const QString hex = QStringLiteral("%1").arg(pid, 2, 16, QChar(u'0')).toUpper();
+    const QString hex = HexByte(pid);
     const QString unit = LivePidUnit(pid);
     if (role == Qt::ToolTipRole)
         return hex + u' ' + LivePidDescription(pid);
