@@ -56,6 +56,35 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+// The link set up as the workstation sets it up on connecting; false when a step failed.
+bool connect(Elm327Vehicle &link, const Elm327StandIn &standIn)
+{
+    return link.OpenPort(standIn.portName()).ok && link.DetectInterface().ok && link.ConfigureInterface().ok
+           && link.ContactVehicle().ok;
+}
+
+// One pass of the sensor loop over the nine PIDs, as the sensors tab reads them; returns the reads
+// that failed. The selection's failure counts carry over from pass to pass, as on the tab.
+class SensorLoopPass {
+public:
+    explicit SensorLoopPass(Elm327Vehicle &link) : m_link(link), m_reader{link, u',', {}} {}
+
+    int operator()()
+    {
+        PassPidReads reads(m_link, kNinePids);
+        int failed = 0;
+        for (const std::uint8_t pid : kNinePids)
+            if (FormatPidValue(m_reader, m_selection, pid, CurrentData, reads.query()).isEmpty())
+                ++failed;
+        return failed;
+    }
+
+private:
+    Elm327Vehicle &m_link;
+    SensorSelection m_selection;
+    PidReader m_reader;
+};
+
 // With timed: in the timing model; without: the stand-in answers at once, and only the program's
 // work per read counts (as adapter_query_bench measures it).
 Figures measure(const Way &way, bool timed)
@@ -67,27 +96,19 @@ Figures measure(const Way &way, bool timed)
     Elm327StandIn standIn(script);
     Elm327Vehicle link(kBaud);
     Figures figures;
-    if (!link.OpenPort(standIn.portName()).ok || !link.DetectInterface().ok || !link.ConfigureInterface().ok
-        || !link.ContactVehicle().ok) {
+    if (!connect(link, standIn)) {
         figures.failed = -1;
         return figures;
     }
-    SensorSelection selection;
-    PidReader reader{link, u',', {}};
-    auto pass = [&] {
-        PassPidReads reads(link, kNinePids);
-        for (const std::uint8_t pid : kNinePids)
-            if (FormatPidValue(reader, selection, pid, CurrentData, reads.query()).isEmpty())
-                ++figures.failed;
-    };
+    SensorLoopPass sensorPass(link);
+    auto pass = [&] { figures.failed += sensorPass(); };
     for (int warmUp = 0; warmUp < 2; ++warmUp)
         pass();
     figures.failed = 0;
 
     // Each pass on its own: a busy machine takes the processor away now and then, and a pass
     // it stalled says nothing of the link.
-    std::vector<double> wallMs, modelledMs;
-    double cpuMs = 0;
+    std::vector<double> wallMs, modelledMs, cpuMs;
     const int passes = timed ? way.passes : kUntimedPasses;
     for (int i = 0; i < passes; ++i) {
         const Elm327StandIn::Traffic before = standIn.traffic();
@@ -95,14 +116,14 @@ Figures measure(const Way &way, bool timed)
         wall.start();
         const double cpuBefore = threadCpuMs();
         pass();
-        cpuMs += threadCpuMs() - cpuBefore;
+        cpuMs.push_back(threadCpuMs() - cpuBefore);
         wallMs.push_back(double(wall.nsecsElapsed()) / 1e6);
         modelledMs.push_back(double(standIn.traffic().modelledUs - before.modelledUs) / 1e3);
     }
     const auto reads = double(kNinePids.size());
     figures.rate = reads / (median(wallMs) / 1e3);
     figures.limit = reads / (median(modelledMs) / 1e3);
-    figures.workMs = cpuMs / (reads * passes);
+    figures.workMs = median(cpuMs) / reads;
     return figures;
 }
 
@@ -126,19 +147,12 @@ TerminalFigures measureTerminal()
     std::vector<QByteArray> steadyPass;
     {
         Elm327Vehicle link(kBaud);
-        if (!link.OpenPort(standIn.portName()).ok || !link.DetectInterface().ok || !link.ConfigureInterface().ok
-            || !link.ContactVehicle().ok) {
+        if (!connect(link, standIn)) {
             figures.failed = -1;
             return figures;
         }
-        SensorSelection selection;
-        PidReader reader{link, u',', {}};
-        auto pass = [&] {
-            PassPidReads reads(link, kNinePids);
-            for (const std::uint8_t pid : kNinePids)
-                if (FormatPidValue(reader, selection, pid, CurrentData, reads.query()).isEmpty())
-                    ++figures.failed;
-        };
+        SensorLoopPass sensorPass(link);
+        auto pass = [&] { figures.failed += sensorPass(); };
         for (int warmUp = 0; warmUp < 3; ++warmUp)
             pass();
         figures.failed = 0;
